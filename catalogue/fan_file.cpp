@@ -1,0 +1,79 @@
+#include "fan_file.h"
+
+#include "errors.h"
+#include "paths.h"
+
+#include <cerrno>
+#include <cstring>
+#include <system_error>
+
+namespace vd {
+
+FanFile::~FanFile() { Close(); }
+
+void FanFile::Open(const std::string& relative) { OpenAt(DataPath(relative), relative); }
+
+void FanFile::OpenAt(const std::filesystem::path& path, const std::string& shownName) {
+    Close();
+    name_ = shownName;
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec))
+        throw FileError("Cannot open \"" + name_ + "\": it is a folder");
+    file_ = std::fopen(path.c_str(), "rb");
+    if (!file_)
+        throw FileError("Cannot open \"" + name_ + "\": " + std::strerror(errno));
+    if (std::fseek(file_, 0, SEEK_END) != 0) {
+        Close();
+        throw FileError("Cannot read \"" + name_ + "\"");
+    }
+    long long size = std::ftell(file_);
+    std::rewind(file_);
+    if (size < 0) {
+        Close();
+        throw FileError("Cannot read \"" + name_ + "\"");
+    }
+    count_ = size / static_cast<long long>(kRecordSize);
+    trailing_ = size % static_cast<long long>(kRecordSize);
+    position_ = 0;
+}
+
+void FanFile::ReadNextRaw(unsigned char* bytes) {
+    if (!file_)
+        throw FileError("File not open");
+    if (position_ >= count_ || std::fread(bytes, 1, kRecordSize, file_) != kRecordSize)
+        throw FileError("Read beyond end of file \"" + name_ + "\"");
+    ++position_;
+}
+
+void FanFile::ReadNext(TFanRecord& buffer) {
+    unsigned char bytes[kRecordSize];
+    ReadNextRaw(bytes);
+    DecodeFanRecord(bytes, buffer);
+}
+
+void FanFile::Seek(long long record) {
+    if (!file_)
+        throw FileError("File not open");
+    if (record < 0 || record > count_)
+        throw FileError("Seek error in \"" + name_ + "\": record " + std::to_string(record + 1) +
+                        " does not exist");
+    if (std::fseek(file_, static_cast<long>(record * static_cast<long long>(kRecordSize)), SEEK_SET) != 0)
+        throw FileError("Seek error in \"" + name_ + "\"");
+    position_ = record;
+}
+
+void FanFile::Close() {
+    if (file_)
+        std::fclose(file_);
+    file_ = nullptr;
+}
+
+void FetchFanRecord(int fanNo, TFanRecord& buffer) {
+    FanFile f;
+    f.Open();
+    f.Seek(static_cast<long long>(fanNo) - 1);
+    f.ReadNext(buffer);
+    f.Close();
+}
+
+} // namespace vd

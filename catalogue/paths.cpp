@@ -1,0 +1,124 @@
+#include "paths.h"
+
+#include "errors.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <system_error>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace vd {
+namespace {
+
+fs::path g_dataRoot;
+
+bool EqualNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        unsigned char x = a[i], y = b[i];
+        if (x >= 'A' && x <= 'Z')
+            x += 'a' - 'A';
+        if (y >= 'A' && y <= 'Z')
+            y += 'a' - 'A';
+        if (x != y)
+            return false;
+    }
+    return true;
+}
+
+// The entry of `dir` whose name equals `name` without regard to case; the first
+// in name order when several do, so the choice does not depend on the file system.
+std::string MatchEntry(const fs::path& dir, const std::string& name) {
+    std::error_code ec;
+    std::string best;
+    fs::directory_iterator it(dir.empty() ? fs::path(".") : dir, ec);
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        std::string entry = it->path().filename().string();
+        if (EqualNoCase(entry, name) && (best.empty() || entry < best))
+            best = entry;
+    }
+    return best.empty() ? name : best;
+}
+
+} // namespace
+
+fs::path ResolveDataPath(std::string_view relative, const fs::path& base) {
+    fs::path result = base;
+    std::string part;
+    auto flush = [&] {
+        if (part.empty())
+            return;
+        std::error_code ec;
+        fs::path exact = result / part;
+        if (part == "." || part == ".." || fs::exists(exact, ec))
+            result = exact;
+        else
+            result /= MatchEntry(result, part);
+        part.clear();
+    };
+    for (char c : relative) {
+        if (c == '\\' || c == '/')
+            flush();
+        else
+            part += c;
+    }
+    flush();
+    return result;
+}
+
+const fs::path& DataRoot() { return g_dataRoot; }
+void SetDataRoot(const fs::path& root) { g_dataRoot = root; }
+
+fs::path DataPath(std::string_view relative) { return ResolveDataPath(relative, g_dataRoot); }
+
+std::string ReadWholeFileAt(const fs::path& path, std::string_view shownName, size_t limit) {
+    std::error_code ec;
+    if (fs::is_directory(path, ec))
+        throw FileError("Cannot read \"" + std::string(shownName) + "\": it is a folder");
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw FileError("Cannot open \"" + std::string(shownName) + "\": " + std::strerror(errno));
+    std::string data;
+    char buf[65536];
+    while (in) {
+        in.read(buf, sizeof buf);
+        data.append(buf, static_cast<size_t>(in.gcount()));
+        if (data.size() > limit)
+            throw FileError("\"" + std::string(shownName) + "\" is too large to be read");
+    }
+    if (in.bad())
+        throw FileError("Cannot read \"" + std::string(shownName) + "\"");
+    return data;
+}
+
+std::string ReadWholeFile(std::string_view relative, size_t limit) {
+    return ReadWholeFileAt(DataPath(relative), relative, limit);
+}
+
+std::vector<std::string> SplitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::string cur;
+    bool pending = false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c == '\r' || c == '\n') {
+            lines.push_back(std::move(cur));
+            cur.clear();
+            pending = false;
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+        } else {
+            cur += c;
+            pending = true;
+        }
+    }
+    if (pending)
+        lines.push_back(std::move(cur));
+    return lines;
+}
+
+} // namespace vd
