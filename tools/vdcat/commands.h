@@ -15,6 +15,7 @@ enum Exit : int {
     kBadDuty = 2,     // select: volume or pressure incorrect
     kDataError = 3,   // a data file cannot be read
     kCheckFailed = 4, // check: the catalogue breaks an invariant
+    kBadSource = 65,  // build: the source text has an error
     kUsage = 64,
 };
 

@@ -1,0 +1,59 @@
+#pragma once
+// The input page's rules: reading its numeric entries, the supply table, the
+// select button's sequence, and the rules that tie the pressure type and the
+// duct type to the family flags.
+#include "results_grid.h"
+#include "select_fans.h"
+#include "ui_seams.h"
+
+#include <array>
+#include <functional>
+#include <string>
+
+namespace vd {
+
+// A numeric entry's value: its text read with `sep` as the decimal
+// separator; text that is not a number reads as 0.
+long double ReadNumericEntry(std::string_view text, char sep);
+// The allowed-deviation entry, brought into 0..100.
+long double ClampDeviation(long double value);
+
+struct SupplyChoice {
+    int languageEntry; // item text
+    std::int32_t phases;
+    std::int32_t hz;
+    const char* volts;
+};
+const std::array<SupplyChoice, 5>& SupplyChoices();
+
+// The input page as the select button sees it.
+struct DutyInputs {
+    int pressureTypeIndex = 1; // 0 static, 1 total, -1 no choice
+    long double volume = 0;    // the numeric entries' values
+    long double pressure = 0;
+    std::string volumeUnitText = "m3/s";
+    std::string pressureUnitText = "Pa";
+    int supplyIndex = 0; // -1 no choice
+};
+
+enum class SelectOutcome { VolumeIncorrect, PressureIncorrect, Ran };
+
+inline constexpr const char* kVolumeIncorrect = "Volume incorrect";
+inline constexpr const char* kPressureIncorrect = "Pressure incorrect";
+
+// The select button: stores the duty point, checks it, clears the grid
+// (`resetGrid`), runs the selection. The caller shows row 1's picture after a
+// run with ResultsAvailable, or resets the grid again without.
+SelectOutcome RunSelectButton(const DutyInputs& in, const SelectionControls& controls,
+                              ResultsGrid& sg, MessageService& messages,
+                              const std::function<void()>& resetGrid);
+
+// Pressure-type rule: total is refused while a static-only family is
+// included. Returns the index the list must show.
+int ApplyPressureTypeRule(int newIndex, MessageService& messages);
+
+// Duct-type rule: moves an inclusion between the rectangular and circular
+// variants of MT and UDY.
+void ApplyDuctTypeRule(int index);
+
+} // namespace vd

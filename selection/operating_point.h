@@ -1,0 +1,29 @@
+#pragma once
+// Where a fan's full-speed curve meets the system curve p = k·Q² through the
+// duty point. Values are stored as floats between steps and computed in
+// extended precision within a step, so that results match the catalogue's
+// published selections to the last digit.
+#include "fan_record.h"
+
+namespace vd {
+
+struct OperatingPoint {
+    bool found = false; // a segment of points 1..19 brackets k
+    float Qop = 0;      // m3/s
+    float Pop = 0;      // Pa
+    float Wop = 0;      // W
+};
+
+// Velocity pressure at the outlet for a static duty: 0.6·v², v = duty volume ÷
+// outlet area; 0 when the outlet area is not a positive finite number.
+float VelocityPressure(float dutyVolume, float outletArea);
+
+// System constant k = (duty pressure + pv) ÷ duty volume².
+float SystemConstant(float dutyVolume, float dutyPressure, float pv);
+
+// Operating point on curve 1 of `rec` for the system constant k. Points whose
+// volume is not a positive finite number, or whose pressure is not finite, are
+// skipped; the first segment that brackets k wins.
+OperatingPoint ComputeOperatingPoint(const TFanRecord& rec, float k);
+
+} // namespace vd
