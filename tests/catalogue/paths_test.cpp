@@ -1,0 +1,39 @@
+#include "errors.h"
+#include "paths.h"
+#include "test_files.h"
+
+#include <gtest/gtest.h>
+
+using namespace vd;
+
+TEST(Paths, BackslashPathsResolveWithoutRegardToCase) {
+    vdtest::TempDir dir;
+    vdtest::WriteFile(dir / "clips/desc.txt", "x");
+    vdtest::WriteFile(dir / "TXT/UKAbout.txt", "y");
+    EXPECT_EQ(ResolveDataPath("clips\\Desc.txt", dir.path()), dir / "clips/desc.txt");
+    EXPECT_EQ(ResolveDataPath("txt\\ukabout.TXT", dir.path()), dir / "TXT/UKAbout.txt");
+    EXPECT_EQ(ResolveDataPath("dat/none.rec", dir.path()), dir / "dat/none.rec");
+}
+
+TEST(Paths, AnExactMatchWinsOverACaseInsensitiveOne) {
+    vdtest::TempDir dir;
+    vdtest::WriteFile(dir / "a/File.txt", "upper");
+    vdtest::WriteFile(dir / "a/file.txt", "lower");
+    EXPECT_EQ(ResolveDataPath("a\\file.txt", dir.path()), dir / "a/file.txt");
+    EXPECT_EQ(ResolveDataPath("a\\File.txt", dir.path()), dir / "a/File.txt");
+}
+
+TEST(Paths, ReadingAFolderOrAMissingFileIsAFileError) {
+    vdtest::TempDir dir;
+    std::filesystem::create_directories(dir / "txt/vd_lan.txt");
+    EXPECT_THROW(ReadWholeFileAt(dir / "txt/vd_lan.txt", "txt\\vd_lan.txt"), FileError);
+    EXPECT_THROW(ReadWholeFileAt(dir / "missing", "missing"), FileError);
+    vdtest::WriteFile(dir / "big", std::string(100, 'x'));
+    EXPECT_THROW(ReadWholeFileAt(dir / "big", "big", 10), FileError);
+}
+
+TEST(Paths, LinesSplitAtAnyLineEnd) {
+    EXPECT_EQ(SplitLines("a\r\nb\nc\rd"), (std::vector<std::string>{"a", "b", "c", "d"}));
+    EXPECT_EQ(SplitLines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));
+    EXPECT_TRUE(SplitLines("").empty());
+}
