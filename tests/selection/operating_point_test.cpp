@@ -1,0 +1,120 @@
+#include "operating_point.h"
+#include "test_files.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+using namespace vd;
+
+TEST(OperatingPoint, StaticDutyAddsTheOutletVelocityPressure) {
+    // 1 m3/s through 0.5 m²: v = 2 m/s, pv = 2.4 Pa, k = 102.4.
+    float pv = VelocityPressure(1.0f, 0.5f);
+    EXPECT_FLOAT_EQ(pv, 2.4f);
+    EXPECT_FLOAT_EQ(SystemConstant(1.0f, 100.0f, pv), 102.4f);
+}
+
+TEST(OperatingPoint, NoOutletAreaMeansNoVelocityPressure) {
+    EXPECT_EQ(VelocityPressure(1.0f, 0.0f), 0.0f);
+    EXPECT_EQ(VelocityPressure(1.0f, -0.5f), 0.0f);
+    EXPECT_EQ(VelocityPressure(1.0f, NAN), 0.0f);
+    EXPECT_EQ(VelocityPressure(1.0f, INFINITY), 0.0f);
+}
+
+TEST(OperatingPoint, MeetsTheStraightSegmentThatBracketsK) {
+    auto fan = vdtest::MakeFan(1, "PW", "A", {0.25f, 0.23f, 0.21f, 0.18f, 0.15f},
+                               {0, 40, 75, 120, 160}, {62, 64, 66, 68, 70});
+    // k = 2500 lies between the points at 0.21 (k 1701) and 0.18 (k 3704).
+    OperatingPoint op = ComputeOperatingPoint(fan, 2500.0f);
+    ASSERT_TRUE(op.found);
+    // 2500 Q² = -1500 Q + 390
+    const double q = (-1500 + std::sqrt(1500.0 * 1500 + 4 * 2500 * 390.0)) / 5000;
+    EXPECT_NEAR(op.Qop, q, 1e-6);
+    EXPECT_NEAR(op.Pop, 2500 * q * q, 1e-3);
+    EXPECT_NEAR(op.Wop, 66 + (68 - 66) * (0.21 - q) / 0.03, 1e-3);
+}
+
+TEST(OperatingPoint, KOnACataloguePointTakesTheFirstSegmentThatHasIt) {
+    auto fan = vdtest::MakeFan(1, "PW", "A", {2, 1, 0.5f}, {0, 100, 200}, {10, 20, 30});
+    // k = 100 is ki of segment 1-2 and kp of segment 2-3: segment 1-2 wins.
+    OperatingPoint op = ComputeOperatingPoint(fan, 100.0f);
+    ASSERT_TRUE(op.found);
+    EXPECT_FLOAT_EQ(op.Qop, 1.0f);
+    EXPECT_FLOAT_EQ(op.Wop, 20.0f);
+}
+
+TEST(OperatingPoint, ZeroKMeetsTheLineWhereItsPressureIsZero) {
+    auto fan = vdtest::MakeFan(1, "PW", "A", {2, 1, 0.5f}, {10, 100, 200});
+    // kp at point 1 is 2.5 > 0: no segment brackets 0 ...
+    EXPECT_FALSE(ComputeOperatingPoint(fan, 0.0f).found);
+    // ... but a curve starting at zero pressure does, at its free-blowing volume.
+    auto free = vdtest::MakeFan(1, "PW", "A", {2, 1, 0.5f}, {0, 100, 200});
+    OperatingPoint op = ComputeOperatingPoint(free, 0.0f);
+    ASSERT_TRUE(op.found);
+    EXPECT_FLOAT_EQ(op.Qop, 2.0f);
+    EXPECT_FLOAT_EQ(op.Pop, 0.0f);
+}
+
+TEST(OperatingPoint, NoBracketingSegmentGivesNoPoint) {
+    auto fan = vdtest::MakeFan(1, "PW", "A", {2, 1, 0.5f}, {0, 100, 200});
+    OperatingPoint op = ComputeOperatingPoint(fan, 5000.0f); // steeper than every point
+    EXPECT_FALSE(op.found);
+    EXPECT_EQ(op.Qop, 0.0f);
+    EXPECT_EQ(op.Pop, 0.0f);
+    EXPECT_EQ(op.Wop, 0.0f);
+    auto none = vdtest::MakeFan(1, "PW", "A", {1}, {0}); // points 2..19 all zero
+    EXPECT_FALSE(ComputeOperatingPoint(none, 10.0f).found);
+}
+
+TEST(OperatingPoint, ASegmentOfEqualVolumesDeliversThatVolume) {
+    auto fan = vdtest::MakeFan(1, "PW", "A", {1, 1, 0.5f}, {0, 200, 300}, {10, 30, 40});
+    OperatingPoint op = ComputeOperatingPoint(fan, 100.0f);
+    ASSERT_TRUE(op.found);
+    EXPECT_EQ(op.Qop, 1.0f);
+    EXPECT_EQ(op.Pop, 100.0f);
+    EXPECT_FLOAT_EQ(op.Wop, 20.0f); // interpolated by pressure: halfway from 0 to 200 Pa
+
+    auto flat = vdtest::MakeFan(1, "PW", "A", {1, 1}, {50, 50}, {10, 30});
+    OperatingPoint same = ComputeOperatingPoint(flat, 50.0f);
+    ASSERT_TRUE(same.found);
+    EXPECT_EQ(same.Wop, 10.0f);
+}
+
+TEST(OperatingPoint, AStallSegmentTakesTheRootThatLiesOnTheSegment) {
+    // In a stall dip the pressure falls towards lower volumes: the line has a
+    // positive slope and both roots are positive. The smaller one (0.50) lies
+    // far off the segment 0.98..1; the segment's own root is the larger one.
+    auto dip = vdtest::MakeFan(1, "PW", "A", {1, 0.98f}, {100, 97}, {10, 20});
+    OperatingPoint op = ComputeOperatingPoint(dip, 100.5f);
+    ASSERT_TRUE(op.found);
+    EXPECT_GE(op.Qop, 0.98f);
+    EXPECT_LE(op.Qop, 1.0f);
+
+    // A segment that runs back to a higher volume takes the smaller root.
+    auto back = vdtest::MakeFan(1, "PW", "A", {0.5f, 0.6f}, {100, 500}, {10, 20});
+    op = ComputeOperatingPoint(back, 1000.0f);
+    ASSERT_TRUE(op.found);
+    EXPECT_GE(op.Qop, 0.5f);
+    EXPECT_LE(op.Qop, 0.6f);
+    EXPECT_NEAR(op.Pop, 4000 * op.Qop - 1900, 0.05); // on the line and on p = k Q²
+}
+
+TEST(OperatingPoint, PointsThatAreNotFinitePositiveVolumesAreSkipped) {
+    auto fan = vdtest::MakeFan(1, "PW", "A", {2, NAN, -1, INFINITY, 1, 0.5f}, {0, 100, 100, 100, 100, 200});
+    fan.pres[5] = 100;
+    OperatingPoint op = ComputeOperatingPoint(fan, 100.0f);
+    ASSERT_TRUE(op.found); // segment from point 1 straight to point 5
+    EXPECT_FLOAT_EQ(op.Qop, 1.0f);
+    auto nanPressure = vdtest::MakeFan(1, "PW", "A", {2, 1.5f, 1}, {0, NAN, 100});
+    EXPECT_FLOAT_EQ(ComputeOperatingPoint(nanPressure, 100.0f).Qop, 1.0f);
+}
+
+TEST(OperatingPoint, Point20IsNeverUsed) {
+    std::vector<float> vol(20), pres(20);
+    for (int i = 0; i < 20; ++i) {
+        vol[i] = 2.0f - 0.05f * i;
+        pres[i] = i < 19 ? 10.0f * i : 10000.0f;
+    }
+    auto fan = vdtest::MakeFan(1, "PW", "A", vol, pres);
+    float k19 = pres[18] / (vol[18] * vol[18]);
+    EXPECT_FALSE(ComputeOperatingPoint(fan, k19 * 2).found);
+}
