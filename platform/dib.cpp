@@ -1,0 +1,176 @@
+#include "dib.h"
+
+#include "le_reader.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QImageReader>
+
+namespace vd {
+namespace {
+
+constexpr uint32_t kBiRgb = 0, kBiRle8 = 1, kBiRle4 = 2, kBiBitfields = 3, kBiJpeg = 4,
+                   kBiPng = 5, kBiAlphaBitfields = 6;
+
+struct DibInfo {
+    uint32_t headerSize = 0;
+    int64_t width = 0, height = 0;
+    int bitCount = 0;
+    uint32_t compression = kBiRgb;
+    uint32_t colorsUsed = 0;
+    size_t colorTableBytes = 0; // colour table plus the masks that follow a 40-byte header
+    int colorEntrySize = 4;
+    size_t colorEntries = 0;
+};
+
+bool Fail(std::string* error, const char* text) {
+    if (error) *error = text;
+    return false;
+}
+
+// Reads the header of a DIB and checks that its dimensions are sane.
+bool ReadDibInfo(std::string_view dib, DibInfo& info, std::string* error) {
+    try {
+        LeReader r(dib);
+        info.headerSize = r.u32();
+        if (info.headerSize == 12) {
+            info.width = r.u16();
+            info.height = r.i16();
+            r.u16();
+            info.bitCount = r.u16();
+            info.colorEntrySize = 3;
+        } else if (info.headerSize >= 16 && info.headerSize <= 124) {
+            info.width = r.i32();
+            info.height = r.i32();
+            r.u16();
+            info.bitCount = r.u16();
+            if (info.headerSize >= 20) info.compression = r.u32();
+            if (info.headerSize >= 36) {
+                r.u32(); // image size
+                r.u32(); // resolution
+                r.u32();
+                info.colorsUsed = r.u32();
+            }
+        } else {
+            return Fail(error, "unknown bitmap header");
+        }
+    } catch (const ReadPastEnd&) {
+        return Fail(error, "bitmap header truncated");
+    }
+    switch (info.bitCount) {
+    case 1: case 4: case 8: case 16: case 24: case 32: break;
+    case 0: if (info.compression == kBiJpeg || info.compression == kBiPng) break; [[fallthrough]];
+    default: return Fail(error, "unsupported bits per pixel");
+    }
+    int64_t h = info.height < 0 ? -info.height : info.height;
+    if (info.width <= 0 || h == 0 || info.width > kMaxBitmapSide || h > kMaxBitmapSide ||
+        info.width * h > kMaxBitmapPixels)
+        return Fail(error, "bitmap dimensions out of range");
+    if (info.colorsUsed > 4096) return Fail(error, "bitmap colour table too large");
+    if (info.bitCount <= 8)
+        info.colorEntries = info.colorsUsed ? info.colorsUsed : (size_t(1) << info.bitCount);
+    else
+        info.colorEntries = info.colorsUsed;
+    info.colorTableBytes = info.colorEntries * info.colorEntrySize;
+    if (info.headerSize == 40 && info.compression == kBiBitfields) info.colorTableBytes += 12;
+    if (info.headerSize == 40 && info.compression == kBiAlphaBitfields) info.colorTableBytes += 16;
+    return true;
+}
+
+void PutU16(QByteArray& a, int at, uint32_t v) {
+    a[at] = char(v & 0xFF);
+    a[at + 1] = char((v >> 8) & 0xFF);
+}
+void PutU32(QByteArray& a, int at, uint32_t v) {
+    PutU16(a, at, v & 0xFFFF);
+    PutU16(a, at + 2, v >> 16);
+}
+
+QImage ReadWithQt(const QByteArray& file, std::string* error) {
+    QBuffer buffer;
+    buffer.setData(file);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "bmp");
+    QImage image = reader.read();
+    if (image.isNull() && error) *error = "bitmap data unreadable";
+    return image;
+}
+
+// Windows takes the fourth byte of a 32-bit BI_RGB pixel as reserved: such a
+// bitmap is opaque even when the byte holds junk or zero.
+QImage FixUp(QImage image, const DibInfo& info) {
+    if (image.isNull()) return image;
+    if (info.bitCount == 32 && info.compression == kBiRgb && image.hasAlphaChannel())
+        image = image.convertToFormat(QImage::Format_RGB32);
+    return image;
+}
+
+} // namespace
+
+QImage DecodeDib(std::string_view dib, std::string* error, bool paletteIndices,
+                 const QList<QRgb>& palette) {
+    DibInfo info;
+    if (!ReadDibInfo(dib, info, error)) return {};
+    if (info.headerSize + info.colorTableBytes > dib.size()) {
+        Fail(error, "bitmap colour table truncated");
+        return {};
+    }
+    if (info.compression == kBiJpeg || info.compression == kBiPng) {
+        std::string_view stream = dib.substr(info.headerSize + info.colorTableBytes);
+        QImage image = QImage::fromData(QByteArrayView(stream.data(), qsizetype(stream.size())));
+        if (image.isNull()) Fail(error, "embedded image unreadable");
+        return image;
+    }
+    QByteArray file(14, '\0');
+    file[0] = 'B';
+    file[1] = 'M';
+    if (paletteIndices && info.bitCount <= 8 && info.colorEntrySize == 4) {
+        // DIB_PAL_COLORS: the "colour table" holds 16-bit palette indices.
+        // Rewrite it as RGB quads so that the reader sees an ordinary DIB.
+        size_t indexBytes = info.colorEntries * 2;
+        if (info.headerSize + indexBytes > dib.size()) {
+            Fail(error, "bitmap colour table truncated");
+            return {};
+        }
+        file.append(dib.data(), qsizetype(info.headerSize));
+        LeReader r(dib.substr(info.headerSize, indexBytes));
+        for (size_t i = 0; i < info.colorEntries; ++i) {
+            uint16_t index = r.u16();
+            QRgb c = index < palette.size() ? palette[index]
+                                             : qRgb(index & 0xFF, index & 0xFF, index & 0xFF);
+            file.append(char(qBlue(c)));
+            file.append(char(qGreen(c)));
+            file.append(char(qRed(c)));
+            file.append('\0');
+        }
+        size_t bits = info.headerSize + indexBytes;
+        file.append(dib.data() + bits, qsizetype(dib.size() - bits));
+        info.colorTableBytes = info.colorEntries * 4;
+    } else {
+        file.append(dib.data(), qsizetype(dib.size()));
+    }
+    PutU32(file, 2, uint32_t(file.size()));
+    PutU32(file, 10, uint32_t(14 + info.headerSize + info.colorTableBytes));
+    return FixUp(ReadWithQt(file, error), info);
+}
+
+QImage DecodeBmpFile(std::string_view bytes, std::string* error) {
+    if (bytes.size() < 14 + 12 || bytes[0] != 'B' || bytes[1] != 'M') {
+        Fail(error, "not a bitmap file");
+        return {};
+    }
+    DibInfo info;
+    if (!ReadDibInfo(bytes.substr(14), info, error)) return {};
+    // The header's offset to the bits is trusted by Qt; check it lies in the file.
+    LeReader r(bytes);
+    r.skip(10);
+    uint32_t offBits = r.u32();
+    if (offBits > bytes.size()) {
+        Fail(error, "bitmap offset beyond the end of the file");
+        return {};
+    }
+    QByteArray file(bytes.data(), qsizetype(bytes.size()));
+    return FixUp(ReadWithQt(file, error), info);
+}
+
+} // namespace vd
