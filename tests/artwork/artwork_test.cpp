@@ -1,0 +1,246 @@
+// Checks the generated pictures against what the window and the product
+// browser need of them: sizes, the 24-bit file layout, the button's key
+// colour, flag geometry, the two family looks, the resources and a
+// reproducible build.
+#include "artwork_resources.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+const QString kArtDir = QStringLiteral(VD_ARTWORK_DIR);
+const QString kBmpDir = QStringLiteral(VD_ARTWORK_BMP_DIR);
+
+struct Expected {
+    const char* name;
+    int width;
+    int height;
+};
+
+constexpr Expected kWindowPictures[] = {
+    {"button.bmp", 126, 40}, {"banner.bmp", 53, 402},    {"logo.bmp", 500, 400},    {"about.bmp", 154, 270},
+    {"company1.bmp", 352, 220}, {"company2.bmp", 153, 185}, {"flag_uk.bmp", 58, 39}, {"flag_sw.bmp", 58, 40},
+    {"flag_fi.bmp", 58, 40},  {"flag_fr.bmp", 58, 39},    {"flag_it.bmp", 58, 40},
+};
+
+constexpr Expected kFamilyPictures[] = {
+    {"pw", 60, 60},   {"mtz", 70, 70}, {"mt", 80, 80},  {"ghz", 80, 80},  {"ghj", 80, 80}, {"bnbq", 60, 60},
+    {"lw", 70, 61},   {"udy", 75, 60}, {"uvj", 80, 80}, {"UVX", 70, 70},  {"EH", 82, 82},  {"AQ", 80, 80},
+};
+
+std::uint32_t Le32(const QByteArray& b, int at) {
+    return static_cast<std::uint8_t>(b[at]) | static_cast<std::uint8_t>(b[at + 1]) << 8 |
+           static_cast<std::uint8_t>(b[at + 2]) << 16 | static_cast<std::uint32_t>(static_cast<std::uint8_t>(b[at + 3])) << 24;
+}
+std::uint16_t Le16(const QByteArray& b, int at) {
+    return static_cast<std::uint16_t>(static_cast<std::uint8_t>(b[at]) | static_cast<std::uint8_t>(b[at + 1]) << 8);
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return f.readAll();
+}
+
+// The file as the program's bitmap loader sees it: an uncompressed 24-bit
+// bottom-up bitmap with a 40-byte info header and a consistent size.
+void ExpectBmp24(const QString& path, int width, int height) {
+    SCOPED_TRACE(path.toStdString());
+    const QByteArray bytes = ReadAll(path);
+    ASSERT_GE(bytes.size(), 54) << "missing or truncated";
+    EXPECT_EQ(bytes.left(2), QByteArray("BM"));
+    EXPECT_EQ(Le32(bytes, 2), static_cast<std::uint32_t>(bytes.size()));
+    EXPECT_EQ(Le32(bytes, 14), 40u);
+    EXPECT_EQ(static_cast<int>(Le32(bytes, 18)), width);
+    EXPECT_EQ(static_cast<int>(Le32(bytes, 22)), height);
+    EXPECT_EQ(Le16(bytes, 26), 1);
+    EXPECT_EQ(Le16(bytes, 28), 24);
+    EXPECT_EQ(Le32(bytes, 30), 0u);
+    const std::uint32_t stride = (static_cast<std::uint32_t>(width) * 3 + 3) & ~3u;
+    EXPECT_EQ(Le32(bytes, 10) + stride * static_cast<std::uint32_t>(height), static_cast<std::uint32_t>(bytes.size()));
+    const QImage image(path);
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.size(), QSize(width, height));
+}
+
+QImage Load(const QString& dir, const QString& name) {
+    QImage image(QDir(dir).filePath(name));
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+int Spread(QRgb c) {
+    return std::max({qRed(c), qGreen(c), qBlue(c)}) - std::min({qRed(c), qGreen(c), qBlue(c)});
+}
+
+TEST(ArtworkFiles, WindowPicturesHavePageSizesIn24BitFiles) {
+    for (const Expected& e : kWindowPictures) ExpectBmp24(QDir(kArtDir).filePath(e.name), e.width, e.height);
+}
+
+TEST(ArtworkFiles, FamilyPicturesExistUnderExactNamesInBothLooks) {
+    for (const Expected& e : kFamilyPictures) {
+        // Exact case: the program asks for "UVX.bmp", "EH_r.bmp" and so on.
+        ExpectBmp24(QDir(kBmpDir).filePath(QString::fromLatin1(e.name) + ".bmp"), e.width, e.height);
+        ExpectBmp24(QDir(kBmpDir).filePath(QString::fromLatin1(e.name) + "_r.bmp"), e.width, e.height);
+    }
+}
+
+TEST(ButtonPicture, KeyColourOnlyAtBottomLeftSoTheWholeButtonIsHot) {
+    const QImage button = Load(kArtDir, "button.bmp");
+    ASSERT_EQ(button.size(), QSize(126, 40));
+    EXPECT_EQ(button.pixel(0, 39), qRgb(251, 251, 251));
+    int keyPixels = 0;
+    for (int y = 0; y < button.height(); ++y)
+        for (int x = 0; x < button.width(); ++x) keyPixels += button.pixel(x, y) == qRgb(251, 251, 251);
+    EXPECT_EQ(keyPixels, 1);
+    // Red ball at the left, light-blue bar behind the caption's centre.
+    const QRgb ball = button.pixel(18, 22);
+    EXPECT_GT(qRed(ball), 150);
+    EXPECT_LT(qGreen(ball), 90);
+    const QRgb bar = button.pixel(70, 20);
+    EXPECT_GT(qBlue(bar), qRed(bar));
+    EXPECT_GT(qRed(bar), 170);
+}
+
+TEST(FlagPictures, BandsAndCrossesSitWhereTheFlagsHaveThem) {
+    const QImage se = Load(kArtDir, "flag_sw.bmp");
+    const QImage fi = Load(kArtDir, "flag_fi.bmp");
+    const QImage fr = Load(kArtDir, "flag_fr.bmp");
+    const QImage it = Load(kArtDir, "flag_it.bmp");
+    auto yellow = [](QRgb c) { return qRed(c) > 200 && qGreen(c) > 170 && qBlue(c) < 80; };
+    auto blue = [](QRgb c) { return qBlue(c) > 90 && qRed(c) < 40; };
+    auto white = [](QRgb c) { return qRed(c) > 235 && qGreen(c) > 235 && qBlue(c) > 235; };
+    auto red = [](QRgb c) { return qRed(c) > 180 && qGreen(c) < 90 && qBlue(c) < 90; };
+    auto green = [](QRgb c) { return qGreen(c) > 120 && qRed(c) < 40; };
+
+    // Nordic crosses: the upright stands towards the hoist.
+    EXPECT_TRUE(yellow(se.pixel(21, 20)));
+    EXPECT_TRUE(yellow(se.pixel(50, 20)));
+    EXPECT_TRUE(blue(se.pixel(8, 8)));
+    EXPECT_TRUE(blue(se.pixel(40, 8)));
+    EXPECT_TRUE(blue(fi.pixel(20, 20)));
+    EXPECT_TRUE(white(fi.pixel(8, 8)));
+    EXPECT_TRUE(white(fi.pixel(45, 32)));
+
+    // Tricolours: hoist, middle, fly.
+    EXPECT_TRUE(blue(fr.pixel(9, 19)));
+    EXPECT_TRUE(white(fr.pixel(29, 19)));
+    EXPECT_TRUE(red(fr.pixel(48, 19)));
+    EXPECT_TRUE(green(it.pixel(9, 20)));
+    EXPECT_TRUE(white(it.pixel(29, 20)));
+    EXPECT_TRUE(red(it.pixel(48, 20)));
+}
+
+TEST(FlagPictures, UnionFlagSaltireIsCounterchanged) {
+    const QImage uk = Load(kArtDir, "flag_uk.bmp");
+    auto red = [](QRgb c) { return qRed(c) > 180 && qGreen(c) < 90; };
+    auto white = [](QRgb c) { return qRed(c) > 235 && qGreen(c) > 235 && qBlue(c) > 235; };
+    auto blue = [](QRgb c) { return qBlue(c) > 80 && qRed(c) < 40; };
+    EXPECT_TRUE(red(uk.pixel(29, 19)));  // St George's cross
+    EXPECT_TRUE(blue(uk.pixel(18, 3)));
+    // Lower hoist: broad white above the red, a narrow white line below it.
+    EXPECT_TRUE(white(uk.pixel(10, 29)));
+    EXPECT_TRUE(red(uk.pixel(10, 33)));
+    EXPECT_FALSE(red(uk.pixel(10, 29)));
+    // Upper hoist (the same diagonal's other arm rotated): red below the centre line.
+    EXPECT_TRUE(white(uk.pixel(10, 4)));
+    EXPECT_TRUE(red(uk.pixel(10, 8)));
+    // Upper fly, by the half-turn symmetry of the lower hoist: red above.
+    EXPECT_TRUE(red(uk.pixel(47, 5)));
+    EXPECT_TRUE(white(uk.pixel(47, 9)));
+}
+
+TEST(FamilyLooks, IncludedIsColourWithATickExcludedIsGrey) {
+    for (const Expected& e : kFamilyPictures) {
+        SCOPED_TRACE(e.name);
+        const QImage excluded = Load(kBmpDir, QString::fromLatin1(e.name) + ".bmp");
+        const QImage included = Load(kBmpDir, QString::fromLatin1(e.name) + "_r.bmp");
+        ASSERT_FALSE(excluded.isNull());
+        ASSERT_FALSE(included.isNull());
+        int maxGreySpread = 0;
+        int colourful = 0;
+        int dark = 0;
+        for (int y = 0; y < excluded.height(); ++y) {
+            for (int x = 0; x < excluded.width(); ++x) {
+                maxGreySpread = std::max(maxGreySpread, Spread(excluded.pixel(x, y)));
+                colourful += Spread(included.pixel(x, y)) > 40;
+                dark += qGray(included.pixel(x, y)) < 140;
+            }
+        }
+        const int area = excluded.width() * excluded.height();
+        EXPECT_LE(maxGreySpread, 12) << "the excluded look must carry no colour";
+        EXPECT_GT(colourful, area / 10) << "the included look must be in colour";
+        EXPECT_GT(dark, area / 20) << "the included look must show a drawing, not an empty tile";
+        // The green tick in the upper right corner.
+        const QRgb tick = included.pixel(e.width - 9, 11);
+        const QRgb badge = included.pixel(e.width - 12, 6);
+        EXPECT_TRUE(qGreen(badge) > qRed(badge) + 40 || qGreen(tick) > qRed(tick) + 40);
+        // The frame's left edge is green.
+        const QRgb frame = included.pixel(1, e.height / 2);
+        EXPECT_GT(qGreen(frame), qRed(frame) + 40);
+    }
+}
+
+TEST(ArtworkResources, EveryWindowPictureIsCompiledIn) {
+    const QStringList paths = vd::artwork::AllResourcePaths();
+    ASSERT_EQ(paths.size(), static_cast<int>(std::size(kWindowPictures)));
+    for (const Expected& e : kWindowPictures) {
+        const QString path = QStringLiteral(":/art/") + e.name;
+        SCOPED_TRACE(path.toStdString());
+        EXPECT_TRUE(paths.contains(path));
+        EXPECT_EQ(ReadAll(path), ReadAll(QDir(kArtDir).filePath(e.name)));
+    }
+}
+
+TEST(Generator, SameInputGivesTheSameBytes) {
+    QTemporaryDir out;
+    ASSERT_TRUE(out.isValid());
+    QProcess gen;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    gen.setProcessEnvironment(env);
+    gen.start(QStringLiteral(VD_GEN_ARTWORK),
+              {"--window-dir", out.filePath("art"), "--bmp-dir", out.filePath("bmp")});
+    ASSERT_TRUE(gen.waitForFinished(120000));
+    ASSERT_EQ(gen.exitCode(), 0) << gen.readAllStandardError().toStdString();
+    for (const Expected& e : kWindowPictures) {
+        EXPECT_EQ(ReadAll(out.filePath("art/") + e.name), ReadAll(QDir(kArtDir).filePath(e.name))) << e.name;
+    }
+    for (const Expected& e : kFamilyPictures) {
+        const QString name = QString::fromLatin1(e.name) + "_r.bmp";
+        EXPECT_EQ(ReadAll(out.filePath("bmp/") + name), ReadAll(QDir(kBmpDir).filePath(name))) << e.name;
+    }
+}
+
+TEST(Generator, UnwritableTargetIsReportedNotCrashed) {
+    QTemporaryDir out;
+    ASSERT_TRUE(out.isValid());
+    // A plain file where the folder should be.
+    QFile blocker(out.filePath("art"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QProcess gen;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    gen.setProcessEnvironment(env);
+    gen.start(QStringLiteral(VD_GEN_ARTWORK), {"--window-dir", out.filePath("art"), "--bmp-dir", out.filePath("bmp")});
+    ASSERT_TRUE(gen.waitForFinished(120000));
+    EXPECT_EQ(gen.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(gen.exitCode(), 1);
+    EXPECT_TRUE(gen.readAllStandardError().contains("cannot"));
+
+    gen.start(QStringLiteral(VD_GEN_ARTWORK), {"--window-dir"});
+    ASSERT_TRUE(gen.waitForFinished(120000));
+    EXPECT_EQ(gen.exitCode(), 2);
+}
+
+}  // namespace

@@ -1,0 +1,68 @@
+// Generates the program's artwork: the window pictures (compiled in as
+// resources) and the product browser's family pictures (loaded at run time).
+//   gen_artwork --window-dir DIR --bmp-dir DIR
+#include "bmp_writer.h"
+#include "pictures.h"
+
+#include <QDir>
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <exception>
+#include <utility>
+#include <vector>
+
+namespace {
+
+int Usage() {
+    std::fprintf(stderr, "usage: gen_artwork --window-dir DIR --bmp-dir DIR\n");
+    return 2;
+}
+
+void Write(const QString& dir, const QString& name, const QImage& image) {
+    art::WriteBmp24(image, QDir(dir).filePath(name));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Text needs a font database, which only a Gui application brings.
+    QGuiApplication app(argc, argv);
+    QString windowDir;
+    QString bmpDir;
+    const QStringList args = app.arguments();
+    for (int i = 1; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--window-dir") && i + 1 < args.size()) windowDir = args[++i];
+        else if (args[i] == QLatin1String("--bmp-dir") && i + 1 < args.size()) bmpDir = args[++i];
+        else return Usage();
+    }
+    if (windowDir.isEmpty() || bmpDir.isEmpty()) return Usage();
+
+    try {
+        for (const QString& dir : {windowDir, bmpDir}) {
+            if (!QDir().mkpath(dir)) throw std::runtime_error("cannot create " + dir.toStdString());
+        }
+        const std::vector<std::pair<QString, QImage (*)()>> window = {
+            {QStringLiteral("button.bmp"), art::MakeButton},
+            {QStringLiteral("banner.bmp"), art::MakeBanner},
+            {QStringLiteral("logo.bmp"), art::MakeLogo},
+            {QStringLiteral("about.bmp"), art::MakeAbout},
+            {QStringLiteral("company1.bmp"), art::MakeCompanyBuilding},
+            {QStringLiteral("company2.bmp"), art::MakeCompanyEmblem},
+            {QStringLiteral("flag_uk.bmp"), art::MakeFlagUk},
+            {QStringLiteral("flag_sw.bmp"), art::MakeFlagSweden},
+            {QStringLiteral("flag_fi.bmp"), art::MakeFlagFinland},
+            {QStringLiteral("flag_fr.bmp"), art::MakeFlagFrance},
+            {QStringLiteral("flag_it.bmp"), art::MakeFlagItaly},
+        };
+        for (const auto& [name, make] : window) Write(windowDir, name, make());
+        for (const art::FamilyPicture& family : art::FamilyPictures()) {
+            Write(bmpDir, family.fileStem + QStringLiteral(".bmp"), art::ExcludedLook(family));
+            Write(bmpDir, family.fileStem + QStringLiteral("_r.bmp"), art::IncludedLook(family));
+        }
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "gen_artwork: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
