@@ -22,6 +22,8 @@ void FanFile::OpenAt(const std::filesystem::path& path, const std::string& shown
     file_ = std::fopen(path.c_str(), "rb");
     if (!file_)
         throw FileError("Cannot open \"" + name_ + "\": " + std::strerror(errno));
+    buffer_.resize(64 * 1024);
+    std::setvbuf(file_, buffer_.data(), _IOFBF, buffer_.size());
     if (std::fseek(file_, 0, SEEK_END) != 0) {
         Close();
         throw FileError("Cannot read \"" + name_ + "\"");

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace vd {
 
@@ -38,6 +39,7 @@ public:
 
 private:
     std::FILE* file_ = nullptr;
+    std::vector<char> buffer_; // stdio buffer: a scan reads in large blocks
     std::string name_;
     long long count_ = 0;
     long long trailing_ = 0;

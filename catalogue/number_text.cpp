@@ -56,7 +56,12 @@ std::string FormatFixedDot(long double value, int decimals) {
     if (std::isinf(value))
         return value < 0 ? "-inf" : "inf";
     char buf[5000];
-    auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
+    // A value that a double holds exactly (every float does) takes the much
+    // faster double path; the rounding is of the same exact value either way.
+    const double d = static_cast<double>(value);
+    auto r = static_cast<long double>(d) == value
+                 ? std::to_chars(buf, buf + sizeof buf, d, std::chars_format::fixed, decimals)
+                 : std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
     if (r.ec != std::errc())
         return "?";
     return std::string(buf, r.ptr);

@@ -17,28 +17,32 @@ const std::string& ResultsGrid::Cell(int col, int row) const {
     static const std::string empty;
     if (col < 0 || col >= kColumns || row < 0 || row >= RowCount())
         return empty;
-    return rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
+    const Row& r = rows_[static_cast<std::size_t>(row)];
+    return static_cast<std::size_t>(col) < r.size() ? r[static_cast<std::size_t>(col)] : empty;
 }
 
 void ResultsGrid::SetCell(int col, int row, std::string text) {
     if (col < 0 || col >= kColumns || row < 0 || row >= RowCount())
         return;
-    rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)] = std::move(text);
+    Row& r = rows_[static_cast<std::size_t>(row)];
+    if (static_cast<std::size_t>(col) >= r.size()) {
+        if (text.empty())
+            return;
+        // Rows written by the selection reach column 22: size them once.
+        r.resize(std::max<std::size_t>(static_cast<std::size_t>(col) + 1, kFamily + 1));
+    }
+    r[static_cast<std::size_t>(col)] = std::move(text);
 }
 
 void ResultsGrid::ClearCells() {
     for (auto& row : rows_)
-        for (auto& cell : row)
-            cell.clear();
+        row.clear();
 }
 
-ResultsGrid::Format ResultsGrid::FormatFor(int col) {
-    Format f;
-    if (col == kPercent) {
-        f.style = CompareStyle::Numeric;
-        f.suffix = "%";
-    }
-    return f;
+const ResultsGrid::Format& ResultsGrid::FormatFor(int col) {
+    static const Format text;
+    static const Format percent{CompareStyle::Numeric, "", "%"};
+    return col == kPercent ? percent : text;
 }
 
 namespace {
@@ -82,22 +86,51 @@ int ResultsGrid::CompareRows(int rowA, int rowB, int col) const {
     return 0;
 }
 
+int ResultsGrid::CompareRowsCached(const Row& a, const Row& b, const std::optional<long double>& na,
+                                   const std::optional<long double>& nb, int col) const {
+    static const std::string empty;
+    const int last = static_cast<int>(std::max(a.size(), b.size()));
+    for (int c = col; c < last; ++c) {
+        int r;
+        if (c == kPercent) {
+            r = (!na || !nb) ? 0 : (*na < *nb ? -1 : (*na > *nb ? 1 : 0));
+        } else {
+            const std::string& x = static_cast<std::size_t>(c) < a.size() ? a[static_cast<std::size_t>(c)] : empty;
+            const std::string& y = static_cast<std::size_t>(c) < b.size() ? b[static_cast<std::size_t>(c)] : empty;
+            r = CompareCells(x, y, FormatFor(c));
+        }
+        if (r != 0)
+            return r;
+    }
+    // Past the longer row every cell is empty on both sides, and an empty
+    // percentage is 0 on both sides.
+    return 0;
+}
+
 void ResultsGrid::Sort() {
     if (RowCount() - fixedRows_ < 2 || sortColumn_ < 0 || sortColumn_ >= kColumns)
         return;
-    std::vector<int> order(static_cast<std::size_t>(RowCount() - fixedRows_));
-    std::iota(order.begin(), order.end(), fixedRows_);
-    // A merge sort stays safe even if a numeric column holds text that makes
-    // the comparison inconsistent.
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        int r = CompareRows(a, b, sortColumn_);
+    struct Keyed {
+        Row row;
+        std::optional<long double> percent;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(rows_.size() - static_cast<std::size_t>(fixedRows_));
+    const Format& percentFormat = FormatFor(kPercent);
+    for (std::size_t i = static_cast<std::size_t>(fixedRows_); i < rows_.size(); ++i) {
+        Keyed k{std::move(rows_[i]), std::nullopt};
+        k.percent = NumericValue(kPercent < static_cast<int>(k.row.size()) ? k.row[kPercent] : std::string(),
+                                 percentFormat);
+        keyed.push_back(std::move(k));
+    }
+    // A merge sort: stable, and safe even when text in the numeric column
+    // makes the comparison inconsistent.
+    std::stable_sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
+        int r = CompareRowsCached(a.row, b.row, a.percent, b.percent, sortColumn_);
         return descending_ ? r > 0 : r < 0;
     });
-    std::vector<Row> sorted;
-    sorted.reserve(order.size());
-    for (int r : order)
-        sorted.push_back(std::move(rows_[static_cast<std::size_t>(r)]));
-    std::move(sorted.begin(), sorted.end(), rows_.begin() + fixedRows_);
+    for (std::size_t i = 0; i < keyed.size(); ++i)
+        rows_[static_cast<std::size_t>(fixedRows_) + i] = std::move(keyed[i].row);
 }
 
 bool ResultsGrid::HeaderClick(int col) {

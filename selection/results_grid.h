@@ -2,6 +2,7 @@
 // The results grid as data: 100 text columns under one header row, a current
 // row, one sort column and direction. The widget on the input page shows it.
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,7 +52,7 @@ public:
 
     // The compare style of a column: the percentage column is numeric with a
     // "%" suffix, every other column text.
-    static Format FormatFor(int col);
+    static const Format& FormatFor(int col);
 
     // Sorts the rows below the fixed rows on the sort column, ties decided by
     // the columns to its right, each by its own style; stable.
@@ -65,7 +66,11 @@ public:
     int CompareRows(int rowA, int rowB, int col) const;
 
 private:
-    using Row = std::array<std::string, kColumns>;
+    // A row holds its cells up to the last one written; the rest read as empty.
+    using Row = std::vector<std::string>;
+    // Compares on `col` and rightwards, with column 4's numbers parsed once.
+    int CompareRowsCached(const Row& a, const Row& b, const std::optional<long double>& na,
+                          const std::optional<long double>& nb, int col) const;
     std::vector<Row> rows_;
     int fixedRows_ = 1;
     int currentRow_ = 0;
