@@ -19,6 +19,7 @@ using namespace parts;
 constexpr double kOl = 1.5;  // outline width in box units
 const QColor kPaintBlue(0x2F, 0x6D, 0xB5);
 const QColor kPanel(0xE6, 0xEB, 0xF0);
+const QColor kPlastic(0xE4, 0xE8, 0xEC);
 
 void GroundShadow(QPainter& p, const QPointF& c, double rx, double ry) {
     QRadialGradient g(c, rx);
@@ -53,11 +54,47 @@ void OpenEnd(QPainter& p, const QRectF& end, int blades, const QColor& bladeColo
                BladeBrush(inner.center(), inner.height() / 2, bladeColour), QColor(0x20, 0x3A, 0x5C));
 }
 
-// Circular duct fan: compact cylinder between two spigots.
+// Scroll casing outline: a spiral from the cut-off (radius r0 at startDeg)
+// growing clockwise to r1, running on straight into an outlet `outlet` long.
+QPainterPath Scroll(const QPointF& c, double r0, double r1, double startDeg, double outlet) {
+    auto unit = [](double deg) {
+        const double a = qDegreesToRadians(deg);
+        return QPointF(std::cos(a), std::sin(a));
+    };
+    QPainterPath path;
+    for (int i = 0; i <= 90; ++i) {
+        const double t = i / 90.0;
+        const QPointF pt = c + unit(startDeg + 360 * t) * (r0 + (r1 - r0) * t);
+        if (i == 0) path.moveTo(pt);
+        else path.lineTo(pt);
+    }
+    const QPointF dir = unit(startDeg + 90);
+    const QPointF cutOff = c + unit(startDeg) * r0;
+    path.lineTo(c + unit(startDeg) * r1 + dir * outlet);
+    path.lineTo(cutOff + dir * outlet - unit(startDeg) * 2);
+    path.closeSubpath();
+    return path.simplified();
+}
+
+// Extrudes a casing outline back by `depth` in a dark shade, then paints its
+// front face with `face`.
+void Extruded(QPainter& p, const QPainterPath& outline, const QPointF& depth, const QColor& side,
+              const QBrush& face) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(side);
+    for (int i = 10; i >= 1; --i) p.drawPath(outline.translated(depth * (i / 10.0)));
+    p.setPen(Outline(kOl));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(outline.translated(depth));
+    p.setBrush(face);
+    p.drawPath(outline);
+}
+
+// Circular duct fan: compact moulded casing between two spigots.
 void PaintPw(QPainter& p, const QSizeF&) {
     GroundShadow(p, QPointF(50, 86), 44, 6);
-    CylinderX(p, 6, 22, 56, 18, 7, kSteel, kOl);
-    const QRectF face = CylinderX(p, 20, 58, 56, 30, 12, kSteel, kOl);
+    CylinderX(p, 6, 22, 56, 18, 7, kPlastic, kOl);
+    const QRectF face = CylinderX(p, 20, 58, 56, 30, 12, kPlastic, kOl);
     // Painted band round the body.
     p.setPen(Qt::NoPen);
     QPainterPath band;
@@ -66,12 +103,12 @@ void PaintPw(QPainter& p, const QSizeF&) {
     p.setPen(Outline(kOl));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(face);
-    const QRectF end = CylinderX(p, 58, 80, 56, 20, 8.5, kSteel, kOl);
+    const QRectF end = CylinderX(p, 58, 80, 56, 20, 8.5, kPlastic, kOl);
     OpenEnd(p, end, 5, QColor(0xD8, 0xDE, 0xE4), 1.8);
     TerminalBox(p, QRectF(34, 17, 18, 10), kOl);
 }
 
-// Mixed-flow circular duct fan: cones into a larger flanged body.
+// Circular duct fan in a sound-insulated casing: cones into a larger flanged body.
 void PaintMtzl(QPainter& p, const QSizeF&) {
     GroundShadow(p, QPointF(50, 88), 46, 6);
     CylinderX(p, 3, 16, 52, 15, 5.5, kSteel, kOl);
@@ -213,39 +250,44 @@ void PaintBnbq(QPainter& p, const QSizeF&) {
     WireGuard(p, c, 35, 35, 3, 4, QColor(0xEE, 0xF2, 0xF6, 210), 1.3);
 }
 
-// Wall fan with gravity shutter: square casing, slats half open over the rotor.
+// Centrifugal wall fan: a hood on its wall plate, the motor dome in front and
+// the air leaving through the louvred underside.
 void PaintLw(QPainter& p, const QSizeF& box) {
     const double h = box.height();
-    GroundShadow(p, QPointF(52, h - 6), 44, 5);
-    const QRectF front(8, 16, 68, h - 24);
-    Box(p, front, QPointF(16, -12), kSteel, kOl);
-    const QRectF opening = front.adjusted(6, 6, -6, -6);
+    const QPointF depth(16, -12);
+    const QRectF hood(8, 22, 58, h - 46);
+    // Wall plate behind the hood.
+    const QRectF plate(hood.left() + depth.x() - 8, hood.top() + depth.y() - 7, hood.width() + 16, hood.height() + 16);
+    QPainterPath plateShape;
+    plateShape.addRect(plate);
+    SoftShadow(p, plateShape, QPointF(1.5, 2), 2.5, QColor(0x1B, 0x2A, 0x3A, 90));
     p.setPen(Outline(kOl));
-    p.setBrush(kInterior);
-    p.drawRect(opening);
-    p.save();
-    p.setClipRect(opening);
-    const double r = opening.height() * 0.47;
-    AxialRotor(p, opening.center(), r, r, 5, -10, BladeBrush(opening.center(), r, QColor(0x3B, 0x82, 0xD6)),
-               QColor(0x1A, 0x30, 0x4A), 0.26);
-    // Shutter slats, tilted open: each a lit top face and a shaded edge.
-    const int slats = 6;
-    const double pitch = opening.height() / slats;
-    for (int i = 0; i < slats; ++i) {
-        const double y = opening.top() + i * pitch + 0.5;
-        QPolygonF slat({{opening.left(), y}, {opening.right(), y}, {opening.right(), y + pitch * 0.5},
-                        {opening.left(), y + pitch * 0.5}});
-        QLinearGradient fill(0, y, 0, y + pitch * 0.5);
-        fill.setColorAt(0.0, kSteelLight);
-        fill.setColorAt(1.0, QColor(0xA9, 0xB4, 0xBF));
-        p.setPen(QPen(kOutline, kOl * 0.6));
-        p.setBrush(fill);
-        p.drawPolygon(slat);
-    }
-    p.restore();
-    p.setPen(Outline(kOl));
+    p.setBrush(Sheet(plate.topLeft(), plate.bottomRight(), kSteel));
+    p.drawPath(plateShape);
+    Box(p, hood, depth, kPanel, kOl);
+    // Motor dome of the external-rotor motor.
+    const QPointF dome = hood.center() + QPointF(0, -3);
+    QRadialGradient domeFill(dome + QPointF(-5, -5), 16);
+    domeFill.setColorAt(0.0, QColor(0x6E, 0xA8, 0xE6));
+    domeFill.setColorAt(1.0, QColor(0x0E, 0x4A, 0x93));
+    p.setBrush(domeFill);
+    p.drawEllipse(dome, 12, 12);
+    p.setPen(QPen(QColor(255, 255, 255, 110), 1));
     p.setBrush(Qt::NoBrush);
-    p.drawRect(opening);
+    p.drawEllipse(dome, 7.5, 7.5);
+    // Louvred outlet along the bottom of the front.
+    const QRectF outlet(hood.left() + 4, hood.bottom() - 9, hood.width() - 8, 6);
+    p.setPen(Outline(kOl * 0.8));
+    p.setBrush(kInterior);
+    p.drawRect(outlet);
+    p.setPen(QPen(QColor(0xC9, 0xD1, 0xD9), 1.1));
+    for (double x = outlet.left() + 3; x < outlet.right() - 1; x += 4) {
+        p.drawLine(QPointF(x, outlet.top() + 0.8), QPointF(x - 1.5, outlet.bottom() - 0.8));
+    }
+    // Air blown down along the wall.
+    for (double x : {hood.left() + 14, hood.center().x(), hood.right() - 14}) {
+        FlowArrow(p, QPointF(x, hood.bottom() + 1), QPointF(x - 2, h - 2), 3.6, brand::kSky);
+    }
 }
 
 // Acoustically insulated box fan: panelled box, lined end with the wheel inside.
@@ -305,21 +347,6 @@ void PaintUvj(QPainter& p, const QSizeF&) {
     const QPointF c(42, 58);
     const double r0 = 24;
     const double r1 = 37;
-    auto scroll = [&](const QPointF& shift) {
-        QPainterPath path;
-        for (int i = 0; i <= 90; ++i) {
-            const double t = i / 90.0;
-            const double a = qDegreesToRadians(-90 + 360 * t);
-            const double r = r0 + (r1 - r0) * t;
-            const QPointF pt = c + shift + QPointF(r * std::cos(a), r * std::sin(a));
-            if (i == 0) path.moveTo(pt);
-            else path.lineTo(pt);
-        }
-        path.lineTo(c + shift + QPointF(44, -r1));
-        path.lineTo(c + shift + QPointF(44, -r0 + 2));
-        path.closeSubpath();
-        return path.simplified();
-    };
     // Motor on its pedestal behind the casing.
     p.setPen(Outline(kOl));
     p.setBrush(kSteelDark);
@@ -327,26 +354,18 @@ void PaintUvj(QPainter& p, const QSizeF&) {
     CylinderX(p, 62, 84, 70, 11, 4.5, QColor(0x55, 0x60, 0x6C), kOl);
     p.setPen(QPen(QColor(0x2A, 0x32, 0x3A), 0.8));
     for (double y = 62; y <= 78; y += 3.2) p.drawLine(QPointF(66, y), QPointF(82, y));
-    // Casing: the scroll extruded back, then its front face.
-    const QPointF depth(7, -6);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Mix(kPaintBlue, Qt::black, 0.45));
-    for (int i = 10; i >= 1; --i) p.drawPath(scroll(depth * (i / 10.0)));
-    p.setPen(Outline(kOl));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(scroll(depth));
     QLinearGradient face(c - QPointF(r1, r1), c + QPointF(r1, r1));
     face.setColorAt(0.0, Mix(kPaintBlue, Qt::white, 0.45));
     face.setColorAt(0.55, kPaintBlue);
     face.setColorAt(1.0, Mix(kPaintBlue, Qt::black, 0.3));
-    p.setBrush(face);
-    p.drawPath(scroll(QPointF(0, 0)));
+    Extruded(p, Scroll(c, r0, r1, -90, 44), QPointF(7, -6), Mix(kPaintBlue, Qt::black, 0.45), face);
     // Outlet flange.
     Box(p, QRectF(c.x() + 42, c.y() - r1 - 2, 4, r1 - r0 + 6), QPointF(7, -6), kSteel, kOl);
     // Inlet cone and wheel.
     QLinearGradient cone(c - QPointF(17, 17), c + QPointF(17, 17));
     cone.setColorAt(0.0, kSteelDark);
     cone.setColorAt(1.0, kSteelLight);
+    p.setPen(Outline(kOl));
     p.setBrush(cone);
     p.drawEllipse(c, 17, 17);
     p.setBrush(kInterior);
@@ -358,77 +377,66 @@ void PaintUvj(QPainter& p, const QSizeF&) {
     p.drawRect(QRectF(14, 88, 60, 4));
 }
 
-// Cabinet extract unit: panelled cube with an access door, inlet louvres and
-// a round outlet spigot on top.
+// Smoke and hot-gas fan: a heat-resistant scroll casing blowing upwards,
+// the motor kept out of the gas stream behind a cooling disc.
 void PaintUvx(QPainter& p, const QSizeF&) {
-    GroundShadow(p, QPointF(54, 92), 44, 5);
-    const QRectF front(8, 38, 60, 50);
-    const QPointF depth(24, -18);
-    Box(p, front, depth, kPanel, kOl);
-    // Door with handles.
-    const QRectF door = front.adjusted(5, 5, -5, -5);
-    p.setPen(Outline(kOl * 0.8));
-    QLinearGradient doorFill(door.topLeft(), door.bottomRight());
-    doorFill.setColorAt(0.0, Qt::white);
-    doorFill.setColorAt(1.0, QColor(0xD3, 0xDA, 0xE1));
-    p.setBrush(doorFill);
-    p.drawRect(door);
-    p.setBrush(QColor(0x2A, 0x33, 0x3D));
-    p.drawRoundedRect(QRectF(door.right() - 5, door.top() + 6, 2.6, 8), 1, 1);
-    p.drawRoundedRect(QRectF(door.right() - 5, door.bottom() - 14, 2.6, 8), 1, 1);
-    // Inlet louvres in the door.
-    for (int i = 0; i < 5; ++i) {
-        const QRectF slot(door.left() + 6, door.top() + 12 + i * 5.2, door.width() - 16, 2.6);
+    GroundShadow(p, QPointF(52, 93), 46, 5);
+    const QPointF c(48, 62);
+    const double r0 = 19;
+    const double r1 = 30;
+    const QColor casing(0x4A, 0x52, 0x5C);
+    // Motor on its pedestal, the shaft and the cooling disc between.
+    p.setPen(Outline(kOl));
+    p.setBrush(kSteelDark);
+    p.drawRect(QRectF(70, 82, 24, 7));
+    CylinderX(p, 72, 92, 70, 10, 4, kSteel, kOl);
+    p.setPen(QPen(QColor(0x9E, 0xA8, 0xB2), 0.8));
+    for (double y = 63; y <= 77; y += 3) p.drawLine(QPointF(75, y), QPointF(89, y));
+    p.setPen(Outline(kOl));
+    p.setBrush(kSteelDark);
+    p.drawRect(QRectF(60, 68.5, 14, 3));
+    QLinearGradient disc(0, 56, 0, 84);
+    disc.setColorAt(0.0, kSteelLight);
+    disc.setColorAt(1.0, kSteelDark);
+    p.setBrush(disc);
+    p.drawEllipse(QPointF(68, 70), 2.6, 12);
+    // Casing: dark heat-resistant finish.
+    QLinearGradient face(c - QPointF(r1, r1), c + QPointF(r1, r1));
+    face.setColorAt(0.0, Mix(casing, Qt::white, 0.4));
+    face.setColorAt(0.6, casing);
+    face.setColorAt(1.0, Mix(casing, Qt::black, 0.35));
+    Extruded(p, Scroll(c, r0, r1, 180, 34), QPointF(6, -5), Mix(casing, Qt::black, 0.5), face);
+    // Outlet flange on top.
+    p.setPen(Outline(kOl));
+    p.setBrush(kSteel);
+    p.drawRect(QRectF(c.x() - r1 - 3, c.y() - 34 - 3, r1 - r0 + 8, 3));
+    // Inlet ring and wheel.
+    p.setBrush(Sheet(c - QPointF(0, 14), c + QPointF(0, 14), kSteel));
+    p.drawEllipse(c, 14, 14);
+    p.setBrush(kInterior);
+    p.drawEllipse(c, 10.5, 10.5);
+    CentrifugalWheel(p, c, 9.5, 8, QColor(0xD8, 0xDE, 0xE4), QColor(0x2A, 0x33, 0x3D));
+    // Temperature rating plate in signal orange.
+    p.setPen(Outline(kOl * 0.6));
+    p.setBrush(QColor(0xF2, 0x8C, 0x1C));
+    p.drawRoundedRect(QRectF(c.x() - 8, c.y() + 19, 16, 6), 1, 1);
+    // Smoke leaving the outlet.
+    const QPointF mouth(c.x() - (r0 + r1) / 2 + 1, c.y() - 38);
+    const struct { double dx, dy, r; int alpha; } puffs[] = {
+        {0, -4, 6.5, 150}, {4, -11, 7.5, 125}, {10, -17, 7, 100}, {-3, -14, 5.5, 110}};
+    for (const auto& puff : puffs) {
+        const QPointF centre = mouth + QPointF(puff.dx, puff.dy);
+        QRadialGradient smoke(centre - QPointF(puff.r * 0.3, puff.r * 0.3), puff.r * 1.2);
+        smoke.setColorAt(0.0, QColor(0xB4, 0xBB, 0xC2, puff.alpha));
+        smoke.setColorAt(1.0, QColor(0x6E, 0x77, 0x80, puff.alpha / 3));
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(0x3A, 0x44, 0x50));
-        p.drawRoundedRect(slot, 1.3, 1.3);
+        p.setBrush(smoke);
+        p.drawEllipse(centre, puff.r, puff.r * 0.85);
     }
-    // Brand stripe.
-    p.fillRect(QRectF(door.left(), door.top() + 3, door.width(), 3), brand::kBlue);
-    // Outlet spigot on the top face.
-    const QPointF topCentre = front.topLeft() + QPointF(front.width() / 2, 0) + depth * 0.5;
-    const QRectF mouth = CylinderY(p, topCentre.x(), topCentre.y() - 12, topCentre.y(), 15, 5.5, kSteel, kOl);
-    p.setPen(Outline(kOl));
-    p.setBrush(kInterior);
-    p.drawEllipse(mouth.adjusted(2.2, 1, -2.2, -1));
-    FlowArrow(p, QPointF(topCentre.x(), topCentre.y() - 14), QPointF(topCentre.x(), 2), 4.4, brand::kSky);
 }
 
-// Short-cased axial fan seen from the front: flange, rotor and motor hub.
+// Long-cased axial duct fan: flanged tube on feet, high-pitch rotor in its mouth.
 void PaintEh(QPainter& p, const QSizeF&) {
-    GroundShadow(p, QPointF(52, 93), 42, 4.5);
-    const double cy = 50;
-    CylinderX(p, 30, 52, cy, 40, 28, kSteel, kOl);
-    // Flange with bolt holes.
-    const QRectF flange(24, cy - 43, 56, 86);
-    QLinearGradient ring(flange.topLeft(), flange.bottomRight());
-    ring.setColorAt(0.0, kSteelLight);
-    ring.setColorAt(1.0, QColor(0x98, 0xA4, 0xB0));
-    p.setPen(Outline(kOl));
-    p.setBrush(ring);
-    p.drawEllipse(flange);
-    p.setPen(Qt::NoPen);
-    p.setBrush(kSteelDark);
-    for (int i = 0; i < 12; ++i) {
-        const double a = qDegreesToRadians(15.0 + i * 30.0);
-        p.drawEllipse(flange.center() + QPointF(26 * std::cos(a), 41 * std::sin(a)), 1.2, 1.6);
-    }
-    const QRectF opening = flange.adjusted(5, 7, -5, -7);
-    p.setPen(Outline(kOl));
-    p.setBrush(kInterior);
-    p.drawEllipse(opening);
-    const QPointF c = opening.center();
-    AxialRotor(p, c, opening.width() / 2 - 1.5, opening.height() / 2 - 1.5, 7, -25,
-               BladeBrush(c, opening.height() / 2, QColor(0xC9, 0xD1, 0xD9)), QColor(0x1A, 0x30, 0x4A), 0.3);
-    // Feet.
-    p.setPen(Outline(kOl));
-    p.setBrush(kSteelDark);
-    p.drawRect(QRectF(30, 88, 14, 4));
-    p.drawRect(QRectF(60, 88, 14, 4));
-}
-
-// Long-cased axial fan in side view: flanged tube on feet, rotor in its mouth.
-void PaintAq(QPainter& p, const QSizeF&) {
     GroundShadow(p, QPointF(50, 88), 46, 5);
     const double cy = 48;
     // Feet first, the casing stands on them.
@@ -447,6 +455,51 @@ void PaintAq(QPainter& p, const QSizeF&) {
     p.setBrush(QColor(0xF4, 0xF6, 0xF8));
     p.drawRoundedRect(QRectF(34, 40, 16, 10), 1, 1);
     p.fillRect(QRectF(35.5, 42, 13, 1.6), brand::kBlue);
+}
+
+// Axial plate fan seen from the front left: square plate, orifice, high-pitch
+// rotor on its motor struts.
+void PaintAq(QPainter& p, const QSizeF&) {
+    GroundShadow(p, QPointF(54, 93), 40, 4.5);
+    p.save();
+    // The plate turned away to the right: narrowed and sheared into perspective.
+    p.translate(14, 12);
+    p.setTransform(QTransform(0.78, -0.16, 0, 1, 0, 0), true);
+    const QRectF plate(0, 4, 84, 84);
+    QPainterPath plateShape;
+    plateShape.addRoundedRect(plate, 5, 5);
+    p.setPen(Outline(kOl));
+    p.setBrush(kSteelDark);
+    p.drawPath(plateShape.translated(5, 0));  // plate edge
+    QLinearGradient plateFill(plate.topLeft(), plate.bottomRight());
+    plateFill.setColorAt(0.0, kSteelLight);
+    plateFill.setColorAt(1.0, QColor(0xA6, 0xB1, 0xBC));
+    p.setBrush(plateFill);
+    p.drawPath(plateShape);
+    const QPointF c = plate.center();
+    p.setPen(Qt::NoPen);
+    p.setBrush(kSteelDark);
+    for (const QPointF& corner : {plate.topLeft() + QPointF(6, 6), plate.topRight() + QPointF(-6, 6),
+                                  plate.bottomLeft() + QPointF(6, -6), plate.bottomRight() + QPointF(-6, -6)}) {
+        p.drawEllipse(corner, 2.3, 2.3);
+    }
+    QLinearGradient bell(c - QPointF(38, 38), c + QPointF(38, 38));
+    bell.setColorAt(0.0, QColor(0x8B, 0x96, 0xA2));
+    bell.setColorAt(1.0, kSteelLight);
+    p.setPen(Outline(kOl));
+    p.setBrush(bell);
+    p.drawEllipse(c, 38, 38);
+    p.setBrush(kInterior);
+    p.drawEllipse(c, 33, 33);
+    // Motor struts behind the rotor.
+    p.setPen(QPen(QColor(0x5A, 0x66, 0x72), 3));
+    for (int i = 0; i < 3; ++i) {
+        const double a = qDegreesToRadians(90.0 + i * 120.0);
+        p.drawLine(c, c + QPointF(33 * std::cos(a), 33 * std::sin(a)));
+    }
+    AxialRotor(p, c, 31, 31, 6, -30, BladeBrush(c, 31, QColor(0xC9, 0xD1, 0xD9)), QColor(0x1A, 0x30, 0x4A),
+               0.3);
+    p.restore();
 }
 
 }  // namespace
