@@ -44,11 +44,11 @@ void PaintButton(QPainter& p) {
     p.setPen(QPen(QColor(0x8A, 0x16, 0x18), 0.8));
     p.setBrush(ballFill);
     p.drawPath(ballPath);
-    QRadialGradient spec(ballCentre + QPointF(-4.5, -6), 6);
-    spec.setColorAt(0.0, QColor(255, 255, 255, 220));
-    spec.setColorAt(1.0, QColor(255, 255, 255, 0));
+    QRadialGradient highlight(ballCentre + QPointF(-4.5, -6), 6);
+    highlight.setColorAt(0.0, QColor(255, 255, 255, 220));
+    highlight.setColorAt(1.0, QColor(255, 255, 255, 0));
     p.setPen(Qt::NoPen);
-    p.setBrush(spec);
+    p.setBrush(highlight);
     p.drawEllipse(ballCentre + QPointF(-4.5, -6), 6, 4.5);
 }
 

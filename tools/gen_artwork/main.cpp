@@ -1,10 +1,12 @@
 // Generates the program's artwork: the window pictures (compiled in as
 // resources) and the product browser's family pictures (loaded at run time).
 //   gen_artwork --window-dir DIR --bmp-dir DIR
+#include "art_common.h"
 #include "bmp_writer.h"
 #include "pictures.h"
 
 #include <QDir>
+#include <QFontInfo>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -39,6 +41,11 @@ int main(int argc, char** argv) {
     if (windowDir.isEmpty() || bmpDir.isEmpty()) return Usage();
 
     try {
+        // Without the font Qt would quietly substitute another and the
+        // pictures would differ from machine to machine.
+        if (QFontInfo(art::BrandFont(12)).family() != QLatin1String("Liberation Sans")) {
+            throw std::runtime_error("font Liberation Sans not found (package fonts-liberation2)");
+        }
         for (const QString& dir : {windowDir, bmpDir}) {
             if (!QDir().mkpath(dir)) throw std::runtime_error("cannot create " + dir.toStdString());
         }
