@@ -1,0 +1,236 @@
+#include "noshape.h"
+
+#include "errors.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QHelpEvent>
+#include <QImageReader>
+#include <QKeySequence>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QShortcut>
+#include <QToolTip>
+
+namespace vd {
+namespace {
+
+// The hourglass while the faces are built; restored on every way out.
+class BusyCursor {
+public:
+    BusyCursor() : active_(qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
+        if (active_) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    ~BusyCursor() {
+        if (active_) QGuiApplication::restoreOverrideCursor();
+    }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+
+private:
+    bool active_;
+};
+
+// A face as drawn: key-colour pixels fully transparent, so that the parent's
+// surface shows through them and nowhere else.
+QImage PaintReady(const QImage& face, QRgb key) {
+    if (face.isNull()) return {};
+    QImage out = face.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QRgb keyRgb = key & 0x00FFFFFF;
+    for (int y = 0; y < out.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) {
+            if ((line[x] & 0x00FFFFFF) == keyRgb) line[x] = 0;
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+TNoShape::TNoShape(QWidget* parent) : QWidget(parent) {
+    setGeometry(0, 0, 80, 80);
+    // Windowless in spirit: nothing is filled, the parent shows through.
+    setAutoFillBackground(false);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setFocusPolicy(Qt::NoFocus);
+    // Move events without a button, for the hint rule.
+    setMouseTracking(true);
+
+    accelerator_ = new QShortcut(this);
+    accelerator_->setContext(Qt::WindowShortcut);
+    accelerator_->setAutoRepeat(false);
+    connect(accelerator_, &QShortcut::activated, this, &TNoShape::onAccelerator);
+}
+
+TNoShape::~TNoShape() = default;
+
+void TNoShape::setBitmap(const QImage& picture) {
+    source_ = picture;
+    bitmapChanged();
+}
+
+void TNoShape::loadBitmap(const QString& path) {
+    QImageReader reader(path);
+    QImage picture = reader.read();
+    if (picture.isNull()) {
+        throw FileError("Cannot read picture \"" + path.toStdString() + "\": " + reader.errorString().toStdString());
+    }
+    setBitmap(picture);
+}
+
+void TNoShape::setCaption(const QString& caption) {
+    caption_ = caption.left(kMaxCaptionLength);
+    accelerator_->setKey(QKeySequence::mnemonic(caption_));
+    update();
+}
+
+void TNoShape::setAutoSize(bool on) {
+    if (on == autoSize_) return;
+    autoSize_ = on;
+    setBounds(x(), y(), width(), height());
+}
+
+void TNoShape::setBounds(int left, int top, int width, int height) {
+    if (autoSize_ && !source_.isNull()) {
+        width = source_.width();
+        height = source_.height();
+    }
+    setGeometry(left, top, width, height);
+}
+
+bool TNoShape::isHotSpot(int x, int y) const {
+    return !hasMask_ || mask_.black(x, y);
+}
+
+void TNoShape::click() {
+    if (OnClick) OnClick();
+    emit clicked();
+}
+
+BevelColours TNoShape::systemColours() const {
+    const QPalette& pal = palette();
+    return {pal.color(QPalette::Active, QPalette::Dark).rgb(), pal.color(QPalette::Active, QPalette::Light).rgb()};
+}
+
+void TNoShape::bitmapChanged() {
+    setBounds(x(), y(), width(), height());
+    if (source_.isNull()) {
+        // The hot-spot mask of an earlier picture stays, as the faces go.
+        up_ = down_ = paintUp_ = paintDown_ = QImage();
+    } else {
+        BusyCursor busy;
+        const BevelColours colours = systemColours();
+        ButtonFaces faces = BuildFaces(source_, colours);
+        paintUp_ = PaintReady(faces.up, faces.key);
+        paintDown_ = PaintReady(faces.down, faces.key);
+        up_ = std::move(faces.up);
+        down_ = std::move(faces.down);
+        mask_ = std::move(faces.hotSpot);
+        hasMask_ = true;
+        builtWith_ = colours;
+    }
+    update();
+}
+
+void TNoShape::onAccelerator() {
+    if (isEnabled()) click();
+}
+
+void TNoShape::drawCaption(QPainter& painter, const QString& text, bool down, QRect rect) {
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(palette().color(QPalette::Active, foregroundRole()));
+    if (down) rect.translate(1, 1);
+    painter.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic, text);
+}
+
+bool TNoShape::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        if (showHint_ && !hint_.isEmpty() && isHotSpot(help->pos().x(), help->pos().y())) {
+            QToolTip::showText(help->globalPos(), hint_, this);
+        } else {
+            QToolTip::hideText();
+            event->ignore();
+        }
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void TNoShape::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QImage& face = pressed_ ? paintDown_ : paintUp_;
+    if (!face.isNull()) painter.drawImage(pressed_ ? QPoint(1, 1) : QPoint(0, 0), face);
+    if (!caption_.isEmpty()) {
+        painter.setFont(font());
+        drawCaption(painter, caption_, pressed_, rect());
+    }
+}
+
+void TNoShape::mousePressEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    if (OnMouseDown) OnMouseDown(event->button(), event->modifiers(), pos);
+    if (event->button() == Qt::LeftButton && isEnabled() && isHotSpot(pos.x(), pos.y())) {
+        pressed_ = true;
+        repaint();
+    }
+}
+
+void TNoShape::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    if (OnMouseUp) OnMouseUp(event->button(), event->modifiers(), pos);
+    const bool hot = isHotSpot(pos.x(), pos.y());
+    if (pressed_) {
+        pressed_ = false;
+        repaint();
+    }
+    if (hot) click();
+}
+
+void TNoShape::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    if (OnMouseMove) OnMouseMove(event->modifiers(), pos);
+    const bool hot = isHotSpot(pos.x(), pos.y());
+    if (!hot && !hintHidden_) {
+        savedShowHint_ = showHint_;
+        showHint_ = false;
+        hintHidden_ = true;
+        QToolTip::hideText();
+    } else if (hot && hintHidden_) {
+        showHint_ = savedShowHint_;
+        hintHidden_ = false;
+    }
+}
+
+void TNoShape::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // A plain resize() or setGeometry() is held to the picture's size too.
+    if (autoSize_ && !source_.isNull() && size() != source_.size()) resize(source_.size());
+}
+
+void TNoShape::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    switch (event->type()) {
+    case QEvent::PaletteChange:
+    case QEvent::ApplicationPaletteChange: {
+        const BevelColours now = systemColours();
+        if (now.shadow != builtWith_.shadow || now.highlight != builtWith_.highlight) bitmapChanged();
+        break;
+    }
+    case QEvent::FontChange:
+        update();
+        break;
+    case QEvent::EnabledChange:
+        // A disabled widget gets no release; do not leave it looking pressed.
+        if (!isEnabled() && pressed_) {
+            pressed_ = false;
+            update();
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+}  // namespace vd
