@@ -115,10 +115,11 @@ constexpr std::array<double, 5> kStepRatio3Ph = {1.0, 0.80, 0.66, 0.53, 0.37};
 // Voltage control raises the slip losses, so input power falls slower than n^3.
 constexpr double kStepPowerExponent = 2.4;
 
-constexpr std::array<double, 26> kMotorSizesKw = {0.018, 0.025, 0.037, 0.055, 0.075, 0.09, 0.12,
-                                                 0.18,  0.25,  0.37,  0.55,  0.75,  1.1,  1.5,
-                                                 2.2,   3.0,   4.0,   5.5,   7.5,   11,   15,
-                                                 18.5,  22,    30,    37,    45};
+// Rated outputs of the motors on offer, kW.
+constexpr std::array<double, 30> kMotorSizesKw = {0.006, 0.01, 0.012, 0.015, 0.018, 0.025, 0.037, 0.055,
+                                                 0.075, 0.09, 0.12,  0.18,  0.25,  0.37,  0.55,  0.75,
+                                                 1.1,   1.5,  2.2,   3.0,   4.0,   5.5,   7.5,   11,
+                                                 15,    18.5, 22,    30,    37,    45};
 
 // Octave bands 63 Hz .. 8 kHz.
 constexpr std::array<double, 8> kAWeighting = {-26.2, -16.1, -8.6, -3.2, 0.0, 1.2, 1.0, -1.1};
