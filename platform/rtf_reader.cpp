@@ -234,19 +234,12 @@ public:
         openPendingBlock(charFormat);
         finishBlock(block, list, listKey);
         pendingBlock_ = false;
-        ++column_;
-        if (column_ >= table_->columns()) {
-            if (table_->columns() >= kMaxTableColumns) {
-                column_ = table_->columns() - 1;
-            } else {
-                table_->appendColumns(1);
-            }
-        }
-        cursor_ = table_->cellAt(row_, column_).firstCursorPosition();
+        cellDone_ = true; // the next cell is entered when its content arrives
     }
 
     void rowEnd() {
         if (table_) rowDone_ = true;
+        cellDone_ = false;
     }
 
     void setRowColumns(const std::vector<int>& cellx, bool borders) {
@@ -282,12 +275,14 @@ private:
                 cursor_.setPosition(table_->lastPosition());
                 cursor_.movePosition(QTextCursor::NextBlock);
                 table_ = nullptr;
+                cellDone_ = rowDone_ = false;
                 pendingBlock_ = false;
             }
             return;
         }
         if (!table_) {
-            openPendingBlock(pendingCharFormat_);
+            // A table after a paragraph end follows that paragraph directly: Qt
+            // starts the table on a block of its own, so no empty line is opened.
             int columns = std::clamp(int(cellx_.size()), 1, kMaxTableColumns);
             QTextTableFormat format;
             format.setBorder(borders_ ? 1 : 0);
@@ -308,8 +303,16 @@ private:
             table_ = cursor_.insertTable(1, columns, format);
             row_ = column_ = 0;
             rowDone_ = false;
+            cellDone_ = false;
             pendingBlock_ = false;
             return;
+        }
+        if (cellDone_) {
+            cellDone_ = false;
+            if (column_ + 1 >= table_->columns() && table_->columns() < kMaxTableColumns) table_->appendColumns(1);
+            column_ = std::min(column_ + 1, table_->columns() - 1);
+            cursor_ = table_->cellAt(row_, column_).firstCursorPosition();
+            pendingBlock_ = false;
         }
         if (rowDone_) {
             rowDone_ = false;
@@ -329,6 +332,7 @@ private:
     QTextTable* table_ = nullptr;
     int row_ = 0, column_ = 0;
     bool rowDone_ = false;
+    bool cellDone_ = false;
     std::vector<int> cellx_;
     bool borders_ = false;
     int pictures_ = 0;

@@ -331,9 +331,15 @@ void Player::fillPath(const QPainterPath& path) {
 void Player::strokePath(const QPainterPath& path) {
     QPen pen = makePen();
     if (pen.style() == Qt::NoPen) return;
+    // GDI draws a one-pixel line on the pixels whose top-left corner the
+    // coordinate names; half a pixel across puts Qt's thin line on those
+    // pixels instead of smearing it over two.
+    const bool thin = pen.widthF() <= 1.0;
+    if (thin) painter_.translate(0.5, 0.5);
     if (dc_.bkMode == kOpaque && (dc_.pen.style & 0x0F) >= kPsDash && (dc_.pen.style & 0x0F) <= kPsDashDotDot)
         painter_.strokePath(path, makePen(true)); // the gaps of a dashed pen show the background
     painter_.strokePath(path, pen);
+    if (thin) painter_.translate(-0.5, -0.5);
 }
 
 void Player::drawShape(const QPainterPath& path, bool fill) {

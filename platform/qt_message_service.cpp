@@ -1,0 +1,24 @@
+#include "qt_message_service.h"
+
+#include "qt_text.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace vd {
+
+namespace {
+
+void Show(QWidget* parent, QMessageBox::Icon icon, const std::string& text) {
+    QMessageBox box(icon, QApplication::applicationDisplayName(), FromCp1252(text), QMessageBox::Ok,
+                    parent);
+    box.exec();
+}
+
+} // namespace
+
+void QtMessageService::ShowMessage(const std::string& text) { Show(parent_, QMessageBox::NoIcon, text); }
+
+void QtMessageService::ShowError(const std::string& text) { Show(parent_, QMessageBox::Critical, text); }
+
+} // namespace vd

@@ -1,0 +1,172 @@
+// Picture loading: every bitmap variant the catalogue may ship, metafiles by
+// extension, natural sizes, drawing modes and the errors callers see.
+#include "test_images.h"
+#include "wmf_writer.h"
+
+#include "errors.h"
+#include "picture.h"
+
+#include <QPainter>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+using namespace vdtest;
+
+namespace {
+
+const std::string kBmpDir = std::string(VD_SHARED_FIXTURES) + "/bmp/";
+
+QImage Source() { return QImage(QString::fromStdString(kBmpDir + "src_rgb.png")).convertToFormat(QImage::Format_ARGB32); }
+
+double MeanDiffToSource(const QImage& image) {
+    return MeanDifference(image.convertToFormat(QImage::Format_RGB32), Source(), QSize(64, 48));
+}
+
+struct BmpCase {
+    const char* file;
+    double maxMeanDiff; // palette and 16-bit files lose colour precision
+};
+
+class BmpFixture : public ::testing::TestWithParam<BmpCase> {};
+
+TEST_P(BmpFixture, LoadsWithItsSizeAndTheSourcePixels) {
+    vd::Picture p = vd::LoadPicture(kBmpDir + GetParam().file);
+    ASSERT_FALSE(p.isMetafile());
+    EXPECT_EQ(p.naturalSize(), QSize(64, 48));
+    EXPECT_LE(MeanDiffToSource(p.image()), GetParam().maxMeanDiff) << GetParam().file;
+    // The top-left corner of the source is red: a bottom-up file read upside down fails here.
+    EXPECT_TRUE(Near(p.image().pixel(1, 1), QColor(Source().pixel(1, 1)), 40)) << GetParam().file;
+}
+
+INSTANTIATE_TEST_SUITE_P(Fixtures, BmpFixture,
+                         ::testing::Values(BmpCase{"bmp_24bit.bmp", 0.5}, BmpCase{"bmp_24bit_v5.bmp", 0.5},
+                                           BmpCase{"bmp_32bit_bmp3.bmp", 0.5}, BmpCase{"bmp_8bit.bmp", 1.0},
+                                           BmpCase{"bmp_8bit_rle8.bmp", 1.0}, BmpCase{"bmp_16bit_rgb565.bmp", 6.0},
+                                           BmpCase{"bmp_4bit.bmp", 8.0}, BmpCase{"bmp_4bit_os2.bmp", 8.0}),
+                         [](const auto& info) {
+                             std::string n = info.param.file;
+                             return n.substr(0, n.size() - 4);
+                         });
+
+TEST(BmpVariants, OneBitIsBlackAndWhite) {
+    vd::Picture p = vd::LoadPicture(kBmpDir + "bmp_1bit.bmp");
+    EXPECT_EQ(p.naturalSize(), QSize(64, 48));
+    int black = CountNear(p.image(), Qt::black, 0), white = CountNear(p.image(), Qt::white, 0);
+    EXPECT_EQ(black + white, 64 * 48);
+    EXPECT_GT(black, 100);
+    EXPECT_GT(white, 100);
+}
+
+TEST(BmpVariants, ThirtyTwoBitRgbIsOpaqueWhateverItsFourthByte) {
+    // The file's reserved bytes run from 0 upwards; Windows ignores them.
+    QImage image = vd::LoadPicture(kBmpDir + "bmp_32bit_bmp3.bmp").image().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) ASSERT_EQ(qAlpha(image.pixel(x, y)), 255) << x << "," << y;
+}
+
+TEST(BmpVariants, V5BitfieldsKeepTheirAlpha) {
+    QImage image = vd::LoadPicture(kBmpDir + "bmp_32bit_v5_bitfields.bmp").image().convertToFormat(QImage::Format_ARGB32);
+    std::string file = ReadFile(kBmpDir + "bmp_32bit_v5_bitfields.bmp");
+    // Bottom-up: the first stored pixel is the bottom-left one; its fourth byte is its alpha.
+    unsigned offset = uint8_t(file[10]) | (uint8_t(file[11]) << 8);
+    EXPECT_EQ(qAlpha(image.pixel(0, 47)), uint8_t(file[offset + 3]));
+    EXPECT_TRUE(image.hasAlphaChannel());
+    EXPECT_LT(qAlpha(image.pixel(0, 0)), 255);
+}
+
+TEST(BmpVariants, Rle4MatchesItsReference) {
+    QImage image = vd::LoadPicture(kBmpDir + "synthetic/synth_rle4.bmp").image().convertToFormat(QImage::Format_RGB32);
+    QImage ref = QImage(QString::fromStdString(kBmpDir + "synthetic/synth_rle4_ref.png")).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(image.size(), ref.size());
+    int mismatches = 0;
+    for (int y = 0; y < ref.height(); ++y)
+        for (int x = 0; x < ref.width(); ++x) mismatches += image.pixel(x, y) != ref.pixel(x, y);
+    EXPECT_EQ(mismatches, 0);
+}
+
+TEST(BmpVariants, TopDownFileStartsWithTheTopRow) {
+    std::string file = ReadFile(kBmpDir + "synthetic/synth_topdown24.bmp");
+    QImage image = vd::LoadPicture(kBmpDir + "synthetic/synth_topdown24.bmp").image();
+    EXPECT_EQ(image.size(), QSize(64, 48));
+    unsigned offset = uint8_t(file[10]) | (uint8_t(file[11]) << 8);
+    for (int x : {0, 31, 63}) {
+        QRgb p = image.pixel(x, 0);
+        EXPECT_EQ(qBlue(p), uint8_t(file[offset + 3 * x]));
+        EXPECT_EQ(qGreen(p), uint8_t(file[offset + 3 * x + 1]));
+        EXPECT_EQ(qRed(p), uint8_t(file[offset + 3 * x + 2]));
+    }
+}
+
+// --- loading by extension and errors -----------------------------------------
+
+class TempDir {
+public:
+    TempDir() : path_(std::filesystem::temp_directory_path() / ("vd_pictures_" + std::to_string(::getpid()))) {
+        std::filesystem::create_directories(path_);
+    }
+    ~TempDir() { std::filesystem::remove_all(path_); }
+    std::filesystem::path write(const std::string& name, const std::string& bytes) const {
+        std::ofstream(path_ / name, std::ios::binary) << bytes;
+        return path_ / name;
+    }
+
+private:
+    std::filesystem::path path_;
+};
+
+TEST(PictureLoading, ExtensionIsCaseInsensitiveAndMetafilesKeepTheirFrame) {
+    TempDir dir;
+    WmfWriter w;
+    w.placeable(0, 0, 1440, 720, 1440);
+    w.rec(0x02FC, {0, 255, 0, 0}).rec(0x012D, {0}).rec(0x041B, {720, 1440, 0, 0});
+    vd::Picture p = vd::LoadPicture(dir.write("LOGO.WMF", w.bytes()));
+    ASSERT_TRUE(p.isMetafile());
+    EXPECT_EQ(p.naturalSize(), QSize(96, 48));
+    QImage img = p.toImage(QSize(30, 300));
+    EXPECT_TRUE(Near(img.pixel(15, 150), QColor(255, 0, 0)));
+    EXPECT_TRUE(Near(img.pixel(28, 297), QColor(255, 0, 0)));
+}
+
+TEST(PictureLoading, MissingUnreadableAndMalformedFilesThrowFileErrorNamingTheFile) {
+    TempDir dir;
+    auto message = [](const std::filesystem::path& p) -> std::string {
+        try {
+            vd::LoadPicture(p);
+        } catch (const vd::FileError& e) {
+            return e.what();
+        }
+        return "no error";
+    };
+    EXPECT_NE(message(dir.write("x", "") .parent_path() / "missing.bmp").find("missing.bmp"), std::string::npos);
+    EXPECT_NE(message(dir.write("bad.wmf", "not a metafile at all")).find("bad.wmf"), std::string::npos);
+    std::string bmp = ReadFile(kBmpDir + "bmp_24bit.bmp");
+    EXPECT_NE(message(dir.write("short.bmp", bmp.substr(0, 40))).find("short.bmp"), std::string::npos);
+    EXPECT_NE(message(dir.write("fake.bmp", "BM" + std::string(60, '\xFF'))).find("fake.bmp"), std::string::npos);
+    EXPECT_NE(message(dir.write("pic.gif", "garbage")).find("pic.gif"), std::string::npos);
+}
+
+TEST(PictureLoading, HugeBitmapHeaderIsRefusedWithoutAllocating) {
+    std::string bmp = ReadFile(kBmpDir + "bmp_24bit.bmp");
+    bmp[18] = char(0xFF), bmp[19] = char(0xFF), bmp[20] = char(0xFF), bmp[21] = 0x00; // width 16M
+    EXPECT_THROW(vd::LoadPictureFromBytes(bmp, "huge.bmp"), vd::FileError);
+}
+
+TEST(PictureDrawing, StretchedFillsTheTargetAndCentredKeepsTheNaturalSize) {
+    vd::Picture p = vd::LoadPicture(kBmpDir + "bmp_24bit.bmp");
+    QImage canvas(200, 100, QImage::Format_RGB32);
+    canvas.fill(Qt::white);
+    {
+        QPainter painter(&canvas);
+        p.drawCentred(painter, QRectF(0, 0, 200, 100));
+    }
+    EXPECT_EQ(InkBounds(canvas, 10), QRect(68, 26, 64, 48));
+    EXPECT_EQ(InkBounds(p.toImage(QSize(200, 100)), 10), QRect(0, 0, 200, 100));
+    vd::Picture empty;
+    EXPECT_TRUE(empty.isNull());
+    QPainter painter(&canvas);
+    empty.draw(painter, QRectF(0, 0, 10, 10)); // draws nothing, and does not fail
+}
+
+} // namespace
