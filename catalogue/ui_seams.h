@@ -10,6 +10,9 @@ class MessageService {
 public:
     virtual ~MessageService() = default;
     virtual void ShowMessage(const std::string& text) = 0;
+    // The application's general error report: a file or conversion error
+    // that ended an operation.
+    virtual void ShowError(const std::string& text) { ShowMessage(text); }
 };
 
 } // namespace vd
