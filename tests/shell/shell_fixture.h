@@ -1,0 +1,45 @@
+#pragma once
+// A main window started on a copy of the delivered texts in a temporary data
+// folder, with message boxes recorded instead of shown.
+#include "main_window.h"
+#include "number_text.h"
+#include "paths.h"
+#include "test_files.h"
+#include "vd_variables.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+struct RecordingMessages : vd::MessageService {
+    std::vector<std::string> shown;
+    std::vector<std::string> errors;
+    void ShowMessage(const std::string& text) override { shown.push_back(text); }
+    void ShowError(const std::string& text) override { errors.push_back(text); }
+};
+
+class ShellTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        vd::ResetVariables();
+        vd::SetDecimalSeparator('.');
+        std::filesystem::copy(std::filesystem::path(VD_DATA_SRC) / "txt", dir / "txt",
+                              std::filesystem::copy_options::recursive |
+                                  std::filesystem::copy_options::overwrite_existing);
+        vd::SetDataRoot(dir.path());
+    }
+    void TearDown() override {
+        window.reset();
+        vd::SetDataRoot({});
+        vd::ResetVariables();
+    }
+    void Setup(const std::string& code) { vdtest::WriteFile(dir / "txt/vd_setup.txt", code + "\r\n"); }
+    vd::T_fm& Start() {
+        window = std::make_unique<vd::T_fm>(vd::ShellServices{&messages});
+        window->FormCreate();
+        return *window;
+    }
+
+    vdtest::TempDir dir;
+    RecordingMessages messages;
+    std::unique_ptr<vd::T_fm> window;
+};
