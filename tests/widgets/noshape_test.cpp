@@ -92,6 +92,12 @@ TEST_F(NoShapeTest, LeftPressOnHotSpotShowsDownAndReleaseClicksOnce) {
     EXPECT_EQ(spy.count(), 1);
 }
 
+TEST_F(NoShapeTest, DoubleClickCountsAsTwoClicks) {
+    QTest::mouseDClick(host_->windowHandle(), Qt::LeftButton, {}, button_->mapTo(host_.get(), kHot));
+    EXPECT_EQ(clicks_, 2);
+    EXPECT_FALSE(button_->isDown());
+}
+
 TEST_F(NoShapeTest, ReleaseOffTheHotSpotCancels) {
     Press(Qt::LeftButton, kHot);
     Release(Qt::LeftButton, kCold);
