@@ -17,6 +17,7 @@
 #include <cmath>
 #include <numbers>
 #include <optional>
+#include <set>
 #include <variant>
 #include <vector>
 
@@ -28,6 +29,11 @@ using namespace wmf;
 constexpr size_t kMaxSavedDcs = 1024;
 constexpr size_t kMaxObjects = 65535;
 constexpr int kMaxRegionRects = 100000;
+constexpr int kMaxClipRects = 20000;
+// Work budgets of one playing: far above any real picture, they keep a file
+// built to be slow (millions of points or characters) from stalling the window.
+constexpr long long kMaxPointsPerPlay = 4'000'000;
+constexpr long long kMaxCharsPerPlay = 1'000'000;
 
 // GDI constants the player interprets.
 constexpr int kPsSolid = 0, kPsDash = 1, kPsDot = 2, kPsDashDot = 3, kPsDashDotDot = 4, kPsNull = 5;
@@ -84,7 +90,7 @@ struct Dc {
     int textCharExtra = 0;
     int mapMode = kMmText;
     QPointF winOrg, winExt{1, 1}, vpOrg, vpExt{1, 1};
-    std::optional<QPainterPath> clip; // device coordinates
+    std::optional<QRegion> clip; // device pixels, as GDI keeps it
     QPointF current;                  // logical
 };
 
@@ -113,7 +119,8 @@ private:
     GdiObject* objectAt(int index);
     void selectObject(int index);
     void deleteObject(int index);
-    void setClip(std::optional<QPainterPath> clip);
+    void setClip(std::optional<QRegion> clip);
+    QRegion deviceRegion(const QRegion& logical) const;
     void applyClip();
 
     // --- drawing ---------------------------------------------------------
@@ -139,9 +146,12 @@ private:
     Dc dc_;
     std::vector<Dc> saved_;
     std::vector<GdiObject> objects_;
-    QPainterPath baseClip_;
+    std::set<int> freeSlots_;
+    QRegion baseClip_;
     bool clipDirty_ = true;
     double pageUnitsPerInch_ = 96;
+    mutable long long pointBudget_ = kMaxPointsPerPlay;
+    long long charBudget_ = kMaxCharsPerPlay;
 };
 
 // ---------------------------------------------------------------------------
@@ -214,11 +224,11 @@ QColor Player::readColor(LeReader& r) const {
 
 int Player::addObject(GdiObject object) {
     // GDI puts a new object in the lowest free slot of the table.
-    for (size_t i = 0; i < objects_.size(); ++i) {
-        if (std::holds_alternative<std::monostate>(objects_[i])) {
-            objects_[i] = std::move(object);
-            return int(i);
-        }
+    if (!freeSlots_.empty()) {
+        int slot = *freeSlots_.begin();
+        freeSlots_.erase(freeSlots_.begin());
+        objects_[size_t(slot)] = std::move(object);
+        return slot;
     }
     if (objects_.size() >= kMaxObjects) return -1;
     objects_.push_back(std::move(object));
@@ -236,19 +246,28 @@ void Player::selectObject(int index) {
     if (auto* pen = std::get_if<Pen>(object)) dc_.pen = *pen;
     else if (auto* brush = std::get_if<Brush>(object)) dc_.brush = *brush;
     else if (auto* font = std::get_if<Font>(object)) dc_.font = *font;
-    else if (auto* region = std::get_if<Region>(object)) {
-        QPainterPath path;
-        path.addRegion(region->region);
-        setClip(logicalToDevice().map(path));
-    }
+    else if (auto* region = std::get_if<Region>(object)) setClip(deviceRegion(region->region));
 }
 
 void Player::deleteObject(int index) {
     // The DC holds copies, so deleting the selected object changes nothing drawn.
-    if (GdiObject* object = objectAt(index)) *object = std::monostate{};
+    GdiObject* object = objectAt(index);
+    if (!object || std::holds_alternative<std::monostate>(*object)) return;
+    *object = std::monostate{};
+    freeSlots_.insert(index);
 }
 
-void Player::setClip(std::optional<QPainterPath> clip) {
+QRegion Player::deviceRegion(const QRegion& logical) const {
+    QRegion out;
+    for (const QRect& r : logical)
+        out += deviceRect(r.left(), r.top(), r.left() + r.width(), r.top() + r.height()).toAlignedRect();
+    return out;
+}
+
+void Player::setClip(std::optional<QRegion> clip) {
+    // Each excluded rectangle splits the region further; past this a file is
+    // only trying to make clipping slow, and the clip it had stays.
+    if (clip && clip->rectCount() > kMaxClipRects) return;
     dc_.clip = std::move(clip);
     clipDirty_ = true;
 }
@@ -256,9 +275,7 @@ void Player::setClip(std::optional<QPainterPath> clip) {
 void Player::applyClip() {
     if (!clipDirty_) return;
     clipDirty_ = false;
-    QPainterPath effective = baseClip_;
-    if (dc_.clip) effective = effective.intersected(*dc_.clip);
-    painter_.setClipPath(effective, Qt::ReplaceClip);
+    painter_.setClipRegion(dc_.clip ? baseClip_.intersected(*dc_.clip) : baseClip_, Qt::ReplaceClip);
 }
 
 // ---------------------------------------------------------------------------
@@ -350,6 +367,7 @@ void Player::drawShape(const QPainterPath& path, bool fill) {
 
 QPolygonF Player::readPoints(LeReader& r, int count) const {
     if (count < 0 || size_t(count) * 4 > r.remaining()) throw ReadPastEnd();
+    if ((pointBudget_ -= count) < 0) throw ReadPastEnd();
     QPolygonF points;
     points.reserve(count);
     for (int i = 0; i < count; ++i) {
@@ -440,6 +458,7 @@ void Player::drawText(QPointF logicalRef, std::string_view bytes, const std::vec
         rect = deviceRect(logicalRect->left(), logicalRect->top(), logicalRect->right(), logicalRect->bottom());
     if (rect && (options & kEtoOpaque)) painter_.fillRect(*rect, dc_.bkColor);
     if (bytes.empty() || (options & kEtoGlyphIndex)) return;
+    if ((charBudget_ -= (long long)bytes.size()) < 0) return;
 
     const bool updateCp = dc_.textAlign & kTaUpdateCp;
     if (updateCp) logicalRef = dc_.current;
@@ -761,14 +780,9 @@ void Player::record(uint16_t function, LeReader& r, size_t size) {
     case kIntersectClipRect:
     case kExcludeClipRect: {
         double bottom = r.i16(), right = r.i16(), top = r.i16(), left = r.i16();
-        QPainterPath rect;
-        rect.addRect(deviceRect(left, top, right, bottom));
-        if (function == kIntersectClipRect) {
-            setClip(dc_.clip ? dc_.clip->intersected(rect) : rect);
-        } else {
-            QPainterPath all = dc_.clip ? *dc_.clip : baseClip_;
-            setClip(all.subtracted(rect));
-        }
+        QRegion rect(deviceRect(left, top, right, bottom).toAlignedRect());
+        if (function == kIntersectClipRect) setClip(dc_.clip ? dc_.clip->intersected(rect) : rect);
+        else setClip((dc_.clip ? *dc_.clip : baseClip_).subtracted(rect));
         return;
     }
     case kSelectClipRegion: {
@@ -778,16 +792,14 @@ void Player::record(uint16_t function, LeReader& r, size_t size) {
             setClip(std::nullopt); // a null region removes the clip
             return;
         }
-        QPainterPath path;
-        path.addRegion(region->region);
-        setClip(logicalToDevice().map(path));
+        setClip(deviceRegion(region->region));
         return;
     }
     case kOffsetClipRgn: {
         double y = r.i16(), x = r.i16();
         if (!dc_.clip) return;
         QPointF delta = toDevice(x, y) - toDevice(0, 0);
-        setClip(dc_.clip->translated(delta));
+        setClip(dc_.clip->translated(delta.toPoint()));
         return;
     }
 
@@ -1003,9 +1015,8 @@ void Player::run() {
     painter_.setRenderHint(QPainter::Antialiasing, true);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
     painter_.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    baseClip_ = QPainterPath();
-    baseClip_.addRect(target_);
-    if (painter_.hasClipping()) baseClip_ = baseClip_.intersected(painter_.clipPath());
+    baseClip_ = QRegion(target_.toAlignedRect());
+    if (painter_.hasClipping()) baseClip_ = baseClip_.intersected(painter_.clipRegion());
     clipDirty_ = true;
 
     for (const WmfFile::Record& rec : file_.records()) {

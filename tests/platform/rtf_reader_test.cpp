@@ -16,6 +16,8 @@
 #include <QTextTable>
 #include <gtest/gtest.h>
 
+#include <random>
+
 using namespace vdtest;
 
 namespace {
@@ -299,6 +301,30 @@ TEST(PlainText, MissingFileThrowsAndKeepsThePreviousText) {
     doc.setPlainText("previous");
     EXPECT_THROW(vd::LoadTextFile(doc, "/nonexistent/dir/UKspec.txt"), vd::FileError);
     EXPECT_EQ(doc.toPlainText(), "previous");
+}
+
+} // namespace
+
+namespace {
+
+TEST(RtfBroken, RandomMutationsOfRealFilesNeverCrash) {
+    std::mt19937 rng(99);
+    for (const char* name : {"fan_manual", "notes_cp1252"}) {
+        std::string original = ReadFile(std::string(VD_SHARED_FIXTURES) + "/rtf/" + name + ".rtf");
+        ASSERT_FALSE(original.empty());
+        for (int round = 0; round < 200; ++round) {
+            std::string bytes = original;
+            for (int e = 0, n = 1 + int(rng() % 10); e < n; ++e) {
+                size_t at = 5 + rng() % (bytes.size() - 5);
+                const char pick[] = {'{', '}', '\\', '\'', 'u', '-', '9', char(rng())};
+                if (rng() % 5 == 0) bytes.erase(at, rng() % 40);
+                else if (at < bytes.size()) bytes[at] = pick[rng() % sizeof(pick)];
+            }
+            QTextDocument doc;
+            vd::LoadRichOrPlainText(doc, bytes);
+            ASSERT_GE(doc.blockCount(), 1);
+        }
+    }
 }
 
 } // namespace

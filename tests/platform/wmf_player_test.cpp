@@ -3,6 +3,7 @@
 #include "test_images.h"
 #include "wmf_writer.h"
 
+#include "codepages.h"
 #include "font_faces.h"
 #include "wmf_player.h"
 
@@ -532,6 +533,24 @@ TEST(WmfRecords, EscapeAndUnknownRecordsAreSkippedBySize) {
     w.rec(kSelectObject, {0});
     Rect(w, 0, 0, 100, 100);
     EXPECT_TRUE(Near(Render(w).pixel(50, 50), kRed));
+}
+
+TEST(WmfText, FontCharsetChoosesTheCodePage) {
+    auto decode = [](const char* bytes, int charset) { return vd::DecodeCodePage(bytes, vd::CodePageForCharset(charset)); };
+    EXPECT_EQ(decode("\x80\xB0", 0), QString::fromUtf8("€°"));
+    EXPECT_EQ(decode("\x80\xB0", 1), QString::fromUtf8("€°"));
+    EXPECT_EQ(decode("\xE1\xD3", 161), QString::fromUtf8("αΣ"));
+    EXPECT_EQ(decode("\xB9\xE6", 238), QString::fromUtf8("ąć"));
+    EXPECT_EQ(decode("\xC0\xFF", 204), QString::fromUtf8("Ая"));
+    // Drawn text follows the selected font's charset: Cyrillic bytes look unlike their Latin reading.
+    auto draw = [](int charset) {
+        WmfWriter w = Canvas();
+        w.raw(kCreateFontIndirect, FontParams(-30, 0, 400, charset, "Arial"));
+        w.rec(kSelectObject, {0}).rec(kSetBkMode, {1}).rec(kSetTextAlign, {24});
+        w.raw(kTextOut, TextOutParams("\xC6", 10, 60)); // Ж in cp1251, Æ in cp1252
+        return Render(w);
+    };
+    EXPECT_GT(MeanDifference(draw(204), draw(0), QSize(100, 100)), 1.0);
 }
 
 TEST(WmfRecords, FontFacesMapToTheCompatibleFaces) {
