@@ -64,10 +64,14 @@ void Refill(QComboBox* box, std::initializer_list<int> entries) {
 void T_fm::ApplyLanguage() {
     const LanguageFiles* files = FilesFor(LanguageCode);
     if (files) {
-        LoadDataTextFile(*re_about->document(), files->about);
-        LoadDataTextFile(*re_Inventor->document(), files->inventor);
-        LoadDataTextFile(*re_company->document(), files->company);
-        LoadDataTextFile(*re_contact->document(), files->contact);
+        const std::pair<QTextEdit*, const char*> boxes[] = {{re_about, files->about},
+                                                            {re_Inventor, files->inventor},
+                                                            {re_company, files->company},
+                                                            {re_contact, files->contact}};
+        for (const auto& [box, file] : boxes) {
+            LoadDataTextFile(*box->document(), file);
+            box->moveCursor(QTextCursor::Start); // a new text is read from its beginning
+        }
     }
     memo_print->clear();
     if (!files)
