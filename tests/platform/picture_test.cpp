@@ -4,6 +4,7 @@
 #include "wmf_writer.h"
 
 #include "errors.h"
+#include "paths.h"
 #include "picture.h"
 
 #include <QPainter>
@@ -127,6 +128,22 @@ TEST(PictureLoading, ExtensionIsCaseInsensitiveAndMetafilesKeepTheirFrame) {
     QImage img = p.toImage(QSize(30, 300));
     EXPECT_TRUE(Near(img.pixel(15, 150), QColor(255, 0, 0)));
     EXPECT_TRUE(Near(img.pixel(28, 297), QColor(255, 0, 0)));
+}
+
+TEST(PictureLoading, DataPicturesResolveBackslashPathsWithoutRegardToCase) {
+    TempDir dir;
+    std::filesystem::create_directories(dir.write("x", "").parent_path() / "bmp");
+    std::filesystem::copy_file(kBmpDir + "bmp_8bit.bmp", dir.write("x", "").parent_path() / "bmp" / "bigfan.bmp");
+    std::filesystem::path previous = vd::DataRoot();
+    vd::SetDataRoot(dir.write("x", "").parent_path());
+    EXPECT_EQ(vd::LoadDataPicture("BMP\\BigFan.BMP").naturalSize(), QSize(64, 48));
+    try {
+        vd::LoadDataPicture("bmp\\bigmissing.bmp");
+        ADD_FAILURE() << "no error";
+    } catch (const vd::FileError& e) {
+        EXPECT_NE(std::string(e.what()).find("bmp\\bigmissing.bmp"), std::string::npos) << e.what();
+    }
+    vd::SetDataRoot(previous);
 }
 
 TEST(PictureLoading, MissingUnreadableAndMalformedFilesThrowFileErrorNamingTheFile) {

@@ -283,6 +283,14 @@ TEST(RtfPictures, PngDibAndMetafilePictures) {
     EXPECT_EQ(size, QSizeF(50, 50));
     EXPECT_TRUE(Near(image.pixel(25, 25), Qt::blue));
 
+    // Word writes a picture twice: the shape version is shown, its fallback is not.
+    QTextDocument twice;
+    vd::LoadRichOrPlainText(twice, "{\\rtf1 {\\*\\shppict{\\pict\\pngblip " + Hex(png.toStdString()) +
+                                       "}}{\\nonshppict{\\pict\\pngblip " + Hex(png.toStdString()) + "}}}");
+    int images = 0;
+    for (auto it = twice.begin().begin(); !it.atEnd(); ++it) images += it.fragment().charFormat().isImageFormat();
+    EXPECT_EQ(images, 1);
+
     QTextDocument broken;
     vd::LoadRichOrPlainText(broken, "{\\rtf1 a{\\pict\\wmetafile8 0102zz}b{\\pict\\pngblip ffff}c}");
     EXPECT_EQ(broken.toPlainText(), "abc");
