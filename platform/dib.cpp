@@ -107,6 +107,12 @@ QImage FixUp(QImage image, const DibInfo& info) {
 
 } // namespace
 
+long long DibPixelCount(std::string_view dib) {
+    DibInfo info;
+    if (!ReadDibInfo(dib, info, nullptr)) return -1;
+    return info.width * (info.height < 0 ? -info.height : info.height);
+}
+
 QImage DecodeDib(std::string_view dib, std::string* error, bool paletteIndices,
                  const QList<QRgb>& palette) {
     DibInfo info;

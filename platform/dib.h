@@ -14,6 +14,9 @@ namespace vd {
 inline constexpr long long kMaxBitmapPixels = 32LL * 1024 * 1024;
 inline constexpr int kMaxBitmapSide = 32767;
 
+// Width × height a DIB's header claims, or -1 when the header is unreadable.
+long long DibPixelCount(std::string_view dib);
+
 // Decodes a .bmp file (BITMAPFILEHEADER + DIB). On failure returns a null
 // image and sets `error` to the reason.
 QImage DecodeBmpFile(std::string_view bytes, std::string* error = nullptr);

@@ -5,7 +5,9 @@
 #include "font_faces.h"
 #include "wmf_player.h"
 
+#include <QBuffer>
 #include <QHash>
+#include <QImageReader>
 #include <QImage>
 #include <QMap>
 #include <QPainter>
@@ -30,6 +32,9 @@ constexpr int kMaxDepth = 256;              // deeper groups are flattened into 
 constexpr size_t kMaxPictureBytes = 32u << 20;
 constexpr int kMaxPictureSide = 4096;
 constexpr int kMaxTableColumns = 64;
+// Pictures stay in the document as resources: bound their number and pixels.
+constexpr int kMaxPictures = 256;
+constexpr long long kMaxPicturePixels = 64LL * 1024 * 1024;
 constexpr double kTwipsPerPixel = 15.0;     // 1440 twips an inch, 96 pixels an inch
 
 // ---------------------------------------------------------------------------
@@ -423,6 +428,8 @@ private:
     bool runInTable_ = false;
 
     Picture picture_;
+    int pictureCount_ = 0;
+    long long pixelBudget_ = kMaxPicturePixels;
 };
 
 int Reader::currentCodePage() const {
@@ -565,7 +572,8 @@ void Reader::finishFont() {
 }
 
 void Reader::finishPicture(Picture& p) {
-    if (p.kind == Picture::None || p.data.empty()) return;
+    if (p.kind == Picture::None || p.data.empty() || ++pictureCount_ > kMaxPictures) return;
+    auto withinBudget = [&](long long pixels) { return pixels >= 0 && (pixelBudget_ -= pixels) >= 0; };
     QImage image;
     QSizeF size;
     auto goal = [&](int goalTwips, int fallbackPixels, int scale) {
@@ -579,7 +587,9 @@ void Reader::finishPicture(Picture& p) {
             int w = p.picw > 0 ? int(p.picw * 96.0 / 2540) : int(wmf.naturalSize().width());
             int h = p.pich > 0 ? int(p.pich * 96.0 / 2540) : int(wmf.naturalSize().height());
             size = QSizeF(goal(p.goalw, w, p.scalex), goal(p.goalh, h, p.scaley));
-            image = QImage(size.toSize().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+            QSize pixels = size.toSize().expandedTo(QSize(1, 1));
+            if (!withinBudget((long long)pixels.width() * pixels.height())) return;
+            image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
             image.fill(Qt::transparent);
             QPainter painter(&image);
             wmf.play(painter, QRectF(QPointF(0, 0), QSizeF(image.size())));
@@ -587,8 +597,18 @@ void Reader::finishPicture(Picture& p) {
             return;
         }
     } else {
-        if (p.kind == Picture::Dib) image = DecodeDib(p.data);
-        else image = QImage::fromData(QByteArrayView(p.data.data(), qsizetype(p.data.size())));
+        if (p.kind == Picture::Dib) {
+            if (!withinBudget(DibPixelCount(p.data))) return;
+            image = DecodeDib(p.data);
+        } else {
+            QByteArray data(p.data.data(), qsizetype(p.data.size()));
+            QBuffer buffer(&data);
+            buffer.open(QIODevice::ReadOnly);
+            QImageReader reader(&buffer);
+            QSize claimed = reader.size();
+            if (!claimed.isValid() || !withinBudget((long long)claimed.width() * claimed.height())) return;
+            image = reader.read();
+        }
         if (image.isNull()) return;
         int w = p.picw > 0 ? p.picw : image.width();
         int h = p.pich > 0 ? p.pich : image.height();

@@ -34,6 +34,7 @@ constexpr int kMaxClipRects = 20000;
 // built to be slow (millions of points or characters) from stalling the window.
 constexpr long long kMaxPointsPerPlay = 4'000'000;
 constexpr long long kMaxCharsPerPlay = 1'000'000;
+constexpr long long kMaxBitmapPixelsPerPlay = 64LL * 1024 * 1024;
 
 // GDI constants the player interprets.
 constexpr int kPsSolid = 0, kPsDash = 1, kPsDot = 2, kPsDashDot = 3, kPsDashDotDot = 4, kPsNull = 5;
@@ -152,6 +153,8 @@ private:
     double pageUnitsPerInch_ = 96;
     mutable long long pointBudget_ = kMaxPointsPerPlay;
     long long charBudget_ = kMaxCharsPerPlay;
+    mutable long long bitmapBudget_ = kMaxBitmapPixelsPerPlay;
+    QImage decodeDib(std::string_view dib, bool paletteIndices) const;
 };
 
 // ---------------------------------------------------------------------------
@@ -553,6 +556,14 @@ void Player::drawBitmap(const QImage& image, QRectF source, QPointF dest, QSizeF
     painter_.restore();
 }
 
+// Decodes a DIB within the playing's pixel budget, so that a file of many
+// small records claiming huge (run-length encoded) bitmaps stays cheap.
+QImage Player::decodeDib(std::string_view dib, bool paletteIndices) const {
+    long long pixels = DibPixelCount(dib);
+    if (pixels < 0 || (bitmapBudget_ -= pixels) < 0) return {};
+    return DecodeDib(dib, nullptr, paletteIndices, dc_.palette);
+}
+
 void Player::patBlt(QRectF rect, uint32_t rop) {
     applyClip();
     switch (rop) {
@@ -605,7 +616,7 @@ QImage Player::patternImage(LeReader& r, int style, int usage) const {
     if (style == kBsPattern) {
         return Bitmap16ToImage(r, dc_.textColor, dc_.bkColor);
     }
-    return DecodeDib(r.rest(), nullptr, usage == 1, dc_.palette);
+    return decodeDib(r.rest(), usage == 1);
 }
 
 Region Player::readRegion(LeReader& r) const {
@@ -952,7 +963,7 @@ void Player::record(uint16_t function, LeReader& r, size_t size) {
         int usage = r.u16();
         double srcH = r.i16(), srcW = r.i16(), ySrc = r.i16(), xSrc = r.i16();
         double destH = r.i16(), destW = r.i16(), yDst = r.i16(), xDst = r.i16();
-        QImage image = DecodeDib(r.rest(), nullptr, usage == 1, dc_.palette);
+        QImage image = decodeDib(r.rest(), usage == 1);
         if (image.isNull()) return;
         // The source origin of StretchDIBits is the bitmap's lower-left corner.
         QRectF source(xSrc, image.height() - ySrc - srcH, srcW, srcH);
@@ -981,7 +992,7 @@ void Player::record(uint16_t function, LeReader& r, size_t size) {
             patBlt(deviceRect(xDst, yDst, xDst + destW, yDst + destH), rop);
             return;
         }
-        QImage image = DecodeDib(r.rest(), nullptr, false, dc_.palette);
+        QImage image = decodeDib(r.rest(), false);
         drawBitmap(image, QRectF(xSrc, ySrc, srcW, srcH), QPointF(xDst, yDst), QSizeF(destW, destH), rop);
         return;
     }

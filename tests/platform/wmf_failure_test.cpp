@@ -130,3 +130,25 @@ TEST(WmfDamaged, ManyClipRecordsStayCheap) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(WmfDamaged, ManyHugeRunLengthBitmapsStayCheap) {
+    // A 4096 × 4096 RLE8 bitmap whose data is only "end of bitmap": tiny in the
+    // file, 16 million pixels to decode. Two hundred of them must not stall.
+    std::string dib;
+    for (int v : {40, 0, 4096, 0, 4096, 0, 1, 8, 1, 0, 2, 0, 0, 0, 0, 0, 1, 0, 0, 0}) WmfWriter::Put16(dib, uint16_t(v));
+    dib += std::string("\x00\x00\xFF\x00", 4); // one colour: red
+    dib += std::string("\x00\x01", 2);
+    std::string params;
+    for (int v : {0x20, 0xCC, 0, 4096, 4096, 0, 0, 100, 100, 0, 0}) WmfWriter::Put16(params, uint16_t(v));
+    WmfWriter w = Canvas();
+    for (int i = 0; i < 200; ++i) w.raw(0x0F43, params + dib);
+    QElapsedTimer timer;
+    timer.start();
+    QImage img = RenderWmf(w.bytes(), QSize(50, 50));
+    EXPECT_LT(timer.elapsed(), 3000);
+    EXPECT_FALSE(img.isNull());
+}
+
+} // namespace
