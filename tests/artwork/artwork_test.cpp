@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QSet>
 #include <QTemporaryDir>
 
 #include <cstdint>
@@ -84,6 +85,17 @@ int Spread(QRgb c) {
 
 TEST(ArtworkFiles, WindowPicturesHavePageSizesIn24BitFiles) {
     for (const Expected& e : kWindowPictures) ExpectBmp24(QDir(kArtDir).filePath(e.name), e.width, e.height);
+}
+
+TEST(ArtworkFiles, PicturesAreDrawnNotBlank) {
+    // A painter that failed (no font, bad path) leaves a flat fill behind.
+    for (const char* name : {"button.bmp", "banner.bmp", "logo.bmp", "about.bmp", "company1.bmp", "company2.bmp"}) {
+        const QImage image = Load(kArtDir, name);
+        QSet<QRgb> colours;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) colours.insert(image.pixel(x, y));
+        EXPECT_GT(colours.size(), 200) << name;
+    }
 }
 
 TEST(ArtworkFiles, FamilyPicturesExistUnderExactNamesInBothLooks) {
