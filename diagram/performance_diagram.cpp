@@ -165,6 +165,8 @@ void DrawPowerCurve(const DrawTarget& t, const TFanRecord& r, int curve, const c
 void DrawPowerCurves(const DrawTarget& t, const TFanRecord& r) {
     t.canvas->SetPenColor(kGreen);
     t.canvas->SetPenWidth(1);
+    if (r.curve_count < 1)
+        return; // a record without curves has no power curve either
     DrawPowerCurve(t, r, 1, "5");
     // Speed step 2 is the fourth curve; a fan with fewer curves has none.
     if (r.curve_count >= 4)
