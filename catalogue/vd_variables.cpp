@@ -24,6 +24,8 @@ std::string LanguageCode;
 std::array<std::string, kLanguageEntries> LanguageText;
 std::array<std::string, 8> AddressLines;
 
+std::string ShownFamily;
+
 TFanRecord FanRecord;
 
 const std::array<FamilyFlag, 14>& FamilyFlags() {
@@ -77,6 +79,7 @@ void ResetVariables() {
         t.clear();
     for (auto& a : AddressLines)
         a.clear();
+    ShownFamily.clear();
     FanRecord = TFanRecord{};
 }
 

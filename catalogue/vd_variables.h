@@ -37,6 +37,10 @@ extern std::string LanguageCode; // at most two characters
 extern std::array<std::string, kLanguageEntries> LanguageText;
 extern std::array<std::string, 8> AddressLines; // 1..7; [0] unused
 
+// The key of the family whose description the product browser shows: empty
+// at start, "None" after the pointer passed over the page background.
+extern std::string ShownFamily;
+
 // The one record buffer; every read of the catalogue overwrites it.
 extern TFanRecord FanRecord;
 

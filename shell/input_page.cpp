@@ -1,22 +1,21 @@
-// The input page: preparing it from the family flags, the select button and
-// the results grid widget over its model.
+// The input page: the change handlers and their rules, the select button and
+// the results grid's clicks.
+#include "calc_edit.h"
 #include "duty_input.h"
 #include "errors.h"
 #include "main_window.h"
 #include "number_text.h"
-#include "paths.h"
-#include "picture.h"
+#include "picture_box.h"
 #include "qt_text.h"
+#include "results_grid_view.h"
 #include "ui_seams.h"
 #include "vd_variables.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
-#include <QTableWidget>
+#include <QPushButton>
 
 namespace vd {
 
@@ -34,43 +33,54 @@ struct LiveControls : SelectionControls {
 
 } // namespace
 
+void T_fm::ConnectInputHandlers() {
+    for (TCalcEdit* e : {se_volume, se_pressure, se_dev})
+        connect(e, &TCalcEdit::changed, this, &T_fm::InputChanged);
+    // The deviation is a percentage: out-of-range entries come back to the bound.
+    connect(se_dev, &QLineEdit::editingFinished, this, [this] {
+        const char sep = DecimalSepText()[0];
+        auto v = ParseDecimal(ToCp1252(se_dev->text()), sep);
+        if (v && (*v < 0 || *v > 100))
+            se_dev->setText(FromCp1252(FormatFixed(ClampDeviation(*v), 0)));
+    });
+    // `activated` is the user's choice; programmatic changes run no handler.
+    for (QComboBox* c : {cb_vunit, cb_punit, cb_supply})
+        connect(c, &QComboBox::activated, this, &T_fm::InputChanged);
+    connect(cb_pressureType, &QComboBox::activated, this, &T_fm::cb_pressureTypeChange);
+    connect(cb_ducttype, &QComboBox::activated, this, &T_fm::cb_ducttypeChange);
+    connect(sg, &ResultsGridView::rowClicked, this, &T_fm::sgClick);
+    connect(sg, &ResultsGridView::rowDoubleClicked, this, &T_fm::sgDblClick);
+    connect(sg, &ResultsGridView::headerClicked, this, &T_fm::sgHeaderClick);
+    connect(bn_copy, &QPushButton::clicked, this, &T_fm::bn_copyClick);
+    connect(SpeedButton1, &QPushButton::clicked, this, &T_fm::SpeedButton1Click);
+}
+
+void T_fm::InputChanged() { ResetGrid(); }
+
+void T_fm::cb_pressureTypeChange(int index) {
+    ResetGrid();
+    cb_pressureType->setCurrentIndex(ApplyPressureTypeRule(index, *services_.messages));
+}
+
+void T_fm::cb_ducttypeChange(int index) {
+    ResetGrid();
+    ApplyDuctTypeRule(index);
+}
+
 void T_fm::ResetGrid() {
-    im_pic->clear();
+    im_pic->Clear();
     ResetResultsGrid(sgModel, ToCp1252(cb_vunit->currentText()), ToCp1252(cb_punit->currentText()));
     ShowGridModel();
 }
 
-void T_fm::ShowGridModel() {
-    const int columns = ResultsGrid::kColumns;
-    sg->setColumnCount(columns);
-    sg->setRowCount(std::max(0, sgModel.RowCount() - 1));
-    QStringList headers;
-    for (int c = 0; c < columns; ++c)
-        headers << FromCp1252(sgModel.Cell(c, 0));
-    sg->setHorizontalHeaderLabels(headers);
-    for (int r = 1; r < sgModel.RowCount(); ++r)
-        for (int c = 0; c < columns; ++c) {
-            const std::string& text = sgModel.Cell(c, r);
-            if (text.empty()) {
-                delete sg->takeItem(r - 1, c);
-                continue;
-            }
-            auto* item = new QTableWidgetItem(FromCp1252(text));
-            item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-            sg->setItem(r - 1, c, item);
-        }
-    if (sgModel.CurrentRow() >= 1 && sgModel.CurrentRow() < sgModel.RowCount())
-        sg->selectRow(sgModel.CurrentRow() - 1);
-    sg->setVisible(sgModel.Visible());
-}
+void T_fm::ShowGridModel() { sg->Show(sgModel); }
 
-void T_fm::bn_choose_productsClick() {
-    const bool duct = FlagMT == "Y" || FlagMTZ == "Y" || FlagUDY == "Y" || FlagUDYZ == "Y";
-    lb_ductType->setVisible(duct);
-    cb_ducttype->setVisible(duct);
-    cb_pressureType->setCurrentIndex(FlagEH == "Y" || FlagAQ == "Y" ? 0 : 1);
-    ResetGrid();
-    ShowPage(aInput);
+void T_fm::ShowRowPicture(int modelRow) {
+    try {
+        im_pic->LoadDataFile("bmp\\" + sgModel.Cell(ResultsGrid::kPicture, modelRow));
+    } catch (const FileError&) {
+        services_.messages->ShowMessage("Picture not found for this fan!");
+    }
 }
 
 void T_fm::bn_selectClick() {
@@ -90,7 +100,7 @@ void T_fm::bn_selectClick() {
     });
     QApplication::restoreOverrideCursor();
     if (!ran) {
-        // The rows written before the failure stay, the grid hidden.
+        // The rows written before the failure stay, in a hidden grid.
         sgModel.SetVisible(false);
         ShowGridModel();
         return;
@@ -100,15 +110,44 @@ void T_fm::bn_selectClick() {
     if (ResultsAvailable) {
         sgModel.SetCurrentRow(1);
         ShowGridModel();
-        try {
-            Picture p = LoadDataPicture("bmp\\" + sgModel.Cell(ResultsGrid::kPicture, 1));
-            im_pic->setPixmap(QPixmap::fromImage(p.toImage(QSize(80, 80))));
-        } catch (const FileError&) {
-            services_.messages->ShowMessage("Picture not found for this fan!");
-        }
+        ShowRowPicture(1);
     } else {
         ResetGrid();
     }
+}
+
+void T_fm::sgClick(int modelRow) {
+    sgModel.SetCurrentRow(modelRow);
+    if (!sgModel.Cell(ResultsGrid::kPicture, modelRow).empty())
+        ShowRowPicture(modelRow);
+}
+
+void T_fm::sgHeaderClick(int column) {
+    if (sgModel.HeaderClick(column))
+        ShowGridModel();
+}
+
+void T_fm::sgDblClick(int modelRow) {
+    if (modelRow < 1)
+        return;
+    sgModel.SetCurrentRow(modelRow);
+    ShowPage(aGraph);
+    Guarded([&] {
+        auto no = ParseInteger(sgModel.Cell(ResultsGrid::kFanNo, modelRow));
+        if (!no || *no < INT32_MIN || *no > INT32_MAX)
+            throw ConversionError("'" + sgModel.Cell(ResultsGrid::kFanNo, modelRow) +
+                                  "' is not a valid integer value");
+        SelectedFanNo = static_cast<std::int32_t>(*no);
+        if (DrawChosenFan)
+            DrawChosenFan();
+    });
+}
+
+void T_fm::bn_copyClick() {}
+
+void T_fm::SpeedButton1Click() {
+    if (FrmClip)
+        FrmClip->show();
 }
 
 void T_fm::bn_ancillaryClick() { ShowPage(aAncillary); }

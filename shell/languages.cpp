@@ -165,6 +165,8 @@ void T_fm::SwitchLanguage(const std::string& code) {
 }
 
 bool T_fm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == aProducts && ProductsPageEvent(event))
+        return true;
     if (event->type() == QEvent::MouseButtonRelease && watched->property("languageCode").isValid()) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         auto* flag = static_cast<QWidget*>(watched);

@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "calc_edit.h"
 #include "errors.h"
 #include "language_file.h"
 #include "noshape.h"

@@ -8,6 +8,7 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <string>
 
 class QCheckBox;
@@ -19,6 +20,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
+class QPushButton;
 class QStackedWidget;
 class QTableWidget;
 class QTextEdit;
@@ -26,6 +28,9 @@ class QTextEdit;
 namespace vd {
 
 class MessageService;
+class PictureBox;
+class ResultsGridView;
+class TCalcEdit;
 class TNoShape;
 
 // What the window needs from the outside world; tests pass fakes.
@@ -78,18 +83,24 @@ public:
     QLabel *lb_cdf = nullptr, *lb_rdf = nullptr, *lb_rf = nullptr, *lb_wf = nullptr,
            *lb_idf = nullptr, *lb_ujv = nullptr, *lb_uxv = nullptr, *lb_aqeh = nullptr;
     QTextEdit* re_products = nullptr;
+    PictureBox *im_pw = nullptr, *im_mtzl = nullptr, *im_mt = nullptr, *Im_ghz = nullptr,
+               *im_ghj = nullptr, *im_bnbq = nullptr, *im_lw = nullptr, *im_udy = nullptr,
+               *im_uvj = nullptr, *im_uvx = nullptr, *im_eh = nullptr, *im_aq = nullptr;
 
     // Input page.
     TNoShape *bn_select = nullptr, *bn_Sproducts = nullptr, *bn_Smain = nullptr;
     QLabel *lb_volume = nullptr, *lb_pressure = nullptr, *lb_deviation = nullptr,
            *lb_percent = nullptr, *lb_supply = nullptr, *lb_ductType = nullptr;
-    QLineEdit *se_volume = nullptr, *se_pressure = nullptr, *se_dev = nullptr;
+    TCalcEdit *se_volume = nullptr, *se_pressure = nullptr, *se_dev = nullptr;
     QComboBox *cb_vunit = nullptr, *cb_punit = nullptr, *cb_pressureType = nullptr,
               *cb_supply = nullptr, *cb_ducttype = nullptr;
     QCheckBox* cb_rej = nullptr;
-    QLabel* im_pic = nullptr;
-    QTableWidget* sg = nullptr;
+    PictureBox* im_pic = nullptr;
+    ResultsGridView* sg = nullptr;
     ResultsGrid sgModel; // what the grid shows
+    QPushButton *bn_copy = nullptr, *SpeedButton1 = nullptr;
+    // The clipboard set-up window, shown by SpeedButton1.
+    QWidget* FrmClip = nullptr;
 
     // Diagram page and the detail pages.
     TNoShape *bn_print = nullptr, *bn_specification = nullptr, *bn_drawing = nullptr,
@@ -132,6 +143,8 @@ public:
     void ResetGrid();
     // Shows the results grid model in the grid widget.
     void ShowGridModel();
+    // What a double click on a result row draws; the diagram page sets it.
+    std::function<void()> DrawChosenFan;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -149,6 +162,25 @@ private:
     void BuildAncillaryPage();
     void BuildPrintPage();
     void MoveFlagFrame();
+    void BuildFamilyPictures();
+    bool ProductsPageEvent(QEvent* event);
+
+    // Product browser.
+    void FamilyClick(int index);
+    void FamilyMouseMove(int index);
+    void Panel4MouseMove();
+
+    // Input page.
+    void ConnectInputHandlers();
+    void InputChanged();
+    void cb_pressureTypeChange(int index);
+    void cb_ducttypeChange(int index);
+    void ShowRowPicture(int modelRow);
+    void sgClick(int modelRow);
+    void sgDblClick(int modelRow);
+    void sgHeaderClick(int column);
+    void bn_copyClick();
+    void SpeedButton1Click();
 
     // Navigation handlers.
     void bn_aboutClick();

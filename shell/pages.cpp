@@ -1,8 +1,11 @@
 // Construction of the pages: positions are pixels on the 624 × 443 page panel.
 #include "artwork_resources.h"
+#include "calc_edit.h"
 #include "main_window.h"
 #include "noshape.h"
+#include "picture_box.h"
 #include "qt_text.h"
+#include "results_grid_view.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,6 +17,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QTextEdit>
@@ -29,7 +33,7 @@ QFont Arial(int pixels, bool bold = false) {
     return f;
 }
 
-QLabel* Picture(QWidget* parent, const char* name, const QString& resource, int x, int y, int w, int h,
+QLabel* ArtPicture(QWidget* parent, const char* name, const QString& resource, int x, int y, int w, int h,
                 bool scaled = false) {
     auto* l = new QLabel(parent);
     l->setObjectName(name);
@@ -88,7 +92,7 @@ QWidget* T_fm::NewPage(const char* name, bool banner) {
     page->setPalette(p);
     _control->addWidget(page);
     if (banner)
-        Picture(page, "im_banner", artwork::kBanner, 8, 14, 53, 402);
+        ArtPicture(page, "im_banner", artwork::kBanner, 8, 14, 53, 402);
     return page;
 }
 
@@ -113,7 +117,7 @@ TNoShape* T_fm::NewButton(QWidget* page, const char* name, int x, int y, void (T
 
 void T_fm::BuildMainPage() {
     aMain = NewPage("aMain", false);
-    im_logo = Picture(aMain, "im_logo", artwork::kLogo, 3, 11, 500, 400);
+    im_logo = ArtPicture(aMain, "im_logo", artwork::kLogo, 3, 11, 500, 400);
     bn_about = NewButton(aMain, "bn_about", 261, 29, &T_fm::bn_aboutClick);
     bn_exit = NewButton(aMain, "bn_exit", 477, 29, &T_fm::bn_exitClick);
     bn_company = NewButton(aMain, "bn_company", 291, 79, &T_fm::bn_companyClick);
@@ -138,7 +142,7 @@ void T_fm::BuildMainPage() {
                           {&image_IT, "image_IT", &artwork::kFlagIt, 354, 40, "IT"},
                           {&image_FR, "image_FR", &artwork::kFlagFr, 394, 39, "FR"}};
     for (const Flag& f : flags) {
-        *f.image = Picture(aMain, f.name, *f.resource, 558, f.top, 58, f.height);
+        *f.image = ArtPicture(aMain, f.name, *f.resource, 558, f.top, 58, f.height);
         (*f.image)->setCursor(Qt::PointingHandCursor);
         (*f.image)->setProperty("languageCode", f.code);
         (*f.image)->installEventFilter(this);
@@ -155,13 +159,13 @@ void T_fm::BuildMainPage() {
 void T_fm::BuildTextPages() {
     aAbout = NewPage("aAbout", true);
     lb_about = NewTitle(aAbout, "lb_about", 100, 16);
-    Picture(aAbout, "im_about", artwork::kAbout, 100, 62, 154, 270);
+    ArtPicture(aAbout, "im_about", artwork::kAbout, 100, 62, 154, 270);
     re_about = TextBox(aAbout, "re_about", 284, 62, 320, 350, 13);
     bn_closeabout = NewButton(aAbout, "bn_closeabout", 478, 10, &T_fm::ShowMainPage);
 
     aCompany = NewPage("aCompany", true);
-    Picture(aCompany, "im_company1", artwork::kCompany1, 76, 21, 352, 220, true);
-    Picture(aCompany, "im_company2", artwork::kCompany2, 448, 56, 153, 185, true);
+    ArtPicture(aCompany, "im_company1", artwork::kCompany1, 76, 21, 352, 220, true);
+    ArtPicture(aCompany, "im_company2", artwork::kCompany2, 448, 56, 153, 185, true);
     re_company = TextBox(aCompany, "re_company", 76, 248, 349, 185, 13);
     re_Inventor = TextBox(aCompany, "re_Inventor", 432, 248, 185, 185, 13);
     bn_factclose = NewButton(aCompany, "bn_factclose", 478, 10, &T_fm::ShowMainPage);
@@ -192,6 +196,7 @@ void T_fm::BuildProductsPage() {
     re_products->setObjectName("re_products");
     re_products->setGeometry(64, 312, 544, 128);
     re_products->setFont(Arial(11));
+    BuildFamilyPictures();
     bn_choose_products = NewButton(aProducts, "bn_choose_products", 348, 10, &T_fm::bn_choose_productsClick);
     bn_closeproducts = NewButton(aProducts, "bn_closeproducts", 482, 10, &T_fm::ShowMainPage);
 }
@@ -202,22 +207,28 @@ void T_fm::BuildInputPage() {
     bn_Sproducts = NewButton(aInput, "bn_Sproducts", 358, 10, &T_fm::bn_SproductsClick);
     bn_Smain = NewButton(aInput, "bn_Smain", 488, 10, &T_fm::ShowMainPage);
 
+    auto entry = [&](const char* name, int x, int y, int w) {
+        auto* e = new TCalcEdit(aInput);
+        e->setObjectName(name);
+        e->setGeometry(x, y, w, 21);
+        return e;
+    };
     lb_volume = Label(aInput, "lb_volume", 72, 66, 120, 16);
-    se_volume = Edit(aInput, "se_volume", 196, 63, 90, 21);
+    se_volume = entry("se_volume", 196, 63, 90);
     cb_vunit = List(aInput, "cb_vunit", 292, 63, 62);
     cb_vunit->addItems({"m3/s", "m3/h", "l/s", "cfm"});
     lb_pressure = Label(aInput, "lb_pressure", 72, 93, 120, 16);
-    se_pressure = Edit(aInput, "se_pressure", 196, 90, 90, 21);
+    se_pressure = entry("se_pressure", 196, 90, 90);
     cb_punit = List(aInput, "cb_punit", 292, 90, 62);
     cb_punit->addItems({"Pa", "N/m2", "mmwg", "inwg"});
     cb_pressureType = List(aInput, "cb_pressureType", 360, 90, 150);
     lb_deviation = Label(aInput, "lb_deviation", 72, 120, 120, 16);
-    se_dev = Edit(aInput, "se_dev", 196, 117, 62, 21);
+    se_dev = entry("se_dev", 196, 117, 62);
     lb_percent = Label(aInput, "lb_percent", 262, 120, 14, 16);
     lb_percent->setText("%");
     lb_supply = Label(aInput, "lb_supply", 72, 147, 120, 16);
     cb_supply = List(aInput, "cb_supply", 196, 144, 158);
-    lb_ductType = Label(aInput, "lb_ductType", 360, 120, 150, 16);
+    lb_ductType = Label(aInput, "lb_ductType", 360, 121, 150, 16);
     cb_ducttype = List(aInput, "cb_ducttype", 360, 144, 150);
     lb_ductType->hide();
     cb_ducttype->hide();
@@ -227,18 +238,29 @@ void T_fm::BuildInputPage() {
     cb_rej->setText("Show rejects");
     cb_rej->hide();
 
-    im_pic = new QLabel(aInput);
+    im_pic = new PictureBox(PictureBox::Mode::Fit, aInput);
     im_pic->setObjectName("im_pic");
     im_pic->setGeometry(527, 63, 80, 80);
-    im_pic->setAlignment(Qt::AlignCenter);
 
-    sg = new QTableWidget(aInput);
+    sg = new ResultsGridView(aInput);
     sg->setObjectName("sg");
-    sg->setGeometry(70, 174, 537, 234);
+    sg->setGeometry(70, 172, 537, 234);
     sg->hide();
 
-    for (QComboBox* c : {cb_vunit, cb_punit})
-        c->setCurrentIndex(0);
+    SpeedButton1 = new QPushButton("Clipboard Config", aInput);
+    SpeedButton1->setObjectName("SpeedButton1");
+    SpeedButton1->setGeometry(416, 413, 121, 25);
+    bn_copy = new QPushButton("COPY", aInput);
+    bn_copy->setObjectName("bn_copy");
+    bn_copy->setGeometry(546, 413, 65, 25);
+
+    // The layout's own choices, before start-up sets them again.
+    cb_vunit->setCurrentIndex(0);
+    cb_punit->setCurrentIndex(0);
+    se_volume->setText("0");
+    se_pressure->setText("0");
+    se_dev->setText("15");
+    ConnectInputHandlers();
 }
 
 void T_fm::BuildGraphPages() {

@@ -1,0 +1,44 @@
+#pragma once
+// A picture control: shows a bitmap or metafile at its own size, stretched to
+// the box, fitted into it, or centred unscaled; reports clicks and pointer
+// movements.
+#include "picture.h"
+
+#include <QWidget>
+
+namespace vd {
+
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    enum class Mode {
+        Own,       // the control takes the picture's natural size
+        Stretched, // scaled to fill the box
+        Fit,       // scaled to fit, aspect ratio kept, centred
+        Centred,   // natural size, centred, clipped by the box
+    };
+    PictureBox(Mode mode, QWidget* parent = nullptr);
+
+    void SetPicture(Picture picture);
+    // Loads a data file ("bmp\pw.bmp"); FileError leaves the shown picture.
+    void LoadDataFile(std::string_view relativePath);
+    void Clear();
+    const Picture& picture() const { return picture_; }
+    bool isEmpty() const { return picture_.isNull(); }
+    Mode mode() const { return mode_; }
+
+signals:
+    void clicked();
+    void mouseMoved();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    Mode mode_;
+    Picture picture_;
+};
+
+} // namespace vd

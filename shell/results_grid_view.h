@@ -1,0 +1,31 @@
+#pragma once
+// The results grid on the input page: shows a ResultsGrid model. Row 0 of
+// the model is the header; data row r of the model is table row r - 1.
+#include "results_grid.h"
+
+#include <QTableWidget>
+
+namespace vd {
+
+class ResultsGridView : public QTableWidget {
+    Q_OBJECT
+public:
+    explicit ResultsGridView(QWidget* parent = nullptr);
+
+    // Shows the model: headers, cells, current row, visibility. Emits nothing.
+    void Show(const ResultsGrid& model);
+    // The model row of the table's current row, 0 when there is none.
+    int CurrentModelRow() const;
+
+    static const int kWidths[10];
+
+signals:
+    void rowClicked(int modelRow);
+    void rowDoubleClicked(int modelRow);
+    void headerClicked(int column);
+
+private:
+    bool showing_ = false;
+};
+
+} // namespace vd
