@@ -3,6 +3,7 @@
 // without tabs; hot-spot buttons move between them. Controls carry the names
 // the rest of the program and its tests know them by.
 #include "errors.h"
+#include "performance_diagram.h"
 #include "results_grid.h"
 #include "ui_seams.h"
 
@@ -38,7 +39,7 @@ struct ShellServices {
     MessageService* messages = nullptr;
 };
 
-class T_fm : public QWidget {
+class T_fm : public QWidget, public DetailLoader {
     Q_OBJECT
 public:
     explicit T_fm(ShellServices services, QWidget* parent = nullptr);
@@ -111,6 +112,14 @@ public:
            *lb_diagram = nullptr, *lb_maintenance = nullptr;
     TNoShape *bn_diaclose = nullptr, *bn_speclose = nullptr, *bn_diagclose = nullptr,
              *bn_maintclose = nullptr;
+    PictureBox *im_diag = nullptr, *im_draw = nullptr, *im_spec = nullptr;
+    QLabel* im_dims = nullptr;
+    QTextEdit *re_spec = nullptr, *re_maint = nullptr;
+
+    // The five pieces of the chosen fan's material, for the current language.
+    void LoadFanDetail() override;
+    // The diagram page's picture and the dimension table, for SelectedFanNo.
+    void DrawFanPages();
 
     // Ancillaries.
     QLabel* lb_ancillaries = nullptr;
@@ -163,6 +172,7 @@ private:
     void BuildPrintPage();
     void MoveFlagFrame();
     void BuildFamilyPictures();
+    void BuildDetailContent();
     bool ProductsPageEvent(QEvent* event);
 
     // Product browser.

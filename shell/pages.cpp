@@ -292,6 +292,10 @@ void T_fm::BuildGraphPages() {
     aMaintenance = NewPage("aMaintenance", true);
     lb_maintenance = NewTitle(aMaintenance, "lb_maintenance", 90, 19);
     bn_maintclose = NewButton(aMaintenance, "bn_maintclose", 478, 10, &T_fm::ShowGraphPage);
+    // The detail pages carry their strip a little lower than the others.
+    for (QWidget* page : {aDrawing, aSpecification, aDiagram, aMaintenance})
+        page->findChild<QLabel*>("im_banner")->move(8, 20);
+    BuildDetailContent();
 }
 
 void T_fm::BuildAncillaryPage() {

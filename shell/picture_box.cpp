@@ -16,10 +16,14 @@ void PictureBox::SetPicture(Picture picture) {
     update();
 }
 
-void PictureBox::LoadDataFile(std::string_view relativePath) { SetPicture(LoadDataPicture(relativePath)); }
+void PictureBox::LoadDataFile(std::string_view relativePath) {
+    SetPicture(LoadDataPicture(relativePath));
+    source_ = std::string(relativePath);
+}
 
 void PictureBox::Clear() {
     picture_ = Picture();
+    source_.clear();
     update();
 }
 

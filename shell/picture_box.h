@@ -5,6 +5,7 @@
 #include "picture.h"
 
 #include <QWidget>
+#include <string>
 
 namespace vd {
 
@@ -25,6 +26,8 @@ public:
     void Clear();
     const Picture& picture() const { return picture_; }
     bool isEmpty() const { return picture_.isNull(); }
+    // The data path of the picture last loaded by LoadDataFile.
+    const std::string& source() const { return source_; }
     Mode mode() const { return mode_; }
 
 signals:
@@ -39,6 +42,7 @@ protected:
 private:
     Mode mode_;
     Picture picture_;
+    std::string source_;
 };
 
 } // namespace vd

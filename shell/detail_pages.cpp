@@ -1,0 +1,135 @@
+// The chosen fan's pages: the performance diagram with its data table, and
+// the detail material that LoadFanDetail puts on the four detail pages.
+#include "fan_tables.h"
+#include "main_window.h"
+#include "performance_diagram.h"
+#include "picture_box.h"
+#include "qpainter_canvas.h"
+#include "qt_text.h"
+#include "text_loader.h"
+#include "ui_seams.h"
+#include "vd_variables.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QTextEdit>
+
+namespace vd {
+
+namespace {
+
+// Draws `draw` on a white picture of `size` logical pixels at the screen's
+// device pixel ratio, so that a HiDPI screen gets full-resolution drawings.
+template <class F> QPixmap Render(QWidget* on, QSize size, F&& draw) {
+    const qreal dpr = on->devicePixelRatioF();
+    QImage image(size * dpr, QImage::Format_RGB32);
+    image.setDevicePixelRatio(dpr);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, dpr > 1);
+    QPainterCanvas canvas(painter, 96);
+    draw(canvas);
+    painter.end();
+    return QPixmap::fromImage(image);
+}
+
+} // namespace
+
+void T_fm::BuildDetailContent() {
+    lb_Y = new QLabel(aGraph);
+    lb_Y->setObjectName("lb_Y");
+    lb_Y->move(304, 54);
+
+    im_diag = new PictureBox(PictureBox::Mode::Stretched, aDiagram);
+    im_diag->setObjectName("im_diag");
+    im_diag->setGeometry(90, 80, 511, 337);
+
+    im_draw = new PictureBox(PictureBox::Mode::Stretched, aDrawing);
+    im_draw->setObjectName("im_draw");
+    im_draw->setGeometry(90, 54, 500, 300);
+    im_dims = new QLabel(aDrawing);
+    im_dims->setObjectName("im_dims");
+    im_dims->setGeometry(90, 364, 500, 50);
+
+    im_spec = new PictureBox(PictureBox::Mode::Own, aSpecification);
+    im_spec->setObjectName("im_spec");
+    im_spec->setGeometry(90, 58, 189, 177);
+    re_spec = new QTextEdit(aSpecification);
+    re_spec->setObjectName("re_spec");
+    re_spec->setGeometry(288, 60, 315, 363);
+    re_spec->setReadOnly(true);
+    QFont times("Liberation Serif");
+    times.setPixelSize(15);
+    re_spec->setFont(times);
+    re_spec->setPlainText("re_specification");
+
+    re_maint = new QTextEdit(aMaintenance);
+    re_maint->setObjectName("re_maint");
+    re_maint->setGeometry(90, 68, 514, 349);
+    re_maint->setReadOnly(true);
+    QFont arial("Liberation Sans");
+    arial.setPixelSize(13);
+    re_maint->setFont(arial);
+    re_maint->setPlainText("re_maint");
+
+    DrawChosenFan = [this] { DrawFanPages(); };
+}
+
+void T_fm::LoadFanDetail() {
+    const TFanRecord& r = FanRecord;
+    auto pictureOrBlank = [](PictureBox* box, const std::string& file) {
+        try {
+            box->LoadDataFile("wmf\\" + file);
+        } catch (const FileError&) {
+            // A missing blank metafile is not caught: it ends the drawing.
+            box->LoadDataFile("wmf\\blank.wmf");
+        }
+    };
+    auto text = [](QTextEdit* box, const std::string& file) {
+        LoadDataTextFile(*box->document(), file);
+        box->moveCursor(QTextCursor::Start);
+    };
+
+    pictureOrBlank(im_diag, r.diagram_file.str());
+
+    const std::string maint = LanguageCode + r.maint_file.str();
+    try {
+        text(re_maint, "txt\\" + maint);
+        LoadDataTextFile(*memo_print2->document(), "txt\\" + maint);
+    } catch (const FileError&) {
+        services_.messages->ShowMessage("Cannot find maintenance text " + maint);
+    }
+
+    try {
+        im_spec->LoadDataFile("bmp\\big" + r.picture_file.str());
+    } catch (const FileError&) {
+        services_.messages->ShowMessage("Cannot find picture big" + r.picture_file.str());
+    }
+
+    const std::string spec = LanguageCode + r.spec_file.str();
+    try {
+        text(re_spec, "txt\\" + spec);
+    } catch (const FileError&) {
+        services_.messages->ShowMessage("Cannot find specification text " + spec);
+    }
+
+    pictureOrBlank(im_draw, r.drawing_file.str());
+}
+
+void T_fm::DrawFanPages() {
+    // Each drawing fetches or reads the record itself; a failure ends the
+    // rest (reported by the caller) and leaves the earlier pictures.
+    Im_data->setPixmap(Render(Im_data, QSize(545, 342), [this](Canvas& canvas) {
+        const DrawTarget target = DrawTarget::Screen(canvas);
+        DrawDiagram(target, sgModel, *this);
+        DrawDataTable(target, sgModel);
+    }));
+    im_dims->setPixmap(Render(im_dims, QSize(500, 50), [](Canvas& canvas) {
+        DrawDimensionTable(DrawTarget::Screen(canvas));
+    }));
+}
+
+} // namespace vd

@@ -1,0 +1,298 @@
+#include "shell_fixture.h"
+
+#include "calc_edit.h"
+#include "calculator_popup.h"
+#include "codepage.h"
+#include "noshape.h"
+#include "picture_box.h"
+#include "results_grid_view.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTextEdit>
+
+using namespace vd;
+
+namespace {
+
+const char* kFamilyFiles[] = {"pw", "mtz", "mt", "ghz", "ghj", "bnbq", "lw", "udy", "uvj", "UVX", "EH", "AQ"};
+
+void WriteBmp(const std::filesystem::path& p, QColor colour, int w = 60, int h = 60) {
+    std::filesystem::create_directories(p.parent_path());
+    QImage img(w, h, QImage::Format_RGB888);
+    img.fill(colour);
+    img.save(QString::fromStdString(p.string()), "BMP");
+}
+
+} // namespace
+
+class BrowserTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        for (const char* f : kFamilyFiles) {
+            WriteBmp(dir / (std::string("bmp/") + f + ".bmp"), Qt::gray);
+            WriteBmp(dir / (std::string("bmp/") + f + "_r.bmp"), Qt::green);
+        }
+        vdtest::WriteFile(dir / "txt/UKpw.txt", "Circular duct fans PW\r\n");
+        vdtest::WriteFile(dir / "txt/UKmtz.txt", "Insulated duct fans MTZL\r\n");
+        vdtest::WriteFile(dir / "txt/SWbnbq.txt", "V\xE4ggfl\xE4ktar\r\n");
+    }
+    void Hover(QWidget* w) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &move);
+    }
+    void HoverPage(T_fm& w, QPoint at) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(at), w.aProducts->mapToGlobal(QPointF(at)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(w.aProducts, &move);
+    }
+};
+
+TEST_F(BrowserTest, TwoClicksOnAFamilyGiveBackItsStartingFlagAndPicture) {
+    T_fm& w = Start();
+    EXPECT_EQ(w.im_pw->source(), "bmp\\pw.bmp");
+    QTest::mouseClick(w.im_pw, Qt::LeftButton);
+    EXPECT_EQ(FlagPW, "Y");
+    EXPECT_EQ(w.im_pw->source(), "bmp\\pw_r.bmp");
+    QTest::mouseClick(w.im_pw, Qt::LeftButton);
+    EXPECT_EQ(FlagPW, "N");
+    EXPECT_EQ(w.im_pw->source(), "bmp\\pw.bmp");
+    QTest::mouseClick(w.im_uvx, Qt::LeftButton);
+    EXPECT_EQ(w.im_uvx->source(), "bmp\\UVX_r.bmp"); // names as written, capitals kept
+}
+
+TEST_F(BrowserTest, AMissingPictureKeepsTheOldLookButTheFlagChanges) {
+    T_fm& w = Start();
+    std::filesystem::remove(dir / "bmp/lw_r.bmp");
+    QTest::mouseClick(w.im_lw, Qt::LeftButton);
+    EXPECT_EQ(FlagLW, "Y");
+    EXPECT_EQ(messages.errors.size(), 1u);
+    EXPECT_EQ(w.im_lw->source(), "bmp\\lw.bmp");
+}
+
+TEST_F(BrowserTest, MtFollowsTheDuctTypeAndAClickExcludesBothVariants) {
+    T_fm& w = Start();
+    QTest::mouseClick(w.im_mt, Qt::LeftButton);
+    EXPECT_EQ(FlagMT + FlagMTZ, "YN");
+    w.bn_choose_products->click();
+    EXPECT_TRUE(w.cb_ducttype->isVisibleTo(w.aInput));
+    w.cb_ducttype->setCurrentIndex(1);
+    emit w.cb_ducttype->activated(1);
+    EXPECT_EQ(FlagMT + FlagMTZ, "NY");
+    EXPECT_NE(FlagSummary().find("MT: N,MTZ: Y"), std::string::npos);
+    QTest::mouseClick(w.im_mt, Qt::LeftButton);
+    EXPECT_EQ(FlagMT + FlagMTZ, "NN");
+    EXPECT_EQ(w.im_mt->source(), "bmp\\mt.bmp");
+    QTest::mouseClick(w.im_udy, Qt::LeftButton); // always the rectangular variant
+    EXPECT_EQ(FlagUDY + FlagUDYZ, "YN");
+}
+
+TEST_F(BrowserTest, ChoosingPreparesTheInputPage) {
+    T_fm& w = Start();
+    w.bn_choose_products->click();
+    EXPECT_EQ(w.CurrentPage(), w.aInput);
+    EXPECT_FALSE(w.cb_ducttype->isVisibleTo(w.aInput));
+    EXPECT_FALSE(w.lb_ductType->isVisibleTo(w.aInput));
+    EXPECT_EQ(w.cb_pressureType->currentIndex(), 1);
+    w.ShowPage(w.aProducts);
+    QTest::mouseClick(w.im_eh, Qt::LeftButton);
+    w.bn_choose_products->click();
+    EXPECT_EQ(w.cb_pressureType->currentIndex(), 0);
+    w.ShowPage(w.aProducts);
+    QTest::mouseClick(w.im_udy, Qt::LeftButton);
+    w.bn_choose_products->click();
+    EXPECT_TRUE(w.cb_ducttype->isVisibleTo(w.aInput));
+}
+
+TEST_F(BrowserTest, TheDescriptionIsLoadedOncePerVisit) {
+    T_fm& w = Start();
+    Hover(w.im_pw);
+    EXPECT_EQ(ShownFamily, "PW");
+    EXPECT_EQ(w.re_products->toPlainText(), "Circular duct fans PW");
+    vdtest::WriteFile(dir / "txt/UKpw.txt", "changed\r\n");
+    Hover(w.im_pw); // moving within the picture loads nothing
+    EXPECT_EQ(w.re_products->toPlainText(), "Circular duct fans PW");
+    Hover(w.im_mtzl);
+    EXPECT_EQ(ShownFamily, "MTZL");
+    Hover(w.im_pw);
+    EXPECT_EQ(w.re_products->toPlainText(), "changed");
+    HoverPage(w, QPoint(600, 60)); // bare background
+    EXPECT_EQ(ShownFamily, "None");
+    EXPECT_TRUE(w.re_products->toPlainText().isEmpty());
+    HoverPage(w, w.lb_cdf->geometry().center()); // a label: no effect
+    Hover(w.im_pw);
+    EXPECT_EQ(ShownFamily, "PW");
+}
+
+TEST_F(BrowserTest, AMissingDescriptionIsReportedOnEveryVisitAndKeepsShownFamily) {
+    T_fm& w = Start();
+    Hover(w.im_ghj);
+    Hover(w.im_ghj);
+    EXPECT_EQ(messages.errors.size(), 2u);
+    EXPECT_EQ(ShownFamily, "");
+}
+
+TEST_F(BrowserTest, DescriptionsFollowTheCurrentLanguage) {
+    T_fm& w = Start();
+    w.SwitchLanguage("SW");
+    Hover(w.im_bnbq);
+    EXPECT_EQ(w.re_products->toPlainText().toStdString(), "V\u00e4ggfl\u00e4ktar");
+}
+
+// ---- input page ---------------------------------------------------------------
+
+class InputTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        auto fan = [](int no, const char* model, float f, const char* picture) {
+            auto r = vdtest::MakeFan(no, "PW", model, {2 * f, 1 * f, 0.5f * f}, {0, 100, 150},
+                                     {200, 300, 350});
+            r.picture_file.assign(picture);
+            return r;
+        };
+        vdtest::WriteFile(dir / "dat/vd_fan.rec",
+                          vdtest::EncodeRecords({fan(1, "A98", 0.98f, "a.bmp"), fan(2, "B100", 1.0f, "b.bmp"),
+                                                 fan(3, "C115", 1.15f, "missing.bmp")}));
+        WriteBmp(dir / "bmp/a.bmp", Qt::red, 40, 30);
+        WriteBmp(dir / "bmp/b.bmp", Qt::blue, 40, 30);
+    }
+    T_fm& Ready() {
+        T_fm& w = Start();
+        FlagPW = "Y";
+        w.ShowPage(w.aInput);
+        w.se_volume->setText("1");
+        w.se_pressure->setText("100");
+        w.se_dev->setText("20");
+        return w;
+    }
+    std::vector<std::string> Models(T_fm& w) {
+        std::vector<std::string> v;
+        for (int r = 0; r < w.sg->rowCount(); ++r)
+            v.push_back(w.sg->item(r, 1)->text().toStdString());
+        return v;
+    }
+};
+
+TEST_F(InputTest, SelectFillsTheGridSortedAndShowsTheFirstPicture) {
+    T_fm& w = Ready();
+    w.bn_select->click();
+    EXPECT_EQ(w.CurrentPage(), w.aInput);
+    ASSERT_TRUE(w.sg->isVisibleTo(w.aInput));
+    EXPECT_EQ(Models(w), (std::vector<std::string>{"C115", "B100", "A98"}));
+    // Row 1 is C115 whose picture is missing: the message comes once.
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"Picture not found for this fan!"});
+    EXPECT_EQ(w.sg->horizontalHeaderItem(2)->text(), "m3/s");
+    EXPECT_EQ(w.sg->horizontalHeaderItem(0)->text().toStdString(), Cp1252ToUtf8(LanguageText[22]));
+    EXPECT_TRUE(w.sg->isColumnHidden(10));
+    EXPECT_EQ(w.sg->columnWidth(9), 85);
+}
+
+TEST_F(InputTest, AClickShowsTheRowsPictureAndAMissingOneOnce) {
+    T_fm& w = Ready();
+    w.bn_select->click();
+    messages.shown.clear();
+    emit w.sg->rowClicked(2);
+    EXPECT_EQ(w.im_pic->source(), "bmp\\b.bmp");
+    emit w.sg->rowClicked(1);
+    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(w.im_pic->source(), "bmp\\b.bmp"); // the previous picture stays
+}
+
+TEST_F(InputTest, HeaderClicksSortAndTheDirectionStaysForTheNextRun) {
+    T_fm& w = Ready();
+    w.bn_select->click();
+    emit w.sg->headerClicked(4);
+    EXPECT_EQ(Models(w), (std::vector<std::string>{"A98", "B100", "C115"}));
+    w.bn_select->click();
+    EXPECT_EQ(Models(w), (std::vector<std::string>{"A98", "B100", "C115"}));
+}
+
+TEST_F(InputTest, VolumeIsCheckedBeforePressureAndNothingRuns) {
+    T_fm& w = Ready();
+    w.se_volume->setText("0");
+    w.se_pressure->setText("-3");
+    w.bn_select->click();
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"Volume incorrect"});
+    EXPECT_FALSE(w.sg->isVisibleTo(w.aInput));
+    messages.shown.clear();
+    w.se_volume->setText("1");
+    w.bn_select->click();
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"Pressure incorrect"});
+}
+
+TEST_F(InputTest, NoFanFoundClearsTheGridAgain) {
+    T_fm& w = Ready();
+    FlagPW = "N";
+    w.bn_select->click();
+    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0], LanguageText[95]);
+    EXPECT_FALSE(w.sg->isVisibleTo(w.aInput));
+    EXPECT_EQ(w.sg->rowCount(), 1);
+}
+
+TEST_F(InputTest, ChangingAnInputClearsTheResults) {
+    T_fm& w = Ready();
+    w.bn_select->click();
+    ASSERT_TRUE(w.sg->isVisibleTo(w.aInput));
+    QTest::keyClick(w.se_volume, Qt::Key_2);
+    EXPECT_FALSE(w.sg->isVisibleTo(w.aInput));
+    EXPECT_TRUE(w.im_pic->isEmpty());
+    w.bn_select->click();
+    emit w.cb_punit->activated(1);
+    EXPECT_FALSE(w.sg->isVisibleTo(w.aInput));
+}
+
+TEST_F(InputTest, TotalPressureIsRefusedWhileAStaticOnlyFamilyIsIncluded) {
+    T_fm& w = Ready();
+    FlagAQ = "Y";
+    w.cb_pressureType->setCurrentIndex(1);
+    emit w.cb_pressureType->activated(1);
+    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(w.cb_pressureType->currentIndex(), 0);
+}
+
+TEST_F(InputTest, TheCalculatorReturnsItsResultAndFiresTheChangeHandler) {
+    T_fm& w = Ready();
+    w.bn_select->click();
+    ASSERT_TRUE(w.sg->isVisibleTo(w.aInput));
+    w.se_volume->OpenCalculator();
+    CalculatorPopup* calc = w.se_volume->popup();
+    for (const char* k : {"C", "7", "2", "0", "0", "/", "3", "6", "0", "0", "OK"})
+        calc->key(k)->click();
+    EXPECT_EQ(w.se_volume->text(), "2");
+    EXPECT_FALSE(w.sg->isVisibleTo(w.aInput)); // the change handler ran
+}
+
+TEST_F(InputTest, ADoubleClickChoosesTheFanAndShowsTheDiagramPage) {
+    T_fm& w = Ready();
+    int drawn = 0;
+    w.DrawChosenFan = [&] { ++drawn; };
+    w.bn_select->click();
+    emit w.sg->rowDoubleClicked(2);
+    EXPECT_EQ(w.CurrentPage(), w.aGraph);
+    EXPECT_EQ(SelectedFanNo, 2); // B100 is fan 2
+    EXPECT_EQ(drawn, 1);
+    w.ShowPage(w.aInput);
+    emit w.sg->rowDoubleClicked(0); // the header row
+    EXPECT_EQ(w.CurrentPage(), w.aInput);
+}
+
+TEST_F(InputTest, ADoubleClickOnARejectRowOpensThePageButDrawsNothing) {
+    T_fm& w = Ready();
+    int drawn = 0;
+    w.DrawChosenFan = [&] { ++drawn; };
+    w.cb_rej->setChecked(true);
+    FlagPW = "N";
+    w.bn_select->click();
+    emit w.sg->rowDoubleClicked(1);
+    EXPECT_EQ(w.CurrentPage(), w.aGraph);
+    EXPECT_EQ(drawn, 0);
+    EXPECT_EQ(messages.errors.size(), 1u);
+}
