@@ -19,10 +19,14 @@ int Clamp(long long v) {
     return static_cast<int>(v);
 }
 
+// Halves to even: rint in the default rounding mode gives what nearbyint
+// gives, without saving and restoring the floating-point environment.
+LD Rnd(LD v) { return std::rint(v); }
+
 long long RoundClamped(LD v) {
     if (std::isnan(v))
         return 0;
-    const LD r = std::nearbyint(v);
+    const LD r = Rnd(v);
     if (r > static_cast<LD>(kCoordLimit))
         return kCoordLimit;
     if (r < -static_cast<LD>(kCoordLimit))
@@ -37,10 +41,12 @@ int RoundHalfEven(LD v) { return Clamp(RoundClamped(v)); }
 std::uint16_t RoundToWord(LD v) {
     if (!std::isfinite(v))
         return 0xFFFF;
-    const LD r = std::nearbyint(v);
+    const LD r = Rnd(v);
     // Keep the low 16 bits of the integer, as a store into a 16-bit variable
-    // does; the remainder is taken exactly in extended precision.
-    const LD m = std::fmod(r, 65536.0L);
+    // does (conversion to an unsigned type is modular).
+    if (std::fabs(r) < 0x1p62L)
+        return static_cast<std::uint16_t>(static_cast<long long>(r));
+    const LD m = std::fmod(r, 65536.0L); // exact in extended precision
     const long long w = static_cast<long long>(m < 0 ? m + 65536.0L : m);
     return static_cast<std::uint16_t>(w);
 }

@@ -233,16 +233,16 @@ void DrawDutyAndSystemCurve(const DrawTarget& t, const TFanRecord& r, float fanV
     c.SetBrushColor(kAqua);
     c.SetPenColor(kBlack);
     c.SetPenWidth(1);
-    int ma = RoundToWord(std::nearbyint(perVolume * fanVolume) + kChartLeft);
-    int mb = RoundToWord(kPressureBottom - std::nearbyint(static_cast<LD>(PressureScale) * u.g * fanPressure));
+    int ma = RoundToWord(std::rint(perVolume * fanVolume) + kChartLeft);
+    int mb = RoundToWord(kPressureBottom - std::rint(static_cast<LD>(PressureScale) * u.g * fanPressure));
     t.Ellipse(ma - 4, mb - 4, ma + 4, mb + 4);
 
     // Duty point, at its total pressure.
     c.SetBrushColor(kRed);
     c.SetPenWidth(1);
-    ma = RoundToWord(std::nearbyint(perVolume * EnteredVolume) + kChartLeft);
+    ma = RoundToWord(std::rint(perVolume * EnteredVolume) + kChartLeft);
     mb = RoundToWord(kPressureBottom -
-                     std::nearbyint((static_cast<LD>(EnteredPressure) + pvd) * PressureScale * u.g));
+                     std::rint((static_cast<LD>(EnteredPressure) + pvd) * PressureScale * u.g));
     t.Ellipse(ma - 4, mb - 4, ma + 4, mb + 4);
 
     c.SetBrushColor(kWhite);

@@ -11,6 +11,7 @@
 #include <QPen>
 
 #include <cmath>
+#include <cstdlib>
 #include <utility>
 
 namespace vd {
@@ -119,7 +120,24 @@ void QPainterCanvas::LineTo(int x, int y) {
     const QPoint to(x, y);
     if (to != position_) {
         ApplyPen();
-        painter_.drawLine(Centre(position_.x(), position_.y()), Centre(x, y));
+        if (penWidth_ > 1) {
+            painter_.drawLine(Centre(position_.x(), position_.y()), Centre(x, y));
+        } else {
+            // The line through the pixel centres, cut half a pixel before the
+            // start and half a pixel before the end along its major axis: a
+            // flat-ended stroke then covers the start pixel and stops short of
+            // the end pixel, in either direction and at any pixel ratio.
+            const int dx = x - position_.x(), dy = y - position_.y();
+            QPointF shift;
+            if (std::abs(dx) >= std::abs(dy)) {
+                const double e = dx > 0 ? -0.5 : 0.5;
+                shift = QPointF(e, e * dy / dx);
+            } else {
+                const double e = dy > 0 ? -0.5 : 0.5;
+                shift = QPointF(e * dx / dy, e);
+            }
+            painter_.drawLine(Centre(position_.x(), position_.y()) + shift, Centre(x, y) + shift);
+        }
     }
     position_ = to;
 }

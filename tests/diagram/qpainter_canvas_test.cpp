@@ -1,0 +1,270 @@
+// The canvas on a QPainter: Windows pixel rules, fonts in points, the fan
+// pictures at device pixel ratios 1 and 2, and demo fans rendered whole.
+#include "catalogue_text.h"
+#include "diagram_fixture.h"
+#include "errors.h"
+#include "language_file.h"
+#include "operating_point.h"
+#include "qpainter_canvas.h"
+#include "units.h"
+
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace vdtest {
+namespace {
+
+namespace col = vd::colours;
+
+bool IsDark(QRgb p) { return qRed(p) < 80 && qGreen(p) < 80 && qBlue(p) < 80; }
+
+// Draws with `paint` on a white image of w × h pixels.
+template <typename F> QImage Paint(int w, int h, F paint) {
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    {
+        QPainter p(&img);
+        vd::QPainterCanvas canvas(p, 96);
+        paint(canvas);
+    }
+    return img;
+}
+
+TEST(QPainterCanvas, FontPointsBecomePixelsAtTheDeviceResolution) {
+    EXPECT_EQ(vd::QPainterCanvas::FontPixelHeight(9, 96), 12);
+    EXPECT_EQ(vd::QPainterCanvas::FontPixelHeight(8, 96), 11);
+    EXPECT_EQ(vd::QPainterCanvas::FontPixelHeight(7, 96), 9);
+    EXPECT_EQ(vd::QPainterCanvas::FontPixelHeight(9, 600), 75);
+
+    QImage img(10, 10, QImage::Format_RGB32);
+    img.setDotsPerMeterY(qRound(600 / 0.0254));
+    QPainter p(&img);
+    vd::QPainterCanvas canvas(p); // the device's own resolution, like a printer's
+    canvas.SetFontName("Arial");
+    canvas.SetFontSize(10);
+    canvas.SetFontStyle(vd::kFontBold | vd::kFontUnderline);
+    const QFont f = canvas.CurrentFont();
+    EXPECT_EQ(f.pixelSize(), 83);
+    EXPECT_EQ(f.family(), "Liberation Sans");
+    EXPECT_TRUE(f.bold());
+    EXPECT_TRUE(f.underline());
+    canvas.SetFontName("Courier New");
+    EXPECT_EQ(canvas.CurrentFont().family(), "Liberation Mono");
+}
+
+TEST(QPainterCanvas, ShapesCoverLeftTopUpToButNotRightBottom) {
+    const QImage img = Paint(14, 12, [](vd::Canvas& c) {
+        c.SetBrushColor(col::kRed);
+        c.SetPenColor(col::kBlack);
+        c.SetPenWidth(1);
+        c.Rectangle(2, 2, 10, 8);
+    });
+    EXPECT_TRUE(IsDark(img.pixel(2, 2)));
+    EXPECT_TRUE(IsDark(img.pixel(9, 7)));
+    EXPECT_TRUE(IsDark(img.pixel(9, 4)));
+    EXPECT_EQ(img.pixel(10, 4), qRgb(255, 255, 255));
+    EXPECT_EQ(img.pixel(4, 8), qRgb(255, 255, 255));
+    EXPECT_EQ(img.pixel(5, 5), qRgb(255, 0, 0));
+}
+
+TEST(QPainterCanvas, LinesStartAtTheLinePositionAndLeaveTheEndPixel) {
+    const QImage img = Paint(14, 14, [](vd::Canvas& c) {
+        c.SetPenColor(col::kBlack);
+        c.SetPenWidth(0); // as wide as 1
+        c.MoveTo(1, 1);
+        c.LineTo(7, 1);
+        c.MoveTo(10, 3);
+        c.LineTo(4, 3);
+        c.MoveTo(2, 11);
+        c.LineTo(2, 5);
+        c.MoveTo(12, 12);
+        c.LineTo(6, 6);
+    });
+    auto row = [&](int y, int from, int to) {
+        std::string s;
+        for (int x = from; x <= to; ++x)
+            s += IsDark(img.pixel(x, y)) ? '#' : '.';
+        return s;
+    };
+    EXPECT_EQ(row(1, 0, 8), ".######..");
+    EXPECT_EQ(row(3, 3, 11), "..######.");
+    for (int y = 6; y <= 11; ++y)
+        EXPECT_TRUE(IsDark(img.pixel(2, y))) << y;
+    EXPECT_FALSE(IsDark(img.pixel(2, 5)));
+    for (int d = 7; d <= 12; ++d)
+        EXPECT_TRUE(IsDark(img.pixel(d, d))) << d;
+    EXPECT_FALSE(IsDark(img.pixel(6, 6)));
+    EXPECT_FALSE(IsDark(img.pixel(13, 13)));
+}
+
+TEST(QPainterCanvas, TextsSitOnTheBrushColourFromTheirTopLeftCorner) {
+    const QImage img = Paint(60, 30, [](vd::Canvas& c) {
+        c.SetFontName("Arial");
+        c.SetFontSize(9);
+        c.SetFontColor(col::kBlack);
+        c.SetBrushColor(col::kYellow);
+        c.TextOut(10, 5, "Hg\xB0");
+    });
+    EXPECT_EQ(img.pixel(10, 5), qRgb(255, 255, 0));
+    EXPECT_EQ(img.pixel(9, 5), qRgb(255, 255, 255));
+    EXPECT_EQ(img.pixel(10, 4), qRgb(255, 255, 255));
+    int dark = 0, lowest = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (IsDark(img.pixel(x, y))) {
+                ++dark;
+                lowest = std::max(lowest, y);
+            }
+    EXPECT_GT(dark, 10);
+    EXPECT_LT(lowest, 5 + 15); // a 12-pixel font hangs below its corner
+}
+
+class FanPictures : public DrawingTest {};
+
+// Columns of dark pixels along a row of `img`, in pixels.
+std::vector<int> DarkColumns(const QImage& img, int row, int from, int to) {
+    std::vector<int> out;
+    for (int x = from; x <= to; ++x)
+        if (IsDark(img.pixel(x, row)))
+            out.push_back(x);
+    return out;
+}
+
+TEST_F(FanPictures, PixelRatioTwoDrawsEveryLineAtTwiceThePosition) {
+    Write(StandardFan(1, 5));
+    QImage one = vd::MakeDrawingImage(vd::kDiagramPictureSize, 1);
+    QImage oneDims = vd::MakeDrawingImage(vd::kDimensionPictureSize, 1);
+    QImage two = vd::MakeDrawingImage(vd::kDiagramPictureSize, 2);
+    QImage twoDims = vd::MakeDrawingImage(vd::kDimensionPictureSize, 2);
+    vd::DrawFanPictures(one, oneDims, grid, loader);
+    vd::DrawFanPictures(two, twoDims, grid, loader);
+    EXPECT_EQ(loader.calls, 2);
+    EXPECT_EQ(two.size(), QSize(1090, 684));
+    EXPECT_EQ(two.devicePixelRatio(), 2.0);
+    EXPECT_EQ(twoDims.size(), QSize(1000, 100));
+
+    // Along the row at y = 35, between two table rows' texts and left of the
+    // legend, stand the data table's column lines and the chart's left edge.
+    const std::vector<int> at1 = DarkColumns(one, 35, 120, 440);
+    EXPECT_EQ(at1, (std::vector<int>{133, 300, 350}));
+    std::vector<int> doubled;
+    for (int x : at1) {
+        doubled.push_back(2 * x);
+        doubled.push_back(2 * x + 1);
+    }
+    EXPECT_EQ(DarkColumns(two, 70, 240, 880), doubled);
+    EXPECT_EQ(DarkColumns(two, 71, 240, 880), doubled);
+    // A horizontal grid line (y = 235 in the power chart) covers two pixel rows.
+    EXPECT_TRUE(IsDark(one.pixel(360, 235)) || qGray(one.pixel(360, 235)) < 200);
+    EXPECT_EQ(two.pixel(720, 470), one.pixel(360, 235));
+    EXPECT_EQ(two.pixel(720, 471), one.pixel(360, 235));
+    EXPECT_EQ(two.pixel(720, 472), one.pixel(360, 236));
+    // The dimension table's frame and grid likewise.
+    EXPECT_TRUE(IsDark(twoDims.pixel(50, 60)));
+    EXPECT_TRUE(IsDark(twoDims.pixel(51, 60)));
+    EXPECT_FALSE(IsDark(twoDims.pixel(52, 60)));
+}
+
+TEST_F(FanPictures, ErrorLeavesThePicturesAsTheyWere) {
+    Write(StandardFan(1));
+    QImage pic = vd::MakeDrawingImage(vd::kDiagramPictureSize, 2);
+    QImage dims = vd::MakeDrawingImage(vd::kDimensionPictureSize, 2);
+    pic.fill(Qt::gray);
+    dims.fill(Qt::gray);
+    const QImage before = pic;
+    SetRow("1", "x", "y");
+    EXPECT_THROW(vd::DrawFanPictures(pic, dims, grid, loader), vd::ConversionError);
+    EXPECT_EQ(pic, before);
+    EXPECT_EQ(dims.pixel(0, 0), QColor(Qt::gray).rgb());
+}
+
+// Demo fans from the catalogue's text form, with a duty on their curve, the
+// operating point the selection would compute, and the real language texts.
+class DemoFans : public DrawingTest {
+protected:
+    void SetUp() override {
+        DrawingTest::SetUp();
+        const std::string root = std::string(VD_TEST_DATA) + "/../../data/";
+        std::ifstream cat(root + "catalogue/vd_fan.txt", std::ios::binary);
+        std::stringstream ss;
+        ss << cat.rdbuf();
+        fans = vd::ParseCatalogueText(ss.str());
+        std::ifstream lan(root + "txt/vd_lan.txt", std::ios::binary);
+        vd::LanguageText = vd::ParseLanguageFile(lan, "UK");
+        Write(fans);
+    }
+
+    // Chooses fan `no` at 80 % of its free-blowing volume shown in the units.
+    void Choose(int no, const char* vunit, const char* punit, const char* type) {
+        const vd::TFanRecord& r = fans.at(static_cast<size_t>(no - 1));
+        vd::VolumeUnit = vunit;
+        vd::PressureUnit = punit;
+        vd::PressureType = type;
+        vd::DutyVolume = r.vol[1] * 0.8f;
+        vd::DutyPressure = r.pres[5];
+        vd::EnteredVolume = *vd::FromBaseUnit(vd::VolumeUnits(), vunit, vd::DutyVolume);
+        vd::EnteredPressure = *vd::FromBaseUnit(vd::PressureUnits(), punit, vd::DutyPressure);
+        const float pv = vd::PressureType == "Static" ? vd::VelocityPressure(vd::DutyVolume, r.outlet_area) : 0;
+        const vd::OperatingPoint op =
+            vd::ComputeOperatingPoint(r, vd::SystemConstant(vd::DutyVolume, vd::DutyPressure, pv));
+        vd::SelectedFanNo = no;
+        SetRow(std::to_string(no), vd::FormatInUnit(vd::VolumeUnits(), vunit, op.Qop),
+               vd::FormatInUnit(vd::PressureUnits(), punit, op.Pop));
+        grid.SetCell(vd::ResultsGrid::kSupply, 1, r.volts.str() + "/" + std::to_string(r.hz) + "/" + std::to_string(r.phases));
+    }
+
+    std::vector<vd::TFanRecord> fans;
+};
+
+int CountColour(const QImage& img, QRect area, QRgb colour) {
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (img.pixel(x, y) == colour)
+                ++n;
+    return n;
+}
+
+TEST_F(DemoFans, RenderWithCurvesInsideTheirCharts) {
+    ASSERT_GT(fans.size(), 100u);
+    const char* keep = std::getenv("VD_DIAGRAM_PNG_DIR"); // to look at them
+    struct Pick {
+        int no;
+        const char* vunit;
+        const char* punit;
+        const char* type;
+    };
+    std::vector<Pick> picks = {{1, "m3/s", "Pa", "Total"}, {2, "m3/h", "Pa", "Static"},
+                               {3, "l/s", "mmwg", "Total"}, {4, "cfm", "inwg", "Total"}};
+    for (size_t i = 0; i < fans.size(); ++i)
+        if (fans[i].curve_count == 5 || fans[i].curve_count == 1)
+            picks.push_back({static_cast<int>(i) + 1, fans[i].curve_count == 5 ? "m3/h" : "l/s", "Pa", "Static"});
+    picks.push_back({static_cast<int>(fans.size()), "m3/h", "Pa", "Total"});
+
+    for (const Pick& p : picks) {
+        SCOPED_TRACE(p.no);
+        Choose(p.no, p.vunit, p.punit, p.type);
+        QImage pic = vd::MakeDrawingImage(vd::kDiagramPictureSize, keep ? 2 : 1);
+        QImage dims = vd::MakeDrawingImage(vd::kDimensionPictureSize, keep ? 2 : 1);
+        vd::DrawFanPictures(pic, dims, grid, loader);
+        const int n = keep ? 2 : 1;
+        const QRect pressureChart(351 * n, 21 * n, 178 * n, 178 * n);
+        const QRect powerChart(351 * n, 226 * n, 178 * n, 48 * n);
+        EXPECT_GT(CountColour(pic, pressureChart, qRgb(255, 0, 0)), 60 * n) << "pressure curve";
+        EXPECT_GT(CountColour(pic, pressureChart, qRgb(0, 0, 128)), 10 * n) << "system curve";
+        EXPECT_GT(CountColour(pic, powerChart, qRgb(0, 128, 0)), 30 * n) << "power curve";
+        if (keep && (p.no <= 4 || p.no % 7 == 0)) {
+            const std::string base = std::string(keep) + "/fan" + std::to_string(p.no);
+            pic.save(QString::fromStdString(base + ".png"));
+            dims.save(QString::fromStdString(base + "_dims.png"));
+        }
+    }
+}
+
+} // namespace
+} // namespace vdtest
