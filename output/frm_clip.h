@@ -1,14 +1,80 @@
 #pragma once
 // The clipboard set-up window: which result columns the COPY button puts on
-// the clipboard, in which order, under which captions.
-#include <QWidget>
+// the clipboard, in which order, under which captions. Created once at start,
+// it loads the field list then; edits stay in memory until "Save Fields".
+#include "clip_fields.h"
+#include "clip_seams.h"
+#include "clip_text.h"
+
+#include <QDialog>
+#include <memory>
+
+class QCheckBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTextEdit;
 
 namespace vd {
 
-class TFrmClip : public QWidget {
+class MessageService;
+class ResultsGrid;
+struct QtClipServices;
+
+// What the window needs from the outside world; tests pass fakes.
+struct ClipServices {
+    MessageService* messages = nullptr;
+    ClipboardService* clipboard = nullptr;
+    InputDialogService* input = nullptr;
+};
+
+class TFrmClip : public QDialog {
     Q_OBJECT
 public:
+    // With Qt's message boxes, clipboard and input dialog. Both constructors
+    // load the field list from AppDir's clips folder.
     explicit TFrmClip(QWidget* parent = nullptr);
+    TFrmClip(ClipServices services, QWidget* parent = nullptr);
+    ~TFrmClip() override;
+
+    // Puts the grid's current row on the clipboard in the field list's
+    // layout; the window need not be shown. A bad column text is reported and
+    // leaves the clipboard as it was.
+    void Do_Copy(const ResultsGrid& grid);
+    // Shows the window modally; returns when the user closes it.
+    void ShowModal();
+
+    // Loads the three files into the list and selects the first entry.
+    void FormCreate();
+
+    const ClipFieldList& Fields() const { return editor_.fields; }
+    int SelectedIndex() const { return editor_.Selected(); }
+    ClipOptions Options() const;
+
+    QListWidget* LstClip = nullptr;
+    QPushButton *SpeedButton1 = nullptr, *SpeedButton2 = nullptr, *SpeedButton3 = nullptr,
+                *SpeedButton4 = nullptr, *SpeedButton5 = nullptr, *SpeedButton6 = nullptr;
+    QCheckBox *chkSel = nullptr, *chkHead = nullptr;
+    QLabel* Label1 = nullptr;
+    QTextEdit* memDesc = nullptr;
+
+private:
+    void Build();
+    // Refills the check list from the field list and selects the editor's entry.
+    void ShowFields();
+    void Updatedesc();
+    void LstClipClick(int row);
+    void LstClipCheck(int row, bool checked);
+    void SpeedButton1Click(); // Move Up
+    void SpeedButton2Click(); // Move Down
+    void SpeedButton3Click(); // Save Fields
+    void SpeedButton4Click(); // Add Empty Field
+    void SpeedButton5Click(); // Annotate Empty Field
+    void SpeedButton6Click(); // Delete Empty Field
+
+    std::unique_ptr<QtClipServices> qt_;
+    ClipServices services_;
+    ClipFieldEditor editor_;
 };
 
 } // namespace vd

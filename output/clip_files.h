@@ -1,0 +1,39 @@
+#pragma once
+// The field list's three parallel files in the program's own folder:
+// clips\clip.txt ("T"/"F" + caption), clips\desc.txt, clips\cols.txt; one
+// line per entry, Windows-1252, CR LF.
+#include "clip_fields.h"
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace vd {
+
+struct ClipFieldsLoad {
+    ClipFieldList fields;
+    // The file error that stopped loading; the files before it were read.
+    std::string error;
+    // Set when all three were read but their line counts differ. The list is
+    // as long as the longest file; missing texts are empty, so nothing the
+    // files hold is lost by the next save.
+    std::string mismatch;
+};
+
+// Reads the three files under `appDir`, in the order clip, desc, cols, and
+// stops at the first that cannot be read.
+ClipFieldsLoad LoadClipFields(const std::filesystem::path& appDir);
+
+// Writes one whole file or throws FileError.
+using ClipFileWriter = std::function<void(const std::filesystem::path& path, std::string_view bytes)>;
+void WriteWholeFile(const std::filesystem::path& path, std::string_view bytes);
+
+// Writes the three files, creating the clips folder when it is missing. Each
+// is written to a temporary beside it first; the old files are replaced only
+// after all three temporaries are complete, so a failed save (disk full, no
+// permission) leaves the old list whole. Throws FileError.
+void SaveClipFields(const ClipFieldList& fields, const std::filesystem::path& appDir,
+                    const ClipFileWriter& writer = WriteWholeFile);
+
+} // namespace vd
