@@ -37,24 +37,17 @@ template <typename F> QImage Paint(int w, int h, F paint) {
 
 TEST(QPainterCanvas, FontPointsBecomePixelsAtTheDeviceResolution) {
     EXPECT_EQ(vd::QPainterCanvas::FontPixelHeight(9, 96), 12);
-    EXPECT_EQ(vd::QPainterCanvas::FontPixelHeight(8, 96), 11);
     EXPECT_EQ(vd::QPainterCanvas::FontPixelHeight(7, 96), 9);
-    EXPECT_EQ(vd::QPainterCanvas::FontPixelHeight(9, 600), 75);
-
     QImage img(10, 10, QImage::Format_RGB32);
     img.setDotsPerMeterY(qRound(600 / 0.0254));
     QPainter p(&img);
-    vd::QPainterCanvas canvas(p); // the device's own resolution, like a printer's
-    canvas.SetFontName("Arial");
+    vd::QPainterCanvas canvas(p); // the device's own resolution, as for a printer
+    canvas.SetFontName("Times New Roman");
     canvas.SetFontSize(10);
-    canvas.SetFontStyle(vd::kFontBold | vd::kFontUnderline);
-    const QFont f = canvas.CurrentFont();
-    EXPECT_EQ(f.pixelSize(), 83);
-    EXPECT_EQ(f.family(), "Liberation Sans");
-    EXPECT_TRUE(f.bold());
-    EXPECT_TRUE(f.underline());
-    canvas.SetFontName("Courier New");
-    EXPECT_EQ(canvas.CurrentFont().family(), "Liberation Mono");
+    canvas.SetFontStyle(vd::kFontUnderline);
+    EXPECT_EQ(canvas.CurrentFont().pixelSize(), 83);
+    EXPECT_EQ(canvas.CurrentFont().family(), "Liberation Serif");
+    EXPECT_TRUE(canvas.CurrentFont().underline());
 }
 
 TEST(QPainterCanvas, ShapesCoverLeftTopUpToButNotRightBottom) {
@@ -113,14 +106,12 @@ TEST(QPainterCanvas, TextsSitOnTheBrushColourFromTheirTopLeftCorner) {
     EXPECT_EQ(img.pixel(10, 5), qRgb(255, 255, 0));
     EXPECT_EQ(img.pixel(9, 5), qRgb(255, 255, 255));
     EXPECT_EQ(img.pixel(10, 4), qRgb(255, 255, 255));
-    int dark = 0, lowest = 0;
+    int lowest = 0;
     for (int y = 0; y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x)
-            if (IsDark(img.pixel(x, y))) {
-                ++dark;
+            if (IsDark(img.pixel(x, y)))
                 lowest = std::max(lowest, y);
-            }
-    EXPECT_GT(dark, 10);
+    EXPECT_GT(lowest, 10);
     EXPECT_LT(lowest, 5 + 15); // a 12-pixel font hangs below its corner
 }
 
@@ -160,7 +151,7 @@ TEST_F(FanPictures, PixelRatioTwoDrawsEveryLineAtTwiceThePosition) {
     EXPECT_EQ(DarkColumns(two, 70, 240, 880), doubled);
     EXPECT_EQ(DarkColumns(two, 71, 240, 880), doubled);
     // A horizontal grid line (y = 235 in the power chart) covers two pixel rows.
-    EXPECT_TRUE(IsDark(one.pixel(360, 235)) || qGray(one.pixel(360, 235)) < 200);
+    EXPECT_EQ(one.pixel(360, 235), qRgb(128, 128, 128));
     EXPECT_EQ(two.pixel(720, 470), one.pixel(360, 235));
     EXPECT_EQ(two.pixel(720, 471), one.pixel(360, 235));
     EXPECT_EQ(two.pixel(720, 472), one.pixel(360, 236));
@@ -175,93 +166,66 @@ TEST_F(FanPictures, ErrorLeavesThePicturesAsTheyWere) {
     QImage pic = vd::MakeDrawingImage(vd::kDiagramPictureSize, 2);
     QImage dims = vd::MakeDrawingImage(vd::kDimensionPictureSize, 2);
     pic.fill(Qt::gray);
-    dims.fill(Qt::gray);
     const QImage before = pic;
     SetRow("1", "x", "y");
     EXPECT_THROW(vd::DrawFanPictures(pic, dims, grid, loader), vd::ConversionError);
     EXPECT_EQ(pic, before);
-    EXPECT_EQ(dims.pixel(0, 0), QColor(Qt::gray).rgb());
+    EXPECT_EQ(dims.pixel(0, 0), qRgb(255, 255, 255)); // the dimension table was not drawn
 }
 
-// Demo fans from the catalogue's text form, with a duty on their curve, the
-// operating point the selection would compute, and the real language texts.
-class DemoFans : public DrawingTest {
-protected:
-    void SetUp() override {
-        DrawingTest::SetUp();
-        const std::string root = std::string(VD_TEST_DATA) + "/../../data/";
-        std::ifstream cat(root + "catalogue/vd_fan.txt", std::ios::binary);
-        std::stringstream ss;
-        ss << cat.rdbuf();
-        fans = vd::ParseCatalogueText(ss.str());
-        std::ifstream lan(root + "txt/vd_lan.txt", std::ios::binary);
-        vd::LanguageText = vd::ParseLanguageFile(lan, "UK");
-        Write(fans);
-    }
-
-    // Chooses fan `no` at 80 % of its free-blowing volume shown in the units.
-    void Choose(int no, const char* vunit, const char* punit, const char* type) {
-        const vd::TFanRecord& r = fans.at(static_cast<size_t>(no - 1));
-        vd::VolumeUnit = vunit;
-        vd::PressureUnit = punit;
-        vd::PressureType = type;
-        vd::DutyVolume = r.vol[1] * 0.8f;
-        vd::DutyPressure = r.pres[5];
-        vd::EnteredVolume = *vd::FromBaseUnit(vd::VolumeUnits(), vunit, vd::DutyVolume);
-        vd::EnteredPressure = *vd::FromBaseUnit(vd::PressureUnits(), punit, vd::DutyPressure);
-        const float pv = vd::PressureType == "Static" ? vd::VelocityPressure(vd::DutyVolume, r.outlet_area) : 0;
-        const vd::OperatingPoint op =
-            vd::ComputeOperatingPoint(r, vd::SystemConstant(vd::DutyVolume, vd::DutyPressure, pv));
-        vd::SelectedFanNo = no;
-        SetRow(std::to_string(no), vd::FormatInUnit(vd::VolumeUnits(), vunit, op.Qop),
-               vd::FormatInUnit(vd::PressureUnits(), punit, op.Pop));
-        grid.SetCell(vd::ResultsGrid::kSupply, 1, r.volts.str() + "/" + std::to_string(r.hz) + "/" + std::to_string(r.phases));
-    }
-
-    std::vector<vd::TFanRecord> fans;
-};
+// Every fan of the demo catalogue (its text form), with a duty at 80 % of its
+// free-blowing volume, the operating point the selection would compute and the
+// real language texts, in each volume and pressure unit in turn.
+// VD_DIAGRAM_PNG_DIR=<folder> keeps some of the pictures, at pixel ratio 2.
+class DemoFans : public DrawingTest {};
 
 int CountColour(const QImage& img, QRect area, QRgb colour) {
     int n = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
-            if (img.pixel(x, y) == colour)
-                ++n;
+            n += img.pixel(x, y) == colour;
     return n;
 }
 
-TEST_F(DemoFans, RenderWithCurvesInsideTheirCharts) {
+TEST_F(DemoFans, EveryFanDrawsItsCurvesInsideTheCharts) {
+    const std::string root = std::string(VD_TEST_DATA) + "/../../data/";
+    std::ifstream cat(root + "catalogue/vd_fan.txt", std::ios::binary), lan(root + "txt/vd_lan.txt", std::ios::binary);
+    std::stringstream text;
+    text << cat.rdbuf();
+    const std::vector<vd::TFanRecord> fans = vd::ParseCatalogueText(text.str());
     ASSERT_GT(fans.size(), 100u);
-    const char* keep = std::getenv("VD_DIAGRAM_PNG_DIR"); // to look at them
-    struct Pick {
-        int no;
-        const char* vunit;
-        const char* punit;
-        const char* type;
-    };
-    std::vector<Pick> picks = {{1, "m3/s", "Pa", "Total"}, {2, "m3/h", "Pa", "Static"},
-                               {3, "l/s", "mmwg", "Total"}, {4, "cfm", "inwg", "Total"}};
-    for (size_t i = 0; i < fans.size(); ++i)
-        if (fans[i].curve_count == 5 || fans[i].curve_count == 1)
-            picks.push_back({static_cast<int>(i) + 1, fans[i].curve_count == 5 ? "m3/h" : "l/s", "Pa", "Static"});
-    picks.push_back({static_cast<int>(fans.size()), "m3/h", "Pa", "Total"});
+    vd::LanguageText = vd::ParseLanguageFile(lan, "UK");
+    Write(fans);
+    const char* keep = std::getenv("VD_DIAGRAM_PNG_DIR");
+    const int n = keep ? 2 : 1;
+    for (const vd::TFanRecord& r : fans) {
+        SCOPED_TRACE(r.fan_no);
+        const auto& vu = vd::VolumeUnits()[static_cast<size_t>(r.fan_no % 4)];
+        const auto& pu = vd::PressureUnits()[static_cast<size_t>(r.fan_no / 4 % 4)];
+        vd::VolumeUnit = vu.text;
+        vd::PressureUnit = pu.text;
+        vd::PressureType = r.fan_no % 2 ? "Static" : "Total";
+        vd::DutyVolume = r.vol[1] * 0.8f;
+        vd::DutyPressure = r.pres[5];
+        vd::EnteredVolume = *vd::FromBaseUnit(vd::VolumeUnits(), vu.text, vd::DutyVolume);
+        vd::EnteredPressure = *vd::FromBaseUnit(vd::PressureUnits(), pu.text, vd::DutyPressure);
+        const float pv = r.fan_no % 2 ? vd::VelocityPressure(vd::DutyVolume, r.outlet_area) : 0.0f;
+        const vd::OperatingPoint op =
+            vd::ComputeOperatingPoint(r, vd::SystemConstant(vd::DutyVolume, vd::DutyPressure, pv));
+        vd::SelectedFanNo = r.fan_no;
+        SetRow(std::to_string(r.fan_no), vd::FormatInUnit(vd::VolumeUnits(), vu.text, op.Qop),
+               vd::FormatInUnit(vd::PressureUnits(), pu.text, op.Pop));
 
-    for (const Pick& p : picks) {
-        SCOPED_TRACE(p.no);
-        Choose(p.no, p.vunit, p.punit, p.type);
-        QImage pic = vd::MakeDrawingImage(vd::kDiagramPictureSize, keep ? 2 : 1);
-        QImage dims = vd::MakeDrawingImage(vd::kDimensionPictureSize, keep ? 2 : 1);
+        QImage pic = vd::MakeDrawingImage(vd::kDiagramPictureSize, n);
+        QImage dims = vd::MakeDrawingImage(vd::kDimensionPictureSize, n);
         vd::DrawFanPictures(pic, dims, grid, loader);
-        const int n = keep ? 2 : 1;
-        const QRect pressureChart(351 * n, 21 * n, 178 * n, 178 * n);
-        const QRect powerChart(351 * n, 226 * n, 178 * n, 48 * n);
-        EXPECT_GT(CountColour(pic, pressureChart, qRgb(255, 0, 0)), 60 * n) << "pressure curve";
+        const QRect pressureChart(351 * n, 21 * n, 178 * n, 178 * n), powerChart(351 * n, 226 * n, 178 * n, 48 * n);
+        EXPECT_GT(CountColour(pic, pressureChart, qRgb(255, 0, 0)), 60 * n) << "pressure curves";
         EXPECT_GT(CountColour(pic, pressureChart, qRgb(0, 0, 128)), 10 * n) << "system curve";
-        EXPECT_GT(CountColour(pic, powerChart, qRgb(0, 128, 0)), 30 * n) << "power curve";
-        if (keep && (p.no <= 4 || p.no % 7 == 0)) {
-            const std::string base = std::string(keep) + "/fan" + std::to_string(p.no);
-            pic.save(QString::fromStdString(base + ".png"));
-            dims.save(QString::fromStdString(base + "_dims.png"));
+        EXPECT_GT(CountColour(pic, powerChart, qRgb(0, 128, 0)), 30 * n) << "power curves";
+        if (keep && r.fan_no % 25 == 1) {
+            pic.save(QString("%1/fan%2.png").arg(keep).arg(r.fan_no));
+            dims.save(QString("%1/fan%2_dims.png").arg(keep).arg(r.fan_no));
         }
     }
 }
