@@ -61,7 +61,8 @@ vd::TFanRecord DemoFan() {
     for (int row = 1; row <= 4; ++row) {
         r.sound_label[static_cast<size_t>(row)] = 140 + row;
         for (int col = 1; col <= 10; ++col)
-            r.sound[static_cast<size_t>(row)][static_cast<size_t>(col)].assign(sound[row - 1][col - 1]);
+            r.sound[static_cast<size_t>(row)][static_cast<size_t>(col)].assign(
+                sound[row - 1][col - 1]);
     }
     for (const auto& d : vd::DimensionFields())
         (r.*d.field).assign("0");
@@ -106,7 +107,8 @@ struct Setup {
         vd::EnteredPressure = 80;
         vd::SelectedFanNo = 1;
         vd::ResetResultsGrid(grid, "m3/h", "Pa");
-        const char* row[] = {"1", "BQ1 400-4", "2950", "79", "96%", "0.167", "1360", "0.12", "0.91", "230/50/1"};
+        const char* row[] = {"1",     "BQ1 400-4", "2950", "79",   "96%",
+                             "0.167", "1360",      "0.12", "0.91", "230/50/1"};
         for (int c = 0; c < 10; ++c)
             grid.SetCell(c, 1, row[c]);
         grid.SetCurrentRow(1);
@@ -158,7 +160,8 @@ template <typename F> void RunWithRatio(benchmark::State& state, F run) {
         run();
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     if (g_logicSeconds > 0)
-        state.counters["ratio"] = took.count() / static_cast<double>(state.iterations()) / g_logicSeconds;
+        state.counters["ratio"] =
+            took.count() / static_cast<double>(state.iterations()) / g_logicSeconds;
 }
 BENCHMARK(BM_DrawingLogicOnly)->Unit(benchmark::kMillisecond);
 

@@ -81,7 +81,8 @@ void DrawSoundTable(const DrawTarget& t, const TFanRecord& r) {
         if (values[1] == "0")
             continue;
         const int y = 272 + 18 * (row - 1);
-        t.Text(5, y, LanguageEntry(static_cast<long long>(r.sound_label[static_cast<size_t>(row)]) - 1));
+        t.Text(5, y,
+               LanguageEntry(static_cast<long long>(r.sound_label[static_cast<size_t>(row)]) - 1));
         for (int col = 1; col <= 10; ++col)
             t.Text(80 + 20 * (col - 1), y, values[static_cast<size_t>(col)].str());
         t.Text(280, y, LanguageEntry(89));

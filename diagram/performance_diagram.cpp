@@ -82,11 +82,13 @@ void DrawAxes(const DrawTarget& t) {
     const int dv = GridSpacing(VolumeTicks);
     if (dv > 0)
         for (int i = 1; i <= VolumeTicks - 1; ++i)
-            t.Line(F(kChartLeft + i * dv), F(kPressureTop), F(kChartLeft + i * dv), F(kPressureBottom));
+            t.Line(F(kChartLeft + i * dv), F(kPressureTop), F(kChartLeft + i * dv),
+                   F(kPressureBottom));
     const int dp = GridSpacing(PressureTicks);
     if (dp > 0)
         for (int i = 1; i <= PressureTicks - 1; ++i)
-            t.Line(F(kChartLeft), F(kPressureTop + i * dp), F(kChartRight), F(kPressureTop + i * dp));
+            t.Line(F(kChartLeft), F(kPressureTop + i * dp), F(kChartRight),
+                   F(kPressureTop + i * dp));
 
     if (PressureTicks >= 4 && PressureTicks <= 7) {
         const auto& ys = kPressureLabelY[static_cast<size_t>(PressureTicks - 4)];
@@ -111,7 +113,8 @@ void DrawAxes(const DrawTarget& t) {
     if (VolumeTicks >= 4 && VolumeTicks <= 7) {
         const auto& xs = kVolumeLabelX[static_cast<size_t>(VolumeTicks - 4)];
         for (int i = 0; i <= VolumeTicks; ++i)
-            t.Text(xs[static_cast<size_t>(VolumeTicks - i)], 277, VolumeLabels[static_cast<size_t>(i)]);
+            t.Text(xs[static_cast<size_t>(VolumeTicks - i)], 277,
+                   VolumeLabels[static_cast<size_t>(i)]);
     }
 
     std::string title = LanguageEntry(19);
@@ -234,7 +237,8 @@ void DrawDutyAndSystemCurve(const DrawTarget& t, const TFanRecord& r, float fanV
     c.SetPenColor(kBlack);
     c.SetPenWidth(1);
     int ma = RoundToWord(std::rint(perVolume * fanVolume) + kChartLeft);
-    int mb = RoundToWord(kPressureBottom - std::rint(static_cast<LD>(PressureScale) * u.g * fanPressure));
+    int mb = RoundToWord(kPressureBottom -
+                         std::rint(static_cast<LD>(PressureScale) * u.g * fanPressure));
     t.Ellipse(ma - 4, mb - 4, ma + 4, mb + 4);
 
     // Duty point, at its total pressure.
@@ -287,7 +291,8 @@ void DrawDiagram(const DrawTarget& target, const ResultsGrid& grid, DetailLoader
     detail.LoadFanDetail();
     const int row = grid.CurrentRow();
     const float fanVolume = static_cast<float>(StrToFloatDot(grid.Cell(ResultsGrid::kVolume, row)));
-    const float fanPressure = static_cast<float>(StrToFloatDot(grid.Cell(ResultsGrid::kPressure, row)));
+    const float fanPressure =
+        static_cast<float>(StrToFloatDot(grid.Cell(ResultsGrid::kPressure, row)));
     const TFanRecord& r = FanRecord;
     ChooseAxisScales(r);
 

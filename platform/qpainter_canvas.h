@@ -48,7 +48,8 @@ public:
     void TextOut(int x, int y, const std::string& text) override;
     void MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;
-    void StretchDraw(int left, int top, int right, int bottom, const CanvasPicture* picture) override;
+    void StretchDraw(int left, int top, int right, int bottom,
+                     const CanvasPicture* picture) override;
 
     // The font texts are drawn with now (installed face, pixel size, style).
     QFont CurrentFont() const;

@@ -33,7 +33,8 @@ float AtOrBelow(long double bound) {
 // goes to the next row. `top` reads the chosen row's top value back from the
 // scale variables; `labelsOk` checks the chosen row's labels against it.
 void SweepBounds(const std::vector<long double>& bounds, long double lastTop,
-                 const std::function<double(float)>& top, const std::function<void(double)>& labelsOk) {
+                 const std::function<double(float)>& top,
+                 const std::function<void(double)>& labelsOk) {
     for (size_t r = 0; r < bounds.size(); ++r) {
         const double b = static_cast<double>(bounds[r]);
         const float at = AtOrBelow(bounds[r]);
@@ -49,23 +50,27 @@ void SweepBounds(const std::vector<long double>& bounds, long double lastTop,
 void EvenLabels(const std::array<std::string, 8>& labels, int n, double top) {
     ASSERT_TRUE(n >= 4 && n <= 7) << n;
     for (int i = 1; i <= n; ++i)
-        EXPECT_NEAR(LabelValue(labels[static_cast<size_t>(i)]), top * i / n, top * 1e-9) << top << " label " << i;
+        EXPECT_NEAR(LabelValue(labels[static_cast<size_t>(i)]), top * i / n, top * 1e-9)
+            << top << " label " << i;
 }
 
 TEST(AxisScales, EveryRowOfEachTableHoldsItsBoundAndHandsOnAboveIt) {
-    SweepBounds({0.1L, 0.12L, 0.14L, 0.16L, 0.2L, 0.25L, 0.3L, 0.4L, 0.5L, 0.6L, 0.7L, 0.8L, 1, 1.2L,
-                 1.4L, 1.6L, 2, 2.5L, 3, 4, 5, 6, 7, 8, 10, 12, 14, 16, 20, 25, 30, 40, 50, 60, 70,
-                 80, 100, 120, 140, 160, 200, 250, 300, 400, 500, 600, 700, 800, 1000, 1200, 2000,
-                 3000, 4000, 5000, 6000, 7000, 8000, 10000, 12000, 15000, 20000, 30000, 40000,
-                 50000, 100000},
-                150000,
-                [](float v) { return vd::ChooseVolumeScale("m3/s", v, 180), 180.0 / vd::VolumeScale; },
-                [](double top) { EvenLabels(VolumeLabels, vd::VolumeTicks, top); });
-    SweepBounds({2.5L, 5, 6, 8, 10, 12, 15, 16, 20, 25, 30, 40, 50, 60, 80, 100, 120, 150, 160, 200,
-                 250, 300, 400, 500, 600, 800, 1000, 1200, 1500, 1600, 2000, 2500, 3000, 4000},
-                5000,
-                [](float v) { return vd::ChoosePressureScale("Pa", v, 180), 180.0 / vd::PressureScale; },
-                [](double top) { EvenLabels(PressureLabels, vd::PressureTicks, top); });
+    SweepBounds(
+        {0.1L, 0.12L, 0.14L, 0.16L, 0.2L, 0.25L, 0.3L,  0.4L,  0.5L,  0.6L,  0.7L,  0.8L,  1,
+         1.2L, 1.4L,  1.6L,  2,     2.5L, 3,     4,     5,     6,     7,     8,     10,    12,
+         14,   16,    20,    25,    30,   40,    50,    60,    70,    80,    100,   120,   140,
+         160,  200,   250,   300,   400,  500,   600,   700,   800,   1000,  1200,  2000,  3000,
+         4000, 5000,  6000,  7000,  8000, 10000, 12000, 15000, 20000, 30000, 40000, 50000, 100000},
+        150000,
+        [](float v) { return vd::ChooseVolumeScale("m3/s", v, 180), 180.0 / vd::VolumeScale; },
+        [](double top) { EvenLabels(VolumeLabels, vd::VolumeTicks, top); });
+    SweepBounds(
+        {2.5L, 5,   6,    8,    10,   12,   15,   16,   20,   25,  30,  40,
+         50,   60,  80,   100,  120,  150,  160,  200,  250,  300, 400, 500,
+         600,  800, 1000, 1200, 1500, 1600, 2000, 2500, 3000, 4000},
+        5000,
+        [](float v) { return vd::ChoosePressureScale("Pa", v, 180), 180.0 / vd::PressureScale; },
+        [](double top) { EvenLabels(PressureLabels, vd::PressureTicks, top); });
     SweepBounds({0.05L, 0.1L, 0.2L, 0.5L, 1, 2, 5, 10, 20, 50, 100, 200, 500}, 1000,
                 [](float v) { return vd::ChoosePowerScale(v, 50), 50.0 / vd::PowerScale; },
                 [](double top) {
@@ -132,7 +137,8 @@ TEST(AxisScales, LabelsAboveTheIntervalCountKeepEarlierTexts) {
 }
 
 TEST(AxisScales, RangesComeFromCurveOneAndTheDutyWithHeadroom) {
-    vd::TFanRecord r = vdtest::MakeFan(1, "PW", "X", {1.2f, 1.0f, NAN}, {0, 300, 200}, {500, 700, 600});
+    vd::TFanRecord r =
+        vdtest::MakeFan(1, "PW", "X", {1.2f, 1.0f, NAN}, {0, 300, 200}, {500, 700, 600});
     r.vol[21] = 50; // curve 2 never sets a range
     r.pres[21] = 9000;
     vd::AxisMaxima m = vd::AxisMaximaFor(r, 0.5f, 100);

@@ -45,7 +45,8 @@ inline vd::TFanRecord StandardFan(int fanNo, int curves = 1) {
     r.max_temp = 40;
     for (int row = 1; row <= 4; ++row)
         for (int col = 1; col <= 10; ++col)
-            r.sound[static_cast<size_t>(row)][static_cast<size_t>(col)].assign(std::to_string(40 + row + col));
+            r.sound[static_cast<size_t>(row)][static_cast<size_t>(col)].assign(
+                std::to_string(40 + row + col));
     for (const auto& d : vd::DimensionFields())
         (r.*d.field).assign("0");
     return r;
@@ -74,12 +75,15 @@ protected:
         vd::SetDecimalSeparator('.');
     }
 
-    void Write(const std::vector<vd::TFanRecord>& recs) { WriteFile(dir / "dat/vd_fan.rec", EncodeRecords(recs)); }
+    void Write(const std::vector<vd::TFanRecord>& recs) {
+        WriteFile(dir / "dat/vd_fan.rec", EncodeRecords(recs));
+    }
     void Write(const vd::TFanRecord& rec) { Write(std::vector<vd::TFanRecord>{rec}); }
 
     // Row 1, the current row: operating point and ratings.
     void SetRow(const std::string& fanNo, const std::string& volume, const std::string& pressure) {
-        const std::string cells[] = {fanNo, "PW 250", volume, pressure, "103%", "0.650", "", "", "", "230/50/1"};
+        const std::string cells[] = {fanNo,   "PW 250", volume, pressure, "103%",
+                                     "0.650", "",       "",     "",       "230/50/1"};
         for (int c = 0; c < 10; ++c)
             grid.SetCell(c, 1, cells[c]);
         grid.SetCurrentRow(1);

@@ -17,8 +17,9 @@ protected:
 TEST_F(DataTable, RowsShowTheDutyTheGridRowAndTheRecord) {
     Write(StandardFan(1));
     Draw();
-    const int labels[][2] = {{23, 3},   {37, 20},  {38, 38},  {39, 56},  {40, 74},  {21, 92},  {41, 110},
-                             {26, 128}, {42, 146}, {43, 164}, {29, 182}, {44, 200}, {45, 219}, {46, 236}};
+    const int labels[][2] = {{23, 3},   {37, 20},  {38, 38},  {39, 56},  {40, 74},
+                             {21, 92},  {41, 110}, {26, 128}, {42, 146}, {43, 164},
+                             {29, 182}, {44, 200}, {45, 219}, {46, 236}};
     for (auto [n, y] : labels)
         EXPECT_EQ(canvas.TextAt(5, y), "T" + std::to_string(n)) << y;
     const std::pair<int, const char*> values[] = {
@@ -39,7 +40,11 @@ TEST_F(DataTable, RowsShowTheDutyTheGridRowAndTheRecord) {
     for (int y = 18; y <= 252; y += 18)
         EXPECT_EQ(canvas.LinesFromTo(0, y, 300, y), 1) << y;
     EXPECT_EQ(canvas.Of(Op::LineTo).size(), 2u + 14u + 11u + 4u);
-    EXPECT_TRUE(canvas.Where([](const CanvasCall& c) { return IsLine(c) && c.state.pen != vd::colours::kBlack; }).empty());
+    EXPECT_TRUE(canvas
+                    .Where([](const CanvasCall& c) {
+                        return IsLine(c) && c.state.pen != vd::colours::kBlack;
+                    })
+                    .empty());
 }
 
 TEST_F(DataTable, EnteredDutyIsFormattedPerUnit) {
@@ -93,7 +98,9 @@ TEST_F(DataTable, SoundRowsStartingWithZeroAreLeftBlankButKeepTheirLines) {
     EXPECT_EQ(canvas.TextAt(80, 254), "lpa");
     EXPECT_EQ(canvas.TextAt(260, 254), "8k");
     EXPECT_EQ(canvas.TextAt(280, 254), "Hz");
-    auto row = [&](int y) { return canvas.Where([y](const CanvasCall& c) { return IsText(c) && c.y1 == y; }); };
+    auto row = [&](int y) {
+        return canvas.Where([y](const CanvasCall& c) { return IsText(c) && c.y1 == y; });
+    };
     EXPECT_EQ(row(254).front().state.fontSize, 7);
     ASSERT_EQ(row(272).size(), 12u);
     EXPECT_EQ(canvas.TextAt(5, 272), "T140");
@@ -159,7 +166,9 @@ protected:
 };
 
 TEST_F(DimensionTable, DimensionsOfZeroTakeNoColumnAndTheRestCloseUp) {
-    Draw({{&vd::TFanRecord::dim_a, "330"}, {&vd::TFanRecord::dim_c, "0.0"}, {&vd::TFanRecord::dim_m, "12"}});
+    Draw({{&vd::TFanRecord::dim_a, "330"},
+          {&vd::TFanRecord::dim_c, "0.0"},
+          {&vd::TFanRecord::dim_m, "12"}});
     EXPECT_EQ(canvas.TextAt(5, 5), "A");
     EXPECT_EQ(canvas.TextAt(3, 30), "330");
     EXPECT_EQ(canvas.TextAt(30, 5), "C");

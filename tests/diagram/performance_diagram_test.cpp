@@ -20,7 +20,9 @@ protected:
     }
     // The run of calls drawn with one of `pens`, from the first such call.
     std::vector<CanvasCall> Layer(std::initializer_list<vd::Rgb> pens) const {
-        auto in = [pens](const CanvasCall& c) { return std::find(pens.begin(), pens.end(), c.state.pen) != pens.end(); };
+        auto in = [pens](const CanvasCall& c) {
+            return std::find(pens.begin(), pens.end(), c.state.pen) != pens.end();
+        };
         const auto& all = canvas.calls();
         auto first = std::find_if(all.begin(), all.end(), in);
         return {first, std::find_if_not(first, all.end(), in)};
@@ -40,7 +42,8 @@ protected:
     }
     static std::vector<CanvasCall> Only(const std::vector<CanvasCall>& calls, Op op) {
         std::vector<CanvasCall> out;
-        std::copy_if(calls.begin(), calls.end(), std::back_inserter(out), [op](const CanvasCall& c) { return c.op == op; });
+        std::copy_if(calls.begin(), calls.end(), std::back_inserter(out),
+                     [op](const CanvasCall& c) { return c.op == op; });
         return out;
     }
 };
@@ -154,7 +157,8 @@ TEST_F(PerformanceDiagram, SpeedStepLabelsOnMultiSpeedFansOnly) {
     Draw();
     // At each curve's first point (free-blowing, 0 Pa).
     EXPECT_EQ(texts(PressureCurves()),
-              (std::vector<std::string>{"5@521,200", "4@504,200", "3@487,200", "2@470,200", "1@453,200"}));
+              (std::vector<std::string>{"5@521,200", "4@504,200", "3@487,200", "2@470,200",
+                                        "1@453,200"}));
     // 10 right of and 10 above the first points (521, 245) and (470, 265).
     EXPECT_EQ(texts(PowerCurves()), (std::vector<std::string>{"5@531,235", "2@480,255"}));
     EXPECT_EQ(Only(PowerCurves(), Op::LineTo).size(), 18u);
@@ -189,8 +193,9 @@ TEST_F(PerformanceDiagram, SystemCurveStopsAtTheLargerVolumeOrOneStepOverTheChar
     EXPECT_EQ(lines.front().x1, 350);
     EXPECT_EQ(lines.front().y1, 200);
     EXPECT_EQ(lines.back().x2, 461);
-    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](auto& c) { return c.x2 == 458 && c.y2 == 110; }))
-        << "through the duty point";
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](auto& c) {
+        return c.x2 == 458 && c.y2 == 110;
+    })) << "through the duty point";
 
     SetRow("1", "0.5", "150");
     canvas.clear();

@@ -189,7 +189,8 @@ int CountColour(const QImage& img, QRect area, QRgb colour) {
 
 TEST_F(DemoFans, EveryFanDrawsItsCurvesInsideTheCharts) {
     const std::string root = std::string(VD_TEST_DATA) + "/../../data/";
-    std::ifstream cat(root + "catalogue/vd_fan.txt", std::ios::binary), lan(root + "txt/vd_lan.txt", std::ios::binary);
+    std::ifstream cat(root + "catalogue/vd_fan.txt", std::ios::binary),
+        lan(root + "txt/vd_lan.txt", std::ios::binary);
     std::stringstream text;
     text << cat.rdbuf();
     const std::vector<vd::TFanRecord> fans = vd::ParseCatalogueText(text.str());
@@ -219,7 +220,8 @@ TEST_F(DemoFans, EveryFanDrawsItsCurvesInsideTheCharts) {
         QImage pic = vd::MakeDrawingImage(vd::kDiagramPictureSize, n);
         QImage dims = vd::MakeDrawingImage(vd::kDimensionPictureSize, n);
         vd::DrawFanPictures(pic, dims, grid, loader);
-        const QRect pressureChart(351 * n, 21 * n, 178 * n, 178 * n), powerChart(351 * n, 226 * n, 178 * n, 48 * n);
+        const QRect pressureChart(351 * n, 21 * n, 178 * n, 178 * n),
+            powerChart(351 * n, 226 * n, 178 * n, 48 * n);
         EXPECT_GT(CountColour(pic, pressureChart, qRgb(255, 0, 0)), 60 * n) << "pressure curves";
         EXPECT_GT(CountColour(pic, pressureChart, qRgb(0, 0, 128)), 10 * n) << "system curve";
         EXPECT_GT(CountColour(pic, powerChart, qRgb(0, 128, 0)), 30 * n) << "power curves";

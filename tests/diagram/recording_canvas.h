@@ -66,7 +66,8 @@ public:
     }
     // The one text at (x, y), "<none>" or "<several>".
     std::string TextAt(int x, int y) const {
-        auto t = Where([&](const CanvasCall& c) { return c.op == Op::Text && c.x1 == x && c.y1 == y; });
+        auto t =
+            Where([&](const CanvasCall& c) { return c.op == Op::Text && c.x1 == x && c.y1 == y; });
         return t.empty() ? "<none>" : t.size() > 1 ? "<several>" : t[0].text;
     }
     int LinesFromTo(int x1, int y1, int x2, int y2) const {
