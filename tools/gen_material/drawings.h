@@ -1,0 +1,50 @@
+#pragma once
+// The dimension drawings, one per housing: front and side views to the
+// proportions of a mid-range size, with the dimension letters of the
+// catalogue's dimension table.
+#include "drafting.h"
+
+#include <string>
+#include <vector>
+
+namespace material {
+
+struct DrawingKind {
+    const char* file;         // as the catalogue names it, lower case
+    const char* description;  // for the title strip
+    // Draws the views into `area` to the proportions of `dims`.
+    void (*draw)(Draft& d, const QRectF& area, const Dims& dims);
+};
+
+const std::vector<DrawingKind>& DrawingKinds();
+const DrawingKind* FindDrawingKind(const std::string& file);
+
+// The finished metafile. `families` names the families that use the drawing
+// ("PW · PW60"); `shownLetters` receives the letters the drawing shows.
+std::string MakeDimensionDrawing(const DrawingKind& kind, const std::string& families, const Dims& dims,
+                                 std::vector<std::string>* shownLetters = nullptr);
+
+// Frame of the drawings: 500 × 300 pixels at 96 dpi, as the drawing page shows it.
+inline const QRectF kDrawingFrame(0, 0, 5000, 3000);
+inline constexpr int kDrawingUnitsPerInch = 960;
+
+// Parts several housings share (drawings_parts.cpp).
+namespace parts {
+// A motor terminal box seen from the side: lid, body, cable gland.
+void TerminalBox(Draft& d, const QRectF& r, bool glandRight = true);
+// A circular spigot seen from the side, along the view's axis (y = 0) from
+// its open end to where it joins the casing, with its sealing bead.
+void SpigotSide(Draft& d, const View& v, double openEnd, double joinedEnd, double diameter);
+// An external-rotor or standard motor hidden inside a casing.
+void HiddenMotor(Draft& d, const View& v, double x0, double x1, double diameter);
+// An axial impeller seen face on: hub and blades, thin lines.
+void AxialImpellerFace(Draft& d, QPointF c, double tipRadius, double hubRadius, int blades);
+// A wire guard seen face on: rings and spokes.
+void GuardFace(Draft& d, QPointF c, double radius, int rings, int spokes);
+// Fixing holes on a circle, with their centre marks.
+void HolesOnCircle(Draft& d, QPointF c, double pitchRadius, double holeRadius, int count, double startDeg);
+// A fixing hole with a small centre cross.
+void Hole(Draft& d, QPointF c, double r);
+}  // namespace parts
+
+}  // namespace material
