@@ -171,8 +171,10 @@ void DrawPowerCurves(const DrawTarget& t, const TFanRecord& r) {
     if (r.curve_count < 1)
         return; // a record without curves has no power curve either
     DrawPowerCurve(t, r, 1, "5");
-    // Speed step 2 is the fourth curve; a fan with fewer curves has none.
-    if (r.curve_count >= 4)
+    // Speed step 2 is the fourth curve. A fan of two or three curves has an
+    // empty fourth one, whose label then sits at the chart's origin: stored
+    // catalogues and printed sheets show it so.
+    if (r.curve_count > 1)
         DrawPowerCurve(t, r, 4, "2");
 }
 

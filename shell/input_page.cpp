@@ -3,6 +3,7 @@
 #include "calc_edit.h"
 #include "duty_input.h"
 #include "errors.h"
+#include "frm_clip.h"
 #include "main_window.h"
 #include "number_text.h"
 #include "picture_box.h"
@@ -143,14 +144,15 @@ void T_fm::sgDblClick(int modelRow) {
     });
 }
 
-void T_fm::bn_copyClick() {}
+void T_fm::bn_copyClick() {
+    if (FrmClip)
+        FrmClip->Do_Copy(sgModel);
+}
 
 void T_fm::SpeedButton1Click() {
     if (FrmClip)
-        FrmClip->show();
+        FrmClip->ShowModal();
 }
-
-void T_fm::bn_ancillaryClick() { ShowPage(aAncillary); }
 
 void T_fm::bn_cusprintClick() {}
 

@@ -134,8 +134,7 @@ void T_fm::ApplyLanguage() {
         printLabels[i]->setText(Text(75 + i));
     lb_ductType->setText(Text(90));
     Refill(cb_ducttype, {91, 92});
-    for (int i = 0; i < list_ancil->count(); ++i)
-        list_ancil->item(i)->setText(Text(99 + i));
+    RetranslateAncillaries();
     Refill(cb_supply, {120, 121, 122, 136, 137});
     Refill(cb_pressureType, {124, 125});
     lb_supply->setText(Text(123));

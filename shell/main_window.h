@@ -2,6 +2,7 @@
 // The main window: every screen of the catalogue is a page of one page stack
 // without tabs; hot-spot buttons move between them. Controls carry the names
 // the rest of the program and its tests know them by.
+#include "ancillaries.h"
 #include "errors.h"
 #include "performance_diagram.h"
 #include "results_grid.h"
@@ -11,6 +12,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -20,6 +22,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QPlainTextEdit;
 class QPushButton;
 class QStackedWidget;
@@ -32,6 +35,7 @@ class MessageService;
 class PictureBox;
 class ResultsGridView;
 class TCalcEdit;
+class TFrmClip;
 class TNoShape;
 
 // What the window needs from the outside world; tests pass fakes.
@@ -101,7 +105,7 @@ public:
     ResultsGrid sgModel; // what the grid shows
     QPushButton *bn_copy = nullptr, *SpeedButton1 = nullptr;
     // The clipboard set-up window, shown by SpeedButton1.
-    QWidget* FrmClip = nullptr;
+    TFrmClip* FrmClip = nullptr;
 
     // Diagram page and the detail pages.
     TNoShape *bn_print = nullptr, *bn_specification = nullptr, *bn_drawing = nullptr,
@@ -125,7 +129,9 @@ public:
     QLabel* lb_ancillaries = nullptr;
     TNoShape* bn_closeancil = nullptr;
     QListWidget* list_ancil = nullptr;
-    QLabel* im_anc = nullptr;
+    PictureBox* im_anc = nullptr;
+    // The texts of the ticked ancillaries, in list order, for the quotation.
+    std::vector<std::string> TickedAncillaries() const;
 
     // Print page.
     QLabel* lb_print = nullptr;
@@ -173,6 +179,9 @@ private:
     void MoveFlagFrame();
     void BuildFamilyPictures();
     void BuildDetailContent();
+    void FillAncillaryList();
+    void list_ancilClick(QListWidgetItem* item);
+    void RetranslateAncillaries();
     bool ProductsPageEvent(QEvent* event);
 
     // Product browser.
@@ -217,6 +226,8 @@ private:
     template <class F> bool Guarded(F&& step);
 
     ShellServices services_;
+    Ratings ancillaryRatings_;
+    bool ancillariesBuilt_ = false;
 };
 
 template <class F> bool T_fm::Guarded(F&& step) {

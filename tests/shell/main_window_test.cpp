@@ -1,5 +1,6 @@
 #include "shell_fixture.h"
 
+#include "calc_edit.h"
 #include "codepage.h"
 #include "noshape.h"
 

@@ -1,0 +1,80 @@
+// The ancillaries page: the check list of accessories for the chosen fan.
+#include "ancillaries.h"
+#include "main_window.h"
+#include "picture_box.h"
+#include "qt_text.h"
+#include "vd_variables.h"
+
+#include <QListWidget>
+#include <set>
+
+namespace vd {
+
+namespace {
+constexpr int kPositionRole = Qt::UserRole;
+
+QListWidgetItem* NewAncillaryItem(int position) {
+    auto* item = new QListWidgetItem;
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+    item->setCheckState(Qt::Unchecked);
+    item->setData(kPositionRole, position);
+    item->setSizeHint(QSize(0, 19));
+    return item;
+}
+} // namespace
+
+void T_fm::FillAncillaryList() {
+    for (int p = 0; p < kAncillaryItems; ++p) {
+        QListWidgetItem* item = NewAncillaryItem(p);
+        item->setText(FromCp1252(LanguageEntry(99 + p)));
+        list_ancil->addItem(item);
+    }
+    connect(list_ancil, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { list_ancilClick(item); });
+}
+
+void T_fm::bn_ancillaryClick() {
+    // A tick stays with its item when the item is offered again.
+    std::set<int> ticked;
+    for (int i = 0; i < list_ancil->count(); ++i)
+        if (list_ancil->item(i)->checkState() == Qt::Checked)
+            ticked.insert(list_ancil->item(i)->data(kPositionRole).toInt());
+    list_ancil->clear();
+    ancillaryRatings_ = RatingsFor(FanRecord);
+    ancillariesBuilt_ = true;
+    for (const AncillaryItem& a : BuildAncillaries(FanRecord)) {
+        QListWidgetItem* item = NewAncillaryItem(a.position);
+        item->setText(FromCp1252(a.text));
+        if (ticked.count(a.position))
+            item->setCheckState(Qt::Checked);
+        list_ancil->addItem(item);
+    }
+    im_anc->Clear();
+    ShowPage(aAncillary);
+}
+
+void T_fm::list_ancilClick(QListWidgetItem* item) {
+    if (!item)
+        return;
+    Guarded([&] { im_anc->LoadDataFile(AncillaryPicture(item->data(kPositionRole).toInt())); });
+}
+
+void T_fm::RetranslateAncillaries() {
+    for (int i = 0; i < list_ancil->count(); ++i) {
+        QListWidgetItem* item = list_ancil->item(i);
+        const int position = item->data(kPositionRole).toInt();
+        // Each item keeps its own meaning (and the fan's rating) in the new
+        // language, so a quotation printed after a switch names the right parts.
+        item->setText(FromCp1252(ancillariesBuilt_ ? AncillaryText(position, ancillaryRatings_)
+                                                   : LanguageEntry(99 + position)));
+    }
+}
+
+std::vector<std::string> T_fm::TickedAncillaries() const {
+    std::vector<std::string> texts;
+    for (int i = 0; i < list_ancil->count(); ++i)
+        if (list_ancil->item(i)->checkState() == Qt::Checked)
+            texts.push_back(ToCp1252(list_ancil->item(i)->text()));
+    return texts;
+}
+
+} // namespace vd
