@@ -3,7 +3,9 @@
 // ancillary pictures and the printout logos.
 //   gen_material --catalogue vd_fan.txt --out RUNTIME_DIR
 #include "catalogue_index.h"
+#include "charts.h"
 #include "drawings.h"
+#include "material.h"
 
 #include <QDir>
 #include <QFontInfo>
@@ -73,6 +75,15 @@ int WriteDrawings(const CatalogueIndex& index, const QDir& wmfDir) {
     return count;
 }
 
+int WriteCharts(const CatalogueIndex& index, const QDir& wmfDir) {
+    int count = 0;
+    for (const auto& [key, use] : index.diagrams) {
+        WriteFile(wmfDir.filePath(QString::fromStdString(use.name)), MakePerformanceChart({use.families, use.records}));
+        ++count;
+    }
+    return count;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -96,8 +107,13 @@ int main(int argc, char** argv) {
         for (const char* sub : {"wmf", "bmp", "pics"})
             if (!root.mkpath(QString::fromLatin1(sub))) throw std::runtime_error("cannot create " + out.toStdString() + "/" + sub);
         const QDir wmfDir(root.filePath(QStringLiteral("wmf")));
-        int drawings = WriteDrawings(index, wmfDir);
-        std::printf("gen_material: %d drawings\n", drawings);
+        const int drawings = WriteDrawings(index, wmfDir);
+        const int charts = WriteCharts(index, wmfDir);
+        WriteFile(wmfDir.filePath(QStringLiteral("blank.wmf")), MakeBlankPicture());
+        const QDir picsDir(root.filePath(QStringLiteral("pics")));
+        for (const LogoFile& logo : LogoFiles()) WriteFile(picsDir.filePath(QString::fromLatin1(logo.name)), logo.make());
+        std::printf("gen_material: %d drawings, %d diagram pictures, blank picture, %d logos\n", drawings, charts,
+                    int(LogoFiles().size()));
     } catch (const std::exception& e) {
         std::fprintf(stderr, "gen_material: %s\n", e.what());
         return 1;

@@ -179,13 +179,29 @@ void Sheet::text(QPointF at, std::string_view cp1252, const TextStyle& style) {
     if (!(textColor_ == style.color)) writer_.setTextColor(textColor_ = style.color);
     if (textAlign_ != style.align) writer_.setTextAlign(std::uint16_t(textAlign_ = style.align));
     wmf::Pt p = pt(at);
-    writer_.textOut(p.x, p.y, cp1252);
+    if (style.spacing != 0) {
+        // Letter-spaced: every advance given, rounded so the errors do not add up.
+        QFontMetricsF m(MeasureFont(style));
+        const QString s = FromCp1252(cp1252);
+        std::vector<int> dx;
+        double exact = 0;
+        int placed = 0;
+        for (QChar ch : s) {
+            exact += m.horizontalAdvance(ch) * style.height / kMeasureSize + style.spacing;
+            dx.push_back(round(exact) - placed);
+            placed += dx.back();
+        }
+        writer_.extTextOut(p.x, p.y, cp1252, 0, nullptr, dx);
+    } else {
+        writer_.textOut(p.x, p.y, cp1252);
+    }
     texts_.emplace_back(cp1252);
 }
 
 double Sheet::textWidth(std::string_view cp1252, const TextStyle& style) {
     QFontMetricsF m(MeasureFont(style));
-    return m.horizontalAdvance(FromCp1252(cp1252)) * style.height / kMeasureSize;
+    const QString s = FromCp1252(cp1252);
+    return m.horizontalAdvance(s) * style.height / kMeasureSize + style.spacing * double(s.size());
 }
 
 double Sheet::capHeight(const TextStyle& style) {

@@ -37,6 +37,7 @@ struct TextStyle {
     double angleDeg = 0;  // baseline angle, anticlockwise
     Rgb color = ink::kBlack;
     std::uint16_t align = wmf::kTaLeft | wmf::kTaBaseline;
+    double spacing = 0;  // extra space after each character, logical units
 };
 
 class Sheet {
