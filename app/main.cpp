@@ -5,6 +5,7 @@
 #include "main_window.h"
 #include "number_text.h"
 #include "qt_message_service.h"
+#include "qt_print_service.h"
 
 #include <QApplication>
 
@@ -16,8 +17,10 @@ int main(int argc, char** argv) {
     vd::InitDecimalSeparatorFromLocale();
 
     vd::QtMessageService messages;
-    vd::T_fm window(vd::ShellServices{&messages});
+    vd::QtPrintService printer;
+    vd::T_fm window(vd::ShellServices{&messages, &printer});
     messages.setParent(&window);
+    printer.setParent(&window);
     window.FormCreate();
     vd::TFrmClip clip(&window);
     window.FrmClip = &clip;

@@ -154,6 +154,4 @@ void T_fm::SpeedButton1Click() {
         FrmClip->ShowModal();
 }
 
-void T_fm::bn_cusprintClick() {}
-
 } // namespace vd

@@ -181,6 +181,11 @@ bool T_fm::eventFilter(QObject* watched, QEvent* event) {
             ShowFlagSummary();
             return true;
         }
+        if ((w == this || isAncestorOf(w)) && key->key() == Qt::Key_P &&
+            (key->modifiers() & Qt::ControlModifier)) {
+            WindowPrint();
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -5,6 +5,7 @@
 #include "ancillaries.h"
 #include "errors.h"
 #include "performance_diagram.h"
+#include "printouts.h"
 #include "results_grid.h"
 #include "ui_seams.h"
 
@@ -32,6 +33,8 @@ class QTextEdit;
 namespace vd {
 
 class MessageService;
+class PrintService;
+struct PrintTexts;
 class PictureBox;
 class ResultsGridView;
 class TCalcEdit;
@@ -41,6 +44,7 @@ class TNoShape;
 // What the window needs from the outside world; tests pass fakes.
 struct ShellServices {
     MessageService* messages = nullptr;
+    PrintService* printer = nullptr;
 };
 
 class T_fm : public QWidget, public DetailLoader {
@@ -130,6 +134,10 @@ public:
     TNoShape* bn_closeancil = nullptr;
     QListWidget* list_ancil = nullptr;
     PictureBox* im_anc = nullptr;
+    // What the printouts print from the print page and the other pages.
+    PrintTexts CollectPrintTexts() const;
+    // Ctrl+P: the window's image on the printer chosen in the dialog.
+    void WindowPrint();
     // The texts of the ticked ancillaries, in list order, for the quotation.
     std::vector<std::string> TickedAncillaries() const;
 

@@ -1,0 +1,27 @@
+#pragma once
+// Printing from the print page: the dialog, then each ticked printout as a job
+// of its own, in a fixed order. A printout that fails is aborted without a
+// word and the next one is still tried.
+#include "print_service.h"
+#include "printouts.h"
+
+#include <functional>
+
+namespace vd {
+
+struct PrintChoices {
+    bool summary = true;
+    bool quotation = true;
+    bool instructions = true;
+};
+
+// `context` fills a PrintContext for a job's canvas and page units.
+// Returns how many jobs were finished.
+int RunPrintouts(PrintService& printer, const PrintChoices& choices,
+                 const std::function<PrintContext(Canvas*, int unitX, int unitY)>& context);
+
+// One job on an open dialog's printer: begin, draw, end, or abort on any
+// failure. True when the job was finished.
+bool PrintJob(PrintService& printer, const std::string& title, const std::function<void(Canvas*)>& draw);
+
+} // namespace vd
