@@ -2,6 +2,7 @@
 // it, into a PNG. Pictures are stretched to --size or drawn at their natural
 // size; texts are laid out at the given width in the text boxes' font.
 #include "commands.h"
+#include "gui_app.h"
 
 #include "errors.h"
 #include "font_faces.h"
@@ -71,10 +72,6 @@ QImage RenderText(const std::string& bytes, int width, int height) {
 
 // Qt's warnings about the headless environment (no runtime directory, no
 // screen) are noise on a command line; errors still get through.
-void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
-}
-
 } // namespace
 
 int RunPreview(const Args& args) {
@@ -90,14 +87,7 @@ int RunPreview(const Args& args) {
     }
 
     // Fonts need a GUI application; no display is needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(QuietMessages);
-    std::unique_ptr<QGuiApplication> app;
-    static int argc = 1;
-    static char name[] = "vdcat";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance()) app = std::make_unique<QGuiApplication>(argc, argv);
-    vd::InstallFontSubstitutions();
+    auto app = StartOffscreenGui();
 
     const std::string& input = o.positional[0];
     const std::string& out = *o.get("--out");

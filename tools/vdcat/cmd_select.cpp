@@ -34,16 +34,14 @@ bool IsUnit(const std::array<vd::UnitRow, 4>& table, const std::string& u) {
 
 } // namespace
 
-int RunSelect(const Args& args) {
-    Options o = ParseOptions(args,
-                             {"--data", "--volume", "--volume-unit", "--pressure", "--pressure-unit",
-                              "--pressure-type", "--deviation", "--supply", "--include",
-                              "--language", "--encoding"},
-                             {"--rejects"});
-    if (!o.error.empty())
-        return Usage(o.error);
-    if (!o.positional.empty())
-        return Usage("unexpected argument " + o.positional.front());
+const std::vector<std::string>& SelectionOptionNames() {
+    static const std::vector<std::string> names = {
+        "--data",      "--volume", "--volume-unit", "--pressure", "--pressure-unit", "--pressure-type",
+        "--deviation", "--supply", "--include",     "--language"};
+    return names;
+}
+
+int RunSelectionFromOptions(const Options& o, vd::ResultsGrid& sg) {
     for (const char* required : {"--volume", "--volume-unit", "--pressure", "--pressure-unit"})
         if (!o.get(required))
             return Usage(std::string(required) + " is required");
@@ -103,14 +101,6 @@ int RunSelect(const Args& args) {
         }
     }
 
-    bool raw = false;
-    if (const std::string* e = o.get("--encoding")) {
-        if (*e == "cp1252")
-            raw = true;
-        else if (*e != "utf8")
-            return Usage("--encoding is utf8 or cp1252");
-    }
-
     // The language gives the texts of "no fan found" and the zero specific power.
     try {
         if (const std::string* l = o.get("--language"))
@@ -123,7 +113,6 @@ int RunSelect(const Args& args) {
     }
 
     CollectMessages messages;
-    vd::ResultsGrid sg;
     auto reset = [&] { vd::ResetResultsGrid(sg, in.volumeUnitText, in.pressureUnitText); };
     reset();
     vd::SelectOutcome outcome;
@@ -141,6 +130,27 @@ int RunSelect(const Args& args) {
         PrintError(vd::LanguageText[95]);
         return kNoResult;
     }
+    return kOk;
+}
+
+int RunSelect(const Args& args) {
+    std::vector<std::string> names = SelectionOptionNames();
+    names.push_back("--encoding");
+    Options o = ParseOptions(args, names, {"--rejects"});
+    if (!o.error.empty())
+        return Usage(o.error);
+    if (!o.positional.empty())
+        return Usage("unexpected argument " + o.positional.front());
+    bool raw = false;
+    if (const std::string* e = o.get("--encoding")) {
+        if (*e == "cp1252")
+            raw = true;
+        else if (*e != "utf8")
+            return Usage("--encoding is utf8 or cp1252");
+    }
+    vd::ResultsGrid sg;
+    if (int code = RunSelectionFromOptions(o, sg); code != kOk)
+        return code;
 
     std::string out;
     for (int row = sg.FixedRows(); row < sg.RowCount(); ++row) {

@@ -4,6 +4,10 @@
 #include <string>
 #include <vector>
 
+namespace vd {
+class ResultsGrid;
+}
+
 namespace vdcat {
 
 using Args = std::vector<std::string>;
@@ -25,6 +29,7 @@ int RunBuild(const Args& args);
 int RunCheck(const Args& args);
 #ifdef VDCAT_WITH_QT
 int RunPreview(const Args& args);
+int RunPrint(const Args& args);
 #endif
 
 // Shared option reading: "--name value" pairs and bare "--flag"s.
@@ -39,6 +44,12 @@ struct Options {
 // `withValue` names the options that take a value; `bare` the flags.
 Options ParseOptions(const Args& args, const std::vector<std::string>& withValue,
                      const std::vector<std::string>& bare);
+
+// The options of `select` that describe a duty, its families and language.
+const std::vector<std::string>& SelectionOptionNames();
+// Runs the select button's sequence for those options into `sg`: kOk with
+// ResultsAvailable, or the exit code of what went wrong (message printed).
+int RunSelectionFromOptions(const Options& o, vd::ResultsGrid& sg);
 
 // Prints a message to stderr in the terminal's encoding (UTF-8).
 void PrintError(const std::string& cp1252Text);

@@ -25,6 +25,9 @@ const char* kUsage =
     "  check [--data DIR]           names every broken invariant of the catalogue\n"
     "  preview FILE --out PNG [--size WxH]\n"
     "      renders a bmp, wmf, rtf or text file as the program shows it\n"
+    "  print SELECT-OPTIONS --fan N --out FILE.pdf [--only summary,quotation,instructions]\n"
+    "        [--dpi D] [--date T] [--company T] ... [--ancillaries P,P,...]\n"
+    "      the data sheet, quotation and instruction sheet of fan N as pages of one PDF\n"
     "\n"
     "DIR holds dat/ and txt/ (default: the current directory).\n"
     "\n"
@@ -61,6 +64,8 @@ int main(int argc, char** argv) {
 #ifdef VDCAT_WITH_QT
     if (cmd == "preview")
         return vdcat::RunPreview(args);
+    if (cmd == "print")
+        return vdcat::RunPrint(args);
 #endif
     std::fprintf(stderr, "vdcat: unknown command '%s'\n\n", cmd.c_str());
     std::fputs(kUsage, stderr);
