@@ -1,5 +1,6 @@
 #include "qt_print_service.h"
 
+#include "picture.h"
 #include "qpainter_canvas.h"
 #include "qt_text.h"
 
@@ -8,6 +9,12 @@
 #include <QPrintDialog>
 
 namespace vd {
+
+std::unique_ptr<CanvasPicture> LoadPrintPicture(const std::string& path) {
+    if (!path.empty() && path.front() == '/')
+        return std::make_unique<QtCanvasPicture>(LoadPicture(path));
+    return std::make_unique<QtCanvasPicture>(LoadDataPicture(path));
+}
 
 QtPrintService::QtPrintService(QWidget* parent) : parent_(parent), printer_(QPrinter::HighResolution) {}
 

@@ -12,6 +12,12 @@ class QWidget;
 namespace vd {
 
 class QPainterCanvas;
+class CanvasPicture;
+
+// A logo or picture for the printouts: an absolute path as it is (the data
+// sheet's logo beside the program), otherwise a data path. FileError when it
+// cannot be read.
+std::unique_ptr<CanvasPicture> LoadPrintPicture(const std::string& path);
 
 class QtPrintService : public PrintService {
 public:

@@ -2,6 +2,7 @@
 // address and the language switch of the start page's flags.
 #include "errors.h"
 #include "language_file.h"
+#include "language_texts.h"
 #include "main_window.h"
 #include "noshape.h"
 #include "paths.h"
@@ -24,31 +25,6 @@ namespace vd {
 
 namespace {
 
-struct LanguageFiles {
-    const char* code;
-    const char* about;
-    const char* inventor;
-    const char* company;
-    const char* contact;
-    const char* quote;
-};
-
-// The names as the catalogue team delivers them: UK's "About" has a capital A.
-const LanguageFiles kFiles[] = {
-    {"UK", "txt\\UKAbout.txt", "txt\\UKInv.txt", "txt\\UKcomp.txt", "txt\\UKcont.txt", "txt\\UKQuote.txt"},
-    {"SW", "txt\\SWabout.txt", "txt\\SWInv.txt", "txt\\SWcomp.txt", "txt\\SWcont.txt", "txt\\SWQuote.txt"},
-    {"FI", "txt\\FIabout.txt", "txt\\FIInv.txt", "txt\\FIcomp.txt", "txt\\FIcont.txt", "txt\\FIQuote.txt"},
-    {"IT", "txt\\ITabout.txt", "txt\\ITInv.txt", "txt\\ITcomp.txt", "txt\\ITcont.txt", "txt\\ITQuote.txt"},
-    {"FR", "txt\\FRabout.txt", "txt\\FRInv.txt", "txt\\FRcomp.txt", "txt\\FRcont.txt", "txt\\FRQuote.txt"},
-};
-
-const LanguageFiles* FilesFor(const std::string& code) {
-    for (const auto& f : kFiles)
-        if (code == f.code)
-            return &f;
-    return nullptr;
-}
-
 QString Text(int entry) { return FromCp1252(LanguageText[static_cast<size_t>(entry)]); }
 
 void Refill(QComboBox* box, std::initializer_list<int> entries) {
@@ -62,7 +38,7 @@ void Refill(QComboBox* box, std::initializer_list<int> entries) {
 } // namespace
 
 void T_fm::ApplyLanguage() {
-    const LanguageFiles* files = FilesFor(LanguageCode);
+    const LanguageTextFiles* files = TextFilesFor(LanguageCode);
     if (files) {
         const std::pair<QTextEdit*, const char*> boxes[] = {{re_about, files->about},
                                                             {re_Inventor, files->inventor},
@@ -74,10 +50,8 @@ void T_fm::ApplyLanguage() {
         }
     }
     memo_print->clear();
-    if (!files)
-        throw FileError("No quotation text is named for the language \"" + LanguageCode + "\"");
     QStringList lines;
-    for (const std::string& line : SplitLines(ReadWholeFile(files->quote)))
+    for (const std::string& line : ReadQuoteLines())
         lines << FromCp1252(line);
     memo_print->setPlainText(lines.join('\n'));
 
@@ -139,19 +113,6 @@ void T_fm::ApplyLanguage() {
     Refill(cb_pressureType, {124, 125});
     lb_supply->setText(Text(123));
     lb_wf->setText(Text(126));
-}
-
-void T_fm::ReadAddress() {
-    for (auto& line : AddressLines)
-        line.clear();
-    const char* file = LanguageCode == "UK" ? "txt\\UKAddress.txt"
-                       : LanguageCode == "SW" ? "txt\\SWAddress.txt"
-                                              : nullptr;
-    if (!file)
-        return;
-    std::vector<std::string> lines = SplitLines(ReadWholeFile(file));
-    for (size_t i = 0; i < 7 && i < lines.size(); ++i)
-        AddressLines[i + 1] = lines[i];
 }
 
 void T_fm::SwitchLanguage(const std::string& code) {

@@ -3,6 +3,7 @@
 #include "calc_edit.h"
 #include "errors.h"
 #include "language_file.h"
+#include "language_texts.h"
 #include "noshape.h"
 #include "qt_text.h"
 #include "ui_seams.h"

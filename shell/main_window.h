@@ -57,8 +57,6 @@ public:
     void FormCreate();
     // Per-language texts and captions for LanguageCode; stops at a file that fails.
     void ApplyLanguage();
-    // Sender address lines of the printouts (UK and SW only).
-    void ReadAddress();
     // A flag click: language file, texts and captions, flag frame.
     void SwitchLanguage(const std::string& code);
 

@@ -3,6 +3,7 @@
 #include "paths.h"
 #include "picture_box.h"
 #include "print_run.h"
+#include "qt_print_service.h"
 #include "qpainter_canvas.h"
 #include "qt_text.h"
 #include "vd_variables.h"
@@ -83,11 +84,7 @@ void T_fm::bn_cusprintClick() {
         c.grid = &sgModel;
         c.detail = this;
         c.dataSheetLogo = logo;
-        c.loadPicture = [](const std::string& path) -> std::unique_ptr<CanvasPicture> {
-            if (!path.empty() && path.front() == '/')
-                return std::make_unique<QtCanvasPicture>(LoadPicture(path));
-            return std::make_unique<QtCanvasPicture>(LoadDataPicture(path));
-        };
+        c.loadPicture = LoadPrintPicture;
         c.drawing = [&]() -> const CanvasPicture* { return &drawing.emplace(im_draw->picture()); };
         c.diagram = [&]() -> const CanvasPicture* { return &diagram.emplace(im_diag->picture()); };
         c.instructions = [this] { return Lines(memo_print2); };

@@ -11,6 +11,7 @@
 #include "paths.h"
 #include "picture.h"
 #include "print_run.h"
+#include "qt_print_service.h"
 #include "qpainter_canvas.h"
 #include "qt_text.h"
 #include "results_grid.h"
@@ -239,11 +240,7 @@ int RunPrint(const Args& args) {
         c.grid = &grid;
         c.detail = &material;
         c.dataSheetLogo = logo;
-        c.loadPicture = [](const std::string& path) -> std::unique_ptr<vd::CanvasPicture> {
-            if (!path.empty() && path.front() == '/')
-                return std::make_unique<vd::QtCanvasPicture>(vd::LoadPicture(path));
-            return std::make_unique<vd::QtCanvasPicture>(vd::LoadDataPicture(path));
-        };
+        c.loadPicture = vd::LoadPrintPicture;
         c.drawing = [&]() -> const vd::CanvasPicture* { return material.drawing ? &*material.drawing : nullptr; };
         c.diagram = [&]() -> const vd::CanvasPicture* { return material.diagram ? &*material.diagram : nullptr; };
         c.instructions = [&] { return material.instructions; };
