@@ -6,6 +6,7 @@
 #include "charts.h"
 #include "drawings.h"
 #include "material.h"
+#include "pictures.h"
 
 #include <QDir>
 #include <QFontInfo>
@@ -21,6 +22,12 @@
 namespace {
 
 using namespace material;
+
+// Qt's notes about the headless environment are noise in a build log; errors
+// still get through.
+void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
+}
 
 int Usage() {
     std::fprintf(stderr, "usage: gen_material --catalogue FILE --out DIR\n");
@@ -84,10 +91,24 @@ int WriteCharts(const CatalogueIndex& index, const QDir& wmfDir) {
     return count;
 }
 
+// Every picture file of the catalogue, in both sizes.
+int WriteFanPictures(const CatalogueIndex& index, const QDir& bmpDir) {
+    int count = 0;
+    for (const auto& [key, use] : index.pictures) {
+        if (!HasFanPicture(use.name)) throw std::runtime_error("no fan picture is known for \"" + use.name + "\"");
+        const QString name = QString::fromStdString(use.name);
+        WriteFile(bmpDir.filePath(name), EncodeBmp24(MakeFanPicture(use.name, kSmallPicture)));
+        WriteFile(bmpDir.filePath(QStringLiteral("big") + name), EncodeBmp24(MakeFanPicture(use.name, kBigPicture)));
+        ++count;
+    }
+    return count;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     // Text metrics need a font database, which only a Gui application brings.
+    qInstallMessageHandler(QuietMessages);
     QGuiApplication app(argc, argv);
     QString catalogue, out;
     const QStringList args = app.arguments();
@@ -112,8 +133,13 @@ int main(int argc, char** argv) {
         WriteFile(wmfDir.filePath(QStringLiteral("blank.wmf")), MakeBlankPicture());
         const QDir picsDir(root.filePath(QStringLiteral("pics")));
         for (const LogoFile& logo : LogoFiles()) WriteFile(picsDir.filePath(QString::fromLatin1(logo.name)), logo.make());
-        std::printf("gen_material: %d drawings, %d diagram pictures, blank picture, %d logos\n", drawings, charts,
-                    int(LogoFiles().size()));
+        const QDir bmpDir(root.filePath(QStringLiteral("bmp")));
+        const int pictures = WriteFanPictures(index, bmpDir);
+        for (const AncillaryPicture& a : AncillaryPictures())
+            WriteFile(bmpDir.filePath(QString::fromLatin1(a.file)), EncodeBmp24(a.make()));
+        std::printf("gen_material: %d drawings, %d diagram pictures, blank picture, %d logos, %d fan pictures "
+                    "(small and big), %d ancillary pictures\n",
+                    drawings, charts, int(LogoFiles().size()), pictures, int(AncillaryPictures().size()));
     } catch (const std::exception& e) {
         std::fprintf(stderr, "gen_material: %s\n", e.what());
         return 1;

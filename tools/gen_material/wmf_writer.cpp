@@ -382,7 +382,9 @@ std::string Writer::bytes() const {
 
     const size_t headerWords = 9;
     const size_t totalWords = headerWords + body_.size() / 2 + 3;
-    Put16(out, 2);  // on disk
+    // Type 1, as GDI writes it for files on disk too; some readers (an office
+    // suite's importer among them) refuse the type 2 the format allows.
+    Put16(out, 1);
     Put16(out, static_cast<int>(headerWords));
     Put16(out, 0x0300);
     Put32(out, static_cast<std::uint32_t>(totalWords));
