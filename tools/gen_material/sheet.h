@@ -3,7 +3,7 @@
 // pens, brushes and fonts are created once per kind and selected only when
 // they change, points are rounded at the last moment, and text widths come
 // from the face the players use (Liberation Sans has Arial's metrics).
-#include "wmf_writer.h"
+#include "metafile_writer.h"
 
 #include <QPointF>
 #include <QRectF>

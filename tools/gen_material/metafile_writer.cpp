@@ -1,4 +1,4 @@
-#include "wmf_writer.h"
+#include "metafile_writer.h"
 
 #include <algorithm>
 
