@@ -312,9 +312,9 @@ std::string MakePerformanceChart(const ChartFamily& family) {
     a.lx1 = std::log10(NiceAbove(qMax * 1.05));
     a.ly0 = std::log10(pLow);
     a.ly1 = std::log10(NiceAbove(pMax * 1.12));
-    // At least a decade and a half each way, so the curves keep their shape.
+    // Enough decades each way for the curves to keep their shape.
     if (a.lx1 - a.lx0 < 1.5) a.lx0 = std::log10(NiceBelow(std::pow(10, a.lx1 - 1.5)));
-    if (a.ly1 - a.ly0 < 1.2) a.ly0 = std::log10(NiceBelow(std::pow(10, a.ly1 - 1.2)));
+    if (a.ly1 - a.ly0 < 0.99) a.ly0 = std::log10(NiceBelow(std::pow(10, a.ly1 - 1.0)));
 
     Sheet s(kChartFrame, kChartUnitsPerInch);
     const QRectF f = kChartFrame;

@@ -65,7 +65,10 @@ void Rivets(QPainter& p, const QPointF& from, const QPointF& to, int count) {
 // In-line and box fans
 
 void PaintPw(QPainter& p) {
-    p.translate(-24, 16);
+    // A small fan: drawn larger to fill its picture like the others.
+    p.translate(kStage / 2, kStage / 2);
+    p.scale(1.2, 1.2);
+    p.translate(-kStage / 2 - 24, -kStage / 2 + 14);
     FloorShadow(p, P(20, -46, 60), 78, 16);
     const QColor body(0xDA, 0xDE, 0xE2), spigot = c::kPlastic;
     Cylinder(p, 'z', {0, 0, 112}, {0, 0, 128}, 26, spigot, spigot.lighter(130));
