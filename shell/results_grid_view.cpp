@@ -42,7 +42,9 @@ ResultsGridView::ResultsGridView(QWidget* parent) : QTableWidget(parent) {
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this](int c) { emit headerClicked(c); });
     connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int, int previous, int) {
-        if (!showing_ && row >= 0 && row != previous)
+        // Moving the current row by keyboard counts as a click; a mouse
+        // press is reported once, by the click that follows it.
+        if (!showing_ && !pressing_ && row >= 0 && row != previous)
             emit rowClicked(row + 1);
     });
     connect(this, &QTableWidget::cellClicked, this, [this](int row, int) {
@@ -76,6 +78,12 @@ void ResultsGridView::Show(const ResultsGrid& model) {
         setCurrentCell(current - 1, 0);
     setVisible(model.Visible());
     showing_ = false;
+}
+
+void ResultsGridView::mousePressEvent(QMouseEvent* event) {
+    pressing_ = true;
+    QTableWidget::mousePressEvent(event);
+    pressing_ = false;
 }
 
 int ResultsGridView::CurrentModelRow() const { return currentRow() < 0 ? 0 : currentRow() + 1; }

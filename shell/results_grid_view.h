@@ -24,8 +24,12 @@ signals:
     void rowDoubleClicked(int modelRow);
     void headerClicked(int column);
 
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+
 private:
     bool showing_ = false;
+    bool pressing_ = false; // a mouse press moves the current row; its click reports it
 };
 
 } // namespace vd

@@ -298,3 +298,18 @@ TEST_F(InputTest, ADoubleClickOnARejectRowOpensThePageButDrawsNothing) {
     EXPECT_EQ(drawn, 0);
     EXPECT_EQ(messages.errors.size(), 1u);
 }
+
+TEST_F(InputTest, AMouseClickOnAnotherRowReportsAMissingPictureOnce) {
+    T_fm& w = Ready();
+    w.bn_select->click();
+    w.sg->setCurrentCell(1, 0); // B100, whose picture exists
+    messages.shown.clear();
+    const QRect cell = w.sg->visualItemRect(w.sg->item(0, 1)); // C115: picture missing
+    QTest::mouseClick(w.sg->viewport(), Qt::LeftButton, {}, cell.center());
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"Picture not found for this fan!"});
+    EXPECT_EQ(w.sgModel.CurrentRow(), 1);
+    messages.shown.clear();
+    QTest::keyClick(w.sg, Qt::Key_Down); // the keyboard moves the current row: a click too
+    EXPECT_EQ(w.im_pic->source(), "bmp\\b.bmp");
+    EXPECT_TRUE(messages.shown.empty());
+}
