@@ -94,11 +94,6 @@ void Draft::outlinePolygon(const std::vector<QPointF>& points, Rgb fill) {
     s_.polygon(points);
 }
 
-void Draft::outlineLine(QPointF a, QPointF b) {
-    s_.pen(ink::kBlack, kOutline);
-    s_.line(a, b);
-}
-
 void Draft::outlinePolyline(const std::vector<QPointF>& points) {
     s_.pen(ink::kBlack, kOutline);
     s_.polyline(points);
@@ -164,16 +159,6 @@ void Draft::centreCircle(QPointF c, double r) {
 void Draft::centreCross(QPointF c, double halfLength) {
     centreLine(c - QPointF(halfLength, 0), c + QPointF(halfLength, 0), 0);
     centreLine(c - QPointF(0, halfLength), c + QPointF(0, halfLength), 0);
-}
-
-void Draft::hatchRect(const QRectF& r, double spacing) {
-    s_.pen(ink::kBlack, kDimLine);
-    // Lines x - y = k, clipped to the rectangle.
-    for (double k = r.left() - r.bottom() + spacing / 2; k < r.right() - r.top(); k += spacing) {
-        double x0 = std::max(r.left(), k + r.top()), x1 = std::min(r.right(), k + r.bottom());
-        if (x1 - x0 < 1) continue;
-        s_.line(QPointF(x0, x0 - k), QPointF(x1, x1 - k));
-    }
 }
 
 void Draft::arrowhead(QPointF tip, QPointF direction) {

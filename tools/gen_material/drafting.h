@@ -65,7 +65,6 @@ public:
     void outlineRect(const QRectF& r, Rgb fill = ink::kWhite);
     void outlineCircle(QPointF c, double r, Rgb fill = ink::kWhite);
     void outlinePolygon(const std::vector<QPointF>& points, Rgb fill = ink::kWhite);
-    void outlineLine(QPointF a, QPointF b);
     void outlinePolyline(const std::vector<QPointF>& points);
     void thinLine(QPointF a, QPointF b);
     void thinCircle(QPointF c, double r);
@@ -80,8 +79,6 @@ public:
     void centreCircle(QPointF c, double r);
     // Both centre lines of a circle, crossing at c.
     void centreCross(QPointF c, double halfLength);
-    // Section hatching at 45° inside a rectangle.
-    void hatchRect(const QRectF& r, double spacing = 45);
 
     // A filled arrowhead with its tip at `tip`, pointing along `direction`.
     void arrowhead(QPointF tip, QPointF direction);

@@ -7,15 +7,12 @@ namespace {
 
 enum Function : std::uint16_t {
     kEof = 0x0000,
-    kSaveDc = 0x001E,
     kSetBkMode = 0x0102,
     kSetMapMode = 0x0103,
     kSetPolyFillMode = 0x0106,
-    kRestoreDc = 0x0127,
     kSelectObject = 0x012D,
     kSetTextAlign = 0x012E,
     kDeleteObject = 0x01F0,
-    kSetBkColor = 0x0201,
     kSetTextColor = 0x0209,
     kSetWindowOrg = 0x020B,
     kSetWindowExt = 0x020C,
@@ -26,15 +23,11 @@ enum Function : std::uint16_t {
     kCreateBrushIndirect = 0x02FC,
     kPolygon = 0x0324,
     kPolyline = 0x0325,
-    kIntersectClipRect = 0x0416,
     kEllipse = 0x0418,
     kRectangle = 0x041B,
     kTextOut = 0x0521,
-    kPolyPolygon = 0x0538,
     kRoundRect = 0x061C,
     kArc = 0x0817,
-    kPie = 0x081A,
-    kChord = 0x0830,
     kExtTextOut = 0x0A32,
 };
 
@@ -87,7 +80,6 @@ void Writer::record(std::uint16_t function, const std::string& params) {
     Put16(body_, function);
     body_ += params;
     largestRecord_ = std::max(largestRecord_, words);
-    ++records_;
 }
 
 int Writer::addObject() {
@@ -190,12 +182,6 @@ void Writer::setBkMode(std::uint16_t mode) {
     record(kSetBkMode, p);
 }
 
-void Writer::setBkColor(Rgb color) {
-    std::string p;
-    PutColor(p, color);
-    record(kSetBkColor, p);
-}
-
 void Writer::setTextColor(Rgb color) {
     std::string p;
     PutColor(p, color);
@@ -212,23 +198,6 @@ void Writer::setPolyFillMode(std::uint16_t mode) {
     std::string p;
     Put16(p, mode);
     record(kSetPolyFillMode, p);
-}
-
-void Writer::saveDc() { record(kSaveDc, {}); }
-
-void Writer::restoreDc(int which) {
-    std::string p;
-    Put16(p, Coord(which));
-    record(kRestoreDc, p);
-}
-
-void Writer::intersectClipRect(int left, int top, int right, int bottom) {
-    std::string p;
-    Put16(p, Coord(bottom));
-    Put16(p, Coord(right));
-    Put16(p, Coord(top));
-    Put16(p, Coord(left));
-    record(kIntersectClipRect, p);
 }
 
 void Writer::moveTo(int x, int y) {
@@ -270,19 +239,6 @@ void Writer::polygon(const std::vector<Pt>& points) {
     record(kPolygon, p);
 }
 
-void Writer::polyPolygon(const std::vector<std::vector<Pt>>& polygons) {
-    if (polygons.empty() || polygons.size() > 256) throw WriteError("metafile poly-polygon of bad count");
-    std::string p;
-    Put16(p, static_cast<int>(polygons.size()));
-    for (const auto& poly : polygons) Put16(p, pointCount(poly.size()));
-    for (const auto& poly : polygons)
-        for (const Pt& pt : poly) {
-            Put16(p, Coord(pt.x));
-            Put16(p, Coord(pt.y));
-        }
-    record(kPolyPolygon, p);
-}
-
 void Writer::rectangle(int left, int top, int right, int bottom) {
     std::string p;
     Put16(p, Coord(bottom));
@@ -312,7 +268,7 @@ void Writer::ellipse(int left, int top, int right, int bottom) {
     record(kEllipse, p);
 }
 
-void Writer::shape(std::uint16_t function, int left, int top, int right, int bottom, Pt start, Pt end) {
+void Writer::arc(int left, int top, int right, int bottom, Pt start, Pt end) {
     std::string p;
     Put16(p, Coord(end.y));
     Put16(p, Coord(end.x));
@@ -322,19 +278,7 @@ void Writer::shape(std::uint16_t function, int left, int top, int right, int bot
     Put16(p, Coord(right));
     Put16(p, Coord(top));
     Put16(p, Coord(left));
-    record(function, p);
-}
-
-void Writer::arc(int left, int top, int right, int bottom, Pt start, Pt end) {
-    shape(kArc, left, top, right, bottom, start, end);
-}
-
-void Writer::pie(int left, int top, int right, int bottom, Pt start, Pt end) {
-    shape(kPie, left, top, right, bottom, start, end);
-}
-
-void Writer::chord(int left, int top, int right, int bottom, Pt start, Pt end) {
-    shape(kChord, left, top, right, bottom, start, end);
+    record(kArc, p);
 }
 
 void Writer::textOut(int x, int y, std::string_view text) {

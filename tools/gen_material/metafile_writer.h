@@ -83,28 +83,21 @@ public:
     void setWindowOrg(int x, int y);
     void setWindowExt(int x, int y);
     void setBkMode(std::uint16_t mode);
-    void setBkColor(Rgb color);
     void setTextColor(Rgb color);
     void setTextAlign(std::uint16_t align);
     void setPolyFillMode(std::uint16_t mode);
-    void saveDc();
-    void restoreDc(int which = -1);
-    void intersectClipRect(int left, int top, int right, int bottom);
 
     // --- drawing -----------------------------------------------------------
     void moveTo(int x, int y);
     void lineTo(int x, int y);
     void polyline(const std::vector<Pt>& points);
     void polygon(const std::vector<Pt>& points);
-    void polyPolygon(const std::vector<std::vector<Pt>>& polygons);
     void rectangle(int left, int top, int right, int bottom);
     void roundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight);
     void ellipse(int left, int top, int right, int bottom);
-    // Arc, pie and chord of the ellipse in the box, drawn anticlockwise (as
-    // seen on the device) from the radial through `start` to that through `end`.
+    // Arc of the ellipse in the box, drawn anticlockwise (as seen on the
+    // device) from the radial through `start` to that through `end`.
     void arc(int left, int top, int right, int bottom, Pt start, Pt end);
-    void pie(int left, int top, int right, int bottom, Pt start, Pt end);
-    void chord(int left, int top, int right, int bottom, Pt start, Pt end);
     // `text` is Windows-1252.
     void textOut(int x, int y, std::string_view text);
     void extTextOut(int x, int y, std::string_view text, std::uint16_t options = 0,
@@ -113,20 +106,17 @@ public:
     // The whole file: placeable header, header, records, end-of-file record.
     std::string bytes() const;
 
-    int recordCount() const { return records_; }
     int objectsInUse() const;
 
 private:
     void record(std::uint16_t function, const std::string& params);
     int addObject();
     std::uint16_t pointCount(size_t n) const;
-    void shape(std::uint16_t function, int left, int top, int right, int bottom, Pt start, Pt end);
 
     int frame_[4];
     int unitsPerInch_;
     std::string body_;
     std::uint32_t largestRecord_ = 3;
-    int records_ = 0;
     std::vector<bool> slots_;   // true: slot holds an object
     size_t mostObjects_ = 0;
 };

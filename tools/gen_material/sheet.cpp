@@ -96,16 +96,6 @@ void Sheet::polygon(const std::vector<QPointF>& points) {
     writer_.polygon(out);
 }
 
-void Sheet::polyPolygon(const std::vector<std::vector<QPointF>>& polygons) {
-    std::vector<std::vector<wmf::Pt>> out;
-    for (const auto& poly : polygons) {
-        if (poly.size() < 3) continue;
-        out.emplace_back();
-        for (const QPointF& p : poly) out.back().push_back(pt(p));
-    }
-    if (!out.empty()) writer_.polyPolygon(out);
-}
-
 void Sheet::rect(const QRectF& r) {
     writer_.rectangle(round(r.left()), round(r.top()), round(r.right()), round(r.bottom()));
 }
@@ -117,16 +107,6 @@ void Sheet::roundRect(const QRectF& r, double radius) {
 
 void Sheet::ellipse(const QRectF& r) {
     writer_.ellipse(round(r.left()), round(r.top()), round(r.right()), round(r.bottom()));
-}
-
-void Sheet::arc(QPointF c, double rx, double ry, double a0, double a1) {
-    auto at = [&](double deg) {
-        const double a = deg * std::numbers::pi / 180;
-        // The radial only gives a direction; a point well outside keeps its
-        // angle exact after rounding.
-        return pt(c + QPointF(2 * rx * std::cos(a), -2 * ry * std::sin(a)));
-    };
-    writer_.arc(round(c.x() - rx), round(c.y() - ry), round(c.x() + rx), round(c.y() + ry), at(a0), at(a1));
 }
 
 void Sheet::patterned(const std::vector<QPointF>& points, const std::vector<double>& pattern, bool closed) {
@@ -195,7 +175,6 @@ void Sheet::text(QPointF at, std::string_view cp1252, const TextStyle& style) {
     } else {
         writer_.textOut(p.x, p.y, cp1252);
     }
-    texts_.emplace_back(cp1252);
 }
 
 double Sheet::textWidth(std::string_view cp1252, const TextStyle& style) {

@@ -27,7 +27,6 @@ inline constexpr Rgb kSky{0x4F, 0xA3, 0xE0};
 inline constexpr Rgb kSlate{0x5E, 0x6B, 0x78};
 inline constexpr Rgb kGrid{0xC8, 0xD0, 0xD8};
 inline constexpr Rgb kGridFine{0xE4, 0xE8, 0xEC};
-inline constexpr Rgb kPaleFill{0xF3, 0xF5, 0xF7};
 }  // namespace ink
 
 struct TextStyle {
@@ -55,14 +54,10 @@ public:
     void line(QPointF a, QPointF b);
     void polyline(const std::vector<QPointF>& points);
     void polygon(const std::vector<QPointF>& points);
-    void polyPolygon(const std::vector<std::vector<QPointF>>& polygons);
     void rect(const QRectF& r);
     void roundRect(const QRectF& r, double radius);
     void ellipse(const QRectF& r);
     void circle(QPointF c, double r) { ellipse(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r)); }
-    // The arc of the ellipse (c, rx, ry) from angle a0 to a1 in degrees,
-    // anticlockwise as seen (0 = to the right).
-    void arc(QPointF c, double rx, double ry, double a0, double a1);
     // A line broken into the dash pattern (lengths in logical units, on/off
     // alternating), continued along the whole polyline.
     void patterned(const std::vector<QPointF>& points, const std::vector<double>& pattern, bool closed = false);
@@ -74,13 +69,8 @@ public:
     // Height of a capital letter above the baseline, logical units.
     static double capHeight(const TextStyle& style);
 
-    // Every text drawn, in order: what the drawing shows, for its checks.
-    const std::vector<std::string>& texts() const { return texts_; }
-
     // Deletes the objects and returns the finished file.
     std::string finish();
-
-    wmf::Writer& writer() { return writer_; }
 
 private:
     wmf::Pt pt(QPointF p) const;
@@ -94,7 +84,6 @@ private:
     int currentPen_ = -1, currentBrush_ = -1, currentFont_ = -1;
     Rgb textColor_{0, 0, 0};
     int textAlign_ = -1;
-    std::vector<std::string> texts_;
 };
 
 }  // namespace material
