@@ -170,7 +170,7 @@ void AxisName(Sheet& s, QPointF at, const char* symbol, const char* index, const
 // Grid, ticks and labels; the logarithmic decades with their 2…9 lines.
 void DrawGrid(Sheet& s, const Axes& a, const char* pressureIndex) {
     TextStyle tick;
-    tick.height = 88;
+    tick.height = 95;
     tick.color = ink::kBlack;
     s.pen(ink::kGridFine, 0);
     const double q0 = std::pow(10, a.lx0), q1 = std::pow(10, a.lx1);
@@ -211,7 +211,7 @@ void DrawGrid(Sheet& s, const Axes& a, const char* pressureIndex) {
     });
     // The same volumes in m³/s along the top.
     TextStyle top = tick;
-    top.height = 78;
+    top.height = 84;
     top.color = ink::kSlate;
     top.align = wmf::kTaCenter | wmf::kTaBaseline;
     each(q0 / 3600, q1 / 3600, [&](double v, int m) {
@@ -223,7 +223,7 @@ void DrawGrid(Sheet& s, const Axes& a, const char* pressureIndex) {
     });
     AxisName(s, QPointF(a.plot.right() - 420, a.plot.bottom() + 300), "q", "V", "m\xB3/h", ink::kBlack);
     AxisName(s, QPointF(a.plot.left() - 400, a.plot.top() - 120), "p", pressureIndex, "Pa", ink::kBlack);
-    AxisName(s, QPointF(a.plot.right() - 330, a.plot.top() - 150), "q", "V", "m\xB3/s", ink::kSlate);
+    AxisName(s, QPointF(a.plot.right() - 330, a.plot.top() - 178), "q", "V", "m\xB3/s", ink::kSlate);
 }
 
 // Lines of constant system resistance (p ∝ q²), faint, behind the curves.
@@ -378,7 +378,7 @@ std::string MakePerformanceChart(const ChartFamily& family) {
     // Labels: near the upper end of each curve, moved along it until they
     // sit clear of the other labels and, where possible, of every curve.
     TextStyle label;
-    label.height = 88;
+    label.height = 94;
     label.bold = true;
     label.color = ink::kNavy;
     label.align = wmf::kTaLeft | wmf::kTaBaseline;
