@@ -1,6 +1,5 @@
 // The chosen fan's pages: the performance diagram with its data table, and
 // the detail material that LoadFanDetail puts on the four detail pages.
-#include "fan_tables.h"
 #include "main_window.h"
 #include "performance_diagram.h"
 #include "picture_box.h"
@@ -10,33 +9,12 @@
 #include "ui_seams.h"
 #include "vd_variables.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QTextEdit>
 
 namespace vd {
-
-namespace {
-
-// Draws `draw` on a white picture of `size` logical pixels at the screen's
-// device pixel ratio, so that a HiDPI screen gets full-resolution drawings.
-template <class F> QPixmap Render(QWidget* on, QSize size, F&& draw) {
-    const qreal dpr = on->devicePixelRatioF();
-    QImage image(size * dpr, QImage::Format_RGB32);
-    image.setDevicePixelRatio(dpr);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, dpr > 1);
-    QPainterCanvas canvas(painter, 96);
-    draw(canvas);
-    painter.end();
-    return QPixmap::fromImage(image);
-}
-
-} // namespace
 
 void T_fm::BuildDetailContent() {
     lb_Y = new QLabel(aGraph);
@@ -120,16 +98,15 @@ void T_fm::LoadFanDetail() {
 }
 
 void T_fm::DrawFanPages() {
-    // Each drawing fetches or reads the record itself; a failure ends the
-    // rest (reported by the caller) and leaves the earlier pictures.
-    Im_data->setPixmap(Render(Im_data, QSize(545, 342), [this](Canvas& canvas) {
-        const DrawTarget target = DrawTarget::Screen(canvas);
-        DrawDiagram(target, sgModel, *this);
-        DrawDataTable(target, sgModel);
-    }));
-    im_dims->setPixmap(Render(im_dims, QSize(500, 50), [](Canvas& canvas) {
-        DrawDimensionTable(DrawTarget::Screen(canvas));
-    }));
+    // At the screen's pixel ratio, so that a HiDPI screen shows the drawings
+    // at full resolution. A failure ends the drawing and leaves the pictures
+    // of the previous fan; the caller reports it.
+    const int ratio = std::max(1, qRound(devicePixelRatioF()));
+    QImage diagram = MakeDrawingImage(kDiagramPictureSize, ratio);
+    QImage dimensions = MakeDrawingImage(kDimensionPictureSize, ratio);
+    DrawFanPictures(diagram, dimensions, sgModel, *this);
+    Im_data->setPixmap(QPixmap::fromImage(diagram));
+    im_dims->setPixmap(QPixmap::fromImage(dimensions));
 }
 
 } // namespace vd
