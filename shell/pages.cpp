@@ -308,9 +308,9 @@ void T_fm::BuildAncillaryPage() {
     QFont f("Liberation Serif");
     f.setPixelSize(16);
     list_ancil->setFont(f);
-    QPalette p = list_ancil->palette();
-    p.setColor(QPalette::Base, QColor(192, 192, 192));
-    list_ancil->setPalette(p);
+    // Silver behind the items; the check boxes keep the white of the palette
+    // so that they stand out.
+    list_ancil->setStyleSheet("QListWidget { background-color: silver; }");
     list_ancil->setSpacing(0);
     FillAncillaryList();
     im_anc = new PictureBox(PictureBox::Mode::Centred, aAncillary);
@@ -351,7 +351,8 @@ void T_fm::BuildPrintPage() {
     bold.setPixelSize(13);
     bold.setBold(true);
     auto label = [&](const char* name, int x, int y) {
-        QLabel* l = Label(panel, name, x, y, 104, 16);
+        // Each label runs up to its edit: 102 pixels on the left, more on the right.
+        QLabel* l = Label(panel, name, x, y, x < 100 ? 102 : (std::string(name) == "lb_contact2" ? 101 : 140), 16);
         l->setFont(bold);
         return l;
     };
