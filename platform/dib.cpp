@@ -102,6 +102,17 @@ QImage FixUp(QImage image, const DibInfo& info) {
     if (image.isNull()) return image;
     if (info.bitCount == 32 && info.compression == kBiRgb && image.hasAlphaChannel())
         image = image.convertToFormat(QImage::Format_RGB32);
+    // Qt's reader can leave pixel indices beyond the colour table (a short
+    // table, or run-length data that decodes to a larger index), and drawing
+    // then reads past the table. Such pixels are drawn black.
+    const int needed = image.format() == QImage::Format_Indexed8 ? 256
+                       : image.depth() == 1                    ? 2
+                                                               : 0;
+    if (image.colorCount() < needed) {
+        QList<QRgb> table = image.colorTable();
+        table.resize(needed, qRgb(0, 0, 0));
+        image.setColorTable(table);
+    }
     return image;
 }
 
