@@ -1,4 +1,5 @@
 #pragma once
+#include "bmp24.h"
 // The bitmap pictures: fan pictures in two sizes and the ancillaries.
 #include <QImage>
 #include <QSize>
@@ -27,6 +28,6 @@ struct AncillaryPicture {
 const std::vector<AncillaryPicture>& AncillaryPictures();
 
 // 24 bits per pixel, bottom-up, BITMAPINFOHEADER, no compression.
-std::string EncodeBmp24(const QImage& image);
+using vdtools::EncodeBmp24;
 
 }  // namespace material

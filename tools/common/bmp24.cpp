@@ -1,11 +1,9 @@
-// Bitmaps as the program's loader reads them, written by hand: QImage's own
-// writer chooses the depth from the image format, and these must be 24-bit.
-#include "pictures.h"
+#include "bmp24.h"
 
 #include <cstdint>
 #include <stdexcept>
 
-namespace material {
+namespace vdtools {
 namespace {
 
 void Put16(std::string& out, std::uint16_t v) {
@@ -14,13 +12,15 @@ void Put16(std::string& out, std::uint16_t v) {
 }
 
 void Put32(std::string& out, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
+    for (int i = 0; i < 4; ++i)
+        out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
 }
 
-}  // namespace
+} // namespace
 
 std::string EncodeBmp24(const QImage& image) {
-    if (image.isNull()) throw std::runtime_error("empty picture");
+    if (image.isNull())
+        throw std::runtime_error("empty picture");
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
     const auto w = static_cast<std::uint32_t>(rgb.width());
     const auto h = static_cast<std::uint32_t>(rgb.height());
@@ -36,12 +36,12 @@ std::string EncodeBmp24(const QImage& image) {
     Put32(out, offset);
     Put32(out, 40);
     Put32(out, w);
-    Put32(out, h);  // positive: bottom-up
+    Put32(out, h); // positive: rows stored bottom-up
     Put16(out, 1);
     Put16(out, 24);
-    Put32(out, 0);  // BI_RGB
+    Put32(out, 0); // BI_RGB
     Put32(out, pixelBytes);
-    Put32(out, 3780);  // 96 dpi
+    Put32(out, 3780); // 96 dpi
     Put32(out, 3780);
     Put32(out, 0);
     Put32(out, 0);
@@ -57,4 +57,4 @@ std::string EncodeBmp24(const QImage& image) {
     return out;
 }
 
-}  // namespace material
+} // namespace vdtools
