@@ -313,3 +313,21 @@ TEST_F(InputTest, AMouseClickOnAnotherRowReportsAMissingPictureOnce) {
     EXPECT_EQ(w.im_pic->source(), "bmp\\b.bmp");
     EXPECT_TRUE(messages.shown.empty());
 }
+
+TEST_F(InputTest, AfterALanguageSwitchASelectUsesTotalAndThePreviousSupply) {
+    T_fm& w = Ready();
+    w.cb_supply->setCurrentIndex(1);
+    w.cb_pressureType->setCurrentIndex(0);
+    w.bn_select->click();
+    EXPECT_EQ(PressureType, "Static");
+    EXPECT_EQ(SupplyVolts, "230");
+    w.SwitchLanguage("SW");
+    EXPECT_EQ(w.CurrentPage(), w.aInput);
+    EXPECT_EQ(w.cb_supply->currentIndex(), -1);
+    // The grid filled before the switch keeps its old headings.
+    EXPECT_EQ(w.sg->horizontalHeaderItem(0)->text().toStdString(), "No.");
+    w.bn_select->click();
+    EXPECT_EQ(PressureType, "Total");
+    EXPECT_EQ(SupplyVolts, "230");
+    EXPECT_EQ(SupplyHz, 50);
+}
