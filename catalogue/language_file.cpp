@@ -35,11 +35,18 @@ std::string ParseSetup(std::string_view content) {
 
 namespace {
 
+// Far above any real language file (250 lines of five short fields); a field
+// runs on to the next comma, so a huge file without one would be read whole.
+constexpr std::uintmax_t kMaxTextFileBytes = 8u << 20;
+
 std::ifstream OpenText(const char* relative) {
     std::filesystem::path path = DataPath(relative);
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec))
         throw FileError("Cannot open \"" + std::string(relative) + "\": it is a folder");
+    const auto size = std::filesystem::file_size(path, ec);
+    if (!ec && size > kMaxTextFileBytes)
+        throw FileError("\"" + std::string(relative) + "\" is too large to be read");
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw FileError("Cannot open \"" + std::string(relative) + "\": " + std::strerror(errno));

@@ -79,6 +79,10 @@ std::string ReadWholeFileAt(const fs::path& path, std::string_view shownName, si
     std::error_code ec;
     if (fs::is_directory(path, ec))
         throw FileError("Cannot read \"" + std::string(shownName) + "\": it is a folder");
+    // Refused before reading: a huge file costs neither the time nor the memory.
+    const auto size = fs::file_size(path, ec);
+    if (!ec && size > limit)
+        throw FileError("\"" + std::string(shownName) + "\" is too large to be read");
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw FileError("Cannot open \"" + std::string(shownName) + "\": " + std::strerror(errno));
