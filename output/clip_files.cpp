@@ -48,6 +48,7 @@ ClipFieldsLoad LoadClipFields(const fs::path& appDir) {
     ClipFieldsLoad result;
     ClipFieldList& fields = result.fields;
     std::array<size_t, 3> counts{};
+    size_t reading = 0;
     try {
         const auto clip = ReadLines(appDir, kFileNames[0]);
         counts[0] = clip.size();
@@ -56,11 +57,13 @@ ClipFieldsLoad LoadClipFields(const fs::path& appDir) {
             fields[i].Included = !clip[i].empty() && clip[i][0] == 'T';
             fields[i].Caption = clip[i].empty() ? std::string() : clip[i].substr(1);
         }
+        reading = 1;
         const auto desc = ReadLines(appDir, kFileNames[1]);
         counts[1] = desc.size();
         fields.resize(std::max(fields.size(), desc.size()));
         for (size_t i = 0; i < desc.size(); ++i)
             fields[i].Description = desc[i];
+        reading = 2;
         const auto cols = ReadLines(appDir, kFileNames[2]);
         counts[2] = cols.size();
         fields.resize(std::max(fields.size(), cols.size()));
@@ -68,6 +71,8 @@ ClipFieldsLoad LoadClipFields(const fs::path& appDir) {
             fields[i].Column = cols[i];
     } catch (const FileError& e) {
         result.error = e.what();
+        for (size_t i = reading; i < kFileNames.size(); ++i)
+            result.unread.push_back(ResolveDataPath(kFileNames[i], appDir));
         return result;
     }
     if (counts[0] != counts[1] || counts[0] != counts[2])
@@ -75,6 +80,15 @@ ClipFieldsLoad LoadClipFields(const fs::path& appDir) {
                           std::to_string(counts[0]) + " lines, desc.txt " + std::to_string(counts[1]) +
                           " lines, cols.txt " + std::to_string(counts[2]) + " lines";
     return result;
+}
+
+void RefuseToOverwriteUnread(const std::vector<fs::path>& unread) {
+    for (const fs::path& p : unread) {
+        std::error_code ec;
+        if (fs::exists(p, ec))
+            throw FileError("Not saved: \"" + Shown(p) +
+                            "\" could not be read at start, and saving would replace it");
+    }
 }
 
 void WriteWholeFile(const fs::path& path, std::string_view bytes) {

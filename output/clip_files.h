@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vd {
 
@@ -19,11 +20,18 @@ struct ClipFieldsLoad {
     // as long as the longest file; missing texts are empty, so nothing the
     // files hold is lost by the next save.
     std::string mismatch;
+    // The files that loading did not read: the one that failed and those
+    // after it. Their texts are not in the list.
+    std::vector<std::filesystem::path> unread;
 };
 
 // Reads the three files under `appDir`, in the order clip, desc, cols, and
 // stops at the first that cannot be read.
 ClipFieldsLoad LoadClipFields(const std::filesystem::path& appDir);
+
+// FileError when a file of `unread` exists: a save would replace texts that
+// were never read with empty ones.
+void RefuseToOverwriteUnread(const std::vector<std::filesystem::path>& unread);
 
 // Writes one whole file or throws FileError.
 using ClipFileWriter = std::function<void(const std::filesystem::path& path, std::string_view bytes)>;

@@ -128,6 +128,7 @@ void TFrmClip::Build() {
 void TFrmClip::FormCreate() {
     ClipFieldsLoad load = LoadClipFields(AppDirPath());
     editor_.fields = std::move(load.fields);
+    unread_ = std::move(load.unread);
     editor_.Select(-1);
     if (!load.error.empty()) {
         // The entries read so far stay, with nothing selected and no details.
@@ -205,7 +206,9 @@ void TFrmClip::SpeedButton2Click() {
 
 void TFrmClip::SpeedButton3Click() {
     try {
+        RefuseToOverwriteUnread(unread_);
         SaveClipFields(editor_.fields, AppDirPath());
+        unread_.clear();
     } catch (const FileError& e) {
         services_.messages->ShowError(e.what());
         return;

@@ -7,7 +7,9 @@
 #include "clip_text.h"
 
 #include <QDialog>
+#include <filesystem>
 #include <memory>
+#include <vector>
 
 class QCheckBox;
 class QLabel;
@@ -75,6 +77,8 @@ private:
     std::unique_ptr<QtClipServices> qt_;
     ClipServices services_;
     ClipFieldEditor editor_;
+    // Field list files that loading did not read; saving must not replace them.
+    std::vector<std::filesystem::path> unread_;
 };
 
 } // namespace vd
