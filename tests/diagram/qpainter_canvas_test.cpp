@@ -188,7 +188,7 @@ int CountColour(const QImage& img, QRect area, QRgb colour) {
 }
 
 TEST_F(DemoFans, EveryFanDrawsItsCurvesInsideTheCharts) {
-    const std::string root = std::string(VD_TEST_DATA) + "/../../data/";
+    const std::string root = std::string(VD_DATA_SRC) + "/";
     std::ifstream cat(root + "catalogue/vd_fan.txt", std::ios::binary),
         lan(root + "txt/vd_lan.txt", std::ios::binary);
     std::stringstream text;
