@@ -30,6 +30,14 @@ inline constexpr int kDrawingUnitsPerInch = 960;
 
 // Parts several housings share (drawings_parts.cpp).
 namespace parts {
+// Offsets of dimension lines from the outline (logical units) and the room a
+// view keeps for one or two rows of them, the same on every sheet.
+inline constexpr double kDim1 = 170;
+inline constexpr double kDimStep = 210;
+inline constexpr double kPad1 = 360;
+inline constexpr double kPad2 = kPad1 + kDimStep;
+inline constexpr double kPadNone = 40;
+
 // A motor terminal box seen from the side: lid, body, cable gland.
 void TerminalBox(Draft& d, const QRectF& r, bool glandRight = true);
 // A circular spigot seen from the side, along the view's axis (y = 0) from

@@ -13,13 +13,6 @@ namespace {
 
 using namespace parts;
 
-// Offsets of dimension lines from the outline (logical units) and the room a
-// view keeps for one or two rows of them.
-constexpr double kDim1 = 170;
-constexpr double kDimStep = 210;
-constexpr double kPad1 = 360;
-constexpr double kPad2 = kPad1 + kDimStep;
-constexpr double kPadNone = 40;
 constexpr double kGap = 320;
 
 void InletArrow(Draft& d, const View& v, double xEnd) {

@@ -12,9 +12,6 @@ namespace {
 
 using namespace parts;
 
-constexpr double kDim1 = 170;
-constexpr double kPad1 = 360;
-constexpr double kPadNone = 40;
 constexpr double kGap = 300;
 
 // The base frame both kinds stand on: a square plate with a folded upstand

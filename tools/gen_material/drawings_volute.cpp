@@ -13,11 +13,6 @@ namespace {
 
 using namespace parts;
 
-constexpr double kDim1 = 170;
-constexpr double kDimStep = 210;
-constexpr double kPad1 = 360;
-constexpr double kPad2 = kPad1 + kDimStep;
-constexpr double kPadNone = 40;
 constexpr double kGap = 300;
 constexpr double kPi = std::numbers::pi;
 
