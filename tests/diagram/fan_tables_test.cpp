@@ -30,7 +30,7 @@ TEST_F(DataTable, RowsShowTheDutyTheGridRowAndTheRecord) {
     for (auto [y, text] : values)
         EXPECT_EQ(canvas.TextAt(138, y), text) << y;
     EXPECT_EQ(canvas.TextAt(135, 182), "230/50/1 T138");
-    const CanvasState& first = canvas.Of(Op::Text).front().state;
+    const CanvasState first = canvas.Of(Op::Text).front().state;
     EXPECT_EQ(first.fontName, "Arial");
     EXPECT_EQ(first.fontSize, 9);
 
