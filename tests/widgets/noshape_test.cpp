@@ -254,7 +254,7 @@ TEST_F(NoShapeTest, UnreadablePictureFileIsAnErrorAndKeepsThePicture) {
     const QString path = dir.filePath("broken.bmp");
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("BM\x10\0\0\0garbage", 15);
+    file.write("BM\x10\0\0\0garbage", 13);
     file.close();
     EXPECT_THROW(button_->loadBitmap(path), FileError);
     EXPECT_THROW(button_->loadBitmap(dir.filePath("missing.bmp")), FileError);
