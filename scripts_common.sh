@@ -3,7 +3,7 @@
 
 VD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 fonts-dejavu-core
-  poppler-utils xvfb xauth)
+  poppler-utils xvfb xauth clang libclang-rt-14-dev)
 
 vd_install_missing() {
   local missing=()
@@ -23,4 +23,19 @@ vd_build() {
   local dir="$1"; shift
   cmake -S "$VD_ROOT" -B "$dir" -G Ninja "$@" >/dev/null
   cmake --build "$dir" -j"$(nproc)"
+}
+
+# vd_test_sanitized [ctest args...]: the whole suite built with AddressSanitizer
+# and UndefinedBehaviorSanitizer in a build directory of its own. The build runs
+# the data generators, so the sanitizer options hold for it too.
+vd_test_sanitized() {
+  local dir="${VD_ASAN_BUILD:-$VD_ROOT/build-asan}"
+  local supp="$VD_ROOT/fuzz/sanitizers"
+  export ASAN_OPTIONS="detect_leaks=1:check_initialization_order=1:strict_init_order=1"
+  export LSAN_OPTIONS="suppressions=$supp/lsan.supp:print_suppressions=0"
+  export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:suppressions=$supp/ubsan.supp"
+  vd_build "$dir" -DCMAKE_BUILD_TYPE=Debug -DVD_BUILD_BENCH=OFF \
+    -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined"
+  cd "$dir"
+  QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" "$@"
 }

@@ -4,6 +4,12 @@
 set -euo pipefail
 VD_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$VD_ROOT/scripts_common.sh"
+if [ "${1:-}" = "--sanitize" ]; then
+  shift
+  vd_install_missing
+  vd_test_sanitized "$@"
+  exit
+fi
 BUILD="$VD_ROOT/build"
 
 vd_install_missing
