@@ -8,6 +8,7 @@
 #include "picture_box.h"
 
 #include <QListWidget>
+#include <QTest>
 #include <QPushButton>
 #include <QTextEdit>
 
@@ -268,3 +269,56 @@ TEST_F(ClipFiles, UnequalLengthsAreReportedAndASaveKeepsEveryLine) {
     EXPECT_EQ(vdtest::ReadFile(dir / "clips/desc.txt"), "Fan model\r\nRated speed\r\n\r\n\r\n\r\n\r\n");
     EXPECT_EQ(vdtest::ReadFile(dir / "clips/cols.txt"), "1\r\n6\r\n-1\r\n9\r\n12\r\n20\r\n");
 }
+
+// ---- the product browser and the ancillaries page --------------------------------
+
+class BrowserMaterial : public ShellTest, public ::testing::WithParamInterface<Harm> {};
+
+TEST_P(BrowserMaterial, AFamilyPictureDescriptionOrAncillaryPictureIsReportedByName) {
+    const Harm harm = GetParam();
+    const std::string bmp = vdtest::ReadFile(fs::path(VD_SHARED_FIXTURES) / "bmp/bmp_24bit.bmp");
+    for (const char* name : {"pw.bmp", "pw_r.bmp", "qms.bmp", "BRACKET.bmp"})
+        vdtest::WriteFile(dir / "bmp" / name, bmp);
+    vdtest::WriteFile(dir / "txt/UKpw.txt", "Circular duct fans\r\n");
+    if (!Apply(dir / "bmp/pw_r.bmp", harm) || !Apply(dir / "txt/UKpw.txt", harm) ||
+        !Apply(dir / "bmp/qms.bmp", harm))
+        GTEST_SKIP() << "running as root: mode 000 does not stop reading";
+    Setup("UK");
+    T_fm& w = Start();
+    ASSERT_TRUE(messages.errors.empty()) << messages.errors[0];
+
+    // A click includes the family even when its included look cannot be shown.
+    QTest::mouseClick(w.im_pw, Qt::LeftButton);
+    EXPECT_EQ(FlagPW, "Y");
+    ASSERT_EQ(messages.errors.size(), 1u);
+    EXPECT_NE(messages.errors[0].find("bmp\\pw_r.bmp"), std::string::npos) << messages.errors[0];
+    EXPECT_EQ(w.im_pw->source(), "bmp\\pw.bmp");
+
+    // Hovering shows the description; an empty one is an empty text.
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), w.im_pw->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w.im_pw, &move);
+    if (harm == Harm::Empty) {
+        EXPECT_EQ(messages.errors.size(), 1u);
+        EXPECT_EQ(ShownFamily, "PW");
+    } else {
+        ASSERT_EQ(messages.errors.size(), 2u);
+        EXPECT_NE(messages.errors[1].find("txt\\UKpw.txt"), std::string::npos) << messages.errors[1];
+    }
+
+    // The first ancillary's picture, then one that loads.
+    FanRecord = vdtest::MakeFan(1, "PW", "x", {1}, {0});
+    w.ShowPage(w.aGraph);
+    w.bn_ancillary->click();
+    const size_t before = messages.errors.size();
+    emit w.list_ancil->itemClicked(w.list_ancil->item(0));
+    ASSERT_EQ(messages.errors.size(), before + 1);
+    EXPECT_NE(messages.errors.back().find("bmp\\qms.bmp"), std::string::npos) << messages.errors.back();
+    ASSERT_EQ(w.list_ancil->count(), 19);
+    emit w.list_ancil->itemClicked(w.list_ancil->item(8)); // the bracket
+    EXPECT_EQ(messages.errors.size(), before + 1);
+    EXPECT_EQ(w.im_anc->source(), "bmp\\BRACKET.bmp");
+}
+
+INSTANTIATE_TEST_SUITE_P(Harms, BrowserMaterial, ::testing::ValuesIn(kHarms),
+                         [](const auto& info) { return std::string(HarmName(info.param)); });
