@@ -29,11 +29,10 @@ void RemoveScratch() {
 } // namespace
 
 const fs::path& ScratchDir() {
-    static const fs::path dir = [] {
-        fs::path d = MakeScratch();
-        std::atexit(RemoveScratch);
-        return d;
-    }();
+    static const fs::path dir = MakeScratch();
+    // Registered after `dir` is built, so the removal runs before `dir` is destroyed.
+    static const bool removed = (std::atexit(RemoveScratch), true);
+    (void)removed;
     return dir;
 }
 
