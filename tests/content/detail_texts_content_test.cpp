@@ -4,6 +4,7 @@
 // shown: descriptions in a box without a scroll bar, maintenance texts printed
 // line by line, in 8 point, from 55 units down a one-page instruction sheet.
 #include "paths.h"
+#include "text_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -78,10 +79,6 @@ CatalogueNames ReadCatalogueNames() {
     return names;
 }
 
-bool DefinedInCp1252(unsigned char b) {
-    return b != 0x81 && b != 0x8D && b != 0x8F && b != 0x90 && b != 0x9D;
-}
-
 bool IsRtf(const std::string& raw) { return raw.rfind("{\\rtf", 0) == 0; }
 
 int HexDigit(char c) {
@@ -94,18 +91,8 @@ int HexDigit(char c) {
 // CR LF only, defined code-page bytes, and for rich text: the code page
 // declared, braces balanced, every non-ASCII letter an escape of a defined byte.
 void ExpectWellFormed(const std::string& name, const std::string& raw) {
+    vdtest::ExpectCleanText(name, raw);
     SCOPED_TRACE(name);
-    ASSERT_GE(raw.size(), 2u);
-    EXPECT_EQ(raw.substr(raw.size() - 2), "\r\n") << "last line without CR LF";
-    for (size_t i = 0; i < raw.size(); ++i) {
-        const unsigned char b = static_cast<unsigned char>(raw[i]);
-        if (b == '\r')
-            EXPECT_TRUE(i + 1 < raw.size() && raw[i + 1] == '\n') << "bare CR at byte " << i;
-        else if (b == '\n')
-            EXPECT_TRUE(i > 0 && raw[i - 1] == '\r') << "bare LF at byte " << i;
-        else
-            EXPECT_TRUE(DefinedInCp1252(b) && (b >= 0x20 || b == '\t')) << "byte " << int(b) << " at " << i;
-    }
     if (!IsRtf(raw)) return;
     EXPECT_EQ(raw.rfind("{\\rtf1\\ansi\\ansicpg1252", 0), 0u);
     int depth = 0;
@@ -117,7 +104,7 @@ void ExpectWellFormed(const std::string& name, const std::string& raw) {
                 const int hi = i + 2 < raw.size() ? HexDigit(raw[i + 2]) : -1;
                 const int lo = i + 3 < raw.size() ? HexDigit(raw[i + 3]) : -1;
                 ASSERT_TRUE(hi >= 0 && lo >= 0) << "broken \\' escape at " << i;
-                EXPECT_TRUE(DefinedInCp1252(static_cast<unsigned char>(hi * 16 + lo))) << "escape at " << i;
+                EXPECT_TRUE(vdtest::DefinedInCp1252(static_cast<unsigned char>(hi * 16 + lo))) << "escape at " << i;
             }
             ++i;
             continue;

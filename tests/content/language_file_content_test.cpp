@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include "text_checks.h"
 #include <sstream>
 #include <string>
 #include <vector>
@@ -41,28 +42,10 @@ std::vector<std::string> CommaFields(const std::string& line) {
     return fields;
 }
 
-bool DefinedInCp1252(unsigned char b) {
-    return b != 0x81 && b != 0x8D && b != 0x8F && b != 0x90 && b != 0x9D;
-}
-
-void ExpectCleanText(const std::string& name, const std::string& raw) {
-    SCOPED_TRACE(name);
-    ASSERT_FALSE(raw.empty());
-    EXPECT_EQ(raw.substr(raw.size() - 2), "\r\n") << "last line without CR LF";
-    for (size_t i = 0; i < raw.size(); ++i) {
-        const unsigned char b = static_cast<unsigned char>(raw[i]);
-        if (b == '\r')
-            EXPECT_TRUE(i + 1 < raw.size() && raw[i + 1] == '\n') << "bare CR at byte " << i;
-        else if (b == '\n')
-            EXPECT_TRUE(i > 0 && raw[i - 1] == '\r') << "bare LF at byte " << i;
-        else
-            EXPECT_TRUE(DefinedInCp1252(b) && (b >= 0x20 || b == '\t')) << "byte " << int(b) << " at " << i;
-    }
-}
 
 TEST(LanguageFileContent, RawLayoutIsHeadingAnd250CommaEndedEntriesWithCrLf) {
     const std::string raw = ReadRaw("vd_lan.txt");
-    ExpectCleanText("vd_lan.txt", raw);
+    vdtest::ExpectCleanText("vd_lan.txt", raw);
     const auto lines = CrLfLines(raw);
     ASSERT_EQ(lines.size(), 1u + vd::kLanguageEntries);
     for (size_t n = 1; n < lines.size(); ++n) {
@@ -132,7 +115,7 @@ TEST(PerLanguageTexts, EveryFileOfEveryLanguageExistsUnderItsExactName) {
                                        code + "cont.txt", code + "Quote.txt"}) {
             ASSERT_TRUE(fs::is_regular_file(kTxt / name)) << name;
             const std::string raw = ReadRaw(name);
-            ExpectCleanText(name, raw);
+            vdtest::ExpectCleanText(name, raw);
             if (raw.rfind("{\\rtf", 0) == 0) {
                 SCOPED_TRACE(name);
                 int depth = 0;
@@ -152,14 +135,14 @@ TEST(PerLanguageTexts, EveryFileOfEveryLanguageExistsUnderItsExactName) {
     }
     for (const char* name : {"UKAddress.txt", "SWAddress.txt"}) {
         const std::string raw = ReadRaw(name);
-        ExpectCleanText(name, raw);
+        vdtest::ExpectCleanText(name, raw);
         EXPECT_EQ(vd::SplitLines(raw).size(), 7u) << name;
     }
 }
 
 TEST(PerLanguageTexts, SetupFileStartsInEnglish) {
     const std::string raw = ReadRaw("vd_setup.txt");
-    ExpectCleanText("vd_setup.txt", raw);
+    vdtest::ExpectCleanText("vd_setup.txt", raw);
     EXPECT_EQ(vd::ParseSetup(raw), "UK");
 }
 
