@@ -78,12 +78,13 @@ int CompareCells(const std::string& a, const std::string& b, const ResultsGrid::
 }
 
 int ResultsGrid::CompareRows(int rowA, int rowB, int col) const {
-    for (int c = col; c < kColumns; ++c) {
-        int r = CompareCells(Cell(c, rowA), Cell(c, rowB), FormatFor(c));
-        if (r != 0)
-            return r;
-    }
-    return 0;
+    static const Row none;
+    auto row = [&](int r) -> const Row& {
+        return r >= 0 && r < RowCount() ? rows_[static_cast<std::size_t>(r)] : none;
+    };
+    const Format& percent = FormatFor(kPercent);
+    return CompareRowsCached(row(rowA), row(rowB), NumericValue(Cell(kPercent, rowA), percent),
+                             NumericValue(Cell(kPercent, rowB), percent), col);
 }
 
 int ResultsGrid::CompareRowsCached(const Row& a, const Row& b, const std::optional<long double>& na,
