@@ -28,7 +28,8 @@ QImage OnKeyColour(QImage picture) {
     const QRgb key = picture.pixel(0, picture.height() - 1);
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x)
-            if (picture.pixel(x, y) == qRgb(255, 255, 255)) picture.setPixel(x, y, key);
+            if (picture.pixel(x, y) == qRgb(255, 255, 255))
+                picture.setPixel(x, y, key);
     return picture;
 }
 
@@ -45,7 +46,8 @@ double BaselineSeconds(const QImage& picture) {
 }
 
 void Report(benchmark::State& state, Clock::time_point start, double baseline) {
-    const double each = std::chrono::duration<double>(Clock::now() - start).count() / double(state.iterations());
+    const double each =
+        std::chrono::duration<double>(Clock::now() - start).count() / double(state.iterations());
     state.counters["ms_all_28"] = each * 1e3;
     state.counters["ratio"] = each / baseline;
 }
@@ -68,24 +70,28 @@ void BM_SetPictureOf28Buttons(benchmark::State& state) {
     const QImage picture = SampleButtonPicture();
     QWidget page;
     std::vector<vd::TNoShape*> buttons;
-    for (int i = 0; i < kButtons; ++i) buttons.push_back(new vd::TNoShape(&page));
+    for (int i = 0; i < kButtons; ++i)
+        buttons.push_back(new vd::TNoShape(&page));
     const double baseline = BaselineSeconds(picture);
     const auto start = Clock::now();
     for (auto _ : state) {
-        for (vd::TNoShape* b : buttons) b->setBitmap(picture);
+        for (vd::TNoShape* b : buttons)
+            b->setBitmap(picture);
     }
     Report(state, start, baseline);
 }
 
-}  // namespace
+} // namespace
 
-BENCHMARK_CAPTURE(BM_FacesOf28Buttons, window_picture, SampleButtonPicture())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FacesOf28Buttons, window_picture, SampleButtonPicture())
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_FacesOf28Buttons, picture_on_key_colour, OnKeyColour(SampleButtonPicture()))
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SetPictureOf28Buttons)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -175,8 +175,12 @@ void FanPictures(benchmark::State& state, int ratio) {
         benchmark::DoNotOptimize(diagram.constBits());
     });
 }
-void BM_FanPictures(benchmark::State& state) { FanPictures(state, 1); }
-void BM_FanPicturesHiDpi2(benchmark::State& state) { FanPictures(state, 2); }
+void BM_FanPictures(benchmark::State& state) {
+    FanPictures(state, 1);
+}
+void BM_FanPicturesHiDpi2(benchmark::State& state) {
+    FanPictures(state, 2);
+}
 BENCHMARK(BM_FanPictures)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FanPicturesHiDpi2)->Unit(benchmark::kMillisecond);
 

@@ -19,7 +19,7 @@
 
 namespace {
 
-const std::string kFixtures = VD_SHARED_FIXTURES;
+const std::string kFixtures = VD_REAL_FIXTURES;
 
 std::string ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -42,11 +42,14 @@ template <class F> double Baseline(F f) {
 }
 
 // Runs the timed loop and reports its mean time as a multiple of `baseline`.
-template <class F> void Measure(benchmark::State& state, double baseline, const char* counter, F f) {
+template <class F>
+void Measure(benchmark::State& state, double baseline, const char* counter, F f) {
     using Clock = std::chrono::steady_clock;
     auto start = Clock::now();
-    for (auto _ : state) f();
-    double each = std::chrono::duration<double>(Clock::now() - start).count() / double(state.iterations());
+    for (auto _ : state)
+        f();
+    double each =
+        std::chrono::duration<double>(Clock::now() - start).count() / double(state.iterations());
     state.counters[counter] = each / baseline;
 }
 
@@ -97,16 +100,20 @@ void BM_ReadRichText(benchmark::State& state, const std::string& name) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     for (const char* name : {"gdi_classic", "inkscape_shapes", "lo_odg_shapes"}) {
-        benchmark::RegisterBenchmark((std::string("LoadMetafile/") + name).c_str(), BM_LoadMetafile, std::string(name))
+        benchmark::RegisterBenchmark((std::string("LoadMetafile/") + name).c_str(), BM_LoadMetafile,
+                                     std::string(name))
             ->Unit(benchmark::kMicrosecond);
-        benchmark::RegisterBenchmark((std::string("PlayMetafile/") + name).c_str(), BM_PlayMetafile, std::string(name))
+        benchmark::RegisterBenchmark((std::string("PlayMetafile/") + name).c_str(), BM_PlayMetafile,
+                                     std::string(name))
             ->Unit(benchmark::kMicrosecond);
     }
     for (const char* name : {"fan_manual", "notes_cp1252"})
-        benchmark::RegisterBenchmark((std::string("ReadRichText/") + name).c_str(), BM_ReadRichText, std::string(name))
+        benchmark::RegisterBenchmark((std::string("ReadRichText/") + name).c_str(), BM_ReadRichText,
+                                     std::string(name))
             ->Unit(benchmark::kMicrosecond);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

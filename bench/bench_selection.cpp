@@ -9,8 +9,8 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <random>
@@ -24,8 +24,8 @@ struct Silent : vd::MessageService {
     void ShowMessage(const std::string&) override {}
 };
 
-const char* kFamilies[] = {"PW", "PW60", "BN1", "BN2", "BQ1", "BQ2", "MT", "MTZ", "MTZL", "GHJ",
-                           "GHZ", "UDY", "UDYZ", "UVJ", "UVX", "LW", "EHY", "AQY", "AQN"};
+const char* kFamilies[] = {"PW",  "PW60", "BN1",  "BN2", "BQ1", "BQ2", "MT",  "MTZ", "MTZL", "GHJ",
+                           "GHZ", "UDY",  "UDYZ", "UVJ", "UVX", "LW",  "EHY", "AQY", "AQN"};
 
 // A catalogue of n fans of every family and many sizes, written once per size.
 fs::path Catalogue(int n) {
@@ -116,7 +116,8 @@ void BM_SelectVsPlainRead(benchmark::State& state) {
         vd::ResetResultsGrid(grid, "m3/s", "Pa");
         auto t0 = std::chrono::steady_clock::now();
         vd::SelectFans(controls, grid, silent);
-        const double dt = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+        const double dt =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
         selectTotal += dt;
         state.SetIterationTime(dt);
         rows = grid.RowCount() - 1;

@@ -21,8 +21,9 @@ void CheckCurves(const TFanRecord& r, long long pos, std::vector<CatalogueIssue>
     for (const auto& [name, table] : tables)
         for (int i = 1; i <= kPointTable; ++i)
             if (!std::isfinite((*table)[i]))
-                out.push_back({pos, std::string(name) + "_" + std::to_string((i - 1) / 20 + 1),
-                               "point " + std::to_string((i - 1) % 20 + 1) + " is not a finite number"});
+                out.push_back(
+                    {pos, std::string(name) + "_" + std::to_string((i - 1) / 20 + 1),
+                     "point " + std::to_string((i - 1) % 20 + 1) + " is not a finite number"});
 
     // Along a curve the volume falls and pres/vol² rises with the point
     // number; the selection relies on that order to find the operating point.
@@ -59,13 +60,14 @@ void CheckRecord(const unsigned char* bytes, long long pos, std::vector<Catalogu
     for (const auto& f : TextFields())
         if (bytes[f.offset] > f.max)
             out.push_back({pos, f.name,
-                           "length byte " + std::to_string(bytes[f.offset]) + " is above the maximum " +
-                               std::to_string(f.max)});
+                           "length byte " + std::to_string(bytes[f.offset]) +
+                               " is above the maximum " + std::to_string(f.max)});
     TFanRecord r;
     DecodeFanRecord(bytes, r);
     if (r.fan_no != pos)
-        out.push_back({pos, "fan_no", std::to_string(r.fan_no) + " differs from the record's position " +
-                                          std::to_string(pos)});
+        out.push_back({pos, "fan_no",
+                       std::to_string(r.fan_no) + " differs from the record's position " +
+                           std::to_string(pos)});
     if (r.curve_count < 0 || r.curve_count > kCurves)
         out.push_back({pos, "curve_count", std::to_string(r.curve_count) + " is outside 0..5"});
     if (!std::isfinite(r.max_temp))
@@ -74,8 +76,9 @@ void CheckRecord(const unsigned char* bytes, long long pos, std::vector<Catalogu
         out.push_back({pos, "outlet_area", "is not a finite number"});
     for (int row = 1; row <= 4; ++row)
         if (r.sound_label[row] < 1 || r.sound_label[row] > kLanguageEntries)
-            out.push_back({pos, "sound_label[" + std::to_string(row) + "]",
-                           std::to_string(r.sound_label[row]) + " names no language entry (1..250)"});
+            out.push_back(
+                {pos, "sound_label[" + std::to_string(row) + "]",
+                 std::to_string(r.sound_label[row]) + " names no language entry (1..250)"});
     CheckCurves(r, pos, out);
 }
 
@@ -85,10 +88,10 @@ std::vector<CatalogueIssue> CheckCatalogueFile(const std::filesystem::path& path
     FanFile file;
     file.OpenAt(path, shownName);
     if (file.TrailingBytes() != 0)
-        issues.push_back({0, "file size",
-                          "not a whole number of 2920-byte records: " +
-                              std::to_string(file.TrailingBytes()) + " bytes after record " +
-                              std::to_string(file.RecordCount())});
+        issues.push_back(
+            {0, "file size",
+             "not a whole number of 2920-byte records: " + std::to_string(file.TrailingBytes()) +
+                 " bytes after record " + std::to_string(file.RecordCount())});
     unsigned char bytes[kRecordSize];
     while (!file.AtEnd()) {
         long long pos = file.Position() + 1;

@@ -4,8 +4,8 @@
 
 #include <bit>
 #include <charconv>
-#include <cstdio>
 #include <cmath>
+#include <cstdio>
 #include <functional>
 #include <map>
 
@@ -127,7 +127,7 @@ std::string FormatCatalogueRecord(const TFanRecord& r) {
 namespace {
 
 class LineReader {
-public:
+  public:
     LineReader(std::string_view value, int line) : s_(value), line_(line) {}
 
     bool AtEnd() {
@@ -188,9 +188,12 @@ public:
                 // Convert one code point at a time to report the offending one.
                 size_t len = 1;
                 unsigned char c = static_cast<unsigned char>(utf8[i]);
-                if (c >= 0xF0) len = 4;
-                else if (c >= 0xE0) len = 3;
-                else if (c >= 0xC0) len = 2;
+                if (c >= 0xF0)
+                    len = 4;
+                else if (c >= 0xE0)
+                    len = 3;
+                else if (c >= 0xC0)
+                    len = 2;
                 std::string one = utf8.substr(i, len);
                 std::string b = Utf8ToCp1252(one, '\0');
                 if (b.size() != 1 || (b[0] == '\0' && one != std::string(1, '\0')))
@@ -232,11 +235,14 @@ public:
 
     [[noreturn]] void Fail(const std::string& msg) const { throw CatalogueTextError(line_, msg); }
 
-private:
+  private:
     static int Hex(char c) {
-        if (c >= '0' && c <= '9') return c - '0';
-        if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+        if (c >= '0' && c <= '9')
+            return c - '0';
+        if (c >= 'a' && c <= 'f')
+            return c - 'a' + 10;
+        if (c >= 'A' && c <= 'F')
+            return c - 'A' + 10;
         return -1;
     }
     void SkipBlanks() {
@@ -301,7 +307,8 @@ const std::map<std::string, Setter>& Setters() {
         for (const auto& [name, table] : tables)
             for (int c = 1; c <= kCurves; ++c) {
                 auto t = table;
-                m[std::string(name) + "_" + std::to_string(c)] = [t, c](LineReader& in, TFanRecord& r) {
+                m[std::string(name) + "_" + std::to_string(c)] = [t, c](LineReader& in,
+                                                                        TFanRecord& r) {
                     int k = 1;
                     while (!in.AtEnd()) {
                         if (k > kPointsPerCurve)

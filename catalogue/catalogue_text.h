@@ -12,14 +12,14 @@
 namespace vd {
 
 class CatalogueTextError : public std::runtime_error {
-public:
+  public:
     CatalogueTextError(int line, const std::string& message)
         : std::runtime_error("line " + std::to_string(line) + ": " + message), line_(line),
           message_(message) {}
     int line() const { return line_; }
     const std::string& message() const { return message_; }
 
-private:
+  private:
     int line_;
     std::string message_;
 };

@@ -9,13 +9,13 @@ namespace vd {
 // A file that is missing, unreadable or too short. what() is the text shown
 // to the user.
 class FileError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // Text that is not a number, with the wording the user sees.
 class ConversionError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

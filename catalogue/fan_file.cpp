@@ -9,9 +9,13 @@
 
 namespace vd {
 
-FanFile::~FanFile() { Close(); }
+FanFile::~FanFile() {
+    Close();
+}
 
-void FanFile::Open(const std::string& relative) { OpenAt(DataPath(relative), relative); }
+void FanFile::Open(const std::string& relative) {
+    OpenAt(DataPath(relative), relative);
+}
 
 void FanFile::OpenAt(const std::filesystem::path& path, const std::string& shownName) {
     Close();
@@ -59,7 +63,8 @@ void FanFile::Seek(long long record) {
     if (record < 0 || record > count_)
         throw FileError("Seek error in \"" + name_ + "\": record " + std::to_string(record + 1) +
                         " does not exist");
-    if (std::fseek(file_, static_cast<long>(record * static_cast<long long>(kRecordSize)), SEEK_SET) != 0)
+    if (std::fseek(file_, static_cast<long>(record * static_cast<long long>(kRecordSize)),
+                   SEEK_SET) != 0)
         throw FileError("Seek error in \"" + name_ + "\"");
     position_ = record;
 }

@@ -13,7 +13,7 @@ namespace vd {
 inline constexpr const char* kCatalogueFile = "dat\\vd_fan.rec";
 
 class FanFile {
-public:
+  public:
     FanFile() = default;
     ~FanFile();
     FanFile(const FanFile&) = delete;
@@ -37,7 +37,7 @@ public:
     // Bytes after the last whole record.
     long long TrailingBytes() const { return trailing_; }
 
-private:
+  private:
     std::FILE* file_ = nullptr;
     std::vector<char> buffer_; // stdio buffer: a scan reads in large blocks
     std::string name_;

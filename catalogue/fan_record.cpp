@@ -12,7 +12,9 @@ std::int32_t GetI32(const unsigned char* p) {
     return static_cast<std::int32_t>(u);
 }
 
-float GetF32(const unsigned char* p) { return std::bit_cast<float>(static_cast<std::uint32_t>(GetI32(p))); }
+float GetF32(const unsigned char* p) {
+    return std::bit_cast<float>(static_cast<std::uint32_t>(GetI32(p)));
+}
 
 void PutI32(unsigned char* p, std::int32_t v) {
     auto u = static_cast<std::uint32_t>(v);
@@ -22,7 +24,9 @@ void PutI32(unsigned char* p, std::int32_t v) {
     p[3] = (u >> 24) & 0xFF;
 }
 
-void PutF32(unsigned char* p, float v) { PutI32(p, static_cast<std::int32_t>(std::bit_cast<std::uint32_t>(v))); }
+void PutF32(unsigned char* p, float v) {
+    PutI32(p, static_cast<std::int32_t>(std::bit_cast<std::uint32_t>(v)));
+}
 
 template <std::size_t N> inline void GetStr(const unsigned char* p, ShortString<N>& s) {
     // ShortString<N> is the length byte followed by N characters, as on disk:
@@ -58,14 +62,22 @@ void PutTable(unsigned char* p, const PointTable& t) {
 
 const std::array<DimensionField, 17>& DimensionFields() {
     static const std::array<DimensionField, 17> fields = {{
-        {"d1", "dim_d1", &TFanRecord::dim_d1}, {"d2", "dim_d2", &TFanRecord::dim_d2},
-        {"d3", "dim_d3", &TFanRecord::dim_d3}, {"d4", "dim_d4", &TFanRecord::dim_d4},
-        {"A", "dim_a", &TFanRecord::dim_a},    {"B", "dim_b", &TFanRecord::dim_b},
-        {"C", "dim_c", &TFanRecord::dim_c},    {"D", "dim_d", &TFanRecord::dim_d},
-        {"E", "dim_e", &TFanRecord::dim_e},    {"F", "dim_f", &TFanRecord::dim_f},
-        {"G", "dim_g", &TFanRecord::dim_g},    {"H", "dim_h", &TFanRecord::dim_h},
-        {"I", "dim_i", &TFanRecord::dim_i},    {"J", "dim_j", &TFanRecord::dim_j},
-        {"K", "dim_k", &TFanRecord::dim_k},    {"L", "dim_l", &TFanRecord::dim_l},
+        {"d1", "dim_d1", &TFanRecord::dim_d1},
+        {"d2", "dim_d2", &TFanRecord::dim_d2},
+        {"d3", "dim_d3", &TFanRecord::dim_d3},
+        {"d4", "dim_d4", &TFanRecord::dim_d4},
+        {"A", "dim_a", &TFanRecord::dim_a},
+        {"B", "dim_b", &TFanRecord::dim_b},
+        {"C", "dim_c", &TFanRecord::dim_c},
+        {"D", "dim_d", &TFanRecord::dim_d},
+        {"E", "dim_e", &TFanRecord::dim_e},
+        {"F", "dim_f", &TFanRecord::dim_f},
+        {"G", "dim_g", &TFanRecord::dim_g},
+        {"H", "dim_h", &TFanRecord::dim_h},
+        {"I", "dim_i", &TFanRecord::dim_i},
+        {"J", "dim_j", &TFanRecord::dim_j},
+        {"K", "dim_k", &TFanRecord::dim_k},
+        {"L", "dim_l", &TFanRecord::dim_l},
         {"M", "dim_m", &TFanRecord::dim_m},
     }};
     return fields;
@@ -165,9 +177,9 @@ void EncodeFanRecord(const TFanRecord& r, unsigned char* p) {
 const std::vector<TextFieldInfo>& TextFields() {
     static const std::vector<TextFieldInfo> fields = [] {
         std::vector<TextFieldInfo> f = {
-            {"family", offs::family, 5},         {"model", offs::model, 13},
-            {"volts", offs::volts, 10},          {"value_col7", offs::value_col7, 10},
-            {"amps", offs::amps, 10},            {"value_col6", offs::value_col6, 10},
+            {"family", offs::family, 5}, {"model", offs::model, 13},
+            {"volts", offs::volts, 10},  {"value_col7", offs::value_col7, 10},
+            {"amps", offs::amps, 10},    {"value_col6", offs::value_col6, 10},
         };
         const auto& dims = DimensionFields();
         for (std::size_t i = 0; i < dims.size(); ++i)

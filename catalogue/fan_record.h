@@ -45,7 +45,9 @@ struct PointTable {
     float& operator[](int i) { return v[static_cast<std::size_t>(i)]; }
     float operator[](int i) const { return v[static_cast<std::size_t>(i)]; }
     // Point k (1..20) of curve c (1..5).
-    float at(int curve, int point) const { return v[static_cast<std::size_t>(20 * (curve - 1) + point)]; }
+    float at(int curve, int point) const {
+        return v[static_cast<std::size_t>(20 * (curve - 1) + point)];
+    }
 };
 
 struct TFanRecord {
@@ -59,8 +61,8 @@ struct TFanRecord {
     Str10 amps;
     Str10 value_col6;
     float max_temp = 0;
-    Str10 dim_d1, dim_d2, dim_d3, dim_d4, dim_a, dim_b, dim_c, dim_d, dim_e, dim_f, dim_g,
-        dim_h, dim_i, dim_j, dim_k, dim_l, dim_m;
+    Str10 dim_d1, dim_d2, dim_d3, dim_d4, dim_a, dim_b, dim_c, dim_d, dim_e, dim_f, dim_g, dim_h,
+        dim_i, dim_j, dim_k, dim_l, dim_m;
     Str10 weight;
     Str25 drawing_file;
     Str25 spec_file;

@@ -79,7 +79,8 @@ void ReadSetup() {
     LanguageCode = ParseSetup(std::string_view(buf, static_cast<std::size_t>(in.gcount())));
 }
 
-std::array<std::string, kLanguageEntries> ParseLanguageFile(std::istream& in, std::string_view code) {
+std::array<std::string, kLanguageEntries> ParseLanguageFile(std::istream& in,
+                                                            std::string_view code) {
     std::array<std::string, kLanguageEntries> table;
     const int fields = LanguageFieldCount(code);
     if (!SkipLine(in)) // heading

@@ -28,7 +28,8 @@ void ReadSetup();
 // Reads the 250 entries for `code` from a language file's content. A field runs
 // to the next comma, across line ends if need be; an entry whose comma never
 // comes before the end of the file, and every entry after it, is left empty.
-std::array<std::string, kLanguageEntries> ParseLanguageFile(std::istream& in, std::string_view code);
+std::array<std::string, kLanguageEntries> ParseLanguageFile(std::istream& in,
+                                                            std::string_view code);
 // Reads the language file in LanguageCode's column into LanguageText; on a
 // FileError the table keeps what it held.
 void ReadLanguageFile();

@@ -10,11 +10,16 @@ namespace {
 
 // The names as the catalogue team delivers them: UK's "About" has a capital A.
 const LanguageTextFiles kFiles[] = {
-    {"UK", "txt\\UKAbout.txt", "txt\\UKInv.txt", "txt\\UKcomp.txt", "txt\\UKcont.txt", "txt\\UKQuote.txt"},
-    {"SW", "txt\\SWabout.txt", "txt\\SWInv.txt", "txt\\SWcomp.txt", "txt\\SWcont.txt", "txt\\SWQuote.txt"},
-    {"FI", "txt\\FIabout.txt", "txt\\FIInv.txt", "txt\\FIcomp.txt", "txt\\FIcont.txt", "txt\\FIQuote.txt"},
-    {"IT", "txt\\ITabout.txt", "txt\\ITInv.txt", "txt\\ITcomp.txt", "txt\\ITcont.txt", "txt\\ITQuote.txt"},
-    {"FR", "txt\\FRabout.txt", "txt\\FRInv.txt", "txt\\FRcomp.txt", "txt\\FRcont.txt", "txt\\FRQuote.txt"},
+    {"UK", "txt\\UKAbout.txt", "txt\\UKInv.txt", "txt\\UKcomp.txt", "txt\\UKcont.txt",
+     "txt\\UKQuote.txt"},
+    {"SW", "txt\\SWabout.txt", "txt\\SWInv.txt", "txt\\SWcomp.txt", "txt\\SWcont.txt",
+     "txt\\SWQuote.txt"},
+    {"FI", "txt\\FIabout.txt", "txt\\FIInv.txt", "txt\\FIcomp.txt", "txt\\FIcont.txt",
+     "txt\\FIQuote.txt"},
+    {"IT", "txt\\ITabout.txt", "txt\\ITInv.txt", "txt\\ITcomp.txt", "txt\\ITcont.txt",
+     "txt\\ITQuote.txt"},
+    {"FR", "txt\\FRabout.txt", "txt\\FRInv.txt", "txt\\FRcomp.txt", "txt\\FRcont.txt",
+     "txt\\FRQuote.txt"},
 };
 
 } // namespace
@@ -29,7 +34,7 @@ const LanguageTextFiles* TextFilesFor(const std::string& code) {
 void ReadAddress() {
     for (auto& line : AddressLines)
         line.clear();
-    const char* file = LanguageCode == "UK" ? "txt\\UKAddress.txt"
+    const char* file = LanguageCode == "UK"   ? "txt\\UKAddress.txt"
                        : LanguageCode == "SW" ? "txt\\SWAddress.txt"
                                               : nullptr;
     if (!file)

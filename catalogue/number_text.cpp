@@ -15,7 +15,9 @@ namespace {
 
 char g_sep = 0; // 0: not yet taken from the locale
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view Trim(std::string_view s) {
     while (!s.empty() && IsBlank(s.front()))
@@ -48,7 +50,9 @@ std::string DecimalSepText() {
     return std::string(1, g_sep);
 }
 
-void SetDecimalSeparator(char sep) { g_sep = sep; }
+void SetDecimalSeparator(char sep) {
+    g_sep = sep;
+}
 
 std::string FormatFixedDot(long double value, int decimals) {
     if (std::isnan(value))

@@ -70,10 +70,16 @@ fs::path ResolveDataPath(std::string_view relative, const fs::path& base) {
     return result;
 }
 
-const fs::path& DataRoot() { return g_dataRoot; }
-void SetDataRoot(const fs::path& root) { g_dataRoot = root; }
+const fs::path& DataRoot() {
+    return g_dataRoot;
+}
+void SetDataRoot(const fs::path& root) {
+    g_dataRoot = root;
+}
 
-fs::path DataPath(std::string_view relative) { return ResolveDataPath(relative, g_dataRoot); }
+fs::path DataPath(std::string_view relative) {
+    return ResolveDataPath(relative, g_dataRoot);
+}
 
 std::string ReadWholeFileAt(const fs::path& path, std::string_view shownName, size_t limit) {
     std::error_code ec;

@@ -7,7 +7,7 @@ namespace vd {
 
 // A message box with one text and an OK button.
 class MessageService {
-public:
+  public:
     virtual ~MessageService() = default;
     virtual void ShowMessage(const std::string& text) = 0;
     // The application's general error report: a file or conversion error

@@ -31,7 +31,8 @@ const UnitRow* FindUnit(const std::array<UnitRow, 4>& table, std::string_view un
     return nullptr;
 }
 
-std::optional<float> ToBaseUnit(const std::array<UnitRow, 4>& table, std::string_view unit, float value) {
+std::optional<float> ToBaseUnit(const std::array<UnitRow, 4>& table, std::string_view unit,
+                                float value) {
     const UnitRow* row = FindUnit(table, unit);
     if (!row)
         return std::nullopt;
@@ -39,7 +40,8 @@ std::optional<float> ToBaseUnit(const std::array<UnitRow, 4>& table, std::string
     return static_cast<float>(row->multiplyToBase ? v * row->factor : v / row->factor);
 }
 
-std::optional<float> FromBaseUnit(const std::array<UnitRow, 4>& table, std::string_view unit, float base) {
+std::optional<float> FromBaseUnit(const std::array<UnitRow, 4>& table, std::string_view unit,
+                                  float base) {
     const UnitRow* row = FindUnit(table, unit);
     if (!row)
         return std::nullopt;

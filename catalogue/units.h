@@ -9,8 +9,8 @@
 namespace vd {
 
 struct UnitRow {
-    const char* text;   // as stored in VolumeUnit / PressureUnit
-    long double factor; // the fixed factor of the table
+    const char* text;    // as stored in VolumeUnit / PressureUnit
+    long double factor;  // the fixed factor of the table
     bool multiplyToBase; // true: base = value * factor; false: base = value / factor
     int decimals;        // display format "%0.Nf"
 };
@@ -22,9 +22,11 @@ const std::array<UnitRow, 4>& PressureUnits(); // Pa, N/m2, mmwg, inwg
 const UnitRow* FindUnit(const std::array<UnitRow, 4>& table, std::string_view unit);
 
 // value in `unit` -> base unit; nothing for an unknown unit.
-std::optional<float> ToBaseUnit(const std::array<UnitRow, 4>& table, std::string_view unit, float value);
+std::optional<float> ToBaseUnit(const std::array<UnitRow, 4>& table, std::string_view unit,
+                                float value);
 // base unit -> `unit`; nothing for an unknown unit.
-std::optional<float> FromBaseUnit(const std::array<UnitRow, 4>& table, std::string_view unit, float base);
+std::optional<float> FromBaseUnit(const std::array<UnitRow, 4>& table, std::string_view unit,
+                                  float base);
 // A base value shown in `unit` with its format; empty for an unknown unit.
 std::string FormatInUnit(const std::array<UnitRow, 4>& table, std::string_view unit, float base);
 

@@ -10,10 +10,10 @@
 namespace vd {
 
 // Duty point and choices, written by the select button.
-extern float EnteredVolume;   // as typed, in VolumeUnit
-extern float EnteredPressure; // as typed, in PressureUnit
-extern float DutyVolume;      // m3/s
-extern float DutyPressure;    // Pa
+extern float EnteredVolume;      // as typed, in VolumeUnit
+extern float EnteredPressure;    // as typed, in PressureUnit
+extern float DutyVolume;         // m3/s
+extern float DutyPressure;       // Pa
 extern std::string VolumeUnit;   // string[4]
 extern std::string PressureUnit; // string[4]
 extern std::string PressureType; // string[6]: "Static" or "Total"
@@ -27,8 +27,8 @@ extern std::int32_t SelectedFanNo;
 extern std::string AppDir; // executable directory with a trailing separator
 
 // Family include flags, each "Y" or "N".
-extern std::string FlagPW, FlagBNBQ, FlagMT, FlagMTZ, FlagMTZL, FlagGHJ, FlagGHZ, FlagUDY,
-    FlagUDYZ, FlagUVJ, FlagUVX, FlagLW, FlagEH, FlagAQ;
+extern std::string FlagPW, FlagBNBQ, FlagMT, FlagMTZ, FlagMTZL, FlagGHJ, FlagGHZ, FlagUDY, FlagUDYZ,
+    FlagUVJ, FlagUVX, FlagLW, FlagEH, FlagAQ;
 
 // Languages.
 constexpr int kLanguageEntries = 250;

@@ -39,12 +39,12 @@ enum FontStyle : unsigned {
 // A picture or metafile that the Qt layer loaded; the canvas that draws it
 // knows the concrete type.
 class CanvasPicture {
-public:
+  public:
     virtual ~CanvasPicture() = default;
 };
 
 class Canvas {
-public:
+  public:
     virtual ~Canvas() = default;
 
     // Font: a Windows face name (Windows-1252), a size in points, a colour and

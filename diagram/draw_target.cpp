@@ -21,7 +21,9 @@ int Clamp(long long v) {
 
 // Halves to even: rint in the default rounding mode gives what nearbyint
 // gives, without saving and restoring the floating-point environment.
-LD Rnd(LD v) { return std::rint(v); }
+LD Rnd(LD v) {
+    return std::rint(v);
+}
 
 long long RoundClamped(LD v) {
     if (std::isnan(v))
@@ -36,7 +38,9 @@ long long RoundClamped(LD v) {
 
 } // namespace
 
-int RoundHalfEven(LD v) { return Clamp(RoundClamped(v)); }
+int RoundHalfEven(LD v) {
+    return Clamp(RoundClamped(v));
+}
 
 std::uint16_t RoundToWord(LD v) {
     if (!std::isfinite(v))
@@ -75,8 +79,12 @@ void DrawTarget::Ellipse(int left, int top, int right, int bottom) const {
 void DrawTarget::Text(int x, int y, const std::string& text) const {
     canvas->TextOut(BoxX(x), BoxY(y), text);
 }
-void DrawTarget::MoveTo(float x, float y) const { canvas->MoveTo(LineX(x), LineY(y)); }
-void DrawTarget::LineTo(float x, float y) const { canvas->LineTo(LineX(x), LineY(y)); }
+void DrawTarget::MoveTo(float x, float y) const {
+    canvas->MoveTo(LineX(x), LineY(y));
+}
+void DrawTarget::LineTo(float x, float y) const {
+    canvas->LineTo(LineX(x), LineY(y));
+}
 void DrawTarget::StretchDraw(int left, int top, int right, int bottom,
                              const CanvasPicture* picture) const {
     canvas->StretchDraw(BoxX(left), BoxY(top), BoxX(right), BoxY(bottom), picture);

@@ -24,10 +24,10 @@ std::uint16_t RoundToWord(long double v);
 
 struct DrawTarget {
     Canvas* canvas = nullptr;
-    std::int32_t UnitX = 1, UnitY = 1; // device pixels per page unit
+    std::int32_t UnitX = 1, UnitY = 1;     // device pixels per page unit
     std::int32_t OriginX = 0, OriginY = 0; // page units
-    float Scale = 1.0f;                // page units per drawing unit
-    float Spare = 1.0f;                // carried by every caller, read by nobody
+    float Scale = 1.0f;                    // page units per drawing unit
+    float Spare = 1.0f;                    // carried by every caller, read by nobody
 
     static DrawTarget Screen(Canvas& c) { return DrawTarget{&c, 1, 1, 0, 0, 1.0f, 1.0f}; }
 

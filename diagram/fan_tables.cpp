@@ -18,8 +18,20 @@ struct RowLabel {
     int y;
 };
 constexpr std::array<RowLabel, 14> kRowLabels = {{
-    {23, 3}, {37, 20}, {38, 38}, {39, 56}, {40, 74}, {21, 92}, {41, 110},
-    {26, 128}, {42, 146}, {43, 164}, {29, 182}, {44, 200}, {45, 219}, {46, 236},
+    {23, 3},
+    {37, 20},
+    {38, 38},
+    {39, 56},
+    {40, 74},
+    {21, 92},
+    {41, 110},
+    {26, 128},
+    {42, 146},
+    {43, 164},
+    {29, 182},
+    {44, 200},
+    {45, 219},
+    {46, 236},
 }};
 
 constexpr int kValueX = 138;
@@ -61,7 +73,9 @@ void DrawValues(const DrawTarget& t, const TFanRecord& r, const ResultsGrid& gri
     t.Text(kValueX, 146, r.value_col7.str() + " " + LanguageEntry(130));
     t.Text(kValueX, 164, r.amps.str() + " " + LanguageEntry(131));
     t.Text(kSupplyValueX, 182, cell(ResultsGrid::kSupply) + " " + LanguageEntry(138));
-    t.Text(kValueX, 200, FormatFixed(r.max_temp, 0) + " \xB0" "C");
+    t.Text(kValueX, 200,
+           FormatFixed(r.max_temp, 0) + " \xB0"
+                                        "C");
     t.Text(kValueX, 219, WithoutExtension(r.diagram_file.view()));
     t.Text(kValueX, 236, r.weight.str() + " kg");
 }

@@ -29,11 +29,16 @@ constexpr int kLabelX = 305;
 // does not know.
 int GridSpacing(int count) {
     switch (count) {
-    case 4: return 45;
-    case 5: return 36;
-    case 6: return 30;
-    case 7: return 26;
-    default: return 0;
+    case 4:
+        return 45;
+    case 5:
+        return 36;
+    case 6:
+        return 30;
+    case 7:
+        return 26;
+    default:
+        return 0;
     }
 }
 
@@ -51,11 +56,19 @@ constexpr std::array<std::array<int, 8>, 4> kVolumeLabelX = {{
     {520, 494, 468, 442, 416, 390, 365, 340},
 }};
 
-LD X(float q) { return kChartLeft + static_cast<LD>(q) * VolumeScale; }
-LD Yp(float p) { return kPressureBottom - static_cast<LD>(p) * PressureScale; }
-LD Yw(float w) { return kPowerBottom - static_cast<LD>(w) / 1000 * PowerScale; }
+LD X(float q) {
+    return kChartLeft + static_cast<LD>(q) * VolumeScale;
+}
+LD Yp(float p) {
+    return kPressureBottom - static_cast<LD>(p) * PressureScale;
+}
+LD Yw(float w) {
+    return kPowerBottom - static_cast<LD>(w) / 1000 * PowerScale;
+}
 
-float F(int v) { return static_cast<float>(v); }
+float F(int v) {
+    return static_cast<float>(v);
+}
 
 void DrawFrame(const DrawTarget& t) {
     t.canvas->SetBrushColor(kWhite);
@@ -124,7 +137,9 @@ void DrawAxes(const DrawTarget& t) {
 }
 
 // Curves beyond the fifth have no points in the record.
-int CurvesInRecord(const TFanRecord& r) { return std::clamp(r.curve_count, 0, kCurves); }
+int CurvesInRecord(const TFanRecord& r) {
+    return std::clamp(r.curve_count, 0, kCurves);
+}
 
 void DrawPressureCurves(const DrawTarget& t, const TFanRecord& r) {
     Canvas& c = *t.canvas;
@@ -179,9 +194,9 @@ void DrawPowerCurves(const DrawTarget& t, const TFanRecord& r) {
 }
 
 struct DisplayUnits {
-    LD f = 1;     // display volume units per m3/s
+    LD f = 1;         // display volume units per m3/s
     LD step = 0.001L; // system-curve step in display volume units
-    LD g = 1;     // Pa per display pressure unit
+    LD g = 1;         // Pa per display pressure unit
 };
 
 DisplayUnits UnitsOfDisplay() {

@@ -12,14 +12,14 @@ namespace vd {
 // large picture) into the detail pages. The window supplies it; missing files
 // are reported or replaced there, never thrown.
 class DetailLoader {
-public:
+  public:
     virtual ~DetailLoader() = default;
     virtual void LoadFanDetail() = 0;
 };
 
 // For callers that show no detail pages (benchmarks, command-line renders).
 class NoDetailLoader final : public DetailLoader {
-public:
+  public:
     void LoadFanDetail() override {}
 };
 

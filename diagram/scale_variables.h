@@ -8,13 +8,13 @@
 
 namespace vd {
 
-extern std::int32_t VolumeTicks;            // intervals on the volume axis, 4..7
-extern float VolumeScale;                   // chart units per m3/s
+extern std::int32_t VolumeTicks; // intervals on the volume axis, 4..7
+extern float VolumeScale;        // chart units per m3/s
 extern std::array<std::string, 8> VolumeLabels;
-extern std::int32_t PressureTicks;          // intervals on the pressure axis, 4..6
-extern float PressureScale;                 // chart units per Pa
+extern std::int32_t PressureTicks; // intervals on the pressure axis, 4..6
+extern float PressureScale;        // chart units per Pa
 extern std::array<std::string, 8> PressureLabels;
-extern float PowerScale;                    // chart units per kW
+extern float PowerScale;                       // chart units per kW
 extern std::array<std::string, 3> PowerLabels; // bottom, middle, top
 
 // Back to the start values: zeros and empty texts.

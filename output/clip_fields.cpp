@@ -4,7 +4,9 @@
 
 namespace vd {
 
-bool IsEmptyFieldCaption(std::string_view caption) { return caption.starts_with(kEmptyFieldCaption); }
+bool IsEmptyFieldCaption(std::string_view caption) {
+    return caption.starts_with(kEmptyFieldCaption);
+}
 
 std::string AnnotatedCaption(std::string_view note) {
     std::string caption(kEmptyFieldCaption);
@@ -40,8 +42,8 @@ bool ClipFieldEditor::MoveSelected(int step) {
 }
 
 void ClipFieldEditor::AddEmptyField() {
-    fields.push_back(ClipField{std::string(kEmptyFieldCaption), true, std::string(kEmptyFieldCaption),
-                               std::string(kEmptyFieldColumn)});
+    fields.push_back(ClipField{std::string(kEmptyFieldCaption), true,
+                               std::string(kEmptyFieldCaption), std::string(kEmptyFieldColumn)});
     selected_ = static_cast<int>(fields.size()) - 1;
 }
 

@@ -29,7 +29,7 @@ std::string AnnotatedCaption(std::string_view note);
 // The field list with one selected entry (or none, -1), as the set-up window
 // edits it. Every operation moves caption, mark, description and column as one.
 class ClipFieldEditor {
-public:
+  public:
     ClipFieldList fields;
 
     int Selected() const { return selected_; }
@@ -61,7 +61,7 @@ public:
     // any other entry's description; empty without a selection.
     std::string Details() const;
 
-private:
+  private:
     int selected_ = -1;
 };
 

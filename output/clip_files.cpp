@@ -25,7 +25,9 @@ constexpr std::array<const char*, 3> kFileNames = {"clips\\clip.txt", "clips\\de
 constexpr size_t kFileLimit = 1u << 20;
 
 // Paths are UTF-8 on this system; messages are Windows-1252 texts.
-std::string Shown(const fs::path& p) { return Utf8ToCp1252(p.string()); }
+std::string Shown(const fs::path& p) {
+    return Utf8ToCp1252(p.string());
+}
 
 std::vector<std::string> ReadLines(const fs::path& appDir, const char* name) {
     const fs::path path = ResolveDataPath(name, appDir);
@@ -34,7 +36,8 @@ std::vector<std::string> ReadLines(const fs::path& appDir, const char* name) {
 
 // A line break inside a text would put the three files out of step.
 std::string OneLine(std::string text) {
-    std::replace_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     return text;
 }
 
@@ -77,8 +80,9 @@ ClipFieldsLoad LoadClipFields(const fs::path& appDir) {
     }
     if (counts[0] != counts[1] || counts[0] != counts[2])
         result.mismatch = "The clipboard field files differ in length: clip.txt " +
-                          std::to_string(counts[0]) + " lines, desc.txt " + std::to_string(counts[1]) +
-                          " lines, cols.txt " + std::to_string(counts[2]) + " lines";
+                          std::to_string(counts[0]) + " lines, desc.txt " +
+                          std::to_string(counts[1]) + " lines, cols.txt " +
+                          std::to_string(counts[2]) + " lines";
     return result;
 }
 
@@ -120,7 +124,8 @@ void WriteWholeFile(const fs::path& path, std::string_view bytes) {
         fail(errno);
 }
 
-void SaveClipFields(const ClipFieldList& fields, const fs::path& appDir, const ClipFileWriter& writer) {
+void SaveClipFields(const ClipFieldList& fields, const fs::path& appDir,
+                    const ClipFileWriter& writer) {
     std::array<std::string, 3> bytes;
     for (const ClipField& f : fields) {
         bytes[0] += (f.Included ? "T" : "F") + OneLine(f.Caption) + "\r\n";

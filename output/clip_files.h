@@ -34,7 +34,8 @@ ClipFieldsLoad LoadClipFields(const std::filesystem::path& appDir);
 void RefuseToOverwriteUnread(const std::vector<std::filesystem::path>& unread);
 
 // Writes one whole file or throws FileError.
-using ClipFileWriter = std::function<void(const std::filesystem::path& path, std::string_view bytes)>;
+using ClipFileWriter =
+    std::function<void(const std::filesystem::path& path, std::string_view bytes)>;
 void WriteWholeFile(const std::filesystem::path& path, std::string_view bytes);
 
 // Writes the three files, creating the clips folder when it is missing. Each

@@ -7,14 +7,14 @@
 namespace vd {
 
 class ClipboardService {
-public:
+  public:
     virtual ~ClipboardService() = default;
     // Replaces the clipboard's content by plain text (Windows-1252).
     virtual void SetText(const std::string& text) = 0;
 };
 
 class InputDialogService {
-public:
+  public:
     virtual ~InputDialogService() = default;
     // Asks for one line of text, the field starting with `initial`; Cancel
     // gives `initial` back, so the caller cannot tell it from OK.

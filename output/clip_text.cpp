@@ -19,7 +19,8 @@ int ColumnNumber(const std::string& text) {
 
 } // namespace
 
-std::string BuildClipText(const ClipFieldList& fields, const ResultsGrid& grid, ClipOptions options) {
+std::string BuildClipText(const ClipFieldList& fields, const ResultsGrid& grid,
+                          ClipOptions options) {
     const int row = grid.CurrentRow();
     std::string headings, data;
     for (const ClipField& f : fields) {

@@ -18,6 +18,7 @@ struct ClipOptions {
 // LF and the data line with nothing. An empty field copies "-"; a column
 // number the grid does not have copies an empty text. A column text that is
 // not an integer throws ConversionError "'<text>' is not a valid integer value".
-std::string BuildClipText(const ClipFieldList& fields, const ResultsGrid& grid, ClipOptions options);
+std::string BuildClipText(const ClipFieldList& fields, const ResultsGrid& grid,
+                          ClipOptions options);
 
 } // namespace vd

@@ -29,7 +29,7 @@ constexpr int kItemHeight = 16;
 
 // The check list's rows are a fixed 16 pixels, whatever the style would pick.
 class FixedHeightDelegate : public QStyledItemDelegate {
-public:
+  public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         QSize s = QStyledItemDelegate::sizeHint(option, index);
@@ -44,12 +44,13 @@ QFont ArialPixels(int px) {
     return f;
 }
 
-std::filesystem::path AppDirPath() { return std::filesystem::path(Cp1252ToUtf8(AppDir)); }
+std::filesystem::path AppDirPath() {
+    return std::filesystem::path(Cp1252ToUtf8(AppDir));
+}
 
 } // namespace
 
-TFrmClip::TFrmClip(QWidget* parent)
-    : QDialog(parent), qt_(std::make_unique<QtClipServices>(this)) {
+TFrmClip::TFrmClip(QWidget* parent) : QDialog(parent), qt_(std::make_unique<QtClipServices>(this)) {
     services_ = ClipServices{&qt_->messages, &qt_->clipboard, &qt_->input};
     Build();
     FormCreate();
@@ -95,7 +96,8 @@ void TFrmClip::Build() {
     button(SpeedButton3, "SpeedButton3", "Save Fields", 136, &TFrmClip::SpeedButton3Click);
     button(SpeedButton4, "SpeedButton4", "Add &Empty Field", 200, &TFrmClip::SpeedButton4Click);
     button(SpeedButton6, "SpeedButton6", "&Delete Empty Field", 240, &TFrmClip::SpeedButton6Click);
-    button(SpeedButton5, "SpeedButton5", "&Annotate Empty Field", 280, &TFrmClip::SpeedButton5Click);
+    button(SpeedButton5, "SpeedButton5", "&Annotate Empty Field", 280,
+           &TFrmClip::SpeedButton5Click);
 
     chkSel = new QCheckBox("&Selected Items Only", this);
     chkSel->setObjectName("chkSel");
@@ -144,7 +146,9 @@ void TFrmClip::FormCreate() {
         services_.messages->ShowError(load.mismatch);
 }
 
-ClipOptions TFrmClip::Options() const { return ClipOptions{chkSel->isChecked(), chkHead->isChecked()}; }
+ClipOptions TFrmClip::Options() const {
+    return ClipOptions{chkSel->isChecked(), chkHead->isChecked()};
+}
 
 void TFrmClip::Do_Copy(const ResultsGrid& grid) {
     try {

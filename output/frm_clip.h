@@ -32,7 +32,7 @@ struct ClipServices {
 
 class TFrmClip : public QDialog {
     Q_OBJECT
-public:
+  public:
     // With Qt's message boxes, clipboard and input dialog. Both constructors
     // load the field list from AppDir's clips folder.
     explicit TFrmClip(QWidget* parent = nullptr);
@@ -60,7 +60,7 @@ public:
     QLabel* Label1 = nullptr;
     QTextEdit* memDesc = nullptr;
 
-private:
+  private:
     void Build();
     // Refills the check list from the field list and selects the editor's entry.
     void ShowFields();

@@ -6,7 +6,8 @@
 
 namespace vd {
 
-bool PrintJob(PrintService& printer, const std::string& title, const std::function<void(Canvas*)>& draw) {
+bool PrintJob(PrintService& printer, const std::string& title,
+              const std::function<void(Canvas*)>& draw) {
     Canvas* canvas = printer.BeginJob(title);
     if (!canvas)
         return false;
@@ -34,7 +35,8 @@ int RunPrintouts(PrintService& printer, const PrintChoices& choices,
     int finished = 0;
     for (const auto& [ticked, print] : jobs)
         if (ticked)
-            finished += PrintJob(printer, title, [&](Canvas* canvas) { print(context(canvas, unitX, unitY)); });
+            finished += PrintJob(printer, title,
+                                 [&](Canvas* canvas) { print(context(canvas, unitX, unitY)); });
     return finished;
 }
 

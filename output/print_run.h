@@ -22,6 +22,7 @@ int RunPrintouts(PrintService& printer, const PrintChoices& choices,
 
 // One job on an open dialog's printer: begin, draw, end, or abort on any
 // failure. True when the job was finished.
-bool PrintJob(PrintService& printer, const std::string& title, const std::function<void(Canvas*)>& draw);
+bool PrintJob(PrintService& printer, const std::string& title,
+              const std::function<void(Canvas*)>& draw);
 
 } // namespace vd

@@ -9,7 +9,7 @@
 namespace vd {
 
 class PrintService {
-public:
+  public:
     virtual ~PrintService() = default;
     // Shows the print dialog; false when the user cancels.
     virtual bool ShowDialog() = 0;

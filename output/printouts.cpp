@@ -80,7 +80,10 @@ void PrintQuotation(const PrintContext& c) {
     c.canvas->SetPenWidth(1);
     c.canvas->SetFontSize(12);
     const std::pair<const std::string*, const std::string*> block[] = {
-        {&t.lb_quote, &t.ed_quote}, {&t.lb_item, &t.ed_item}, {&t.lb_contact2, &t.ed_contact}, {&t.lb_qty, &t.ed_qty}};
+        {&t.lb_quote, &t.ed_quote},
+        {&t.lb_item, &t.ed_item},
+        {&t.lb_contact2, &t.ed_contact},
+        {&t.lb_qty, &t.ed_qty}};
     for (int i = 0; i < 4; ++i) {
         Text(c, 10, 50 + 4 * i, *block[i].first);
         Text(c, 38, 50 + 4 * i, *block[i].second);
@@ -97,8 +100,10 @@ void PrintQuotation(const PrintContext& c) {
     c.canvas->SetFontSize(12);
     // The terms block's labels are printed in English whatever the language.
     const std::pair<const char*, const std::string*> terms[] = {
-        {"Value:", &t.ed_value},       {"Despatch (weeks):", &t.ed_despatch},
-        {"Delivery:", &t.ed_delivery}, {"Validity:", &t.ed_validity},
+        {"Value:", &t.ed_value},
+        {"Despatch (weeks):", &t.ed_despatch},
+        {"Delivery:", &t.ed_delivery},
+        {"Validity:", &t.ed_validity},
         {"Terms of Payment:", &t.ed_terms}};
     for (int i = 0; i < 5; ++i) {
         Text(c, 10, 166 + 4 * i, terms[i].first);
@@ -121,7 +126,8 @@ void PrintInstructions(const PrintContext& c) {
     c.canvas->SetPenWidth(1);
     Page(c).StretchDraw(63, 1, 150, 55, c.diagram ? c.diagram() : nullptr);
     c.canvas->SetFontSize(8);
-    const std::vector<std::string> lines = c.instructions ? c.instructions() : std::vector<std::string>{};
+    const std::vector<std::string> lines =
+        c.instructions ? c.instructions() : std::vector<std::string>{};
     for (size_t i = 0; i < lines.size(); ++i)
         Text(c, 10, 55 + 3 * static_cast<int>(i), lines[i]);
 }

@@ -22,8 +22,8 @@ struct PrintTexts {
     // The edits' texts.
     std::string ed_date, ed_company, ed_attention, ed_project, ed_reference, ed_quote, ed_item,
         ed_contact, ed_qty, ed_value, ed_despatch, ed_delivery, ed_validity, ed_terms;
-    std::vector<std::string> quoteFooter;  // lines of the quotation footer
-    std::vector<std::string> ancillaries;  // ticked ancillaries, in list order
+    std::vector<std::string> quoteFooter; // lines of the quotation footer
+    std::vector<std::string> ancillaries; // ticked ancillaries, in list order
 };
 
 struct PrintContext {
@@ -45,7 +45,9 @@ struct PrintContext {
 };
 
 // Page-unit factor from a printer resolution in dots per inch.
-inline int PageUnit(int dpi) { return dpi / 20; }
+inline int PageUnit(int dpi) {
+    return dpi / 20;
+}
 
 void PrintSummary(const PrintContext& c);
 void PrintQuotation(const PrintContext& c);

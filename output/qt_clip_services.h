@@ -9,17 +9,17 @@ class QWidget;
 namespace vd {
 
 class QtClipboardService : public ClipboardService {
-public:
+  public:
     void SetText(const std::string& text) override;
 };
 
 class QtInputDialogService : public InputDialogService {
-public:
+  public:
     explicit QtInputDialogService(QWidget* parent = nullptr) : parent_(parent) {}
     std::string InputBox(const std::string& title, const std::string& prompt,
                          const std::string& initial) override;
 
-private:
+  private:
     QWidget* parent_;
 };
 

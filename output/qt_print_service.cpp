@@ -16,7 +16,8 @@ std::unique_ptr<CanvasPicture> LoadPrintPicture(const std::string& path) {
     return std::make_unique<QtCanvasPicture>(LoadDataPicture(path));
 }
 
-QtPrintService::QtPrintService(QWidget* parent) : parent_(parent), printer_(QPrinter::HighResolution) {}
+QtPrintService::QtPrintService(QWidget* parent)
+    : parent_(parent), printer_(QPrinter::HighResolution) {}
 
 QtPrintService::~QtPrintService() {
     if (painter_.isActive())
@@ -27,13 +28,18 @@ bool QtPrintService::ShowDialog() {
     QPrintDialog dialog(&printer_, parent_);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    chosenFile_ = printer_.outputFormat() == QPrinter::PdfFormat ? printer_.outputFileName() : QString();
+    chosenFile_ =
+        printer_.outputFormat() == QPrinter::PdfFormat ? printer_.outputFileName() : QString();
     jobs_ = 0;
     return true;
 }
 
-int QtPrintService::DpiX() const { return printer_.resolution(); }
-int QtPrintService::DpiY() const { return printer_.resolution(); }
+int QtPrintService::DpiX() const {
+    return printer_.resolution();
+}
+int QtPrintService::DpiY() const {
+    return printer_.resolution();
+}
 
 Canvas* QtPrintService::BeginJob(const std::string& title) {
     printer_.setDocName(FromCp1252(title));
@@ -42,8 +48,9 @@ Canvas* QtPrintService::BeginJob(const std::string& title) {
     // third would overwrite the first, so they get files of their own.
     if (!chosenFile_.isEmpty() && jobs_ > 0) {
         QFileInfo f(chosenFile_);
-        printer_.setOutputFileName(f.path() + "/" + f.completeBaseName() + "-" + QString::number(jobs_ + 1) +
-                                   "." + (f.suffix().isEmpty() ? QString("pdf") : f.suffix()));
+        printer_.setOutputFileName(f.path() + "/" + f.completeBaseName() + "-" +
+                                   QString::number(jobs_ + 1) + "." +
+                                   (f.suffix().isEmpty() ? QString("pdf") : f.suffix()));
     }
     ++jobs_;
     if (!painter_.begin(&printer_))

@@ -20,7 +20,7 @@ class CanvasPicture;
 std::unique_ptr<CanvasPicture> LoadPrintPicture(const std::string& path);
 
 class QtPrintService : public PrintService {
-public:
+  public:
     explicit QtPrintService(QWidget* parent = nullptr);
     ~QtPrintService() override;
 
@@ -34,7 +34,7 @@ public:
     QPrinter& printer() { return printer_; }
     void setParent(QWidget* parent) { parent_ = parent; }
 
-private:
+  private:
     QWidget* parent_;
     QPrinter printer_;
     QPainter painter_;

@@ -9,8 +9,8 @@
 namespace vd {
 namespace {
 
-constexpr uint32_t kBiRgb = 0, kBiRle8 = 1, kBiRle4 = 2, kBiBitfields = 3, kBiJpeg = 4,
-                   kBiPng = 5, kBiAlphaBitfields = 6;
+constexpr uint32_t kBiRgb = 0, kBiRle8 = 1, kBiRle4 = 2, kBiBitfields = 3, kBiJpeg = 4, kBiPng = 5,
+                   kBiAlphaBitfields = 6;
 
 struct DibInfo {
     uint32_t headerSize = 0;
@@ -24,7 +24,8 @@ struct DibInfo {
 };
 
 bool Fail(std::string* error, const char* text) {
-    if (error) *error = text;
+    if (error)
+        *error = text;
     return false;
 }
 
@@ -44,7 +45,8 @@ bool ReadDibInfo(std::string_view dib, DibInfo& info, std::string* error) {
             info.height = r.i32();
             r.u16();
             info.bitCount = r.u16();
-            if (info.headerSize >= 20) info.compression = r.u32();
+            if (info.headerSize >= 20)
+                info.compression = r.u32();
             if (info.headerSize >= 36) {
                 r.u32(); // image size
                 r.u32(); // resolution
@@ -58,22 +60,35 @@ bool ReadDibInfo(std::string_view dib, DibInfo& info, std::string* error) {
         return Fail(error, "bitmap header truncated");
     }
     switch (info.bitCount) {
-    case 1: case 4: case 8: case 16: case 24: case 32: break;
-    case 0: if (info.compression == kBiJpeg || info.compression == kBiPng) break; [[fallthrough]];
-    default: return Fail(error, "unsupported bits per pixel");
+    case 1:
+    case 4:
+    case 8:
+    case 16:
+    case 24:
+    case 32:
+        break;
+    case 0:
+        if (info.compression == kBiJpeg || info.compression == kBiPng)
+            break;
+        [[fallthrough]];
+    default:
+        return Fail(error, "unsupported bits per pixel");
     }
     int64_t h = info.height < 0 ? -info.height : info.height;
     if (info.width <= 0 || h == 0 || info.width > kMaxBitmapSide || h > kMaxBitmapSide ||
         info.width * h > kMaxBitmapPixels)
         return Fail(error, "bitmap dimensions out of range");
-    if (info.colorsUsed > 4096) return Fail(error, "bitmap colour table too large");
+    if (info.colorsUsed > 4096)
+        return Fail(error, "bitmap colour table too large");
     if (info.bitCount <= 8)
         info.colorEntries = info.colorsUsed ? info.colorsUsed : (size_t(1) << info.bitCount);
     else
         info.colorEntries = info.colorsUsed;
     info.colorTableBytes = info.colorEntries * info.colorEntrySize;
-    if (info.headerSize == 40 && info.compression == kBiBitfields) info.colorTableBytes += 12;
-    if (info.headerSize == 40 && info.compression == kBiAlphaBitfields) info.colorTableBytes += 16;
+    if (info.headerSize == 40 && info.compression == kBiBitfields)
+        info.colorTableBytes += 12;
+    if (info.headerSize == 40 && info.compression == kBiAlphaBitfields)
+        info.colorTableBytes += 16;
     return true;
 }
 
@@ -92,22 +107,22 @@ QImage ReadWithQt(const QByteArray& file, std::string* error) {
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "bmp");
     QImage image = reader.read();
-    if (image.isNull() && error) *error = "bitmap data unreadable";
+    if (image.isNull() && error)
+        *error = "bitmap data unreadable";
     return image;
 }
 
 // Windows takes the fourth byte of a 32-bit BI_RGB pixel as reserved: such a
 // bitmap is opaque even when the byte holds junk or zero.
 QImage FixUp(QImage image, const DibInfo& info) {
-    if (image.isNull()) return image;
+    if (image.isNull())
+        return image;
     if (info.bitCount == 32 && info.compression == kBiRgb && image.hasAlphaChannel())
         image = image.convertToFormat(QImage::Format_RGB32);
     // Qt's reader can leave pixel indices beyond the colour table (a short
     // table, or run-length data that decodes to a larger index), and drawing
     // then reads past the table. Such pixels are drawn black.
-    const int needed = image.format() == QImage::Format_Indexed8 ? 256
-                       : image.depth() == 1                    ? 2
-                                                               : 0;
+    const int needed = image.format() == QImage::Format_Indexed8 ? 256 : image.depth() == 1 ? 2 : 0;
     if (image.colorCount() < needed) {
         QList<QRgb> table = image.colorTable();
         table.resize(needed, qRgb(0, 0, 0));
@@ -120,14 +135,16 @@ QImage FixUp(QImage image, const DibInfo& info) {
 
 long long DibPixelCount(std::string_view dib) {
     DibInfo info;
-    if (!ReadDibInfo(dib, info, nullptr)) return -1;
+    if (!ReadDibInfo(dib, info, nullptr))
+        return -1;
     return info.width * (info.height < 0 ? -info.height : info.height);
 }
 
 QImage DecodeDib(std::string_view dib, std::string* error, bool paletteIndices,
                  const QList<QRgb>& palette) {
     DibInfo info;
-    if (!ReadDibInfo(dib, info, error)) return {};
+    if (!ReadDibInfo(dib, info, error))
+        return {};
     if (info.headerSize + info.colorTableBytes > dib.size()) {
         Fail(error, "bitmap colour table truncated");
         return {};
@@ -135,7 +152,8 @@ QImage DecodeDib(std::string_view dib, std::string* error, bool paletteIndices,
     if (info.compression == kBiJpeg || info.compression == kBiPng) {
         std::string_view stream = dib.substr(info.headerSize + info.colorTableBytes);
         QImage image = QImage::fromData(QByteArrayView(stream.data(), qsizetype(stream.size())));
-        if (image.isNull()) Fail(error, "embedded image unreadable");
+        if (image.isNull())
+            Fail(error, "embedded image unreadable");
         return image;
     }
     QByteArray file(14, '\0');
@@ -154,7 +172,7 @@ QImage DecodeDib(std::string_view dib, std::string* error, bool paletteIndices,
         for (size_t i = 0; i < info.colorEntries; ++i) {
             uint16_t index = r.u16();
             QRgb c = index < palette.size() ? palette[index]
-                                             : qRgb(index & 0xFF, index & 0xFF, index & 0xFF);
+                                            : qRgb(index & 0xFF, index & 0xFF, index & 0xFF);
             file.append(char(qBlue(c)));
             file.append(char(qGreen(c)));
             file.append(char(qRed(c)));
@@ -177,7 +195,8 @@ QImage DecodeBmpFile(std::string_view bytes, std::string* error) {
         return {};
     }
     DibInfo info;
-    if (!ReadDibInfo(bytes.substr(14), info, error)) return {};
+    if (!ReadDibInfo(bytes.substr(14), info, error))
+        return {};
     // The header's offset to the bits is trusted by Qt; check it lies in the file.
     LeReader r(bytes);
     r.skip(10);

@@ -24,7 +24,7 @@ QImage DecodeBmpFile(std::string_view bytes, std::string* error = nullptr);
 // Decodes a bare DIB (BITMAPINFOHEADER or BITMAPCOREHEADER, colour table,
 // bits) by giving it the 14-byte file header it lacks. With `paletteIndices`
 // the colour table holds 16-bit indices into `palette` (DIB_PAL_COLORS).
-QImage DecodeDib(std::string_view dib, std::string* error = nullptr,
-                 bool paletteIndices = false, const QList<QRgb>& palette = {});
+QImage DecodeDib(std::string_view dib, std::string* error = nullptr, bool paletteIndices = false,
+                 const QList<QRgb>& palette = {});
 
 } // namespace vd

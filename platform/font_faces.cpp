@@ -37,27 +37,35 @@ constexpr FaceMap kFaces[] = {
 QString ResolveFaceName(const QString& windowsFace, int pitchAndFamily) {
     const QString key = windowsFace.trimmed().toLower();
     for (const FaceMap& f : kFaces)
-        if (key == QLatin1String(f.windowsFace)) return QString::fromLatin1(f.installedFace);
-    if (!key.isEmpty() && QFontDatabase::hasFamily(windowsFace.trimmed())) return windowsFace.trimmed();
+        if (key == QLatin1String(f.windowsFace))
+            return QString::fromLatin1(f.installedFace);
+    if (!key.isEmpty() && QFontDatabase::hasFamily(windowsFace.trimmed()))
+        return windowsFace.trimmed();
     if (pitchAndFamily >= 0) {
         switch (pitchAndFamily & 0xF0) {
-        case 0x10: return QStringLiteral("Liberation Serif"); // FF_ROMAN
-        case 0x30: return QStringLiteral("Liberation Mono");  // FF_MODERN
-        default: break;
+        case 0x10:
+            return QStringLiteral("Liberation Serif"); // FF_ROMAN
+        case 0x30:
+            return QStringLiteral("Liberation Mono"); // FF_MODERN
+        default:
+            break;
         }
-        if ((pitchAndFamily & 0x03) == 1) return QStringLiteral("Liberation Mono"); // FIXED_PITCH
+        if ((pitchAndFamily & 0x03) == 1)
+            return QStringLiteral("Liberation Mono"); // FIXED_PITCH
     }
     return QStringLiteral("Liberation Sans");
 }
 
 void InstallFontSubstitutions() {
     static bool done = false;
-    if (done) return;
+    if (done)
+        return;
     done = true;
-    const char* names[] = {"Arial", "Helvetica", "MS Sans Serif", "Times New Roman", "Times",
-                           "Courier New", "Courier", "Tahoma", "Verdana"};
+    const char* names[] = {"Arial",       "Helvetica", "MS Sans Serif", "Times New Roman", "Times",
+                           "Courier New", "Courier",   "Tahoma",        "Verdana"};
     for (const char* name : names)
-        QFont::insertSubstitution(QString::fromLatin1(name), ResolveFaceName(QString::fromLatin1(name)));
+        QFont::insertSubstitution(QString::fromLatin1(name),
+                                  ResolveFaceName(QString::fromLatin1(name)));
 }
 
 } // namespace vd

@@ -10,12 +10,12 @@
 namespace vd {
 
 class ReadPastEnd : public std::runtime_error {
-public:
+  public:
     ReadPastEnd() : std::runtime_error("read past the end of the data") {}
 };
 
 class LeReader {
-public:
+  public:
     LeReader() = default;
     explicit LeReader(std::string_view data) : data_(data) {}
 
@@ -26,11 +26,13 @@ public:
     std::string_view data() const { return data_; }
 
     void seek(size_t pos) {
-        if (pos > data_.size()) throw ReadPastEnd();
+        if (pos > data_.size())
+            throw ReadPastEnd();
         pos_ = pos;
     }
     void skip(size_t n) {
-        if (n > remaining()) throw ReadPastEnd();
+        if (n > remaining())
+            throw ReadPastEnd();
         pos_ += n;
     }
     uint8_t u8() {
@@ -61,9 +63,10 @@ public:
     // The rest of the data from the current position.
     std::string_view rest() const { return data_.substr(pos_); }
 
-private:
+  private:
     void need(size_t n) const {
-        if (n > remaining()) throw ReadPastEnd();
+        if (n > remaining())
+            throw ReadPastEnd();
     }
     unsigned byteAt(size_t i) const { return static_cast<unsigned char>(data_[i]); }
 

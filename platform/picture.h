@@ -18,7 +18,7 @@ class QPainter;
 namespace vd {
 
 class Picture {
-public:
+  public:
     Picture() = default;
     static Picture FromImage(QImage image);
     static Picture FromMetafile(WmfPicture metafile);
@@ -40,7 +40,7 @@ public:
     const QImage& image() const { return image_; }
     const WmfPicture& metafile() const { return metafile_; }
 
-private:
+  private:
     QImage image_;
     WmfPicture metafile_;
 };

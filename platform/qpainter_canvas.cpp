@@ -17,15 +17,21 @@
 namespace vd {
 namespace {
 
-QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+QColor ToQColor(Rgb c) {
+    return QColor(c.r, c.g, c.b);
+}
 
-QString FromCp1252(const std::string& s) { return QString::fromStdString(Cp1252ToUtf8(s)); }
+QString FromCp1252(const std::string& s) {
+    return QString::fromStdString(Cp1252ToUtf8(s));
+}
 
 // Pixel centres: a device pixel (x, y) is the square from (x, y) to
 // (x + 1, y + 1), so a one-pixel stroke through it runs along its centre.
 // Under a painter scaled by a device pixel ratio this keeps strokes on the
 // same pixels, only wider.
-QPointF Centre(int x, int y) { return QPointF(x + 0.5, y + 0.5); }
+QPointF Centre(int x, int y) {
+    return QPointF(x + 0.5, y + 0.5);
+}
 
 // Shapes given by their edges, with right and bottom excluded.
 QRectF Outline(int l, int t, int r, int b) {
@@ -66,12 +72,24 @@ QFont QPainterCanvas::CurrentFont() const {
 void QPainterCanvas::SetFontName(const std::string& name) {
     face_ = ResolveFaceName(FromCp1252(name));
 }
-void QPainterCanvas::SetFontSize(int points) { points_ = points; }
-void QPainterCanvas::SetFontColor(Rgb colour) { fontColor_ = ToQColor(colour); }
-void QPainterCanvas::SetFontStyle(unsigned style) { style_ = style; }
-void QPainterCanvas::SetPenColor(Rgb colour) { penColor_ = ToQColor(colour); }
-void QPainterCanvas::SetPenWidth(int width) { penWidth_ = width; }
-void QPainterCanvas::SetBrushColor(Rgb colour) { brush_ = ToQColor(colour); }
+void QPainterCanvas::SetFontSize(int points) {
+    points_ = points;
+}
+void QPainterCanvas::SetFontColor(Rgb colour) {
+    fontColor_ = ToQColor(colour);
+}
+void QPainterCanvas::SetFontStyle(unsigned style) {
+    style_ = style;
+}
+void QPainterCanvas::SetPenColor(Rgb colour) {
+    penColor_ = ToQColor(colour);
+}
+void QPainterCanvas::SetPenWidth(int width) {
+    penWidth_ = width;
+}
+void QPainterCanvas::SetBrushColor(Rgb colour) {
+    brush_ = ToQColor(colour);
+}
 
 void QPainterCanvas::ApplyPen() {
     // Width 0 is one pixel, as width 1. Wide pens are round-ended, as on Windows.
@@ -114,7 +132,9 @@ void QPainterCanvas::TextOut(int x, int y, const std::string& text) {
     painter_.drawText(QPointF(x, y + fm.ascent()), s);
 }
 
-void QPainterCanvas::MoveTo(int x, int y) { position_ = QPoint(x, y); }
+void QPainterCanvas::MoveTo(int x, int y) {
+    position_ = QPoint(x, y);
+}
 
 void QPainterCanvas::LineTo(int x, int y) {
     const QPoint to(x, y);

@@ -22,16 +22,16 @@ namespace vd {
 
 // A loaded picture or metafile for Canvas::StretchDraw.
 class QtCanvasPicture final : public CanvasPicture {
-public:
+  public:
     explicit QtCanvasPicture(Picture picture) : picture_(std::move(picture)) {}
     const Picture& picture() const { return picture_; }
 
-private:
+  private:
     Picture picture_;
 };
 
 class QPainterCanvas final : public Canvas {
-public:
+  public:
     // `fontDpi` converts font points to pixels; 0 takes the painter device's
     // logical resolution (a printer's dots per inch). The screen pictures use 96.
     explicit QPainterCanvas(QPainter& painter, int fontDpi = 0);
@@ -56,7 +56,7 @@ public:
     // Pixel height of a font of `points` at `dpi`, rounded as Windows does.
     static int FontPixelHeight(int points, int dpi);
 
-private:
+  private:
     void ApplyPen();
 
     QPainter& painter_;

@@ -17,8 +17,12 @@ void Show(QWidget* parent, QMessageBox::Icon icon, const std::string& text) {
 
 } // namespace
 
-void QtMessageService::ShowMessage(const std::string& text) { Show(parent_, QMessageBox::NoIcon, text); }
+void QtMessageService::ShowMessage(const std::string& text) {
+    Show(parent_, QMessageBox::NoIcon, text);
+}
 
-void QtMessageService::ShowError(const std::string& text) { Show(parent_, QMessageBox::Critical, text); }
+void QtMessageService::ShowError(const std::string& text) {
+    Show(parent_, QMessageBox::Critical, text);
+}
 
 } // namespace vd

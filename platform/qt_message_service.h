@@ -8,13 +8,13 @@ class QWidget;
 namespace vd {
 
 class QtMessageService : public MessageService {
-public:
+  public:
     explicit QtMessageService(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
     void ShowMessage(const std::string& text) override;
     void ShowError(const std::string& text) override;
 
-private:
+  private:
     QWidget* parent_;
 };
 

@@ -9,7 +9,11 @@
 
 namespace vd {
 
-inline QString FromCp1252(std::string_view s) { return QString::fromStdString(Cp1252ToUtf8(s)); }
-inline std::string ToCp1252(const QString& s) { return Utf8ToCp1252(s.toStdString()); }
+inline QString FromCp1252(std::string_view s) {
+    return QString::fromStdString(Cp1252ToUtf8(s));
+}
+inline std::string ToCp1252(const QString& s) {
+    return Utf8ToCp1252(s.toStdString());
+}
 
 } // namespace vd

@@ -17,8 +17,8 @@ constexpr size_t kHeaderSize = 18;
 constexpr double kMaxNaturalSide = 2048;
 
 // Grows `bounds` by the points of the records that carry plain coordinates.
-void AddRecordBounds(uint16_t function, std::string_view params, double& x0, double& y0,
-                     double& x1, double& y1, bool& any) {
+void AddRecordBounds(uint16_t function, std::string_view params, double& x0, double& y0, double& x1,
+                     double& y1, bool& any) {
     auto add = [&](double x, double y) {
         if (!any) {
             x0 = x1 = x;
@@ -55,7 +55,8 @@ void AddRecordBounds(uint16_t function, std::string_view params, double& x0, dou
         case wmf::kPie:
         case wmf::kChord: {
             // The bounding rectangle is the last four parameters: bottom, right, top, left.
-            if (params.size() < 8) break;
+            if (params.size() < 8)
+                break;
             r.seek(params.size() - 8);
             double b = r.i16(), rt = r.i16(), t = r.i16(), l = r.i16();
             add(l, t);
@@ -72,7 +73,8 @@ void AddRecordBounds(uint16_t function, std::string_view params, double& x0, dou
 } // namespace
 
 std::shared_ptr<const WmfFile> WmfFile::Parse(std::string bytes) {
-    if (bytes.size() > kMaxFileBytes) throw WmfError("metafile too large");
+    if (bytes.size() > kMaxFileBytes)
+        throw WmfError("metafile too large");
     auto file = std::make_shared<WmfFile>();
     file->data_ = std::move(bytes);
     const std::string_view data(file->data_);
@@ -80,7 +82,8 @@ std::shared_ptr<const WmfFile> WmfFile::Parse(std::string bytes) {
     size_t start = 0;
     try {
         if (data.size() >= 4 && r.u32() == kPlaceableKey) {
-            if (data.size() < kPlaceableSize) throw WmfError("placeable header truncated");
+            if (data.size() < kPlaceableSize)
+                throw WmfError("placeable header truncated");
             r.u16(); // handle
             int16_t left = r.i16(), top = r.i16(), right = r.i16(), bottom = r.i16();
             int inch = r.u16();
@@ -93,7 +96,8 @@ std::shared_ptr<const WmfFile> WmfFile::Parse(std::string bytes) {
             start = kPlaceableSize;
         }
         r.seek(start);
-        if (r.remaining() < kHeaderSize) throw WmfError("not a Windows metafile (header truncated)");
+        if (r.remaining() < kHeaderSize)
+            throw WmfError("not a Windows metafile (header truncated)");
         uint16_t type = r.u16();
         uint16_t headerWords = r.u16();
         uint16_t version = r.u16();
@@ -101,7 +105,8 @@ std::shared_ptr<const WmfFile> WmfFile::Parse(std::string bytes) {
         file->objectCount_ = r.u16();
         r.u32(); // largest record
         r.u16(); // unused
-        if ((type != 1 && type != 2) || headerWords != 9 || (version != 0x0100 && version != 0x0300))
+        if ((type != 1 && type != 2) || headerWords != 9 ||
+            (version != 0x0100 && version != 0x0300))
             throw WmfError("not a Windows metafile (bad header)");
     } catch (const ReadPastEnd&) {
         throw WmfError("not a Windows metafile (header truncated)");
@@ -110,37 +115,45 @@ std::shared_ptr<const WmfFile> WmfFile::Parse(std::string bytes) {
     size_t pos = start + kHeaderSize;
     bool sawEof = false;
     while (pos < data.size()) {
-        if (data.size() - pos < 6) break;
+        if (data.size() - pos < 6)
+            break;
         LeReader rec(data.substr(pos, 6));
         uint32_t words = rec.u32();
         uint16_t function = rec.u16();
-        if (words < 3) throw WmfError("metafile record of size " + std::to_string(words) + " at byte " + std::to_string(pos));
+        if (words < 3)
+            throw WmfError("metafile record of size " + std::to_string(words) + " at byte " +
+                           std::to_string(pos));
         uint64_t bytesInRecord = uint64_t(words) * 2;
         if (bytesInRecord > data.size() - pos)
-            throw WmfError("metafile record at byte " + std::to_string(pos) + " runs past the end of the file");
+            throw WmfError("metafile record at byte " + std::to_string(pos) +
+                           " runs past the end of the file");
         if (function == wmf::kEof) {
             sawEof = true;
             break;
         }
-        if (file->records_.size() >= kMaxRecords) throw WmfError("metafile has too many records");
+        if (file->records_.size() >= kMaxRecords)
+            throw WmfError("metafile has too many records");
         file->records_.push_back(Record{uint32_t(pos + 6), uint32_t(bytesInRecord - 6), function});
         pos += bytesInRecord;
     }
-    if (!sawEof) throw WmfError("metafile has no end-of-file record");
+    if (!sawEof)
+        throw WmfError("metafile has no end-of-file record");
     file->findFrame();
     return file;
 }
 
 void WmfFile::findFrame() {
     if (frameIsWindow_) {
-        naturalSize_ = QSizeF(frame_.width() * 96.0 / unitsPerInch_, frame_.height() * 96.0 / unitsPerInch_);
+        naturalSize_ =
+            QSizeF(frame_.width() * 96.0 / unitsPerInch_, frame_.height() * 96.0 / unitsPerInch_);
         return;
     }
     // Without a placeable header: the window the file sets up before it draws.
     double orgX = 0, orgY = 0, extX = 0, extY = 0;
     bool haveExt = false;
     for (const Record& rec : records_) {
-        if (wmf::IsDrawingRecord(rec.function)) break;
+        if (wmf::IsDrawingRecord(rec.function))
+            break;
         LeReader r(params(rec));
         try {
             if (rec.function == wmf::kSetWindowOrg) {
@@ -160,8 +173,10 @@ void WmfFile::findFrame() {
     } else {
         double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
         bool any = false;
-        for (const Record& rec : records_) AddRecordBounds(rec.function, params(rec), x0, y0, x1, y1, any);
-        frame_ = any && x1 > x0 && y1 > y0 ? QRectF(x0, y0, x1 - x0, y1 - y0) : QRectF(0, 0, 100, 100);
+        for (const Record& rec : records_)
+            AddRecordBounds(rec.function, params(rec), x0, y0, x1, y1, any);
+        frame_ =
+            any && x1 > x0 && y1 > y0 ? QRectF(x0, y0, x1 - x0, y1 - y0) : QRectF(0, 0, 100, 100);
     }
     double w = frame_.width(), h = frame_.height();
     double longest = std::max(w, h);

@@ -16,15 +16,15 @@ namespace vd {
 
 // A metafile that cannot be read; what() names the fault.
 class WmfError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 class WmfFile {
-public:
+  public:
     struct Record {
-        uint32_t offset;   // of the record's parameters in the file
-        uint32_t size;     // bytes of parameters
+        uint32_t offset; // of the record's parameters in the file
+        uint32_t size;   // bytes of parameters
         uint16_t function;
     };
 
@@ -53,7 +53,7 @@ public:
         return std::string_view(data_).substr(r.offset, r.size);
     }
 
-private:
+  private:
     void findFrame();
 
     std::string data_;

@@ -92,17 +92,17 @@ struct Dc {
     int mapMode = kMmText;
     QPointF winOrg, winExt{1, 1}, vpOrg, vpExt{1, 1};
     std::optional<QRegion> clip; // device pixels, as GDI keeps it
-    QPointF current;                  // logical
+    QPointF current;             // logical
 };
 
 class Player {
-public:
+  public:
     Player(const WmfFile& file, QPainter& painter, const QRectF& target)
         : file_(file), painter_(painter), target_(target) {}
 
     void run();
 
-private:
+  private:
     // --- mapping ---------------------------------------------------------
     void pageScale(double& sx, double& sy) const;
     QPointF toDevice(double x, double y) const;
@@ -132,9 +132,10 @@ private:
     QPolygonF readPoints(LeReader& r, int count) const;
     void arcRecord(uint16_t function, LeReader& r);
     QFont makeFont(double& pixelSize) const;
-    void drawText(QPointF logicalRef, std::string_view bytes, const std::vector<int>& dx, int options,
-                  const std::optional<QRectF>& logicalRect);
-    void drawBitmap(const QImage& image, QRectF source, QPointF dest, QSizeF destSize, uint32_t rop);
+    void drawText(QPointF logicalRef, std::string_view bytes, const std::vector<int>& dx,
+                  int options, const std::optional<QRectF>& logicalRect);
+    void drawBitmap(const QImage& image, QRectF source, QPointF dest, QSizeF destSize,
+                    uint32_t rop);
     void patBlt(QRectF deviceRect, uint32_t rop);
     QImage patternImage(LeReader& r, int style, int usage) const;
     Region readRegion(LeReader& r) const;
@@ -164,11 +165,26 @@ private:
 void Player::pageScale(double& sx, double& sy) const {
     auto ratio = [](double v, double w) { return w == 0 ? 1.0 : v / w; };
     switch (dc_.mapMode) {
-    case kMmLoMetric: sx = pageUnitsPerInch_ / 254.0; sy = -sx; return;
-    case kMmHiMetric: sx = pageUnitsPerInch_ / 2540.0; sy = -sx; return;
-    case kMmLoEnglish: sx = pageUnitsPerInch_ / 100.0; sy = -sx; return;
-    case kMmHiEnglish: sx = pageUnitsPerInch_ / 1000.0; sy = -sx; return;
-    case kMmTwips: sx = pageUnitsPerInch_ / 1440.0; sy = -sx; return;
+    case kMmLoMetric:
+        sx = pageUnitsPerInch_ / 254.0;
+        sy = -sx;
+        return;
+    case kMmHiMetric:
+        sx = pageUnitsPerInch_ / 2540.0;
+        sy = -sx;
+        return;
+    case kMmLoEnglish:
+        sx = pageUnitsPerInch_ / 100.0;
+        sy = -sx;
+        return;
+    case kMmHiEnglish:
+        sx = pageUnitsPerInch_ / 1000.0;
+        sy = -sx;
+        return;
+    case kMmTwips:
+        sx = pageUnitsPerInch_ / 1440.0;
+        sy = -sx;
+        return;
     case kMmIsotropic: {
         sx = ratio(dc_.vpExt.x(), dc_.winExt.x());
         sy = ratio(dc_.vpExt.y(), dc_.winExt.y());
@@ -181,7 +197,9 @@ void Player::pageScale(double& sx, double& sy) const {
         sx = ratio(dc_.vpExt.x(), dc_.winExt.x());
         sy = ratio(dc_.vpExt.y(), dc_.winExt.y());
         return;
-    default: sx = sy = 1; return;
+    default:
+        sx = sy = 1;
+        return;
     }
 }
 
@@ -219,7 +237,8 @@ QColor Player::readColor(LeReader& r) const {
     uint8_t red = r.u8(), green = r.u8(), blue = r.u8(), flags = r.u8();
     if (flags == 0x01) { // PALETTEINDEX
         int index = red | (green << 8);
-        if (index < dc_.palette.size()) return QColor(dc_.palette[index]);
+        if (index < dc_.palette.size())
+            return QColor(dc_.palette[index]);
         return Qt::black;
     }
     return QColor(red, green, blue);
@@ -233,29 +252,37 @@ int Player::addObject(GdiObject object) {
         objects_[size_t(slot)] = std::move(object);
         return slot;
     }
-    if (objects_.size() >= kMaxObjects) return -1;
+    if (objects_.size() >= kMaxObjects)
+        return -1;
     objects_.push_back(std::move(object));
     return int(objects_.size() - 1);
 }
 
 GdiObject* Player::objectAt(int index) {
-    if (index < 0 || size_t(index) >= objects_.size()) return nullptr;
+    if (index < 0 || size_t(index) >= objects_.size())
+        return nullptr;
     return &objects_[size_t(index)];
 }
 
 void Player::selectObject(int index) {
     GdiObject* object = objectAt(index);
-    if (!object) return; // GDI fails the call; the DC keeps what it had
-    if (auto* pen = std::get_if<Pen>(object)) dc_.pen = *pen;
-    else if (auto* brush = std::get_if<Brush>(object)) dc_.brush = *brush;
-    else if (auto* font = std::get_if<Font>(object)) dc_.font = *font;
-    else if (auto* region = std::get_if<Region>(object)) setClip(deviceRegion(region->region));
+    if (!object)
+        return; // GDI fails the call; the DC keeps what it had
+    if (auto* pen = std::get_if<Pen>(object))
+        dc_.pen = *pen;
+    else if (auto* brush = std::get_if<Brush>(object))
+        dc_.brush = *brush;
+    else if (auto* font = std::get_if<Font>(object))
+        dc_.font = *font;
+    else if (auto* region = std::get_if<Region>(object))
+        setClip(deviceRegion(region->region));
 }
 
 void Player::deleteObject(int index) {
     // The DC holds copies, so deleting the selected object changes nothing drawn.
     GdiObject* object = objectAt(index);
-    if (!object || std::holds_alternative<std::monostate>(*object)) return;
+    if (!object || std::holds_alternative<std::monostate>(*object))
+        return;
     *object = std::monostate{};
     freeSlots_.insert(index);
 }
@@ -263,22 +290,26 @@ void Player::deleteObject(int index) {
 QRegion Player::deviceRegion(const QRegion& logical) const {
     QRegion out;
     for (const QRect& r : logical)
-        out += deviceRect(r.left(), r.top(), r.left() + r.width(), r.top() + r.height()).toAlignedRect();
+        out += deviceRect(r.left(), r.top(), r.left() + r.width(), r.top() + r.height())
+                   .toAlignedRect();
     return out;
 }
 
 void Player::setClip(std::optional<QRegion> clip) {
     // Each excluded rectangle splits the region further; past this a file is
     // only trying to make clipping slow, and the clip it had stays.
-    if (clip && clip->rectCount() > kMaxClipRects) return;
+    if (clip && clip->rectCount() > kMaxClipRects)
+        return;
     dc_.clip = std::move(clip);
     clipDirty_ = true;
 }
 
 void Player::applyClip() {
-    if (!clipDirty_) return;
+    if (!clipDirty_)
+        return;
     clipDirty_ = false;
-    painter_.setClipRegion(dc_.clip ? baseClip_.intersected(*dc_.clip) : baseClip_, Qt::ReplaceClip);
+    painter_.setClipRegion(dc_.clip ? baseClip_.intersected(*dc_.clip) : baseClip_,
+                           Qt::ReplaceClip);
 }
 
 // ---------------------------------------------------------------------------
@@ -287,7 +318,8 @@ void Player::applyClip() {
 QPen Player::makePen(bool forBackground) const {
     const Pen& p = dc_.pen;
     int style = p.style & 0x0F;
-    if (style == kPsNull) return QPen(Qt::NoPen);
+    if (style == kPsNull)
+        return QPen(Qt::NoPen);
     double scale = std::sqrt(std::abs(deviceScaleX() * deviceScaleY()));
     // A zero width means one device pixel; GDI never draws thinner than that.
     double width = std::max(1.0, p.width * scale);
@@ -295,26 +327,48 @@ QPen Player::makePen(bool forBackground) const {
     width = std::min(width, limit);
     QPen pen(forBackground ? dc_.bkColor : p.color, width);
     switch (p.style & 0x0F00) {
-    case 0x0100: pen.setCapStyle(Qt::SquareCap); break;
-    case 0x0200: pen.setCapStyle(Qt::FlatCap); break;
-    default: pen.setCapStyle(Qt::RoundCap); break;
+    case 0x0100:
+        pen.setCapStyle(Qt::SquareCap);
+        break;
+    case 0x0200:
+        pen.setCapStyle(Qt::FlatCap);
+        break;
+    default:
+        pen.setCapStyle(Qt::RoundCap);
+        break;
     }
     switch (p.style & 0xF000) {
-    case 0x1000: pen.setJoinStyle(Qt::BevelJoin); break;
-    case 0x2000: pen.setJoinStyle(Qt::MiterJoin); break;
-    default: pen.setJoinStyle(Qt::RoundJoin); break;
+    case 0x1000:
+        pen.setJoinStyle(Qt::BevelJoin);
+        break;
+    case 0x2000:
+        pen.setJoinStyle(Qt::MiterJoin);
+        break;
+    default:
+        pen.setJoinStyle(Qt::RoundJoin);
+        break;
     }
-    if (forBackground || style < kPsDash || style > kPsDashDotDot) return pen;
+    if (forBackground || style < kPsDash || style > kPsDashDotDot)
+        return pen;
     // Thin GDI dashes have fixed pixel lengths; wide ones scale with the width.
     if (width <= 1.5) {
         QList<qreal> pattern;
         switch (style) {
-        case kPsDash: pattern = {18, 6}; break;
-        case kPsDot: pattern = {3, 3}; break;
-        case kPsDashDot: pattern = {9, 6, 3, 6}; break;
-        default: pattern = {9, 3, 3, 3, 3, 3}; break;
+        case kPsDash:
+            pattern = {18, 6};
+            break;
+        case kPsDot:
+            pattern = {3, 3};
+            break;
+        case kPsDashDot:
+            pattern = {9, 6, 3, 6};
+            break;
+        default:
+            pattern = {9, 3, 3, 3, 3, 3};
+            break;
         }
-        for (qreal& v : pattern) v /= width;
+        for (qreal& v : pattern)
+            v /= width;
         pen.setCapStyle(Qt::FlatCap);
         pen.setDashPattern(pattern);
     } else {
@@ -328,11 +382,14 @@ QPen Player::makePen(bool forBackground) const {
 void Player::fillPath(const QPainterPath& path) {
     const Brush& b = dc_.brush;
     switch (b.style) {
-    case kBsNull: return;
+    case kBsNull:
+        return;
     case kBsHatched: {
-        static const Qt::BrushStyle hatches[] = {Qt::HorPattern, Qt::VerPattern, Qt::FDiagPattern,
-                                                 Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
-        if (dc_.bkMode == kOpaque) painter_.fillPath(path, dc_.bkColor);
+        static const Qt::BrushStyle hatches[] = {Qt::HorPattern,   Qt::VerPattern,
+                                                 Qt::FDiagPattern, Qt::BDiagPattern,
+                                                 Qt::CrossPattern, Qt::DiagCrossPattern};
+        if (dc_.bkMode == kOpaque)
+            painter_.fillPath(path, dc_.bkColor);
         painter_.fillPath(path, QBrush(b.color, hatches[std::clamp(b.hatch, 0, 5)]));
         return;
     }
@@ -344,33 +401,42 @@ void Player::fillPath(const QPainterPath& path) {
         }
         painter_.fillPath(path, b.color);
         return;
-    default: painter_.fillPath(path, b.color); return;
+    default:
+        painter_.fillPath(path, b.color);
+        return;
     }
 }
 
 void Player::strokePath(const QPainterPath& path) {
     QPen pen = makePen();
-    if (pen.style() == Qt::NoPen) return;
+    if (pen.style() == Qt::NoPen)
+        return;
     // GDI draws a one-pixel line on the pixels whose top-left corner the
     // coordinate names; half a pixel across puts Qt's thin line on those
     // pixels instead of smearing it over two.
     const bool thin = pen.widthF() <= 1.0;
-    if (thin) painter_.translate(0.5, 0.5);
-    if (dc_.bkMode == kOpaque && (dc_.pen.style & 0x0F) >= kPsDash && (dc_.pen.style & 0x0F) <= kPsDashDotDot)
+    if (thin)
+        painter_.translate(0.5, 0.5);
+    if (dc_.bkMode == kOpaque && (dc_.pen.style & 0x0F) >= kPsDash &&
+        (dc_.pen.style & 0x0F) <= kPsDashDotDot)
         painter_.strokePath(path, makePen(true)); // the gaps of a dashed pen show the background
     painter_.strokePath(path, pen);
-    if (thin) painter_.translate(-0.5, -0.5);
+    if (thin)
+        painter_.translate(-0.5, -0.5);
 }
 
 void Player::drawShape(const QPainterPath& path, bool fill) {
     applyClip();
-    if (fill) fillPath(path);
+    if (fill)
+        fillPath(path);
     strokePath(path);
 }
 
 QPolygonF Player::readPoints(LeReader& r, int count) const {
-    if (count < 0 || size_t(count) * 4 > r.remaining()) throw ReadPastEnd();
-    if ((pointBudget_ -= count) < 0) throw ReadPastEnd();
+    if (count < 0 || size_t(count) * 4 > r.remaining())
+        throw ReadPastEnd();
+    if ((pointBudget_ -= count) < 0)
+        throw ReadPastEnd();
     QPolygonF points;
     points.reserve(count);
     for (int i = 0; i < count; ++i) {
@@ -385,7 +451,8 @@ QPolygonF Player::readPoints(LeReader& r, int count) const {
 double RadialAngle(const QRectF& box, QPointF p) {
     QPointF c = box.center();
     double dx = p.x() - c.x(), dy = p.y() - c.y();
-    if (dx == 0 && dy == 0) return 0;
+    if (dx == 0 && dy == 0)
+        return 0;
     double rx = std::max(box.width() / 2, 1e-9), ry = std::max(box.height() / 2, 1e-9);
     return std::atan2(-dy * rx, dx * ry) * 180.0 / std::numbers::pi;
 }
@@ -398,8 +465,10 @@ void Player::arcRecord(uint16_t function, LeReader& r) {
     double a0 = RadialAngle(box, toDevice(xStart, yStart));
     double a1 = RadialAngle(box, toDevice(xEnd, yEnd));
     double sweep = a1 - a0;
-    while (sweep <= 0) sweep += 360;
-    while (sweep > 360) sweep -= 360;
+    while (sweep <= 0)
+        sweep += 360;
+    while (sweep > 360)
+        sweep -= 360;
     QPainterPath path;
     if (function == kPie) {
         path.moveTo(box.center());
@@ -420,7 +489,8 @@ void Player::arcRecord(uint16_t function, LeReader& r) {
 
 QFont Player::makeFont(double& pixelSize) const {
     const Font& f = dc_.font;
-    QFont font(ResolveFaceName(DecodeCodePage(f.face, CodePageForCharset(f.charset)), f.pitchAndFamily));
+    QFont font(
+        ResolveFaceName(DecodeCodePage(f.face, CodePageForCharset(f.charset)), f.pitchAndFamily));
     font.setWeight(QFont::Weight(std::clamp(f.weight == 0 ? 400 : f.weight, 100, 900)));
     font.setItalic(f.italic);
     font.setUnderline(f.underline);
@@ -428,7 +498,8 @@ QFont Player::makeFont(double& pixelSize) const {
     font.setKerning(false);
     font.setHintingPreference(QFont::PreferNoHinting);
     double dpi = painter_.device() ? painter_.device()->logicalDpiY() : 96;
-    if (dpi <= 0) dpi = 96;
+    if (dpi <= 0)
+        dpi = 96;
     auto setPixels = [&](double px) { font.setPointSizeF(std::max(px, 0.5) * 72.0 / dpi); };
     double height = std::abs(f.height * deviceScaleY());
     if (f.height == 0) {
@@ -448,23 +519,29 @@ QFont Player::makeFont(double& pixelSize) const {
         QFontMetricsF m(font, painter_.device());
         double average = m.averageCharWidth();
         double wanted = std::abs(f.width * deviceScaleX());
-        if (average > 0) font.setStretch(std::clamp(int(std::lround(100 * wanted / average)), 1, 4000));
+        if (average > 0)
+            font.setStretch(std::clamp(int(std::lround(100 * wanted / average)), 1, 4000));
     }
     return font;
 }
 
-void Player::drawText(QPointF logicalRef, std::string_view bytes, const std::vector<int>& dx, int options,
-                      const std::optional<QRectF>& logicalRect) {
+void Player::drawText(QPointF logicalRef, std::string_view bytes, const std::vector<int>& dx,
+                      int options, const std::optional<QRectF>& logicalRect) {
     applyClip();
     std::optional<QRectF> rect;
     if (logicalRect)
-        rect = deviceRect(logicalRect->left(), logicalRect->top(), logicalRect->right(), logicalRect->bottom());
-    if (rect && (options & kEtoOpaque)) painter_.fillRect(*rect, dc_.bkColor);
-    if (bytes.empty() || (options & kEtoGlyphIndex)) return;
-    if ((charBudget_ -= (long long)bytes.size()) < 0) return;
+        rect = deviceRect(logicalRect->left(), logicalRect->top(), logicalRect->right(),
+                          logicalRect->bottom());
+    if (rect && (options & kEtoOpaque))
+        painter_.fillRect(*rect, dc_.bkColor);
+    if (bytes.empty() || (options & kEtoGlyphIndex))
+        return;
+    if ((charBudget_ -= (long long)bytes.size()) < 0)
+        return;
 
     const bool updateCp = dc_.textAlign & kTaUpdateCp;
-    if (updateCp) logicalRef = dc_.current;
+    if (updateCp)
+        logicalRef = dc_.current;
     QString text = DecodeCodePage(bytes, CodePageForCharset(dc_.font.charset));
     double pixelSize = 0;
     QFont font = makeFont(pixelSize);
@@ -480,37 +557,55 @@ void Player::drawText(QPointF logicalRef, std::string_view bytes, const std::vec
             double a = size_t(i) < dx.size() && text.size() == qsizetype(bytes.size())
                            ? dx[size_t(i)] * sx
                            : metrics.horizontalAdvance(text[i]);
-            if (dx.empty()) a += dc_.textCharExtra * sx;
+            if (dx.empty())
+                a += dc_.textCharExtra * sx;
             advances.push_back(a);
         }
     }
     double width = 0;
-    if (perChar) for (double a : advances) width += a;
-    else width = metrics.horizontalAdvance(text);
+    if (perChar)
+        for (double a : advances)
+            width += a;
+    else
+        width = metrics.horizontalAdvance(text);
 
     double x0 = 0;
     switch (dc_.textAlign & kTaCenter) {
-    case kTaCenter: x0 = -width / 2; break;
-    case kTaRight: x0 = -width; break;
-    default: break;
+    case kTaCenter:
+        x0 = -width / 2;
+        break;
+    case kTaRight:
+        x0 = -width;
+        break;
+    default:
+        break;
     }
     double baseline = 0;
     switch (dc_.textAlign & kTaBaseline) {
-    case kTaBaseline: baseline = 0; break;
-    case kTaBottom: baseline = -metrics.descent(); break;
-    default: baseline = metrics.ascent(); break;
+    case kTaBaseline:
+        baseline = 0;
+        break;
+    case kTaBottom:
+        baseline = -metrics.descent();
+        break;
+    default:
+        baseline = metrics.ascent();
+        break;
     }
 
     painter_.save();
-    if (rect && (options & kEtoClipped)) painter_.setClipRect(*rect, Qt::IntersectClip);
+    if (rect && (options & kEtoClipped))
+        painter_.setClipRect(*rect, Qt::IntersectClip);
     // Text is placed in device space: the reference point is mapped, the
     // glyphs are not, so a y-up or stretched mapping never mirrors or distorts them.
     QPointF ref = toDevice(logicalRef);
     painter_.translate(ref);
-    if (dc_.font.escapement != 0) painter_.rotate(-dc_.font.escapement / 10.0);
+    if (dc_.font.escapement != 0)
+        painter_.rotate(-dc_.font.escapement / 10.0);
     painter_.setFont(font);
     if (dc_.bkMode == kOpaque && !(options & kEtoOpaque))
-        painter_.fillRect(QRectF(x0, baseline - metrics.ascent(), width, metrics.height()), dc_.bkColor);
+        painter_.fillRect(QRectF(x0, baseline - metrics.ascent(), width, metrics.height()),
+                          dc_.bkColor);
     painter_.setPen(dc_.textColor);
     if (perChar) {
         double x = x0;
@@ -527,28 +622,38 @@ void Player::drawText(QPointF logicalRef, std::string_view bytes, const std::vec
         double sign = deviceScaleX() < 0 ? -1 : 1;
         double logicalWidth = sx > 0 ? width / sx : 0;
         double angle = dc_.font.escapement / 10.0 * std::numbers::pi / 180.0;
-        dc_.current += QPointF(sign * logicalWidth * std::cos(angle), -sign * logicalWidth * std::sin(angle));
+        dc_.current +=
+            QPointF(sign * logicalWidth * std::cos(angle), -sign * logicalWidth * std::sin(angle));
     }
 }
 
-void Player::drawBitmap(const QImage& image, QRectF source, QPointF dest, QSizeF destSize, uint32_t rop) {
-    if (image.isNull() || rop == kDstCopy) return;
+void Player::drawBitmap(const QImage& image, QRectF source, QPointF dest, QSizeF destSize,
+                        uint32_t rop) {
+    if (image.isNull() || rop == kDstCopy)
+        return;
     applyClip();
     QPointF p0 = toDevice(dest);
     QPointF p1 = toDevice(dest.x() + destSize.width(), dest.y() + destSize.height());
     QRectF target(p0, p1);
     QRectF src = source.intersected(QRectF(image.rect()));
-    if (src.isEmpty()) src = QRectF(image.rect());
+    if (src.isEmpty())
+        src = QRectF(image.rect());
     QImage part = image.copy(src.toAlignedRect());
     bool mirrorX = target.width() < 0, mirrorY = target.height() < 0;
-    if (mirrorX || mirrorY) part = part.mirrored(mirrorX, mirrorY);
-    if (rop == kNotSrcCopy) part.invertPixels();
+    if (mirrorX || mirrorY)
+        part = part.mirrored(mirrorX, mirrorY);
+    if (rop == kNotSrcCopy)
+        part.invertPixels();
     QPainter::CompositionMode mode = QPainter::CompositionMode_SourceOver;
-    bool rasterOps = painter_.paintEngine() && painter_.paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
+    bool rasterOps =
+        painter_.paintEngine() && painter_.paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
     if (rasterOps) {
-        if (rop == kSrcAnd) mode = QPainter::RasterOp_SourceAndDestination;
-        else if (rop == kSrcPaint) mode = QPainter::RasterOp_SourceOrDestination;
-        else if (rop == kSrcInvert) mode = QPainter::RasterOp_SourceXorDestination;
+        if (rop == kSrcAnd)
+            mode = QPainter::RasterOp_SourceAndDestination;
+        else if (rop == kSrcPaint)
+            mode = QPainter::RasterOp_SourceOrDestination;
+        else if (rop == kSrcInvert)
+            mode = QPainter::RasterOp_SourceXorDestination;
     }
     painter_.save();
     painter_.setCompositionMode(mode);
@@ -560,19 +665,26 @@ void Player::drawBitmap(const QImage& image, QRectF source, QPointF dest, QSizeF
 // small records claiming huge (run-length encoded) bitmaps stays cheap.
 QImage Player::decodeDib(std::string_view dib, bool paletteIndices) const {
     long long pixels = DibPixelCount(dib);
-    if (pixels < 0 || (bitmapBudget_ -= pixels) < 0) return {};
+    if (pixels < 0 || (bitmapBudget_ -= pixels) < 0)
+        return {};
     return DecodeDib(dib, nullptr, paletteIndices, dc_.palette);
 }
 
 void Player::patBlt(QRectF rect, uint32_t rop) {
     applyClip();
     switch (rop) {
-    case kBlackness: painter_.fillRect(rect, Qt::black); return;
-    case kWhiteness: painter_.fillRect(rect, Qt::white); return;
-    case kDstCopy: return;
+    case kBlackness:
+        painter_.fillRect(rect, Qt::black);
+        return;
+    case kWhiteness:
+        painter_.fillRect(rect, Qt::white);
+        return;
+    case kDstCopy:
+        return;
     case kDstInvert:
     case kPatInvert:
-        if (painter_.paintEngine() && painter_.paintEngine()->hasFeature(QPaintEngine::RasterOpModes)) {
+        if (painter_.paintEngine() &&
+            painter_.paintEngine()->hasFeature(QPaintEngine::RasterOpModes)) {
             painter_.save();
             if (rop == kDstInvert) {
                 painter_.setCompositionMode(QPainter::RasterOp_NotDestination);
@@ -599,8 +711,8 @@ QImage Bitmap16ToImage(LeReader& r, const QColor& fg, const QColor& bg) {
     r.i16(); // type
     int width = r.i16(), height = r.i16(), widthBytes = r.i16();
     int planes = r.u8(), bitsPixel = r.u8();
-    if (width <= 0 || height <= 0 || width > 4096 || height > 4096 || planes != 1 || bitsPixel != 1 ||
-        widthBytes * 8 < width)
+    if (width <= 0 || height <= 0 || width > 4096 || height > 4096 || planes != 1 ||
+        bitsPixel != 1 || widthBytes * 8 < width)
         return {};
     std::string_view bits = r.bytes(size_t(widthBytes) * size_t(height));
     QImage image(width, height, QImage::Format_RGB32);
@@ -634,13 +746,17 @@ Region Player::readRegion(LeReader& r) const {
         int scanTop = r.i16(), scanBottom = r.i16();
         for (int i = 0; i + 1 < count; i += 2) {
             int l = r.i16(), rt = r.i16();
-            if (++rects > kMaxRegionRects) throw ReadPastEnd();
-            if (rt > l && scanBottom > scanTop) region.region += QRect(l, scanTop, rt - l, scanBottom - scanTop);
+            if (++rects > kMaxRegionRects)
+                throw ReadPastEnd();
+            if (rt > l && scanBottom > scanTop)
+                region.region += QRect(l, scanTop, rt - l, scanBottom - scanTop);
         }
-        if (count % 2) r.i16();
+        if (count % 2)
+            r.i16();
         r.u16(); // count again
     }
-    if (scanCount == 0 && right > left && bottom > top) region.region = QRegion(left, top, right - left, bottom - top);
+    if (scanCount == 0 && right > left && bottom > top)
+        region.region = QRegion(left, top, right - left, bottom - top);
     return region;
 }
 
@@ -650,16 +766,19 @@ void Player::record(uint16_t function, LeReader& r, size_t size) {
     switch (function) {
     // --- state -------------------------------------------------------------
     case kSaveDc:
-        if (saved_.size() < kMaxSavedDcs) saved_.push_back(dc_);
+        if (saved_.size() < kMaxSavedDcs)
+            saved_.push_back(dc_);
         return;
     case kRestoreDc: {
         int n = r.i16();
         size_t target;
         if (n < 0) {
-            if (size_t(-n) > saved_.size()) return;
+            if (size_t(-n) > saved_.size())
+                return;
             target = saved_.size() - size_t(-n);
         } else if (n > 0) {
-            if (size_t(n) > saved_.size()) return;
+            if (size_t(n) > saved_.size())
+                return;
             target = size_t(n) - 1;
         } else {
             return;
@@ -669,36 +788,73 @@ void Player::record(uint16_t function, LeReader& r, size_t size) {
         clipDirty_ = true;
         return;
     }
-    case kSetMapMode: dc_.mapMode = r.i16(); return;
-    case kSetWindowOrg: { double y = r.i16(); dc_.winOrg = QPointF(r.i16(), y); return; }
+    case kSetMapMode:
+        dc_.mapMode = r.i16();
+        return;
+    case kSetWindowOrg: {
+        double y = r.i16();
+        dc_.winOrg = QPointF(r.i16(), y);
+        return;
+    }
     case kSetWindowExt: {
         double y = r.i16(), x = r.i16();
-        if (x != 0 && y != 0) dc_.winExt = QPointF(x, y);
+        if (x != 0 && y != 0)
+            dc_.winExt = QPointF(x, y);
         return;
     }
-    case kSetViewportOrg: { double y = r.i16(); dc_.vpOrg = QPointF(r.i16(), y); return; }
+    case kSetViewportOrg: {
+        double y = r.i16();
+        dc_.vpOrg = QPointF(r.i16(), y);
+        return;
+    }
     case kSetViewportExt: {
         double y = r.i16(), x = r.i16();
-        if (x != 0 && y != 0) dc_.vpExt = QPointF(x, y);
+        if (x != 0 && y != 0)
+            dc_.vpExt = QPointF(x, y);
         return;
     }
-    case kOffsetWindowOrg: { double y = r.i16(); dc_.winOrg += QPointF(r.i16(), y); return; }
-    case kOffsetViewportOrg: { double y = r.i16(); dc_.vpOrg += QPointF(r.i16(), y); return; }
+    case kOffsetWindowOrg: {
+        double y = r.i16();
+        dc_.winOrg += QPointF(r.i16(), y);
+        return;
+    }
+    case kOffsetViewportOrg: {
+        double y = r.i16();
+        dc_.vpOrg += QPointF(r.i16(), y);
+        return;
+    }
     case kScaleWindowExt:
     case kScaleViewportExt: {
         double yDen = r.i16(), yNum = r.i16(), xDen = r.i16(), xNum = r.i16();
-        if (xDen == 0 || yDen == 0 || xNum == 0 || yNum == 0) return;
+        if (xDen == 0 || yDen == 0 || xNum == 0 || yNum == 0)
+            return;
         QPointF& ext = function == kScaleWindowExt ? dc_.winExt : dc_.vpExt;
         ext = QPointF(ext.x() * xNum / xDen, ext.y() * yNum / yDen);
         return;
     }
-    case kSetBkMode: dc_.bkMode = r.i16(); return;
-    case kSetBkColor: dc_.bkColor = readColor(r); return;
-    case kSetTextColor: dc_.textColor = readColor(r); return;
-    case kSetTextAlign: dc_.textAlign = r.u16(); return;
-    case kSetPolyFillMode: dc_.polyFillMode = r.i16(); return;
-    case kSetTextCharExtra: dc_.textCharExtra = r.i16(); return;
-    case kMoveTo: { double y = r.i16(); dc_.current = QPointF(r.i16(), y); return; }
+    case kSetBkMode:
+        dc_.bkMode = r.i16();
+        return;
+    case kSetBkColor:
+        dc_.bkColor = readColor(r);
+        return;
+    case kSetTextColor:
+        dc_.textColor = readColor(r);
+        return;
+    case kSetTextAlign:
+        dc_.textAlign = r.u16();
+        return;
+    case kSetPolyFillMode:
+        dc_.polyFillMode = r.i16();
+        return;
+    case kSetTextCharExtra:
+        dc_.textCharExtra = r.i16();
+        return;
+    case kMoveTo: {
+        double y = r.i16();
+        dc_.current = QPointF(r.i16(), y);
+        return;
+    }
 
     // --- objects -----------------------------------------------------------
     case kCreatePenIndirect: {
@@ -716,7 +872,8 @@ void Player::record(uint16_t function, LeReader& r, size_t size) {
         brush.color = readColor(r);
         brush.hatch = r.u16();
         // Pattern styles need a bitmap this record cannot carry: GDI makes them solid.
-        if (brush.style != kBsNull && brush.style != kBsHatched) brush.style = kBsSolid;
+        if (brush.style != kBsNull && brush.style != kBsHatched)
+            brush.style = kBsSolid;
         addObject(brush);
         return;
     }
@@ -744,7 +901,8 @@ void Player::record(uint16_t function, LeReader& r, size_t size) {
         Palette palette;
         r.u16(); // version
         int count = r.u16();
-        if (size_t(count) * 4 > r.remaining()) throw ReadPastEnd();
+        if (size_t(count) * 4 > r.remaining())
+            throw ReadPastEnd();
         for (int i = 0; i < count; ++i) {
             uint8_t red = r.u8(), green = r.u8(), blue = r.u8();
             r.u8();
@@ -753,7 +911,9 @@ void Player::record(uint16_t function, LeReader& r, size_t size) {
         addObject(palette);
         return;
     }
-    case kCreateRegion: addObject(readRegion(r)); return;
+    case kCreateRegion:
+        addObject(readRegion(r));
+        return;
     case kDibCreatePatternBrush: {
         Brush brush;
         int style = r.u16();
@@ -778,22 +938,29 @@ void Player::record(uint16_t function, LeReader& r, size_t size) {
         addObject(brush);
         return;
     }
-    case kSelectObject: selectObject(r.u16()); return;
+    case kSelectObject:
+        selectObject(r.u16());
+        return;
     case kSelectPalette: {
         GdiObject* object = objectAt(r.u16());
         if (object)
-            if (auto* palette = std::get_if<Palette>(object)) dc_.palette = palette->colors;
+            if (auto* palette = std::get_if<Palette>(object))
+                dc_.palette = palette->colors;
         return;
     }
-    case kDeleteObject: deleteObject(r.u16()); return;
+    case kDeleteObject:
+        deleteObject(r.u16());
+        return;
 
     // --- clipping ----------------------------------------------------------
     case kIntersectClipRect:
     case kExcludeClipRect: {
         double bottom = r.i16(), right = r.i16(), top = r.i16(), left = r.i16();
         QRegion rect(deviceRect(left, top, right, bottom).toAlignedRect());
-        if (function == kIntersectClipRect) setClip(dc_.clip ? dc_.clip->intersected(rect) : rect);
-        else setClip((dc_.clip ? *dc_.clip : baseClip_).subtracted(rect));
+        if (function == kIntersectClipRect)
+            setClip(dc_.clip ? dc_.clip->intersected(rect) : rect);
+        else
+            setClip((dc_.clip ? *dc_.clip : baseClip_).subtracted(rect));
         return;
     }
     case kSelectClipRegion: {
@@ -808,7 +975,8 @@ void Player::record(uint16_t function, LeReader& r, size_t size) {
     }
     case kOffsetClipRgn: {
         double y = r.i16(), x = r.i16();
-        if (!dc_.clip) return;
+        if (!dc_.clip)
+            return;
         QPointF delta = toDevice(x, y) - toDevice(0, 0);
         setClip(dc_.clip->translated(delta.toPoint()));
         return;
@@ -827,29 +995,34 @@ void Player::record(uint16_t function, LeReader& r, size_t size) {
     case kPolygon: {
         int count = r.i16();
         QPolygonF points = readPoints(r, count);
-        if (points.isEmpty()) return;
+        if (points.isEmpty())
+            return;
         QPainterPath path;
         path.setFillRule(dc_.polyFillMode == kWinding ? Qt::WindingFill : Qt::OddEvenFill);
         path.addPolygon(points);
-        if (function == kPolygon) path.closeSubpath();
+        if (function == kPolygon)
+            path.closeSubpath();
         drawShape(path, function == kPolygon);
         return;
     }
     case kPolyPolygon: {
         int polygons = r.u16();
-        if (size_t(polygons) * 2 > r.remaining()) throw ReadPastEnd();
+        if (size_t(polygons) * 2 > r.remaining())
+            throw ReadPastEnd();
         std::vector<int> counts;
         size_t total = 0;
         for (int i = 0; i < polygons; ++i) {
             counts.push_back(r.u16());
             total += size_t(counts.back());
         }
-        if (total * 4 > r.remaining()) throw ReadPastEnd();
+        if (total * 4 > r.remaining())
+            throw ReadPastEnd();
         QPainterPath path;
         path.setFillRule(dc_.polyFillMode == kWinding ? Qt::WindingFill : Qt::OddEvenFill);
         for (int count : counts) {
             QPolygonF points = readPoints(r, count);
-            if (points.isEmpty()) continue;
+            if (points.isEmpty())
+                continue;
             path.addPolygon(points);
             path.closeSubpath();
         }
@@ -861,8 +1034,10 @@ void Player::record(uint16_t function, LeReader& r, size_t size) {
         double bottom = r.i16(), right = r.i16(), top = r.i16(), left = r.i16();
         QPainterPath path;
         QRectF rect = deviceRect(left, top, right, bottom);
-        if (function == kRectangle) path.addRect(rect);
-        else path.addEllipse(rect);
+        if (function == kRectangle)
+            path.addRect(rect);
+        else
+            path.addEllipse(rect);
         drawShape(path, true);
         return;
     }
@@ -878,13 +1053,16 @@ void Player::record(uint16_t function, LeReader& r, size_t size) {
     }
     case kArc:
     case kPie:
-    case kChord: arcRecord(function, r); return;
+    case kChord:
+        arcRecord(function, r);
+        return;
     case kSetPixel: {
         QColor color = readColor(r);
         double y = r.i16(), x = r.i16();
         applyClip();
         QPointF p = toDevice(x, y);
-        double w = std::max(1.0, std::abs(deviceScaleX())), h = std::max(1.0, std::abs(deviceScaleY()));
+        double w = std::max(1.0, std::abs(deviceScaleX())),
+               h = std::max(1.0, std::abs(deviceScaleY()));
         painter_.fillRect(QRectF(p.x(), p.y(), w, h), color);
         return;
     }
@@ -893,7 +1071,8 @@ void Player::record(uint16_t function, LeReader& r, size_t size) {
     case kFrameRegion: {
         GdiObject* object = objectAt(r.u16());
         Region* region = object ? std::get_if<Region>(object) : nullptr;
-        if (!region) return;
+        if (!region)
+            return;
         QPainterPath path;
         path.addRegion(region->region);
         path = logicalToDevice().map(path);
@@ -901,7 +1080,8 @@ void Player::record(uint16_t function, LeReader& r, size_t size) {
         if (function != kPaintRegion) {
             GdiObject* brushObject = objectAt(r.u16());
             Brush* brush = brushObject ? std::get_if<Brush>(brushObject) : nullptr;
-            if (!brush) return;
+            if (!brush)
+                return;
             dc_.brush = *brush;
         }
         applyClip();
@@ -919,9 +1099,11 @@ void Player::record(uint16_t function, LeReader& r, size_t size) {
     // --- text --------------------------------------------------------------
     case kTextOut: {
         int count = r.i16();
-        if (count < 0) return;
+        if (count < 0)
+            return;
         std::string_view text = r.bytes(size_t(count));
-        if (count % 2) r.skip(1);
+        if (count % 2)
+            r.skip(1);
         double y = r.i16(), x = r.i16();
         drawText(QPointF(x, y), text, {}, 0, std::nullopt);
         return;
@@ -935,16 +1117,19 @@ void Player::record(uint16_t function, LeReader& r, size_t size) {
             double left = r.i16(), top = r.i16(), right = r.i16(), bottom = r.i16();
             rect = QRectF(QPointF(left, top), QPointF(right, bottom));
         }
-        if (count < 0) return;
+        if (count < 0)
+            return;
         std::string_view text = r.bytes(size_t(count));
-        if (count % 2 && r.remaining() > 0) r.skip(1);
+        if (count % 2 && r.remaining() > 0)
+            r.skip(1);
         std::vector<int> dx;
         size_t perChar = (options & kEtoPdy) ? 4 : 2;
         if (r.remaining() >= size_t(count) * perChar) {
             dx.reserve(size_t(count));
             for (int i = 0; i < count; ++i) {
                 dx.push_back(r.i16());
-                if (options & kEtoPdy) r.i16();
+                if (options & kEtoPdy)
+                    r.i16();
             }
         }
         drawText(QPointF(x, y), text, dx, options, rect);
@@ -964,7 +1149,8 @@ void Player::record(uint16_t function, LeReader& r, size_t size) {
         double srcH = r.i16(), srcW = r.i16(), ySrc = r.i16(), xSrc = r.i16();
         double destH = r.i16(), destW = r.i16(), yDst = r.i16(), xDst = r.i16();
         QImage image = decodeDib(r.rest(), usage == 1);
-        if (image.isNull()) return;
+        if (image.isNull())
+            return;
         // The source origin of StretchDIBits is the bitmap's lower-left corner.
         QRectF source(xSrc, image.height() - ySrc - srcH, srcW, srcH);
         drawBitmap(image, source, QPointF(xDst, yDst), QSizeF(destW, destH), rop);
@@ -976,7 +1162,8 @@ void Player::record(uint16_t function, LeReader& r, size_t size) {
         // high byte of the function counts; it blits with the brush.
         bool withBitmap = size != size_t(function >> 8) * 2;
         uint32_t rop = r.u32();
-        if (!withBitmap) r.i16(); // reserved
+        if (!withBitmap)
+            r.i16(); // reserved
         double srcH = 0, srcW = 0;
         if (function == kDibStretchBlt) {
             srcH = r.i16();
@@ -993,7 +1180,8 @@ void Player::record(uint16_t function, LeReader& r, size_t size) {
             return;
         }
         QImage image = decodeDib(r.rest(), false);
-        drawBitmap(image, QRectF(xSrc, ySrc, srcW, srcH), QPointF(xDst, yDst), QSizeF(destW, destH), rop);
+        drawBitmap(image, QRectF(xSrc, ySrc, srcW, srcH), QPointF(xDst, yDst), QSizeF(destW, destH),
+                   rop);
         return;
     }
 
@@ -1007,7 +1195,8 @@ void Player::record(uint16_t function, LeReader& r, size_t size) {
 
 void Player::run() {
     const QRectF& frame = file_.frame();
-    if (frame.width() <= 0 || frame.height() <= 0 || target_.isEmpty()) return;
+    if (frame.width() <= 0 || frame.height() <= 0 || target_.isEmpty())
+        return;
     pageUnitsPerInch_ = file_.unitsPerInch();
     objects_.reserve(std::min<size_t>(size_t(file_.objectCount()), 4096));
     if (file_.frameIsWindow()) {
@@ -1027,7 +1216,8 @@ void Player::run() {
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
     painter_.setRenderHint(QPainter::SmoothPixmapTransform, true);
     baseClip_ = QRegion(target_.toAlignedRect());
-    if (painter_.hasClipping()) baseClip_ = baseClip_.intersected(painter_.clipRegion());
+    if (painter_.hasClipping())
+        baseClip_ = baseClip_.intersected(painter_.clipRegion());
     clipDirty_ = true;
 
     for (const WmfFile::Record& rec : file_.records()) {
@@ -1050,7 +1240,8 @@ WmfPicture WmfPicture::FromBytes(std::string bytes) {
 }
 
 void WmfPicture::play(QPainter& painter, const QRectF& target) const {
-    if (!file_) return;
+    if (!file_)
+        return;
     Player(*file_, painter, target).run();
 }
 

@@ -17,7 +17,7 @@ class QPainter;
 namespace vd {
 
 class WmfPicture {
-public:
+  public:
     WmfPicture() = default;
 
     // Parses a metafile; throws WmfError when it cannot be read.
@@ -33,7 +33,7 @@ public:
     // the picture. A record that cannot be decoded is skipped.
     void play(QPainter& painter, const QRectF& target) const;
 
-private:
+  private:
     std::shared_ptr<const WmfFile> file_;
 };
 

@@ -93,11 +93,29 @@ enum MapMode : int {
 // the first of them defines the picture's frame when there is no placeable header.
 inline bool IsDrawingRecord(uint16_t f) {
     switch (f) {
-    case kLineTo: case kPolygon: case kPolyline: case kPolyPolygon: case kRectangle:
-    case kRoundRect: case kEllipse: case kArc: case kPie: case kChord: case kTextOut:
-    case kExtTextOut: case kStretchDib: case kDibStretchBlt: case kDibBitBlt: case kPatBlt:
-    case kSetPixel: case kBitBlt: case kStretchBlt: case kSetDibToDev: case kFillRegion:
-    case kPaintRegion: case kFrameRegion:
+    case kLineTo:
+    case kPolygon:
+    case kPolyline:
+    case kPolyPolygon:
+    case kRectangle:
+    case kRoundRect:
+    case kEllipse:
+    case kArc:
+    case kPie:
+    case kChord:
+    case kTextOut:
+    case kExtTextOut:
+    case kStretchDib:
+    case kDibStretchBlt:
+    case kDibBitBlt:
+    case kPatBlt:
+    case kSetPixel:
+    case kBitBlt:
+    case kStretchBlt:
+    case kSetDibToDev:
+    case kFillRegion:
+    case kPaintRegion:
+    case kFrameRegion:
         return true;
     default:
         return false;

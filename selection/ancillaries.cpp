@@ -54,10 +54,14 @@ Ratings RatingsFor(const TFanRecord& rec) {
 
 std::string AncillaryText(int position, const Ratings& r) {
     switch (position) {
-    case 0: return LanguageText[99] + r.a.value_or("") + LanguageText[97];
-    case 1: return LanguageText[100] + r.a.value_or("") + LanguageText[98];
-    case 2: return LanguageText[101] + r.b.value_or("");
-    default: return LanguageEntry(99 + position);
+    case 0:
+        return LanguageText[99] + r.a.value_or("") + LanguageText[97];
+    case 1:
+        return LanguageText[100] + r.a.value_or("") + LanguageText[98];
+    case 2:
+        return LanguageText[101] + r.b.value_or("");
+    default:
+        return LanguageEntry(99 + position);
     }
 }
 
@@ -73,9 +77,9 @@ std::vector<AncillaryItem> BuildAncillaries(const TFanRecord& rec) {
 }
 
 const char* AncillaryPicture(int position) {
-    static const char* pictures[] = {"bmp\\qms.bmp",   "bmp\\qms.bmp",    "bmp\\qmHA.bmp",
-                                     "bmp\\qmHB.bmp",  "bmp\\CLAMP.bmp",  "bmp\\GRILLE.bmp",
-                                     "bmp\\STAT.bmp",  "bmp\\DAMPER.bmp", "bmp\\BRACKET.bmp"};
+    static const char* pictures[] = {"bmp\\qms.bmp",  "bmp\\qms.bmp",    "bmp\\qmHA.bmp",
+                                     "bmp\\qmHB.bmp", "bmp\\CLAMP.bmp",  "bmp\\GRILLE.bmp",
+                                     "bmp\\STAT.bmp", "bmp\\DAMPER.bmp", "bmp\\BRACKET.bmp"};
     if (position < 0 || position >= kAncillaryItems)
         return "";
     return position < 9 ? pictures[position] : "bmp\\LOUVRE.bmp";

@@ -13,8 +13,8 @@ namespace vd {
 inline constexpr int kAncillaryItems = 19;
 
 struct AncillaryItem {
-    int position;        // in the full list of 19; it names the picture
-    std::string text;    // Windows-1252
+    int position;     // in the full list of 19; it names the picture
+    std::string text; // Windows-1252
 };
 
 // The controller ratings for a motor current given as text; nothing when the

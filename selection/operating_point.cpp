@@ -48,7 +48,8 @@ OperatingPoint ComputeOperatingPoint(const TFanRecord& rec, float k) {
                     op.Wop = static_cast<float>(Wp - (static_cast<LD>(Wp) - Wi) * t);
                 }
             } else {
-                const float a = static_cast<float>((static_cast<LD>(Pi) - Pp) / (static_cast<LD>(Vi) - Vp));
+                const float a =
+                    static_cast<float>((static_cast<LD>(Pi) - Pp) / (static_cast<LD>(Vi) - Vp));
                 const float b = static_cast<float>(static_cast<LD>(Pp) - static_cast<LD>(a) * Vp);
                 if (k == 0) {
                     op.Qop = static_cast<float>(-static_cast<LD>(b) / a);
@@ -60,9 +61,10 @@ OperatingPoint ComputeOperatingPoint(const TFanRecord& rec, float k) {
                     // (volume decreasing with the point number) the larger one.
                     op.Qop = Vi < Vp ? r2 : r1;
                 }
-                op.Pop = static_cast<float>(static_cast<LD>(k) * (static_cast<LD>(op.Qop) * op.Qop));
-                const float t = static_cast<float>((static_cast<LD>(op.Qop) - Vp) /
-                                                   (static_cast<LD>(Vi) - Vp));
+                op.Pop =
+                    static_cast<float>(static_cast<LD>(k) * (static_cast<LD>(op.Qop) * op.Qop));
+                const float t =
+                    static_cast<float>((static_cast<LD>(op.Qop) - Vp) / (static_cast<LD>(Vi) - Vp));
                 op.Wop = static_cast<float>(Wp - (static_cast<LD>(Wp) - Wi) * t);
             }
             return op;

@@ -9,9 +9,13 @@
 
 namespace vd {
 
-ResultsGrid::ResultsGrid() { rows_.resize(2); }
+ResultsGrid::ResultsGrid() {
+    rows_.resize(2);
+}
 
-void ResultsGrid::SetRowCount(int n) { rows_.resize(static_cast<std::size_t>(std::max(0, n))); }
+void ResultsGrid::SetRowCount(int n) {
+    rows_.resize(static_cast<std::size_t>(std::max(0, n)));
+}
 
 const std::string& ResultsGrid::Cell(int col, int row) const {
     static const std::string empty;
@@ -96,8 +100,10 @@ int ResultsGrid::CompareRowsCached(const Row& a, const Row& b, const std::option
         if (c == kPercent) {
             r = (!na || !nb) ? 0 : (*na < *nb ? -1 : (*na > *nb ? 1 : 0));
         } else {
-            const std::string& x = static_cast<std::size_t>(c) < a.size() ? a[static_cast<std::size_t>(c)] : empty;
-            const std::string& y = static_cast<std::size_t>(c) < b.size() ? b[static_cast<std::size_t>(c)] : empty;
+            const std::string& x =
+                static_cast<std::size_t>(c) < a.size() ? a[static_cast<std::size_t>(c)] : empty;
+            const std::string& y =
+                static_cast<std::size_t>(c) < b.size() ? b[static_cast<std::size_t>(c)] : empty;
             r = CompareCells(x, y, FormatFor(c));
         }
         if (r != 0)
@@ -120,7 +126,8 @@ void ResultsGrid::Sort() {
     const Format& percentFormat = FormatFor(kPercent);
     for (std::size_t i = static_cast<std::size_t>(fixedRows_); i < rows_.size(); ++i) {
         Keyed k{std::move(rows_[i]), std::nullopt};
-        k.percent = NumericValue(kPercent < static_cast<int>(k.row.size()) ? k.row[kPercent] : std::string(),
+        k.percent = NumericValue(kPercent < static_cast<int>(k.row.size()) ? k.row[kPercent]
+                                                                           : std::string(),
                                  percentFormat);
         keyed.push_back(std::move(k));
     }

@@ -10,14 +10,25 @@
 namespace vd {
 
 class ResultsGrid {
-public:
+  public:
     static constexpr int kColumns = 100;
 
     // Column contract read by the drawings, printouts and the clipboard export.
     enum Column : int {
-        kFanNo = 0, kModel = 1, kVolume = 2, kPressure = 3, kPercent = 4, kSpecificPower = 5,
-        kValueCol6 = 6, kValueCol7 = 7, kAmps = 8, kSupply = 9, kPicture = 10,
-        kEnteredVolume = 20, kEnteredPressure = 21, kFamily = 22,
+        kFanNo = 0,
+        kModel = 1,
+        kVolume = 2,
+        kPressure = 3,
+        kPercent = 4,
+        kSpecificPower = 5,
+        kValueCol6 = 6,
+        kValueCol7 = 7,
+        kAmps = 8,
+        kSupply = 9,
+        kPicture = 10,
+        kEnteredVolume = 20,
+        kEnteredPressure = 21,
+        kFamily = 22,
     };
 
     enum class CompareStyle { Text, Numeric };
@@ -65,7 +76,7 @@ public:
     // Compares two rows from `col` rightwards; <0, 0, >0 before the direction.
     int CompareRows(int rowA, int rowB, int col) const;
 
-private:
+  private:
     // A row holds its cells up to the last one written; the rest read as empty.
     using Row = std::vector<std::string>;
     // Compares on `col` and rightwards, with column 4's numbers parsed once.

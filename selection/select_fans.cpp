@@ -22,12 +22,12 @@ struct FamilyRule {
 
 const std::array<FamilyRule, 19>& FamilyRules() {
     static const std::array<FamilyRule, 19> rules = {{
-        {"PW", &FlagPW, "xPW"},        {"PW60", &FlagPW, "xPW"},      {"MTZL", &FlagMTZL, "xMTZL"},
-        {"BN1", &FlagBNBQ, "xBN/BQ"},  {"BN2", &FlagBNBQ, "xBN/BQ"},  {"BQ1", &FlagBNBQ, "xBN/BQ"},
-        {"BQ2", &FlagBNBQ, "xBN/BQ"},  {"GHJ", &FlagGHJ, "xGHJ"},     {"GHZ", &FlagGHZ, "xGHZ"},
-        {"MT", &FlagMT, "xMT"},        {"MTZ", &FlagMTZ, "xMTZ"},     {"UDY", &FlagUDY, "xUDY"},
-        {"UDYZ", &FlagUDYZ, "xUDYZ"},  {"UVJ", &FlagUVJ, "xUVJ"},     {"UVX", &FlagUVX, "xUVX"},
-        {"LW", &FlagLW, "xLW"},        {"EHY", &FlagEH, "xEHY"},      {"AQY", &FlagAQ, "xAQY"},
+        {"PW", &FlagPW, "xPW"},       {"PW60", &FlagPW, "xPW"},     {"MTZL", &FlagMTZL, "xMTZL"},
+        {"BN1", &FlagBNBQ, "xBN/BQ"}, {"BN2", &FlagBNBQ, "xBN/BQ"}, {"BQ1", &FlagBNBQ, "xBN/BQ"},
+        {"BQ2", &FlagBNBQ, "xBN/BQ"}, {"GHJ", &FlagGHJ, "xGHJ"},    {"GHZ", &FlagGHZ, "xGHZ"},
+        {"MT", &FlagMT, "xMT"},       {"MTZ", &FlagMTZ, "xMTZ"},    {"UDY", &FlagUDY, "xUDY"},
+        {"UDYZ", &FlagUDYZ, "xUDYZ"}, {"UVJ", &FlagUVJ, "xUVJ"},    {"UVX", &FlagUVX, "xUVX"},
+        {"LW", &FlagLW, "xLW"},       {"EHY", &FlagEH, "xEHY"},     {"AQY", &FlagAQ, "xAQY"},
         {"AQN", &FlagAQ, "xAQN"},
     }};
     return rules;
@@ -46,7 +46,8 @@ std::string SpecificPowerText(float Wop, float Qop) {
     return LanguageText[119];
 }
 
-void WriteResultRow(ResultsGrid& sg, int row, const TFanRecord& rec, const OperatingPoint& op, float dev) {
+void WriteResultRow(ResultsGrid& sg, int row, const TFanRecord& rec, const OperatingPoint& op,
+                    float dev) {
     sg.SetCell(0, row, std::to_string(rec.fan_no));
     sg.SetCell(1, row, rec.model.str());
     sg.SetCell(2, row, FormatInUnit(VolumeUnits(), VolumeUnit, op.Qop));
@@ -56,7 +57,8 @@ void WriteResultRow(ResultsGrid& sg, int row, const TFanRecord& rec, const Opera
     sg.SetCell(6, row, rec.value_col6.str());
     sg.SetCell(7, row, rec.value_col7.str());
     sg.SetCell(8, row, rec.amps.str());
-    sg.SetCell(9, row, rec.volts.str() + "/" + std::to_string(rec.hz) + "/" + std::to_string(rec.phases));
+    sg.SetCell(9, row,
+               rec.volts.str() + "/" + std::to_string(rec.hz) + "/" + std::to_string(rec.phases));
     sg.SetCell(10, row, rec.picture_file.str());
     sg.SetCell(20, row, FormatFixed(EnteredVolume, 2) + " " + VolumeUnit);
     sg.SetCell(21, row, FormatFixed(EnteredPressure, 2) + " " + PressureUnit);
@@ -114,7 +116,8 @@ void SelectFans(const SelectionControls& controls, ResultsGrid& sg, MessageServi
             op = ComputeOperatingPoint(rec, k);
             // No bracketing segment, or a segment that gives no usable point:
             // the fan has no operating point at this duty.
-            const bool usable = op.found && op.Qop > 0 && std::isfinite(op.Qop) && std::isfinite(op.Pop);
+            const bool usable =
+                op.found && op.Qop > 0 && std::isfinite(op.Qop) && std::isfinite(op.Pop);
             if (!usable)
                 op = OperatingPoint{};
             if (static_cast<LD>(rec.min_pa[1]) > op.Pop)

@@ -10,10 +10,10 @@ namespace vd {
 
 // The three input-page controls the run reads while it goes on.
 class SelectionControls {
-public:
+  public:
     virtual ~SelectionControls() = default;
-    virtual int SupplyIndex() const = 0;               // -1 when no entry is chosen
-    virtual long double AllowedDeviation() const = 0;  // percent
+    virtual int SupplyIndex() const = 0;              // -1 when no entry is chosen
+    virtual long double AllowedDeviation() const = 0; // percent
     virtual bool ShowRejects() const = 0;
 };
 

@@ -29,7 +29,8 @@ void T_fm::FillAncillaryList() {
         item->setText(FromCp1252(LanguageEntry(99 + p)));
         list_ancil->addItem(item);
     }
-    connect(list_ancil, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { list_ancilClick(item); });
+    connect(list_ancil, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { list_ancilClick(item); });
 }
 
 void T_fm::bn_ancillaryClick() {

@@ -56,7 +56,9 @@ void T_fm::ConnectInputHandlers() {
     connect(SpeedButton1, &QPushButton::clicked, this, &T_fm::SpeedButton1Click);
 }
 
-void T_fm::InputChanged() { ResetGrid(); }
+void T_fm::InputChanged() {
+    ResetGrid();
+}
 
 void T_fm::cb_pressureTypeChange(int index) {
     ResetGrid();
@@ -74,7 +76,9 @@ void T_fm::ResetGrid() {
     ShowGridModel();
 }
 
-void T_fm::ShowGridModel() { sg->Show(sgModel); }
+void T_fm::ShowGridModel() {
+    sg->Show(sgModel);
+}
 
 void T_fm::ShowRowPicture(int modelRow) {
     try {
@@ -97,7 +101,8 @@ void T_fm::bn_selectClick() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     SelectOutcome outcome = SelectOutcome::VolumeIncorrect;
     const bool ran = Guarded([&] {
-        outcome = RunSelectButton(in, controls, sgModel, *services_.messages, [this] { ResetGrid(); });
+        outcome =
+            RunSelectButton(in, controls, sgModel, *services_.messages, [this] { ResetGrid(); });
     });
     QApplication::restoreOverrideCursor();
     if (!ran) {

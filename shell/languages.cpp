@@ -25,7 +25,9 @@ namespace vd {
 
 namespace {
 
-QString Text(int entry) { return FromCp1252(LanguageText[static_cast<size_t>(entry)]); }
+QString Text(int entry) {
+    return FromCp1252(LanguageText[static_cast<size_t>(entry)]);
+}
 
 void Refill(QComboBox* box, std::initializer_list<int> entries) {
     const QSignalBlocker block(box);
@@ -127,10 +129,12 @@ void T_fm::SwitchLanguage(const std::string& code) {
 bool T_fm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == aProducts && ProductsPageEvent(event))
         return true;
-    if (event->type() == QEvent::MouseButtonRelease && watched->property("languageCode").isValid()) {
+    if (event->type() == QEvent::MouseButtonRelease &&
+        watched->property("languageCode").isValid()) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         auto* flag = static_cast<QWidget*>(watched);
-        if (mouse->button() == Qt::LeftButton && flag->rect().contains(mouse->position().toPoint())) {
+        if (mouse->button() == Qt::LeftButton &&
+            flag->rect().contains(mouse->position().toPoint())) {
             SwitchLanguage(watched->property("languageCode").toString().toStdString());
             return true;
         }

@@ -52,7 +52,9 @@ T_fm::T_fm(ShellServices services, QWidget* parent) : QWidget(parent), services_
     qApp->installEventFilter(this);
 }
 
-T_fm::~T_fm() { qApp->removeEventFilter(this); }
+T_fm::~T_fm() {
+    qApp->removeEventFilter(this);
+}
 
 void T_fm::FormCreate() {
     AppDir = ToCp1252(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()) + "/");
@@ -99,32 +101,66 @@ void T_fm::MoveFlagFrame() {
         }
 }
 
-void T_fm::ShowPage(QWidget* page) { _control->setCurrentWidget(page); }
+void T_fm::ShowPage(QWidget* page) {
+    _control->setCurrentWidget(page);
+}
 
-QWidget* T_fm::CurrentPage() const { return _control->currentWidget(); }
+QWidget* T_fm::CurrentPage() const {
+    return _control->currentWidget();
+}
 
-void T_fm::ShowFlagSummary() { services_.messages->ShowMessage(FlagSummary()); }
+void T_fm::ShowFlagSummary() {
+    services_.messages->ShowMessage(FlagSummary());
+}
 
 // ---- navigation --------------------------------------------------------------
 
-void T_fm::bn_aboutClick() { ShowPage(aAbout); }
-void T_fm::bn_exitClick() { close(); }
-void T_fm::bn_companyClick() { ShowPage(aCompany); }
-void T_fm::bn_productsClick() { ShowPage(aProducts); }
-void T_fm::bn_contactClick() { ShowPage(aContact); }
-void T_fm::ShowMainPage() { ShowPage(aMain); }
-void T_fm::ShowGraphPage() { ShowPage(aGraph); }
-void T_fm::bn_SproductsClick() { ShowPage(aProducts); }
-void T_fm::bn_printClick() { ShowPage(aPrint); }
-void T_fm::bn_specificationClick() { ShowPage(aSpecification); }
-void T_fm::bn_drawingClick() { ShowPage(aDrawing); }
-void T_fm::bn_reelectClick() { ShowPage(aInput); }
-void T_fm::bn_diagramClick() { ShowPage(aDiagram); }
-void T_fm::bn_maintenanceClick() { ShowPage(aMaintenance); }
+void T_fm::bn_aboutClick() {
+    ShowPage(aAbout);
+}
+void T_fm::bn_exitClick() {
+    close();
+}
+void T_fm::bn_companyClick() {
+    ShowPage(aCompany);
+}
+void T_fm::bn_productsClick() {
+    ShowPage(aProducts);
+}
+void T_fm::bn_contactClick() {
+    ShowPage(aContact);
+}
+void T_fm::ShowMainPage() {
+    ShowPage(aMain);
+}
+void T_fm::ShowGraphPage() {
+    ShowPage(aGraph);
+}
+void T_fm::bn_SproductsClick() {
+    ShowPage(aProducts);
+}
+void T_fm::bn_printClick() {
+    ShowPage(aPrint);
+}
+void T_fm::bn_specificationClick() {
+    ShowPage(aSpecification);
+}
+void T_fm::bn_drawingClick() {
+    ShowPage(aDrawing);
+}
+void T_fm::bn_reelectClick() {
+    ShowPage(aInput);
+}
+void T_fm::bn_diagramClick() {
+    ShowPage(aDiagram);
+}
+void T_fm::bn_maintenanceClick() {
+    ShowPage(aMaintenance);
+}
 
 std::array<TNoShape*, 10> T_fm::CloseButtons() const {
-    return {bn_factclose, bn_closeabout, bn_maintclose, bn_diagclose, bn_closeancil,
-            bn_contclose, bn_closeproducts, bn_cusclose, bn_speclose, bn_diaclose};
+    return {bn_factclose, bn_closeabout,    bn_maintclose, bn_diagclose, bn_closeancil,
+            bn_contclose, bn_closeproducts, bn_cusclose,   bn_speclose,  bn_diaclose};
 }
 
 } // namespace vd

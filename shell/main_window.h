@@ -49,7 +49,7 @@ struct ShellServices {
 
 class T_fm : public QWidget, public DetailLoader {
     Q_OBJECT
-public:
+  public:
     explicit T_fm(ShellServices services, QWidget* parent = nullptr);
     ~T_fm() override;
 
@@ -71,8 +71,8 @@ public:
             *aAncillary = nullptr, *aPrint = nullptr;
 
     // Start page.
-    TNoShape *bn_about = nullptr, *bn_exit = nullptr, *bn_company = nullptr,
-             *bn_products = nullptr, *bn_contact = nullptr;
+    TNoShape *bn_about = nullptr, *bn_exit = nullptr, *bn_company = nullptr, *bn_products = nullptr,
+             *bn_contact = nullptr;
     QLabel *image_SW = nullptr, *image_FI = nullptr, *image_UK = nullptr, *image_IT = nullptr,
            *image_FR = nullptr;
     QFrame* FlagFrame = nullptr;
@@ -145,16 +145,14 @@ public:
     QCheckBox *chk_printSummary = nullptr, *chk_PrintQuotation = nullptr,
               *chk_printInstructions = nullptr;
     QLabel *lb_date = nullptr, *lb_company = nullptr, *lb_attention = nullptr,
-           *lb_project = nullptr, *lb_reference = nullptr, *lb_quote = nullptr,
-           *lb_value = nullptr, *lb_item = nullptr, *lb_despatch = nullptr,
-           *lb_validity = nullptr, *lb_qty = nullptr, *lb_contact2 = nullptr,
-           *lb_delivery = nullptr, *lb_terms = nullptr;
+           *lb_project = nullptr, *lb_reference = nullptr, *lb_quote = nullptr, *lb_value = nullptr,
+           *lb_item = nullptr, *lb_despatch = nullptr, *lb_validity = nullptr, *lb_qty = nullptr,
+           *lb_contact2 = nullptr, *lb_delivery = nullptr, *lb_terms = nullptr;
     QDateEdit* ed_date = nullptr;
     QLineEdit *ed_company = nullptr, *ed_attention = nullptr, *ed_project = nullptr,
-              *ed_reference = nullptr, *ed_quote = nullptr, *ed_value = nullptr,
-              *ed_item = nullptr, *ed_despatch = nullptr, *ed_validity = nullptr,
-              *ed_qty = nullptr, *ed_contact = nullptr, *ed_delivery = nullptr,
-              *ed_terms = nullptr;
+              *ed_reference = nullptr, *ed_quote = nullptr, *ed_value = nullptr, *ed_item = nullptr,
+              *ed_despatch = nullptr, *ed_validity = nullptr, *ed_qty = nullptr,
+              *ed_contact = nullptr, *ed_delivery = nullptr, *ed_terms = nullptr;
     QPlainTextEdit *memo_print = nullptr, *memo_print2 = nullptr;
 
     // Every hot-spot button whose caption is a close button's (entry 1).
@@ -167,10 +165,10 @@ public:
     // What a double click on a result row draws; the diagram page sets it.
     std::function<void()> DrawChosenFan;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     // Page construction, one function per page or family of pages.
     QWidget* NewPage(const char* name, bool banner);
     QLabel* NewTitle(QWidget* page, const char* name, int x, int y);

@@ -33,8 +33,8 @@ QFont Arial(int pixels, bool bold = false) {
     return f;
 }
 
-QLabel* ArtPicture(QWidget* parent, const char* name, const QString& resource, int x, int y, int w, int h,
-                bool scaled = false) {
+QLabel* ArtPicture(QWidget* parent, const char* name, const QString& resource, int x, int y, int w,
+                   int h, bool scaled = false) {
     auto* l = new QLabel(parent);
     l->setObjectName(name);
     l->setGeometry(x, y, w, h);
@@ -183,10 +183,11 @@ void T_fm::BuildProductsPage() {
         const char* name;
         int x, y, w;
     };
-    const Group groups[] = {{&lb_cdf, "lb_cdf", 64, 3, 217},   {&lb_rdf, "lb_rdf", 68, 95, 133},
-                            {&lb_rf, "lb_rf", 208, 95, 193},   {&lb_wf, "lb_wf", 408, 95, 201},
-                            {&lb_idf, "lb_idf", 61, 202, 114}, {&lb_ujv, "lb_ujv", 182, 202, 124},
-                            {&lb_uxv, "lb_uxv", 312, 202, 112}, {&lb_aqeh, "lb_aqeh", 432, 202, 177}};
+    const Group groups[] = {
+        {&lb_cdf, "lb_cdf", 64, 3, 217},    {&lb_rdf, "lb_rdf", 68, 95, 133},
+        {&lb_rf, "lb_rf", 208, 95, 193},    {&lb_wf, "lb_wf", 408, 95, 201},
+        {&lb_idf, "lb_idf", 61, 202, 114},  {&lb_ujv, "lb_ujv", 182, 202, 124},
+        {&lb_uxv, "lb_uxv", 312, 202, 112}, {&lb_aqeh, "lb_aqeh", 432, 202, 177}};
     for (const Group& g : groups) {
         *g.label = Label(aProducts, g.name, g.x, g.y, g.w, 14);
         (*g.label)->setFont(Arial(11));
@@ -197,7 +198,8 @@ void T_fm::BuildProductsPage() {
     re_products->setGeometry(64, 312, 544, 128);
     re_products->setFont(Arial(11));
     BuildFamilyPictures();
-    bn_choose_products = NewButton(aProducts, "bn_choose_products", 348, 10, &T_fm::bn_choose_productsClick);
+    bn_choose_products =
+        NewButton(aProducts, "bn_choose_products", 348, 10, &T_fm::bn_choose_productsClick);
     bn_closeproducts = NewButton(aProducts, "bn_closeproducts", 482, 10, &T_fm::ShowMainPage);
 }
 
@@ -352,7 +354,8 @@ void T_fm::BuildPrintPage() {
     bold.setBold(true);
     auto label = [&](const char* name, int x, int y) {
         // Each label runs up to its edit: 102 pixels on the left, more on the right.
-        QLabel* l = Label(panel, name, x, y, x < 100 ? 102 : (std::string(name) == "lb_contact2" ? 101 : 140), 16);
+        QLabel* l = Label(panel, name, x, y,
+                          x < 100 ? 102 : (std::string(name) == "lb_contact2" ? 101 : 140), 16);
         l->setFont(bold);
         return l;
     };
@@ -387,9 +390,9 @@ void T_fm::BuildPrintPage() {
     ed_delivery = Edit(panel, "ed_delivery", 112, 307, 394);
     lb_terms = label("lb_terms", 6, 336);
     ed_terms = Edit(panel, "ed_terms", 112, 333, 394);
-    QWidget* order[] = {ed_date,     ed_company, ed_attention, ed_project, ed_reference,
-                        ed_quote,    ed_value,   ed_item,      ed_despatch, ed_validity,
-                        ed_qty,      ed_contact, ed_delivery,  ed_terms,    group};
+    QWidget* order[] = {ed_date,  ed_company, ed_attention, ed_project,  ed_reference,
+                        ed_quote, ed_value,   ed_item,      ed_despatch, ed_validity,
+                        ed_qty,   ed_contact, ed_delivery,  ed_terms,    group};
     for (size_t i = 0; i + 1 < std::size(order); ++i)
         QWidget::setTabOrder(order[i], order[i + 1]);
 

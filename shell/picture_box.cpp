@@ -56,6 +56,8 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
         emit clicked();
 }
 
-void PictureBox::mouseMoveEvent(QMouseEvent*) { emit mouseMoved(); }
+void PictureBox::mouseMoveEvent(QMouseEvent*) {
+    emit mouseMoved();
+}
 
 } // namespace vd

@@ -11,7 +11,7 @@ namespace vd {
 
 class PictureBox : public QWidget {
     Q_OBJECT
-public:
+  public:
     enum class Mode {
         Own,       // the control takes the picture's natural size
         Stretched, // scaled to fill the box
@@ -30,16 +30,16 @@ public:
     const std::string& source() const { return source_; }
     Mode mode() const { return mode_; }
 
-signals:
+  signals:
     void clicked();
     void mouseMoved();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
-private:
+  private:
     Mode mode_;
     Picture picture_;
     std::string source_;

@@ -3,8 +3,8 @@
 #include "paths.h"
 #include "picture_box.h"
 #include "print_run.h"
-#include "qt_print_service.h"
 #include "qpainter_canvas.h"
+#include "qt_print_service.h"
 #include "qt_text.h"
 #include "vd_variables.h"
 
@@ -20,8 +20,12 @@ namespace vd {
 
 namespace {
 
-std::string Text(const QLabel* l) { return ToCp1252(l->text()); }
-std::string Text(const QLineEdit* e) { return ToCp1252(e->text()); }
+std::string Text(const QLabel* l) {
+    return ToCp1252(l->text());
+}
+std::string Text(const QLineEdit* e) {
+    return ToCp1252(e->text());
+}
 
 std::vector<std::string> Lines(const QPlainTextEdit* memo) {
     std::vector<std::string> lines;

@@ -32,18 +32,30 @@ struct FamilyInfo {
 const std::vector<FamilyInfo>& Families() {
     using M = PictureBox::Mode;
     static const std::vector<FamilyInfo> families = {
-        {&T_fm::im_pw, "im_pw", 94, 18, M::Own, &FlagPW, nullptr, "bmp\\pw.bmp", "bmp\\pw_r.bmp", "PW", "pw.txt"},
-        {&T_fm::im_mtzl, "im_mtzl", 190, 18, M::Own, &FlagMTZL, nullptr, "bmp\\mtz.bmp", "bmp\\mtz_r.bmp", "MTZL", "mtz.txt"},
-        {&T_fm::im_mt, "im_mt", 90, 112, M::Stretched, &FlagMT, &FlagMTZ, "bmp\\mt.bmp", "bmp\\mt_r.bmp", "MT", "mt.txt"},
-        {&T_fm::Im_ghz, "Im_ghz", 224, 112, M::Own, &FlagGHZ, nullptr, "bmp\\ghz.bmp", "bmp\\ghz_r.bmp", "GHZ", "ghz.txt"},
-        {&T_fm::im_ghj, "im_ghj", 316, 112, M::Own, &FlagGHJ, nullptr, "bmp\\ghj.bmp", "bmp\\ghj_r.bmp", "GHJ", "ghj.txt"},
-        {&T_fm::im_bnbq, "im_bnbq", 418, 122, M::Own, &FlagBNBQ, nullptr, "bmp\\bnbq.bmp", "bmp\\bnbq_r.bmp", "BN", "bnbq.txt"},
-        {&T_fm::im_lw, "im_lw", 520, 122, M::Own, &FlagLW, nullptr, "bmp\\lw.bmp", "bmp\\lw_r.bmp", "LW", "lw.txt"},
-        {&T_fm::im_udy, "im_udy", 84, 218, M::Own, &FlagUDY, &FlagUDYZ, "bmp\\udy.bmp", "bmp\\udy_r.bmp", "UDY", "udy.txt"},
-        {&T_fm::im_uvj, "im_uvj", 204, 218, M::Stretched, &FlagUVJ, nullptr, "bmp\\uvj.bmp", "bmp\\uvj_r.bmp", "UVJ", "uvj.txt"},
-        {&T_fm::im_uvx, "im_uvx", 338, 218, M::Own, &FlagUVX, nullptr, "bmp\\UVX.bmp", "bmp\\UVX_r.bmp", "UVX", "uvx.txt"},
-        {&T_fm::im_eh, "im_eh", 440, 218, M::Own, &FlagEH, nullptr, "bmp\\EH.bmp", "bmp\\EH_r.bmp", "EH", "eh.txt"},
-        {&T_fm::im_aq, "im_aq", 528, 218, M::Own, &FlagAQ, nullptr, "bmp\\AQ.bmp", "bmp\\AQ_r.bmp", "AQ", "aq.txt"},
+        {&T_fm::im_pw, "im_pw", 94, 18, M::Own, &FlagPW, nullptr, "bmp\\pw.bmp", "bmp\\pw_r.bmp",
+         "PW", "pw.txt"},
+        {&T_fm::im_mtzl, "im_mtzl", 190, 18, M::Own, &FlagMTZL, nullptr, "bmp\\mtz.bmp",
+         "bmp\\mtz_r.bmp", "MTZL", "mtz.txt"},
+        {&T_fm::im_mt, "im_mt", 90, 112, M::Stretched, &FlagMT, &FlagMTZ, "bmp\\mt.bmp",
+         "bmp\\mt_r.bmp", "MT", "mt.txt"},
+        {&T_fm::Im_ghz, "Im_ghz", 224, 112, M::Own, &FlagGHZ, nullptr, "bmp\\ghz.bmp",
+         "bmp\\ghz_r.bmp", "GHZ", "ghz.txt"},
+        {&T_fm::im_ghj, "im_ghj", 316, 112, M::Own, &FlagGHJ, nullptr, "bmp\\ghj.bmp",
+         "bmp\\ghj_r.bmp", "GHJ", "ghj.txt"},
+        {&T_fm::im_bnbq, "im_bnbq", 418, 122, M::Own, &FlagBNBQ, nullptr, "bmp\\bnbq.bmp",
+         "bmp\\bnbq_r.bmp", "BN", "bnbq.txt"},
+        {&T_fm::im_lw, "im_lw", 520, 122, M::Own, &FlagLW, nullptr, "bmp\\lw.bmp", "bmp\\lw_r.bmp",
+         "LW", "lw.txt"},
+        {&T_fm::im_udy, "im_udy", 84, 218, M::Own, &FlagUDY, &FlagUDYZ, "bmp\\udy.bmp",
+         "bmp\\udy_r.bmp", "UDY", "udy.txt"},
+        {&T_fm::im_uvj, "im_uvj", 204, 218, M::Stretched, &FlagUVJ, nullptr, "bmp\\uvj.bmp",
+         "bmp\\uvj_r.bmp", "UVJ", "uvj.txt"},
+        {&T_fm::im_uvx, "im_uvx", 338, 218, M::Own, &FlagUVX, nullptr, "bmp\\UVX.bmp",
+         "bmp\\UVX_r.bmp", "UVX", "uvx.txt"},
+        {&T_fm::im_eh, "im_eh", 440, 218, M::Own, &FlagEH, nullptr, "bmp\\EH.bmp", "bmp\\EH_r.bmp",
+         "EH", "eh.txt"},
+        {&T_fm::im_aq, "im_aq", 528, 218, M::Own, &FlagAQ, nullptr, "bmp\\AQ.bmp", "bmp\\AQ_r.bmp",
+         "AQ", "aq.txt"},
     };
     return families;
 }
@@ -74,7 +86,8 @@ void T_fm::BuildFamilyPictures() {
         }
         this->*f.control = box;
         connect(box, &PictureBox::clicked, this, [this, i] { FamilyClick(static_cast<int>(i)); });
-        connect(box, &PictureBox::mouseMoved, this, [this, i] { FamilyMouseMove(static_cast<int>(i)); });
+        connect(box, &PictureBox::mouseMoved, this,
+                [this, i] { FamilyMouseMove(static_cast<int>(i)); });
     }
     for (int y : {94, 200, 306})
         Etched(aProducts, true, 69, y, 608 - 69);

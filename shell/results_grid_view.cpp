@@ -86,6 +86,8 @@ void ResultsGridView::mousePressEvent(QMouseEvent* event) {
     pressing_ = false;
 }
 
-int ResultsGridView::CurrentModelRow() const { return currentRow() < 0 ? 0 : currentRow() + 1; }
+int ResultsGridView::CurrentModelRow() const {
+    return currentRow() < 0 ? 0 : currentRow() + 1;
+}
 
 } // namespace vd

@@ -9,7 +9,7 @@ namespace vd {
 
 class ResultsGridView : public QTableWidget {
     Q_OBJECT
-public:
+  public:
     explicit ResultsGridView(QWidget* parent = nullptr);
 
     // Shows the model: headers, cells, current row, visibility. Emits nothing.
@@ -19,15 +19,15 @@ public:
 
     static const int kWidths[10];
 
-signals:
+  signals:
     void rowClicked(int modelRow);
     void rowDoubleClicked(int modelRow);
     void headerClicked(int column);
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     bool showing_ = false;
     bool pressing_ = false; // a mouse press moves the current row; its click reports it
 };

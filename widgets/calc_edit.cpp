@@ -3,10 +3,10 @@
 #include "calculator_popup.h"
 #include "number_text.h"
 
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QGridLayout>
 #include <QToolButton>
 
 namespace vd {
@@ -92,7 +92,9 @@ void CalculatorPopup::Start(long double value) {
     Refresh();
 }
 
-void CalculatorPopup::Refresh() { display_->setText(QString::fromStdString(calc_.Display())); }
+void CalculatorPopup::Refresh() {
+    display_->setText(QString::fromStdString(calc_.Display()));
+}
 
 void CalculatorPopup::Press(const QString& label) {
     if (label.size() == 1 && label[0].isDigit()) {

@@ -12,7 +12,7 @@ class CalculatorPopup;
 
 class TCalcEdit : public QLineEdit {
     Q_OBJECT
-public:
+  public:
     explicit TCalcEdit(QWidget* parent = nullptr);
 
     // Opens the calculator below the entry, starting from the entry's value.
@@ -22,13 +22,13 @@ public:
     QToolButton* calculatorButton() const { return button_; }
     CalculatorPopup* popup() const { return popup_; }
 
-signals:
+  signals:
     void changed();
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     QToolButton* button_;
     CalculatorPopup* popup_ = nullptr;
 };

@@ -77,9 +77,15 @@ void Calculator::Equals() {
     long double x = Value();
     long double r = x;
     switch (pending_) {
-    case '+': r = accumulator_ + x; break;
-    case '-': r = accumulator_ - x; break;
-    case '*': r = accumulator_ * x; break;
+    case '+':
+        r = accumulator_ + x;
+        break;
+    case '-':
+        r = accumulator_ - x;
+        break;
+    case '*':
+        r = accumulator_ * x;
+        break;
     case '/':
         if (x == 0) {
             display_ = "Error";
@@ -90,7 +96,8 @@ void Calculator::Equals() {
         }
         r = accumulator_ / x;
         break;
-    default: break;
+    default:
+        break;
     }
     if (!std::isfinite(r)) {
         display_ = "Error";

@@ -6,7 +6,7 @@
 namespace vd {
 
 class Calculator {
-public:
+  public:
     explicit Calculator(char decimalSeparator = '.') : sep_(decimalSeparator) {}
 
     // Starts from the entry's value.
@@ -31,7 +31,7 @@ public:
     // trailing zeros, the decimal separator given.
     static std::string Format(long double v, char sep);
 
-private:
+  private:
     void StartEntryIfNeeded();
     char sep_;
     std::string display_ = "0";

@@ -12,7 +12,7 @@ namespace vd {
 
 class CalculatorPopup : public QFrame {
     Q_OBJECT
-public:
+  public:
     CalculatorPopup(char decimalSeparator, QWidget* parent = nullptr);
 
     void Start(long double value);
@@ -20,13 +20,13 @@ public:
     // The key with this label ("7", "+", "=", "OK", "C", …).
     QPushButton* key(const QString& label) const;
 
-signals:
+  signals:
     void accepted(const QString& result);
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void Press(const QString& label);
     void Refresh();
     Calculator calc_;

@@ -17,36 +17,41 @@ namespace {
 
 // The hourglass while the faces are built; restored on every way out.
 class BusyCursor {
-public:
-    BusyCursor() : active_(qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
-        if (active_) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  public:
+    BusyCursor()
+        : active_(qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
+        if (active_)
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     }
     ~BusyCursor() {
-        if (active_) QGuiApplication::restoreOverrideCursor();
+        if (active_)
+            QGuiApplication::restoreOverrideCursor();
     }
     BusyCursor(const BusyCursor&) = delete;
     BusyCursor& operator=(const BusyCursor&) = delete;
 
-private:
+  private:
     bool active_;
 };
 
 // A face as drawn: key-colour pixels fully transparent, so that the parent's
 // surface shows through them and nowhere else.
 QImage PaintReady(const QImage& face, QRgb key) {
-    if (face.isNull()) return {};
+    if (face.isNull())
+        return {};
     QImage out = face.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const QRgb keyRgb = key & 0x00FFFFFF;
     for (int y = 0; y < out.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
         for (int x = 0; x < out.width(); ++x) {
-            if ((line[x] & 0x00FFFFFF) == keyRgb) line[x] = 0;
+            if ((line[x] & 0x00FFFFFF) == keyRgb)
+                line[x] = 0;
         }
     }
     return out;
 }
 
-}  // namespace
+} // namespace
 
 TNoShape::TNoShape(QWidget* parent) : QWidget(parent) {
     setGeometry(0, 0, 80, 80);
@@ -74,7 +79,8 @@ void TNoShape::loadBitmap(const QString& path) {
     QImageReader reader(path);
     QImage picture = reader.read();
     if (picture.isNull()) {
-        throw FileError("Cannot read picture \"" + path.toStdString() + "\": " + reader.errorString().toStdString());
+        throw FileError("Cannot read picture \"" + path.toStdString() +
+                        "\": " + reader.errorString().toStdString());
     }
     setBitmap(picture);
 }
@@ -86,7 +92,8 @@ void TNoShape::setCaption(const QString& caption) {
 }
 
 void TNoShape::setAutoSize(bool on) {
-    if (on == autoSize_) return;
+    if (on == autoSize_)
+        return;
     autoSize_ = on;
     setBounds(x(), y(), width(), height());
 }
@@ -104,13 +111,15 @@ bool TNoShape::isHotSpot(int x, int y) const {
 }
 
 void TNoShape::click() {
-    if (OnClick) OnClick();
+    if (OnClick)
+        OnClick();
     emit clicked();
 }
 
 BevelColours TNoShape::systemColours() const {
     const QPalette& pal = palette();
-    return {pal.color(QPalette::Active, QPalette::Dark).rgb(), pal.color(QPalette::Active, QPalette::Light).rgb()};
+    return {pal.color(QPalette::Active, QPalette::Dark).rgb(),
+            pal.color(QPalette::Active, QPalette::Light).rgb()};
 }
 
 void TNoShape::bitmapChanged() {
@@ -134,13 +143,15 @@ void TNoShape::bitmapChanged() {
 }
 
 void TNoShape::onAccelerator() {
-    if (isEnabled()) click();
+    if (isEnabled())
+        click();
 }
 
 void TNoShape::drawCaption(QPainter& painter, const QString& text, bool down, QRect rect) {
     painter.setBrush(Qt::NoBrush);
     painter.setPen(palette().color(QPalette::Active, foregroundRole()));
-    if (down) rect.translate(1, 1);
+    if (down)
+        rect.translate(1, 1);
     painter.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic, text);
 }
 
@@ -161,7 +172,8 @@ bool TNoShape::event(QEvent* event) {
 void TNoShape::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QImage& face = pressed_ ? paintDown_ : paintUp_;
-    if (!face.isNull()) painter.drawImage(pressed_ ? QPoint(1, 1) : QPoint(0, 0), face);
+    if (!face.isNull())
+        painter.drawImage(pressed_ ? QPoint(1, 1) : QPoint(0, 0), face);
     if (!caption_.isEmpty()) {
         painter.setFont(font());
         drawCaption(painter, caption_, pressed_, rect());
@@ -170,7 +182,8 @@ void TNoShape::paintEvent(QPaintEvent*) {
 
 void TNoShape::mousePressEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
-    if (OnMouseDown) OnMouseDown(event->button(), event->modifiers(), pos);
+    if (OnMouseDown)
+        OnMouseDown(event->button(), event->modifiers(), pos);
     if (event->button() == Qt::LeftButton && isEnabled() && isHotSpot(pos.x(), pos.y())) {
         pressed_ = true;
         repaint();
@@ -179,18 +192,21 @@ void TNoShape::mousePressEvent(QMouseEvent* event) {
 
 void TNoShape::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
-    if (OnMouseUp) OnMouseUp(event->button(), event->modifiers(), pos);
+    if (OnMouseUp)
+        OnMouseUp(event->button(), event->modifiers(), pos);
     const bool hot = isHotSpot(pos.x(), pos.y());
     if (pressed_) {
         pressed_ = false;
         repaint();
     }
-    if (hot) click();
+    if (hot)
+        click();
 }
 
 void TNoShape::mouseMoveEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
-    if (OnMouseMove) OnMouseMove(event->modifiers(), pos);
+    if (OnMouseMove)
+        OnMouseMove(event->modifiers(), pos);
     const bool hot = isHotSpot(pos.x(), pos.y());
     if (!hot && !hintHidden_) {
         savedShowHint_ = showHint_;
@@ -206,7 +222,8 @@ void TNoShape::mouseMoveEvent(QMouseEvent* event) {
 void TNoShape::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     // A plain resize() or setGeometry() is held to the picture's size too.
-    if (autoSize_ && !source_.isNull() && size() != source_.size()) resize(source_.size());
+    if (autoSize_ && !source_.isNull() && size() != source_.size())
+        resize(source_.size());
 }
 
 void TNoShape::changeEvent(QEvent* event) {
@@ -215,7 +232,8 @@ void TNoShape::changeEvent(QEvent* event) {
     case QEvent::PaletteChange:
     case QEvent::ApplicationPaletteChange: {
         const BevelColours now = systemColours();
-        if (now.shadow != builtWith_.shadow || now.highlight != builtWith_.highlight) bitmapChanged();
+        if (now.shadow != builtWith_.shadow || now.highlight != builtWith_.highlight)
+            bitmapChanged();
         break;
     }
     case QEvent::FontChange:
@@ -233,4 +251,4 @@ void TNoShape::changeEvent(QEvent* event) {
     }
 }
 
-}  // namespace vd
+} // namespace vd

@@ -19,7 +19,7 @@ namespace vd {
 
 class TNoShape : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int kMaxCaptionLength = 255;
 
     explicit TNoShape(QWidget* parent = nullptr);
@@ -67,10 +67,10 @@ public:
     std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, QPoint)> OnMouseUp;
     std::function<void(Qt::KeyboardModifiers, QPoint)> OnMouseMove;
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     virtual void drawCaption(QPainter& painter, const QString& text, bool down, QRect rect);
 
     bool event(QEvent* event) override;
@@ -81,7 +81,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     BevelColours systemColours() const;
     void bitmapChanged();
     void onAccelerator();
@@ -108,4 +108,4 @@ private:
     bool pressed_ = false;
 };
 
-}  // namespace vd
+} // namespace vd

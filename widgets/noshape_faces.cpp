@@ -27,24 +27,29 @@ bool IsMonochrome(const QImage& image) {
 // Pixels as 0xAARRGGBB with the colour channels not premultiplied, so that a
 // colour compares the same whatever the picture's format.
 QImage AsArgb(const QImage& image) {
-    if (image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32) return image;
+    if (image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32)
+        return image;
     QImage converted = image.convertToFormat(QImage::Format_ARGB32);
-    if (converted.isNull()) throw std::bad_alloc();
+    if (converted.isNull())
+        throw std::bad_alloc();
     return converted;
 }
 
 // q is black when it is white in `opaqueC` (transparent in the snapshot) and
 // some offset d puts q - d on a black pixel of `opaqueS`.
-PixelMask EdgeMaskOf(const PixelMask& opaqueS, const PixelMask& opaqueC, std::span<const FaceOffset> offsets) {
+PixelMask EdgeMaskOf(const PixelMask& opaqueS, const PixelMask& opaqueC,
+                     std::span<const FaceOffset> offsets) {
     const std::size_t n = std::min(offsets.size(), kMaxOffsets);
     std::size_t used = 0;
-    while (used < n && !(offsets[used].dx == 0 && offsets[used].dy == 0)) ++used;
+    while (used < n && !(offsets[used].dx == 0 && offsets[used].dy == 0))
+        ++used;
     const auto list = offsets.first(used);
 
     PixelMask edge(opaqueC.width(), opaqueC.height());
     for (int y = 0; y < edge.height(); ++y) {
         for (int x = 0; x < edge.width(); ++x) {
-            if (opaqueC.black(x, y)) continue;
+            if (opaqueC.black(x, y))
+                continue;
             for (const FaceOffset& d : list) {
                 if (opaqueS.black(x - d.dx, y - d.dy)) {
                     edge.setBlack(x, y);
@@ -61,16 +66,16 @@ void Paint(QImage& face, const PixelMask& edge, QRgb colour) {
     for (int y = 0; y < face.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(face.scanLine(y));
         for (int x = 0; x < face.width(); ++x) {
-            if (edge.black(x, y)) line[x] = opaque;
+            if (edge.black(x, y))
+                line[x] = opaque;
         }
     }
 }
 
-}  // namespace
+} // namespace
 
 PixelMask::PixelMask(int width, int height)
-    : width_(std::max(width, 0)),
-      height_(std::max(height, 0)),
+    : width_(std::max(width, 0)), height_(std::max(height, 0)),
       bits_(static_cast<std::size_t>(width_) * height_, 0) {}
 
 int PixelMask::blackCount() const {
@@ -80,7 +85,8 @@ int PixelMask::blackCount() const {
 QImage PixelMask::toImage() const {
     QImage image(width_, height_, QImage::Format_RGB32);
     for (int y = 0; y < height_; ++y)
-        for (int x = 0; x < width_; ++x) image.setPixel(x, y, black(x, y) ? kBlack : 0xFFFFFFFF);
+        for (int x = 0; x < width_; ++x)
+            image.setPixel(x, y, black(x, y) ? kBlack : 0xFFFFFFFF);
     return image;
 }
 
@@ -91,14 +97,16 @@ QRgb KeyColourOf(const QImage& picture) {
 }
 
 PixelMask MakeMask(const QImage& picture, QRgb key) {
-    if (picture.isNull()) return {};
+    if (picture.isNull())
+        return {};
     const QImage argb = AsArgb(picture);
     PixelMask mask(argb.width(), argb.height());
     const QRgb keyRgb = key & kRgbMask;
     for (int y = 0; y < argb.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
         for (int x = 0; x < argb.width(); ++x) {
-            if ((line[x] & kRgbMask) != keyRgb) mask.setBlack(x, y);
+            if ((line[x] & kRgbMask) != keyRgb)
+                mask.setBlack(x, y);
         }
     }
     return mask;
@@ -110,16 +118,19 @@ PixelMask MakeEdgeMask(const QImage& source, const QImage& snapshot, QRgb key,
 }
 
 QImage MakeFace(const QImage& source, QRgb key, FaceKind kind, BevelColours colours) {
-    if (source.isNull()) return {};
+    if (source.isNull())
+        return {};
     const QImage argb = AsArgb(source);
 
     // The face is an opaque bitmap: a copy of the source with alpha dropped.
     QImage face(argb.size(), QImage::Format_RGB32);
-    if (face.isNull()) throw std::bad_alloc();
+    if (face.isNull())
+        throw std::bad_alloc();
     for (int y = 0; y < argb.height(); ++y) {
         const auto* from = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
         auto* to = reinterpret_cast<QRgb*>(face.scanLine(y));
-        for (int x = 0; x < argb.width(); ++x) to[x] = from[x] | kBlack;
+        for (int x = 0; x < argb.width(); ++x)
+            to[x] = from[x] | kBlack;
     }
 
     const PixelMask opaqueS = MakeMask(argb, key);
@@ -129,14 +140,17 @@ QImage MakeFace(const QImage& source, QRgb key, FaceKind kind, BevelColours colo
     // the other way round for the down face.
     {
         const PixelMask opaqueC = MakeMask(face, key);
-        Paint(face, EdgeMaskOf(opaqueS, opaqueC, kPass1LowerRight), up ? colours.shadow : colours.highlight);
-        Paint(face, EdgeMaskOf(opaqueS, opaqueC, kPass1UpperLeft), up ? colours.highlight : colours.shadow);
+        Paint(face, EdgeMaskOf(opaqueS, opaqueC, kPass1LowerRight),
+              up ? colours.shadow : colours.highlight);
+        Paint(face, EdgeMaskOf(opaqueS, opaqueC, kPass1UpperLeft),
+              up ? colours.highlight : colours.shadow);
     }
     // Pass 2: the black outer ring; a pressed button has it only at the
     // upper left.
     {
         const PixelMask opaqueC = MakeMask(face, key);
-        if (up) Paint(face, EdgeMaskOf(opaqueS, opaqueC, kPass2LowerRight), kBlack);
+        if (up)
+            Paint(face, EdgeMaskOf(opaqueS, opaqueC, kPass2LowerRight), kBlack);
         Paint(face, EdgeMaskOf(opaqueS, opaqueC, kPass2UpperLeft), kBlack);
     }
     return face;
@@ -145,7 +159,8 @@ QImage MakeFace(const QImage& source, QRgb key, FaceKind kind, BevelColours colo
 ButtonFaces BuildFaces(const QImage& source, BevelColours colours) {
     ButtonFaces faces;
     faces.key = KeyColourOf(source);
-    if (source.isNull() || source.width() <= 0 || source.height() <= 0) return faces;
+    if (source.isNull() || source.width() <= 0 || source.height() <= 0)
+        return faces;
     const QImage argb = AsArgb(source);
     faces.up = MakeFace(argb, faces.key, FaceKind::Up, colours);
     faces.down = MakeFace(argb, faces.key, FaceKind::Down, colours);
@@ -153,4 +168,4 @@ ButtonFaces BuildFaces(const QImage& source, BevelColours colours) {
     return faces;
 }
 
-}  // namespace vd
+} // namespace vd

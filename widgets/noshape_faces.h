@@ -16,9 +16,9 @@ namespace vd {
 
 // A monochrome bitmap: each pixel black or white. Pixels outside are white.
 class PixelMask {
-public:
+  public:
     PixelMask() = default;
-    PixelMask(int width, int height);  // all white
+    PixelMask(int width, int height); // all white
 
     int width() const { return width_; }
     int height() const { return height_; }
@@ -31,7 +31,7 @@ public:
     // Black and white image, for looking at a mask.
     QImage toImage() const;
 
-private:
+  private:
     std::size_t index(int x, int y) const { return static_cast<std::size_t>(y) * width_ + x; }
     int width_ = 0;
     int height_ = 0;
@@ -70,13 +70,13 @@ PixelMask MakeEdgeMask(const QImage& source, const QImage& snapshot, QRgb key,
 QImage MakeFace(const QImage& source, QRgb key, FaceKind kind, BevelColours colours);
 
 struct ButtonFaces {
-    QImage up;          // empty for an empty source
+    QImage up; // empty for an empty source
     QImage down;
-    PixelMask hotSpot;  // black = hot; the opaque pixels of the up face
+    PixelMask hotSpot; // black = hot; the opaque pixels of the up face
     QRgb key = 0xFFFFFFFF;
 };
 
 // Everything a button builds when its picture or the system colours change.
 ButtonFaces BuildFaces(const QImage& source, BevelColours colours);
 
-}  // namespace vd
+} // namespace vd

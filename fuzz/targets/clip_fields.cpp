@@ -44,8 +44,10 @@ int FuzzClipFields(const uint8_t* data, size_t size) {
         return from >= text.size() ? std::string_view() : text.substr(from, to - from);
     };
     const std::string_view clip = part(0, first);
-    const std::string_view desc = first == std::string_view::npos ? std::string_view() : part(first + 1, second);
-    const std::string_view cols = second == std::string_view::npos ? std::string_view() : part(second + 1, text.size());
+    const std::string_view desc =
+        first == std::string_view::npos ? std::string_view() : part(first + 1, second);
+    const std::string_view cols =
+        second == std::string_view::npos ? std::string_view() : part(second + 1, text.size());
 
     const std::filesystem::path appDir = ScratchDir() / "clips_app";
     WriteScratchFile(appDir / "clips" / "clip.txt", clip);
@@ -81,9 +83,10 @@ int FuzzClipFields(const uint8_t* data, size_t size) {
 
     // The program's writer syncs each file to disk; the fuzz run needs no
     // durability, only the same bytes.
-    SaveClipFields(editor.fields, appDir, [](const std::filesystem::path& path, std::string_view bytes) {
-        WriteScratchFile(path, bytes);
-    });
+    SaveClipFields(editor.fields, appDir,
+                   [](const std::filesystem::path& path, std::string_view bytes) {
+                       WriteScratchFile(path, bytes);
+                   });
     ClipFieldsLoad reloaded = LoadClipFields(appDir);
     if (!reloaded.error.empty() || !reloaded.mismatch.empty())
         Fail("a saved field list does not load cleanly");

@@ -29,27 +29,32 @@ struct Expected {
 };
 
 constexpr Expected kWindowPictures[] = {
-    {"button.bmp", 126, 40}, {"banner.bmp", 53, 402},    {"logo.bmp", 500, 400},    {"about.bmp", 154, 270},
-    {"company1.bmp", 352, 220}, {"company2.bmp", 153, 185}, {"flag_uk.bmp", 58, 39}, {"flag_sw.bmp", 58, 40},
-    {"flag_fi.bmp", 58, 40},  {"flag_fr.bmp", 58, 39},    {"flag_it.bmp", 58, 40},
+    {"button.bmp", 126, 40}, {"banner.bmp", 53, 402},    {"logo.bmp", 500, 400},
+    {"about.bmp", 154, 270}, {"company1.bmp", 352, 220}, {"company2.bmp", 153, 185},
+    {"flag_uk.bmp", 58, 39}, {"flag_sw.bmp", 58, 40},    {"flag_fi.bmp", 58, 40},
+    {"flag_fr.bmp", 58, 39}, {"flag_it.bmp", 58, 40},
 };
 
 constexpr Expected kFamilyPictures[] = {
-    {"pw", 60, 60},   {"mtz", 70, 70}, {"mt", 80, 80},  {"ghz", 80, 80},  {"ghj", 80, 80}, {"bnbq", 60, 60},
-    {"lw", 70, 61},   {"udy", 75, 60}, {"uvj", 80, 80}, {"UVX", 70, 70},  {"EH", 82, 82},  {"AQ", 80, 80},
+    {"pw", 60, 60},  {"mtz", 70, 70},  {"mt", 80, 80}, {"ghz", 80, 80},
+    {"ghj", 80, 80}, {"bnbq", 60, 60}, {"lw", 70, 61}, {"udy", 75, 60},
+    {"uvj", 80, 80}, {"UVX", 70, 70},  {"EH", 82, 82}, {"AQ", 80, 80},
 };
 
 std::uint32_t Le32(const QByteArray& b, int at) {
     return static_cast<std::uint8_t>(b[at]) | static_cast<std::uint8_t>(b[at + 1]) << 8 |
-           static_cast<std::uint8_t>(b[at + 2]) << 16 | static_cast<std::uint32_t>(static_cast<std::uint8_t>(b[at + 3])) << 24;
+           static_cast<std::uint8_t>(b[at + 2]) << 16 |
+           static_cast<std::uint32_t>(static_cast<std::uint8_t>(b[at + 3])) << 24;
 }
 std::uint16_t Le16(const QByteArray& b, int at) {
-    return static_cast<std::uint16_t>(static_cast<std::uint8_t>(b[at]) | static_cast<std::uint8_t>(b[at + 1]) << 8);
+    return static_cast<std::uint16_t>(static_cast<std::uint8_t>(b[at]) |
+                                      static_cast<std::uint8_t>(b[at + 1]) << 8);
 }
 
 QByteArray ReadAll(const QString& path) {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
     return f.readAll();
 }
 
@@ -68,7 +73,8 @@ void ExpectBmp24(const QString& path, int width, int height) {
     EXPECT_EQ(Le16(bytes, 28), 24);
     EXPECT_EQ(Le32(bytes, 30), 0u);
     const std::uint32_t stride = (static_cast<std::uint32_t>(width) * 3 + 3) & ~3u;
-    EXPECT_EQ(Le32(bytes, 10) + stride * static_cast<std::uint32_t>(height), static_cast<std::uint32_t>(bytes.size()));
+    EXPECT_EQ(Le32(bytes, 10) + stride * static_cast<std::uint32_t>(height),
+              static_cast<std::uint32_t>(bytes.size()));
     const QImage image(path);
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.size(), QSize(width, height));
@@ -84,16 +90,19 @@ int Spread(QRgb c) {
 }
 
 TEST(ArtworkFiles, WindowPicturesHavePageSizesIn24BitFiles) {
-    for (const Expected& e : kWindowPictures) ExpectBmp24(QDir(kArtDir).filePath(e.name), e.width, e.height);
+    for (const Expected& e : kWindowPictures)
+        ExpectBmp24(QDir(kArtDir).filePath(e.name), e.width, e.height);
 }
 
 TEST(ArtworkFiles, PicturesAreDrawnNotBlank) {
     // A painter that failed (no font, bad path) leaves a flat fill behind.
-    for (const char* name : {"button.bmp", "banner.bmp", "logo.bmp", "about.bmp", "company1.bmp", "company2.bmp"}) {
+    for (const char* name :
+         {"button.bmp", "banner.bmp", "logo.bmp", "about.bmp", "company1.bmp", "company2.bmp"}) {
         const QImage image = Load(kArtDir, name);
         QSet<QRgb> colours;
         for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x) colours.insert(image.pixel(x, y));
+            for (int x = 0; x < image.width(); ++x)
+                colours.insert(image.pixel(x, y));
         EXPECT_GT(colours.size(), 200) << name;
     }
 }
@@ -101,8 +110,10 @@ TEST(ArtworkFiles, PicturesAreDrawnNotBlank) {
 TEST(ArtworkFiles, FamilyPicturesExistUnderExactNamesInBothLooks) {
     for (const Expected& e : kFamilyPictures) {
         // Exact case: the program asks for "UVX.bmp", "EH_r.bmp" and so on.
-        ExpectBmp24(QDir(kBmpDir).filePath(QString::fromLatin1(e.name) + ".bmp"), e.width, e.height);
-        ExpectBmp24(QDir(kBmpDir).filePath(QString::fromLatin1(e.name) + "_r.bmp"), e.width, e.height);
+        ExpectBmp24(QDir(kBmpDir).filePath(QString::fromLatin1(e.name) + ".bmp"), e.width,
+                    e.height);
+        ExpectBmp24(QDir(kBmpDir).filePath(QString::fromLatin1(e.name) + "_r.bmp"), e.width,
+                    e.height);
     }
 }
 
@@ -112,7 +123,8 @@ TEST(ButtonPicture, KeyColourOnlyAtBottomLeftSoTheWholeButtonIsHot) {
     EXPECT_EQ(button.pixel(0, 39), qRgb(251, 251, 251));
     int keyPixels = 0;
     for (int y = 0; y < button.height(); ++y)
-        for (int x = 0; x < button.width(); ++x) keyPixels += button.pixel(x, y) == qRgb(251, 251, 251);
+        for (int x = 0; x < button.width(); ++x)
+            keyPixels += button.pixel(x, y) == qRgb(251, 251, 251);
     EXPECT_EQ(keyPixels, 1);
     // Red ball at the left, light-blue bar behind the caption's centre.
     const QRgb ball = button.pixel(18, 22);
@@ -157,7 +169,7 @@ TEST(FlagPictures, UnionFlagSaltireIsCounterchanged) {
     auto red = [](QRgb c) { return qRed(c) > 180 && qGreen(c) < 90; };
     auto white = [](QRgb c) { return qRed(c) > 235 && qGreen(c) > 235 && qBlue(c) > 235; };
     auto blue = [](QRgb c) { return qBlue(c) > 80 && qRed(c) < 40; };
-    EXPECT_TRUE(red(uk.pixel(29, 19)));  // St George's cross
+    EXPECT_TRUE(red(uk.pixel(29, 19))); // St George's cross
     EXPECT_TRUE(blue(uk.pixel(18, 3)));
     // Lower hoist: broad white above the red, a narrow white line below it.
     EXPECT_TRUE(white(uk.pixel(10, 29)));
@@ -225,11 +237,13 @@ TEST(Generator, SameInputGivesTheSameBytes) {
     ASSERT_TRUE(gen.waitForFinished(120000));
     ASSERT_EQ(gen.exitCode(), 0) << gen.readAllStandardError().toStdString();
     for (const Expected& e : kWindowPictures) {
-        EXPECT_EQ(ReadAll(out.filePath("art/") + e.name), ReadAll(QDir(kArtDir).filePath(e.name))) << e.name;
+        EXPECT_EQ(ReadAll(out.filePath("art/") + e.name), ReadAll(QDir(kArtDir).filePath(e.name)))
+            << e.name;
     }
     for (const Expected& e : kFamilyPictures) {
         const QString name = QString::fromLatin1(e.name) + "_r.bmp";
-        EXPECT_EQ(ReadAll(out.filePath("bmp/") + name), ReadAll(QDir(kBmpDir).filePath(name))) << e.name;
+        EXPECT_EQ(ReadAll(out.filePath("bmp/") + name), ReadAll(QDir(kBmpDir).filePath(name)))
+            << e.name;
     }
 }
 
@@ -244,7 +258,8 @@ TEST(Generator, UnwritableTargetIsReportedNotCrashed) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
     gen.setProcessEnvironment(env);
-    gen.start(QStringLiteral(VD_GEN_ARTWORK), {"--window-dir", out.filePath("art"), "--bmp-dir", out.filePath("bmp")});
+    gen.start(QStringLiteral(VD_GEN_ARTWORK),
+              {"--window-dir", out.filePath("art"), "--bmp-dir", out.filePath("bmp")});
     ASSERT_TRUE(gen.waitForFinished(120000));
     EXPECT_EQ(gen.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(gen.exitCode(), 1);
@@ -255,4 +270,4 @@ TEST(Generator, UnwritableTargetIsReportedNotCrashed) {
     EXPECT_EQ(gen.exitCode(), 2);
 }
 
-}  // namespace
+} // namespace

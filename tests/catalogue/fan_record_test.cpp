@@ -11,26 +11,38 @@ using namespace vd;
 
 namespace {
 
-void PutF32(unsigned char* p, float v) { std::memcpy(p, &v, 4); }
+void PutF32(unsigned char* p, float v) {
+    std::memcpy(p, &v, 4);
+}
 
 } // namespace
 
 TEST(FanRecord, FieldsAreReadAtTheirOffsets) {
     unsigned char b[kRecordSize] = {};
     b[0] = 7; // fan_no, little-endian
-    b[4] = 4; std::memcpy(b + 5, "PW60", 4);
-    b[10] = 13; std::memcpy(b + 11, "ABCDEFGHIJKLM", 13); // model at full length
+    b[4] = 4;
+    std::memcpy(b + 5, "PW60", 4);
+    b[10] = 13;
+    std::memcpy(b + 11, "ABCDEFGHIJKLM", 13); // model at full length
     b[24] = 60;
-    b[32] = 7; std::memcpy(b + 33, "110-127", 7);
-    b[88 + 11 * 4] = 1; b[88 + 11 * 4 + 1] = '0'; // dim_a = "0"
-    b[88 + 11 * 16] = 3; std::memcpy(b + 88 + 11 * 16 + 1, "0.0", 3); // dim_m
-    b[647] = 25; std::memset(b + 648, 'p', 25);
-    b[673 + 50 * 3 + 5 * 9] = 2; std::memcpy(b + 673 + 50 * 3 + 5 * 9 + 1, "42", 2); // sound[4][10]
+    b[32] = 7;
+    std::memcpy(b + 33, "110-127", 7);
+    b[88 + 11 * 4] = 1;
+    b[88 + 11 * 4 + 1] = '0'; // dim_a = "0"
+    b[88 + 11 * 16] = 3;
+    std::memcpy(b + 88 + 11 * 16 + 1, "0.0", 3); // dim_m
+    b[647] = 25;
+    std::memset(b + 648, 'p', 25);
+    b[673 + 50 * 3 + 5 * 9] = 2;
+    std::memcpy(b + 673 + 50 * 3 + 5 * 9 + 1, "42", 2); // sound[4][10]
     b[876 + 12] = 144;
     PutF32(b + 892 + 4 * 20, 1.5f);  // vol[21] = curve 2, point 1
     PutF32(b + 1292, 33.0f);         // pres[1]
     PutF32(b + 2492 + 4 * 99, 9.0f); // power[100]
-    b[2892] = 0xFF; b[2893] = 0xFF; b[2894] = 0xFF; b[2895] = 0xFF; // min_pa[1] = -1
+    b[2892] = 0xFF;
+    b[2893] = 0xFF;
+    b[2894] = 0xFF;
+    b[2895] = 0xFF; // min_pa[1] = -1
     b[2912] = 3;
     PutF32(b + 2916, 0.25f);
 
@@ -66,7 +78,8 @@ TEST(FanRecord, LengthByteAboveTheMaximumIsClippedAndTailsAreIgnored) {
 }
 
 TEST(FanRecord, EncodeThenDecodeGivesTheSameFields) {
-    TFanRecord r = vdtest::MakeFan(3, "AQN", "AQ 315", {1, 0.8f, 0.5f}, {0, 100, 180}, {50, 60, 70});
+    TFanRecord r =
+        vdtest::MakeFan(3, "AQN", "AQ 315", {1, 0.8f, 0.5f}, {0, 100, 180}, {50, 60, 70});
     r.dim_k.assign("1234567890");
     r.sound[2][3].assign("63dB");
     r.min_pa[5] = 77;
@@ -83,7 +96,7 @@ TEST(FanRecord, EncodeThenDecodeGivesTheSameFields) {
 }
 
 class FanFileTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { SetDataRoot(dir.path()); }
     void TearDown() override { SetDataRoot({}); }
     vdtest::TempDir dir;

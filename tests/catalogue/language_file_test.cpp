@@ -71,7 +71,7 @@ TEST(SetupFile, TakesTheFirstTwoCharactersOfLineOne) {
 }
 
 class LanguageFiles : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetVariables();
         SetDataRoot(dir.path());

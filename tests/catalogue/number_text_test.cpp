@@ -6,7 +6,7 @@
 using namespace vd;
 
 class NumberText : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override { SetDecimalSeparator('.'); }
 };
 

@@ -101,20 +101,23 @@ std::vector<Record> ParseRecords(const std::string& text) {
 }
 
 const std::vector<Record>& Catalogue() {
-    static const std::vector<Record> records = ParseRecords(ReadFile(kCatalogueDir + "/vd_fan.txt"));
+    static const std::vector<Record> records =
+        ParseRecords(ReadFile(kCatalogueDir + "/vd_fan.txt"));
     return records;
 }
 
-const std::vector<std::string> kFamilies = {"PW",  "PW60", "BN1", "BN2", "BQ1", "BQ2", "MT",
+const std::vector<std::string> kFamilies = {"PW",  "PW60", "BN1", "BN2", "BQ1", "BQ2",  "MT",
                                             "MTZ", "MTZL", "GHJ", "GHZ", "UDY", "UDYZ", "UVJ",
                                             "UVX", "LW",   "EHY", "AQY", "AQN"};
 
-std::string Curve(const char* table, int c) { return std::string(table) + "_" + std::to_string(c); }
+std::string Curve(const char* table, int c) {
+    return std::string(table) + "_" + std::to_string(c);
+}
 
 TEST(DemoCatalogue, CommittedTextIsWhatTheGeneratorMakes) {
     std::string out = testing::TempDir() + "vd_fan_regenerated.txt";
-    std::string cmd = std::string("\"") + VD_GEN_CATALOGUE + "\" \"" + kCatalogueDir + "/families.txt\" --out \"" +
-                      out + "\"";
+    std::string cmd = std::string("\"") + VD_GEN_CATALOGUE + "\" \"" + kCatalogueDir +
+                      "/families.txt\" --out \"" + out + "\"";
     ASSERT_EQ(std::system(cmd.c_str()), 0) << cmd;
     std::string fresh = ReadFile(out);
     std::string committed = ReadFile(kCatalogueDir + "/vd_fan.txt");
@@ -123,7 +126,8 @@ TEST(DemoCatalogue, CommittedTextIsWhatTheGeneratorMakes) {
         std::size_t i = 0;
         while (i < fresh.size() && i < committed.size() && fresh[i] == committed[i])
             ++i;
-        int line = 1 + static_cast<int>(std::count(committed.begin(), committed.begin() + static_cast<long>(i), '\n'));
+        int line = 1 + static_cast<int>(std::count(committed.begin(),
+                                                   committed.begin() + static_cast<long>(i), '\n'));
         FAIL() << "vd_fan.txt differs from the generator's output from line " << line
                << "; regenerate it from families.txt";
     }
@@ -173,8 +177,10 @@ TEST(DemoCatalogue, CurvesKeepThePointOrderInSinglePrecision) {
             ASSERT_EQ(p.size(), v.size()) << r.where();
             ASSERT_EQ(w.size(), v.size()) << r.where();
             for (std::size_t k = 0; k < v.size(); ++k) {
-                EXPECT_GT(static_cast<float>(v[k]), 0.0f) << r.where() << " curve " << c << " point " << k + 1;
-                EXPECT_GT(static_cast<float>(w[k]), 0.0f) << r.where() << " curve " << c << " point " << k + 1;
+                EXPECT_GT(static_cast<float>(v[k]), 0.0f)
+                    << r.where() << " curve " << c << " point " << k + 1;
+                EXPECT_GT(static_cast<float>(w[k]), 0.0f)
+                    << r.where() << " curve " << c << " point " << k + 1;
                 EXPECT_GE(p[k], 0.0) << r.where();
                 if (k == 0)
                     continue;
@@ -187,7 +193,8 @@ TEST(DemoCatalogue, CurvesKeepThePointOrderInSinglePrecision) {
             EXPECT_GT(p.back(), 0.0) << r.where() << " curve " << c << " never leaves 0 Pa";
             if (c > 1) {
                 // A lower speed step lies entirely below the one above it.
-                std::vector<double> vu = r.numbers(Curve("vol", c - 1)), pu = r.numbers(Curve("pres", c - 1));
+                std::vector<double> vu = r.numbers(Curve("vol", c - 1)),
+                                    pu = r.numbers(Curve("pres", c - 1));
                 EXPECT_LT(v.front(), vu.front()) << r.where() << " curve " << c;
                 EXPECT_LT(p.back(), pu.back()) << r.where() << " curve " << c;
             }
@@ -215,7 +222,8 @@ TEST(DemoCatalogue, SupplyPowerAndCurrentAgree) {
             EXPECT_EQ(r.number("hz"), 60) << r.where();
         }
 
-        std::vector<double> v = r.numbers("vol_1"), p = r.numbers("pres_1"), w = r.numbers("power_1");
+        std::vector<double> v = r.numbers("vol_1"), p = r.numbers("pres_1"),
+                            w = r.numbers("power_1");
         std::vector<double> minPa = r.numbers("min_pa");
         ASSERT_EQ(minPa.size(), 5u) << r.where();
         // Peak total efficiency at full speed within what the fan type can do.
@@ -248,12 +256,15 @@ TEST(DemoCatalogue, SupplyPowerAndCurrentAgree) {
         int curves = static_cast<int>(r.number("curve_count"));
         for (int c = 1; c <= 5; ++c) {
             if (c > curves || minPa[static_cast<std::size_t>(c - 1)] == 0) {
-                EXPECT_EQ(minPa[static_cast<std::size_t>(c - 1)], 0) << r.where() << " min_pa " << c;
+                EXPECT_EQ(minPa[static_cast<std::size_t>(c - 1)], 0)
+                    << r.where() << " min_pa " << c;
                 continue;
             }
             std::vector<double> pc = r.numbers(Curve("pres", c));
-            EXPECT_GT(minPa[static_cast<std::size_t>(c - 1)], pc.front()) << r.where() << " curve " << c;
-            EXPECT_LT(minPa[static_cast<std::size_t>(c - 1)], pc.back()) << r.where() << " curve " << c;
+            EXPECT_GT(minPa[static_cast<std::size_t>(c - 1)], pc.front())
+                << r.where() << " curve " << c;
+            EXPECT_LT(minPa[static_cast<std::size_t>(c - 1)], pc.back())
+                << r.where() << " curve " << c;
         }
     }
 }
@@ -266,14 +277,21 @@ TEST(DemoCatalogue, SingleSupplyCurrentsCoverEveryControllerClass) {
         if (r.text("volts") != "230" || r.number("phases") != 1)
             continue;
         double a = std::atof(r.text("amps").c_str());
-        classes.insert(a < 0.5 ? 0 : a < 1.0 ? 1 : a <= 1.4 ? 2 : a < 2.0 ? 3 : a < 3.0 ? 4 : a < 5.0 ? 5 : 6);
+        classes.insert(a < 0.5    ? 0
+                       : a < 1.0  ? 1
+                       : a <= 1.4 ? 2
+                       : a < 2.0  ? 3
+                       : a < 3.0  ? 4
+                       : a < 5.0  ? 5
+                                  : 6);
     }
     EXPECT_EQ(classes.size(), 7u);
 }
 
 TEST(DemoCatalogue, DetailFieldsFitTheRecordAndStayConsistentPerFamily) {
-    const char* dims[] = {"dim_d1", "dim_d2", "dim_d3", "dim_d4", "dim_a", "dim_b", "dim_c", "dim_d", "dim_e",
-                          "dim_f",  "dim_g",  "dim_h",  "dim_i",  "dim_j", "dim_k", "dim_l", "dim_m"};
+    const char* dims[] = {"dim_d1", "dim_d2", "dim_d3", "dim_d4", "dim_a", "dim_b",
+                          "dim_c",  "dim_d",  "dim_e",  "dim_f",  "dim_g", "dim_h",
+                          "dim_i",  "dim_j",  "dim_k",  "dim_l",  "dim_m"};
     std::map<std::string, std::string> lettersOf;
     std::map<std::string, std::set<std::string>> pictures;
     for (const Record& r : Catalogue()) {
@@ -289,21 +307,22 @@ TEST(DemoCatalogue, DetailFieldsFitTheRecordAndStayConsistentPerFamily) {
             std::string t = r.text(d);
             ASSERT_FALSE(t.empty()) << r.where() << " " << d;
             EXPECT_LE(t.size(), 10u) << r.where();
-            EXPECT_EQ(t.find_first_not_of("0123456789"), std::string::npos) << r.where() << " " << d << " " << t;
+            EXPECT_EQ(t.find_first_not_of("0123456789"), std::string::npos)
+                << r.where() << " " << d << " " << t;
             if (t != "0")
                 letters += std::string(d + 4) + " ";
             largest = std::max(largest, std::atof(t.c_str()));
         }
         auto [it, fresh] = lettersOf.emplace(r.text("family"), letters);
-        EXPECT_EQ(it->second, letters) << r.where() << ": dimension letters differ within the family";
+        EXPECT_EQ(it->second, letters)
+            << r.where() << ": dimension letters differ within the family";
         // The outlet fits inside the fan.
         double area = r.number("outlet_area");
         EXPECT_GT(area, 0.0) << r.where();
         EXPECT_LT(area, largest * largest / 1e6) << r.where();
 
-        for (const auto& [field, ext] : std::map<std::string, std::string>{{"drawing_file", ".wmf"},
-                                                                          {"diagram_file", ".wmf"},
-                                                                          {"picture_file", ".bmp"}}) {
+        for (const auto& [field, ext] : std::map<std::string, std::string>{
+                 {"drawing_file", ".wmf"}, {"diagram_file", ".wmf"}, {"picture_file", ".bmp"}}) {
             std::string n = r.text(field);
             EXPECT_LE(n.size(), 25u) << r.where();
             EXPECT_TRUE(n.size() > 4 && n.substr(n.size() - 4) == ext) << r.where() << " " << field;
@@ -311,11 +330,13 @@ TEST(DemoCatalogue, DetailFieldsFitTheRecordAndStayConsistentPerFamily) {
         for (const char* field : {"spec_file", "maint_file"}) {
             std::string n = r.text(field);
             EXPECT_LE(n.size(), 25u) << r.where();
-            EXPECT_TRUE(n.size() > 4 && (n.substr(n.size() - 4) == ".rtf" || n.substr(n.size() - 4) == ".txt"))
+            EXPECT_TRUE(n.size() > 4 &&
+                        (n.substr(n.size() - 4) == ".rtf" || n.substr(n.size() - 4) == ".txt"))
                 << r.where() << " " << field;
         }
 
-        EXPECT_EQ(r.all("sound_label"), (std::vector<std::string>{"141", "142", "143", "144"})) << r.where();
+        EXPECT_EQ(r.all("sound_label"), (std::vector<std::string>{"141", "142", "143", "144"}))
+            << r.where();
         for (int row = 1; row <= 4; ++row) {
             const auto& s = r.all("sound_" + std::to_string(row));
             ASSERT_EQ(s.size(), 10u) << r.where() << " sound row " << row;
@@ -331,7 +352,8 @@ TEST(DemoCatalogue, DetailFieldsFitTheRecordAndStayConsistentPerFamily) {
             }
             if (shown) {
                 // Levels in dB; the A-weighted sound power exceeds the pressure at 3 m.
-                EXPECT_GT(std::atoi(s[1].c_str()), std::atoi(s[0].c_str())) << r.where() << " row " << row;
+                EXPECT_GT(std::atoi(s[1].c_str()), std::atoi(s[0].c_str()))
+                    << r.where() << " row " << row;
                 EXPECT_LT(std::atoi(s[1].c_str()), 110) << r.where() << " row " << row;
             }
         }
@@ -405,18 +427,18 @@ TEST(GenCatalogueFamilyTable, MalformedTablesNameTheLine) {
         std::string text;
         int line;
     } cases[] = {
-        {"kind backward\n", 1},                                           // before any family
-        {"family XX\nkind\n", 2},                                         // missing value
-        {"family XX\nfoo bar\n", 2},                                      // unknown keyword
-        {"family XX\nkind axial\nwheel = 2 *\n", 3},                      // bad expression
-        {"family XX\nkind axial\ncolumns model rpm\nfan \"A\"\n", 4},     // too few values
-        {"family XX\nkind axial\ncolumns model rpm\nfan A fast\n", 4},    // not a number
-        {"family XX\nkind axial\ncolumns model rpm\nfan \"A 1\n", 4},     // open quote
-        {"family XX\nkind axial\ndim Z = 1\n", 3},                        // no such dimension
-        {"family XX\nkind axial\na = 1\na = 2\n", 4},                     // assigned twice
-        {"family XX\nlike YY\n", 2},                                      // unknown base
-        {"family XX\nkind axial\n", 1},                                   // no fan rows
-        {"family TOOLONG\n", 1},                                          // code longer than 5
+        {"kind backward\n", 1},                                        // before any family
+        {"family XX\nkind\n", 2},                                      // missing value
+        {"family XX\nfoo bar\n", 2},                                   // unknown keyword
+        {"family XX\nkind axial\nwheel = 2 *\n", 3},                   // bad expression
+        {"family XX\nkind axial\ncolumns model rpm\nfan \"A\"\n", 4},  // too few values
+        {"family XX\nkind axial\ncolumns model rpm\nfan A fast\n", 4}, // not a number
+        {"family XX\nkind axial\ncolumns model rpm\nfan \"A 1\n", 4},  // open quote
+        {"family XX\nkind axial\ndim Z = 1\n", 3},                     // no such dimension
+        {"family XX\nkind axial\na = 1\na = 2\n", 4},                  // assigned twice
+        {"family XX\nlike YY\n", 2},                                   // unknown base
+        {"family XX\nkind axial\n", 1},                                // no fan rows
+        {"family TOOLONG\n", 1},                                       // code longer than 5
     };
     for (const Case& c : cases) {
         try {
@@ -437,14 +459,14 @@ TEST(GenCatalogueFamilyTable, ImpossibleFansAreRefusedWithTheirName) {
     };
     EXPECT_NO_THROW(build("eta = 45", "eta = 45"));
     for (const auto& [from, to] : std::vector<std::pair<std::string, std::string>>{
-             {"eta = 45", "eta = 90"},                      // beyond any real fan
-             {"points = 10", "points = 25"},                // more than a curve holds
-             {"volts  230", "volts  240"},                  // no such supply
-             {"outlet = pi*d1^2/4e6", "outlet = 0"},        // no outlet
-             {"weight = 10", "weight = unknown + 1"},       // unresolved formula
-             {"kind   backward", "kind   propeller"},       // unknown impeller model
-             {"\"XX 200\"", "\"XX 200 TOO LONG\""},         // model text too long
-             {"x_dim.wmf", "x_dim.bmp"}}) {                 // wrong file type
+             {"eta = 45", "eta = 90"},                // beyond any real fan
+             {"points = 10", "points = 25"},          // more than a curve holds
+             {"volts  230", "volts  240"},            // no such supply
+             {"outlet = pi*d1^2/4e6", "outlet = 0"},  // no outlet
+             {"weight = 10", "weight = unknown + 1"}, // unresolved formula
+             {"kind   backward", "kind   propeller"}, // unknown impeller model
+             {"\"XX 200\"", "\"XX 200 TOO LONG\""},   // model text too long
+             {"x_dim.wmf", "x_dim.bmp"}}) {           // wrong file type
         try {
             build(from, to);
             ADD_FAILURE() << "accepted " << to;

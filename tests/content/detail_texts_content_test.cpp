@@ -34,10 +34,10 @@ const char* const kLanguages[] = {"UK", "SW", "FI", "FR", "IT"};
 // Name part of each browser picture's description file, with the family codes
 // the description covers.
 const std::map<std::string, std::vector<std::string>> kDescriptions = {
-    {"pw.txt", {"PW", "PW60"}},  {"mtz.txt", {"MTZL"}},          {"mt.txt", {"MT", "MTZ"}},
-    {"ghz.txt", {"GHZ"}},        {"ghj.txt", {"GHJ"}},           {"bnbq.txt", {"BN", "BQ"}},
-    {"lw.txt", {"LW"}},          {"udy.txt", {"UDY", "UDYZ"}},   {"uvj.txt", {"UVJ"}},
-    {"uvx.txt", {"UVX"}},        {"eh.txt", {"EHY"}},            {"aq.txt", {"AQY", "AQN"}},
+    {"pw.txt", {"PW", "PW60"}}, {"mtz.txt", {"MTZL"}},        {"mt.txt", {"MT", "MTZ"}},
+    {"ghz.txt", {"GHZ"}},       {"ghj.txt", {"GHJ"}},         {"bnbq.txt", {"BN", "BQ"}},
+    {"lw.txt", {"LW"}},         {"udy.txt", {"UDY", "UDYZ"}}, {"uvj.txt", {"UVJ"}},
+    {"uvx.txt", {"UVX"}},       {"eh.txt", {"EHY"}},          {"aq.txt", {"AQY", "AQN"}},
 };
 
 // Text file name -> the families whose records name it.
@@ -48,14 +48,17 @@ struct CatalogueNames {
 std::string Quoted(const std::string& line) {
     const size_t open = line.find('"');
     const size_t close = line.rfind('"');
-    return open == std::string::npos || close <= open ? std::string() : line.substr(open + 1, close - open - 1);
+    return open == std::string::npos || close <= open ? std::string()
+                                                      : line.substr(open + 1, close - open - 1);
 }
 
 std::string Key(const std::string& line) {
     const size_t eq = line.find('=');
-    if (eq == std::string::npos) return {};
+    if (eq == std::string::npos)
+        return {};
     std::string k = line.substr(0, eq);
-    while (!k.empty() && k.back() == ' ') k.pop_back();
+    while (!k.empty() && k.back() == ' ')
+        k.pop_back();
     return k;
 }
 
@@ -64,27 +67,38 @@ CatalogueNames ReadCatalogueNames() {
     CatalogueNames names;
     std::string family, spec, maint;
     auto flush = [&] {
-        if (!spec.empty()) names.spec[spec].insert(family);
-        if (!maint.empty()) names.maint[maint].insert(family);
+        if (!spec.empty())
+            names.spec[spec].insert(family);
+        if (!maint.empty())
+            names.maint[maint].insert(family);
         family.clear(), spec.clear(), maint.clear();
     };
     for (const std::string& line : vd::SplitLines(raw)) {
-        if (line == "[fan]") flush();
+        if (line == "[fan]")
+            flush();
         const std::string key = Key(line);
-        if (key == "family") family = Quoted(line);
-        else if (key == "spec_file") spec = Quoted(line);
-        else if (key == "maint_file") maint = Quoted(line);
+        if (key == "family")
+            family = Quoted(line);
+        else if (key == "spec_file")
+            spec = Quoted(line);
+        else if (key == "maint_file")
+            maint = Quoted(line);
     }
     flush();
     return names;
 }
 
-bool IsRtf(const std::string& raw) { return raw.rfind("{\\rtf", 0) == 0; }
+bool IsRtf(const std::string& raw) {
+    return raw.rfind("{\\rtf", 0) == 0;
+}
 
 int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
     return -1;
 }
 
@@ -93,7 +107,8 @@ int HexDigit(char c) {
 void ExpectWellFormed(const std::string& name, const std::string& raw) {
     vdtest::ExpectCleanText(name, raw);
     SCOPED_TRACE(name);
-    if (!IsRtf(raw)) return;
+    if (!IsRtf(raw))
+        return;
     EXPECT_EQ(raw.rfind("{\\rtf1\\ansi\\ansicpg1252", 0), 0u);
     int depth = 0;
     for (size_t i = 0; i < raw.size(); ++i) {
@@ -104,7 +119,8 @@ void ExpectWellFormed(const std::string& name, const std::string& raw) {
                 const int hi = i + 2 < raw.size() ? HexDigit(raw[i + 2]) : -1;
                 const int lo = i + 3 < raw.size() ? HexDigit(raw[i + 3]) : -1;
                 ASSERT_TRUE(hi >= 0 && lo >= 0) << "broken \\' escape at " << i;
-                EXPECT_TRUE(vdtest::DefinedInCp1252(static_cast<unsigned char>(hi * 16 + lo))) << "escape at " << i;
+                EXPECT_TRUE(vdtest::DefinedInCp1252(static_cast<unsigned char>(hi * 16 + lo)))
+                    << "escape at " << i;
             }
             ++i;
             continue;
@@ -112,25 +128,33 @@ void ExpectWellFormed(const std::string& name, const std::string& raw) {
         depth += b == '{' ? 1 : b == '}' ? -1 : 0;
         ASSERT_GE(depth, 0) << "unbalanced } at " << i;
         if (depth == 0) {
-            EXPECT_EQ(raw.find_first_not_of("\r\n", i + 1), std::string::npos) << "text after the closing brace";
+            EXPECT_EQ(raw.find_first_not_of("\r\n", i + 1), std::string::npos)
+                << "text after the closing brace";
         }
     }
     EXPECT_EQ(depth, 0);
 }
 
-std::string Read(const std::string& name) { return vd::ReadWholeFileAt(kTxt / name, name); }
+std::string Read(const std::string& name) {
+    return vd::ReadWholeFileAt(kTxt / name, name);
+}
 
 // A missing file fails the first test; the others look at the files there are.
-bool Exists(const std::string& name) { return fs::is_regular_file(kTxt / name); }
+bool Exists(const std::string& name) {
+    return fs::is_regular_file(kTxt / name);
+}
 
 TEST(DetailTexts, EveryNamedTextExistsInEveryLanguageAndIsWellFormed) {
     const CatalogueNames names = ReadCatalogueNames();
     ASSERT_FALSE(names.spec.empty());
     ASSERT_FALSE(names.maint.empty());
     std::vector<std::string> parts;
-    for (const auto& [part, families] : kDescriptions) parts.push_back(part);
-    for (const auto& [file, families] : names.spec) parts.push_back(file);
-    for (const auto& [file, families] : names.maint) parts.push_back(file);
+    for (const auto& [part, families] : kDescriptions)
+        parts.push_back(part);
+    for (const auto& [file, families] : names.spec)
+        parts.push_back(file);
+    for (const auto& [file, families] : names.maint)
+        parts.push_back(file);
     for (const char* code : kLanguages) {
         for (const std::string& part : parts) {
             // Exact name: the lookup forgives case, a case-sensitive copy of the tree would not.
@@ -157,7 +181,8 @@ TEST(DetailTexts, MaintenanceTextsArePlainLinesThatFitTheInstructionSheet) {
     for (const auto& [file, families] : ReadCatalogueNames().maint) {
         for (const char* code : kLanguages) {
             const std::string name = code + file;
-            if (!Exists(name)) continue;
+            if (!Exists(name))
+                continue;
             SCOPED_TRACE(name);
             const std::string raw = Read(name);
             EXPECT_FALSE(IsRtf(raw)) << "the instruction sheet would print the rich-text codes";
@@ -180,19 +205,24 @@ QString PlainText(const std::string& name) {
 
 // A copy of one file text in another family's place is the likely slip.
 void ExpectNamesFamilies(const std::string& name, const std::set<std::string>& families) {
-    if (!Exists(name)) return;
+    if (!Exists(name))
+        return;
     const QString text = PlainText(name);
     for (const std::string& family : families)
-        EXPECT_TRUE(text.contains(QString::fromStdString(family))) << name << " does not mention " << family;
+        EXPECT_TRUE(text.contains(QString::fromStdString(family)))
+            << name << " does not mention " << family;
 }
 
 TEST(DetailTexts, EachTextNamesTheFamiliesThatShowIt) {
     const CatalogueNames names = ReadCatalogueNames();
     for (const char* code : kLanguages) {
         for (const auto& [part, families] : kDescriptions)
-            ExpectNamesFamilies(code + part, std::set<std::string>(families.begin(), families.end()));
-        for (const auto& [file, families] : names.spec) ExpectNamesFamilies(code + file, families);
-        for (const auto& [file, families] : names.maint) ExpectNamesFamilies(code + file, families);
+            ExpectNamesFamilies(code + part,
+                                std::set<std::string>(families.begin(), families.end()));
+        for (const auto& [file, families] : names.spec)
+            ExpectNamesFamilies(code + file, families);
+        for (const auto& [file, families] : names.maint)
+            ExpectNamesFamilies(code + file, families);
     }
 }
 
@@ -209,7 +239,8 @@ TEST(DetailTexts, FamilyDescriptionsFitTheirBoxWithoutScrolling) {
     for (const char* code : kLanguages) {
         for (const auto& [part, families] : kDescriptions) {
             const std::string name = code + part;
-            if (!Exists(name)) continue;
+            if (!Exists(name))
+                continue;
             vd::LoadRichOrPlainText(*box.document(), Read(name));
             box.document()->setTextWidth(width);
             EXPECT_LE(box.document()->size().height(), height) << name << " needs a scroll bar";

@@ -6,9 +6,9 @@
 #include "paths.h"
 #include "vd_variables.h"
 
+#include "text_checks.h"
 #include <filesystem>
 #include <gtest/gtest.h>
-#include "text_checks.h"
 #include <sstream>
 #include <string>
 #include <vector>
@@ -42,7 +42,6 @@ std::vector<std::string> CommaFields(const std::string& line) {
     return fields;
 }
 
-
 TEST(LanguageFileContent, RawLayoutIsHeadingAnd250CommaEndedEntriesWithCrLf) {
     const std::string raw = ReadRaw("vd_lan.txt");
     vdtest::ExpectCleanText("vd_lan.txt", raw);
@@ -73,7 +72,8 @@ TEST(LanguageFileContent, EveryColumnReadsAs250NonEmptyTextsInItsOwnField) {
         for (int e = 0; e < vd::kLanguageEntries; ++e) {
             const std::string& text = table[size_t(e)];
             EXPECT_FALSE(text.empty()) << "entry " << e;
-            EXPECT_NE(text.find_first_not_of(' '), std::string::npos) << "entry " << e << " is blank";
+            EXPECT_NE(text.find_first_not_of(' '), std::string::npos)
+                << "entry " << e << " is blank";
             EXPECT_LE(text.size(), size_t(vd::kLanguageTextMax));
             // The reader must land on this line's field: a lost comma anywhere
             // above would shift every later entry.
@@ -97,8 +97,8 @@ TEST(LanguageFileContent, CaptionsAndLabelsWithLittleRoomStayShort) {
         // Sound row labels sit in a 75-pixel column in a 7-point font.
         for (int e = 140; e <= 143; ++e)
             EXPECT_LE(t[size_t(e)].size(), 14u) << "sound label " << e;
-        EXPECT_LE(t[89].size(), 3u);      // unit after each sound row, 20 pixels
-        EXPECT_LE(t[22].size(), 3u);      // fan number heading, 25-pixel column
+        EXPECT_LE(t[89].size(), 3u); // unit after each sound row, 20 pixels
+        EXPECT_LE(t[22].size(), 3u); // fan number heading, 25-pixel column
         // Axis titles are followed directly by a unit.
         EXPECT_EQ(t[84].back(), ' ');
         EXPECT_EQ(t[85].back(), ' ');
@@ -106,13 +106,19 @@ TEST(LanguageFileContent, CaptionsAndLabelsWithLittleRoomStayShort) {
 }
 
 TEST(PerLanguageTexts, EveryFileOfEveryLanguageExistsUnderItsExactName) {
-    struct Lang { const char* code; const char* about; };
-    const Lang langs[] = {{"UK", "UKAbout.txt"}, {"SW", "SWabout.txt"}, {"FI", "FIabout.txt"},
-                          {"FR", "FRabout.txt"}, {"IT", "ITabout.txt"}};
+    struct Lang {
+        const char* code;
+        const char* about;
+    };
+    const Lang langs[] = {{"UK", "UKAbout.txt"},
+                          {"SW", "SWabout.txt"},
+                          {"FI", "FIabout.txt"},
+                          {"FR", "FRabout.txt"},
+                          {"IT", "ITabout.txt"}};
     for (const Lang& l : langs) {
         const std::string code = l.code;
         for (const std::string& name : {std::string(l.about), code + "Inv.txt", code + "comp.txt",
-                                       code + "cont.txt", code + "Quote.txt"}) {
+                                        code + "cont.txt", code + "Quote.txt"}) {
             ASSERT_TRUE(fs::is_regular_file(kTxt / name)) << name;
             const std::string raw = ReadRaw(name);
             vdtest::ExpectCleanText(name, raw);
@@ -120,10 +126,14 @@ TEST(PerLanguageTexts, EveryFileOfEveryLanguageExistsUnderItsExactName) {
                 SCOPED_TRACE(name);
                 int depth = 0;
                 for (size_t i = 0; i < raw.size(); ++i) {
-                    if (raw[i] == '\\') { ++i; continue; }
+                    if (raw[i] == '\\') {
+                        ++i;
+                        continue;
+                    }
                     depth += raw[i] == '{' ? 1 : raw[i] == '}' ? -1 : 0;
                     ASSERT_GE(depth, 0);
-                    EXPECT_LT(static_cast<unsigned char>(raw[i]), 0x80) << "raw byte in rich text at " << i;
+                    EXPECT_LT(static_cast<unsigned char>(raw[i]), 0x80)
+                        << "raw byte in rich text at " << i;
                 }
                 EXPECT_EQ(depth, 0);
             }

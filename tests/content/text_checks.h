@@ -23,7 +23,8 @@ inline void ExpectCleanText(const std::string& name, const std::string& raw) {
         else if (b == '\n')
             EXPECT_TRUE(i > 0 && raw[i - 1] == '\r') << "bare LF at byte " << i;
         else
-            EXPECT_TRUE(DefinedInCp1252(b) && (b >= 0x20 || b == '\t')) << "byte " << int(b) << " at " << i;
+            EXPECT_TRUE(DefinedInCp1252(b) && (b >= 0x20 || b == '\t'))
+                << "byte " << int(b) << " at " << i;
     }
 }
 

@@ -71,12 +71,13 @@ TEST(AxisScales, EveryRowOfEachTableHoldsItsBoundAndHandsOnAboveIt) {
         5000,
         [](float v) { return vd::ChoosePressureScale("Pa", v, 180), 180.0 / vd::PressureScale; },
         [](double top) { EvenLabels(PressureLabels, vd::PressureTicks, top); });
-    SweepBounds({0.05L, 0.1L, 0.2L, 0.5L, 1, 2, 5, 10, 20, 50, 100, 200, 500}, 1000,
-                [](float v) { return vd::ChoosePowerScale(v, 50), 50.0 / vd::PowerScale; },
-                [](double top) {
-                    EXPECT_DOUBLE_EQ(LabelValue(PowerLabels[2]), top);
-                    EXPECT_DOUBLE_EQ(LabelValue(PowerLabels[1]), top / 2);
-                });
+    SweepBounds(
+        {0.05L, 0.1L, 0.2L, 0.5L, 1, 2, 5, 10, 20, 50, 100, 200, 500}, 1000,
+        [](float v) { return vd::ChoosePowerScale(v, 50), 50.0 / vd::PowerScale; },
+        [](double top) {
+            EXPECT_DOUBLE_EQ(LabelValue(PowerLabels[2]), top);
+            EXPECT_DOUBLE_EQ(LabelValue(PowerLabels[1]), top / 2);
+        });
     EXPECT_EQ(VolumeLabels[0], "0");
     EXPECT_EQ(PressureLabels[0], "      0");
     EXPECT_EQ(PowerLabels[0], "      0");

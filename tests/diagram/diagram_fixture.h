@@ -53,7 +53,7 @@ inline vd::TFanRecord StandardFan(int fanNo, int curves = 1) {
 }
 
 class DrawingTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         vd::ResetVariables();
         vd::ResetScaleVariables();
@@ -96,7 +96,11 @@ protected:
     CountingLoader loader;
 };
 
-inline bool IsLine(const CanvasCall& c) { return c.op == CanvasCall::Op::LineTo; }
-inline bool IsText(const CanvasCall& c) { return c.op == CanvasCall::Op::Text; }
+inline bool IsLine(const CanvasCall& c) {
+    return c.op == CanvasCall::Op::LineTo;
+}
+inline bool IsText(const CanvasCall& c) {
+    return c.op == CanvasCall::Op::Text;
+}
 
 } // namespace vdtest

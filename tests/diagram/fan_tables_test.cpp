@@ -10,7 +10,7 @@ namespace {
 using Op = CanvasCall::Op;
 
 class DataTable : public DrawingTest {
-protected:
+  protected:
     void Draw() { vd::DrawDataTable(target, grid); }
 };
 
@@ -22,11 +22,20 @@ TEST_F(DataTable, RowsShowTheDutyTheGridRowAndTheRecord) {
                              {29, 182}, {44, 200}, {45, 219}, {46, 236}};
     for (auto [n, y] : labels)
         EXPECT_EQ(canvas.TextAt(5, y), "T" + std::to_string(n)) << y;
-    const std::pair<int, const char*> values[] = {
-        {3, "PW 250"},       {20, "0.60 m3/s"},     {38, "200 Pa"},         {56, "0.62 m3/s"},
-        {74, "214 Pa"},      {92, "103%"},          {110, "0.650 T134"},    {128, "1400 T129"},
-        {146, "IP44 T130"},  {164, "0.5 T131"},     {200, "40 \xB0" "C"},   {219, "pw250d"},
-        {236, "12.5 kg"}};
+    const std::pair<int, const char*> values[] = {{3, "PW 250"},
+                                                  {20, "0.60 m3/s"},
+                                                  {38, "200 Pa"},
+                                                  {56, "0.62 m3/s"},
+                                                  {74, "214 Pa"},
+                                                  {92, "103%"},
+                                                  {110, "0.650 T134"},
+                                                  {128, "1400 T129"},
+                                                  {146, "IP44 T130"},
+                                                  {164, "0.5 T131"},
+                                                  {200, "40 \xB0"
+                                                        "C"},
+                                                  {219, "pw250d"},
+                                                  {236, "12.5 kg"}};
     for (auto [y, text] : values)
         EXPECT_EQ(canvas.TextAt(138, y), text) << y;
     EXPECT_EQ(canvas.TextAt(135, 182), "230/50/1 T138");
@@ -152,7 +161,7 @@ TEST_F(DataTable, FetchFailureDrawsNothing) {
 }
 
 class DimensionTable : public DrawingTest {
-protected:
+  protected:
     // Drawn from the record buffer alone: there is no catalogue file here.
     void Draw(std::initializer_list<std::pair<vd::Str10 vd::TFanRecord::*, const char*>> dims,
               const char* others = "0") {

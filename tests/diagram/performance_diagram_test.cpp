@@ -12,7 +12,7 @@ using Op = CanvasCall::Op;
 namespace col = vd::colours;
 
 class PerformanceDiagram : public DrawingTest {
-protected:
+  protected:
     void Draw() { vd::DrawDiagram(target, grid, loader); }
 
     std::vector<CanvasCall> LinesIn(vd::Rgb pen) const {

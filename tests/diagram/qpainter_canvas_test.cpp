@@ -21,7 +21,9 @@ namespace {
 
 namespace col = vd::colours;
 
-bool IsDark(QRgb p) { return qRed(p) < 80 && qGreen(p) < 80 && qBlue(p) < 80; }
+bool IsDark(QRgb p) {
+    return qRed(p) < 80 && qGreen(p) < 80 && qBlue(p) < 80;
+}
 
 // Draws with `paint` on a white image of w × h pixels.
 template <typename F> QImage Paint(int w, int h, F paint) {

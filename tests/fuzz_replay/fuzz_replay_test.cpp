@@ -30,7 +30,8 @@ void NameCurrentInput(int sig) {
 std::vector<fs::path> FilesOf(const fs::path& dir) {
     std::vector<fs::path> files;
     std::error_code ec;
-    for (fs::directory_iterator it(dir, ec); !ec && it != fs::directory_iterator(); it.increment(ec))
+    for (fs::directory_iterator it(dir, ec); !ec && it != fs::directory_iterator();
+         it.increment(ec))
         if (it->is_regular_file())
             files.push_back(it->path());
     std::sort(files.begin(), files.end());
@@ -43,7 +44,7 @@ std::string Read(const fs::path& p) {
 }
 
 class FuzzReplay : public ::testing::TestWithParam<vd::fuzz::Target> {
-protected:
+  protected:
     static void SetUpTestSuite() {
         for (int sig : {SIGSEGV, SIGABRT, SIGFPE, SIGBUS, SIGILL})
             std::signal(sig, NameCurrentInput);

@@ -18,12 +18,14 @@ using namespace hostile;
 
 namespace {
 
-std::string Raw(const std::vector<TFanRecord>& recs) { return vdtest::EncodeRecords(recs); }
+std::string Raw(const std::vector<TFanRecord>& recs) {
+    return vdtest::EncodeRecords(recs);
+}
 
 } // namespace
 
 class HostileCatalogue : public WindowTest {
-protected:
+  protected:
     VdcatResult Check() { return Vdcat("check --data '" + dir.path().string() + "'"); }
 };
 
@@ -55,14 +57,15 @@ TEST_F(HostileCatalogue, LengthBytesAboveTheirMaximumAreCutToTheField) {
     const VdcatResult check = Check();
     EXPECT_EQ(check.code, 4);
     for (const char* field : {"model", "picture_file", "sound"})
-        EXPECT_NE(check.out.find(field), std::string::npos) << field << " not named in\n" << check.out;
+        EXPECT_NE(check.out.find(field), std::string::npos) << field << " not named in\n"
+                                                            << check.out;
 }
 
 TEST_F(HostileCatalogue, NaNAndInfiniteNumbersAreRejectedOrDrawnButNeverHang) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float inf = std::numeric_limits<float>::infinity();
     auto recs = ThreeFans();
-    recs[0].vol[2] = nan;          // the bracketing point of fan 1
+    recs[0].vol[2] = nan; // the bracketing point of fan 1
     recs[0].max_temp = inf;
     recs[1].pres[3] = -inf;
     recs[1].outlet_area = nan;
@@ -120,7 +123,8 @@ TEST_F(HostileCatalogue, SoundLabelsThatNameNoLanguageEntryLeaveTheRowUnlabelled
     auto rowTexts = [&](int fanNo) {
         SelectedFanNo = fanNo;
         int row = 1;
-        while (row < w.sgModel.RowCount() && w.sgModel.Cell(ResultsGrid::kFanNo, row) != std::to_string(fanNo))
+        while (row < w.sgModel.RowCount() &&
+               w.sgModel.Cell(ResultsGrid::kFanNo, row) != std::to_string(fanNo))
             ++row;
         w.sgModel.SetCurrentRow(row);
         vdtest::RecordingCanvas canvas;
@@ -164,7 +168,8 @@ TEST_F(HostileCatalogue, AFanNumberThatNoLongerExistsIsReportedOnTheDoubleClick)
     Catalogue({ThreeFans()[0]});
     emit w.sg->rowDoubleClicked(fan3);
     ASSERT_EQ(messages.errors.size(), 1u);
-    EXPECT_NE(messages.errors[0].find("record 3 does not exist"), std::string::npos) << messages.errors[0];
+    EXPECT_NE(messages.errors[0].find("record 3 does not exist"), std::string::npos)
+        << messages.errors[0];
     // And removed altogether.
     std::filesystem::remove(dir / "dat/vd_fan.rec");
     w.ShowPage(w.aInput);
@@ -187,7 +192,8 @@ TEST_P(SpoiltCatalogue, TheSelectButtonReportsIt) {
         EXPECT_EQ(messages.shown, std::vector<std::string>{LanguageText[95]});
     } else {
         ASSERT_EQ(messages.errors.size(), 1u);
-        EXPECT_NE(messages.errors[0].find("dat\\vd_fan.rec"), std::string::npos) << messages.errors[0];
+        EXPECT_NE(messages.errors[0].find("dat\\vd_fan.rec"), std::string::npos)
+            << messages.errors[0];
     }
     const VdcatResult check = Check();
     EXPECT_EQ(check.code, GetParam() == Damage::Empty ? 0 : 3) << check.out << check.err;

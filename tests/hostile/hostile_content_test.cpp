@@ -52,16 +52,18 @@ struct Absurd {
 
 std::vector<Absurd> AbsurdMetafiles() {
     std::vector<Absurd> v;
-    {   // The header claims 65535 objects, a 4 GB record and a 2^31-word file.
+    { // The header claims 65535 objects, a 4 GB record and a 2^31-word file.
         std::string b = WmfWriter().rec(0x041B, {0, 0, 10, 10}).bytes();
         PutU32(b, 6, 0x7FFFFFFF);
         PutU16(b, 10, 0xFFFF);
         PutU32(b, 12, 0xFFFFFFFF);
         v.push_back({"lying_header.wmf", b});
     }
-    v.push_back({"record_past_end.wmf", WmfWriter().lyingRecord(0x7FFFFFFF, 0x041B, Words({0, 0, 10, 10})).bytes()});
-    v.push_back({"record_of_size_0.wmf", WmfWriter().lyingRecord(0, 0x041B, Words({0, 0, 10, 10})).bytes()});
-    {   // More objects than the table holds, then selections of slots that are not there.
+    v.push_back({"record_past_end.wmf",
+                 WmfWriter().lyingRecord(0x7FFFFFFF, 0x041B, Words({0, 0, 10, 10})).bytes()});
+    v.push_back({"record_of_size_0.wmf",
+                 WmfWriter().lyingRecord(0, 0x041B, Words({0, 0, 10, 10})).bytes()});
+    { // More objects than the table holds, then selections of slots that are not there.
         WmfWriter w;
         for (int i = 0; i < 20000; ++i)
             w.rec(0x02FA, {0, 1, 1, 0, 0});
@@ -74,7 +76,7 @@ std::vector<Absurd> AbsurdMetafiles() {
                                    .raw(0x0324, Words({32767, 1, 2, 3, 4}))
                                    .raw(0x0325, Words({0x8000, 1, 2}))
                                    .bytes()});
-    {   // Two hundred thousand lines.
+    { // Two hundred thousand lines.
         WmfWriter w;
         w.rec(0x020C, {1000, 1000});
         for (int i = 0; i < 200000; ++i)
@@ -91,7 +93,7 @@ std::vector<Absurd> AbsurdMetafiles() {
                                    .rec(0x020E, {0, 0})
                                    .rec(0x0418, {-32768, -32768, 32767, 32767})
                                    .bytes()});
-    {   // A bitmap of 30000 × 30000 pixels in 64 bytes.
+    { // A bitmap of 30000 × 30000 pixels in 64 bytes.
         std::string dib;
         WmfWriter::Put32(dib, 40);
         WmfWriter::Put32(dib, 30000);
@@ -122,9 +124,11 @@ std::vector<Absurd> AbsurdMetafiles() {
 
 std::vector<Absurd> AbsurdRichTexts() {
     std::vector<Absurd> v;
-    v.push_back({"nesting.rtf", "{\\rtf1" + std::string(100000, '{') + "x" + std::string(100000, '}') + "}"});
+    v.push_back({"nesting.rtf",
+                 "{\\rtf1" + std::string(100000, '{') + "x" + std::string(100000, '}') + "}"});
     v.push_back({"parameters.rtf",
-                 "{\\rtf1\\ansi\\fs2147483647 a\\fs-2147483648 b\\li2147483647\\fi-2147483648\\sb2147483647 c"
+                 "{\\rtf1\\ansi\\fs2147483647 a\\fs-2147483648 "
+                 "b\\li2147483647\\fi-2147483648\\sb2147483647 c"
                  "\\u-2147483648\\uc2147483647 d\\cf99999\\f99999\\deff-1 e\\ansicpg99999999 f}"});
     v.push_back({"pictures.rtf",
                  "{\\rtf1{\\pict\\dibitmap0\\picw2147483647\\pich2147483647\\picwgoal2147483647"
@@ -144,8 +148,9 @@ std::vector<Absurd> AbsurdRichTexts() {
         v.push_back({"table.rtf", cells + "}"});
     }
     {
-        std::string pic = "{\\pict\\dibitmap0\\picw64\\pich64 2800000040000000400000000100180000000000"
-                          "0000000000000000000000000000000000000000";
+        std::string pic =
+            "{\\pict\\dibitmap0\\picw64\\pich64 2800000040000000400000000100180000000000"
+            "0000000000000000000000000000000000000000";
         pic += std::string(64 * 64 * 3 * 2, '0') + "}";
         std::string many = "{\\rtf1 ";
         for (int i = 0; i < 400; ++i)
@@ -160,7 +165,7 @@ std::vector<Absurd> AbsurdRichTexts() {
 // ---- the language file ------------------------------------------------------------
 
 class HostileLanguage : public ShellTest {
-protected:
+  protected:
     void Language(const std::string& bytes) { vdtest::WriteFile(dir / "txt/vd_lan.txt", bytes); }
 };
 
@@ -219,14 +224,15 @@ TEST_F(HostileLanguage, ASetupFileOfRandomBytesNamesNoLanguageAndSaysSo) {
     Start();
     EXPECT_EQ(LanguageCode, "\xFF\x01");
     ASSERT_EQ(messages.errors.size(), 1u);
-    EXPECT_NE(messages.errors[0].find("No quotation text is named for the language"), std::string::npos)
+    EXPECT_NE(messages.errors[0].find("No quotation text is named for the language"),
+              std::string::npos)
         << messages.errors[0];
 }
 
 // ---- metafiles and rich text ---------------------------------------------------------
 
 class AbsurdMaterial : public WindowTest {
-protected:
+  protected:
     // The fans name `drawing` and `spec`; the diagram picture stays small.
     T_fm& Choose(const std::string& drawing, const std::string& spec) {
         auto recs = ThreeFans();
@@ -241,7 +247,8 @@ protected:
         return w;
     }
     VdcatResult Preview(const fs::path& file) {
-        return Vdcat("preview '" + file.string() + "' --out '" + (dir / "preview.png").string() + "'");
+        return Vdcat("preview '" + file.string() + "' --out '" + (dir / "preview.png").string() +
+                     "'");
     }
 };
 
@@ -257,12 +264,14 @@ TEST_F(AbsurdMaterial, MetafilesAreDrawnOrGiveWayToTheBlankOneQuickly) {
                 EXPECT_FALSE(w.grab().isNull());
             }
             const std::string shown = w.im_draw->source();
-            EXPECT_TRUE(shown == "wmf\\" + std::string(m.name) || shown == "wmf\\blank.wmf") << shown;
+            EXPECT_TRUE(shown == "wmf\\" + std::string(m.name) || shown == "wmf\\blank.wmf")
+                << shown;
         });
         EXPECT_TRUE(messages.errors.empty()) << messages.errors[0];
         EXPECT_LT(seconds, 10);
         const VdcatResult preview = Preview(dir / "wmf" / m.name);
-        EXPECT_TRUE(preview.code == 0 || (preview.code == 3 && preview.err.find(m.name) != std::string::npos))
+        EXPECT_TRUE(preview.code == 0 ||
+                    (preview.code == 3 && preview.err.find(m.name) != std::string::npos))
             << preview.code << " " << preview.err;
         window.reset();
     }
@@ -277,7 +286,8 @@ TEST_F(AbsurdMaterial, RichTextIsShownOnTheSpecificationPageQuickly) {
             T_fm& w = Choose("none.wmf", r.name);
             w.ShowPage(w.aSpecification);
             EXPECT_FALSE(w.grab().isNull());
-            EXPECT_NE(w.re_spec->toPlainText().trimmed(), "re_specification"); // replaced by the file
+            EXPECT_NE(w.re_spec->toPlainText().trimmed(),
+                      "re_specification"); // replaced by the file
         });
         EXPECT_LT(seconds, 10);
         // Only the missing big picture is reported: the text itself loaded.

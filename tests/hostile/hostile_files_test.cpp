@@ -8,8 +8,8 @@
 #include "picture_box.h"
 
 #include <QListWidget>
-#include <QTest>
 #include <QPushButton>
+#include <QTest>
 #include <QTextEdit>
 
 using namespace vd;
@@ -25,7 +25,8 @@ std::string Lower(std::string s) {
 
 // The damages a file can suffer here, the gigabyte among them.
 enum class Harm { Missing, Empty, Directory, Unreadable, Gigabyte };
-const Harm kHarms[] = {Harm::Missing, Harm::Empty, Harm::Directory, Harm::Unreadable, Harm::Gigabyte};
+const Harm kHarms[] = {Harm::Missing, Harm::Empty, Harm::Directory, Harm::Unreadable,
+                       Harm::Gigabyte};
 
 const char* HarmName(Harm h) {
     return h == Harm::Gigabyte ? "Gigabyte" : Name(static_cast<Damage>(h));
@@ -51,7 +52,8 @@ template <class P> std::string ParamName(const ::testing::TestParamInfo<P>& info
 
 // ---- start-up -------------------------------------------------------------------
 
-class StartupFile : public ShellTest, public ::testing::WithParamInterface<std::tuple<const char*, Harm>> {};
+class StartupFile : public ShellTest,
+                    public ::testing::WithParamInterface<std::tuple<const char*, Harm>> {};
 
 TEST_P(StartupFile, IsReportedByNameAndTheWindowGoesOn) {
     const std::string file = std::get<0>(GetParam());
@@ -80,7 +82,8 @@ TEST_P(StartupFile, IsReportedByNameAndTheWindowGoesOn) {
         ASSERT_EQ(messages.errors.size(), 1u);
         EXPECT_NE(messages.errors[0].find(file), std::string::npos) << messages.errors[0];
         if (harm == Harm::Gigabyte)
-            EXPECT_NE(messages.errors[0].find("too large"), std::string::npos) << messages.errors[0];
+            EXPECT_NE(messages.errors[0].find("too large"), std::string::npos)
+                << messages.errors[0];
     }
     // The window is alive and safe: no family is included.
     for (const auto& f : FamilyFlags())
@@ -99,8 +102,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---- a chosen fan's material ----------------------------------------------------------
 
-class FanMaterial : public WindowTest, public ::testing::WithParamInterface<std::tuple<const char*, Harm>> {
-protected:
+class FanMaterial : public WindowTest,
+                    public ::testing::WithParamInterface<std::tuple<const char*, Harm>> {
+  protected:
     void SetUp() override {
         WindowTest::SetUp();
         auto recs = ThreeFans();
@@ -114,8 +118,10 @@ protected:
         vdtest::WriteFile(dir / "wmf/dr.wmf", SmallMetafile());
         vdtest::WriteFile(dir / "txt/UKm.txt", "Isolate the supply first.\r\n");
         vdtest::WriteFile(dir / "txt/UKs.txt", "{\\rtf1\\ansi Galvanised casing}");
-        vdtest::WriteFile(dir / "bmp/bigp.bmp", vdtest::ReadFile(fs::path(VD_SHARED_FIXTURES) / "bmp/bmp_8bit.bmp"));
-        vdtest::WriteFile(dir / "bmp/p.bmp", vdtest::ReadFile(fs::path(VD_SHARED_FIXTURES) / "bmp/bmp_4bit.bmp"));
+        vdtest::WriteFile(dir / "bmp/bigp.bmp",
+                          vdtest::ReadFile(fs::path(VD_REAL_FIXTURES) / "bmp/bmp_8bit.bmp"));
+        vdtest::WriteFile(dir / "bmp/p.bmp",
+                          vdtest::ReadFile(fs::path(VD_REAL_FIXTURES) / "bmp/bmp_4bit.bmp"));
     }
 };
 
@@ -128,7 +134,8 @@ TEST_P(FanMaterial, IsReplacedOrReportedAndTheDiagramPageOpens) {
         GTEST_SKIP() << "running as root: mode 000 does not stop reading";
     T_fm& w = Ready();
     double seconds = 0;
-    const long grown = PeakMemoryGrowthKb([&] { seconds = Timed([&] { SelectAndOpenEveryRow(w); }); });
+    const long grown =
+        PeakMemoryGrowthKb([&] { seconds = Timed([&] { SelectAndOpenEveryRow(w); }); });
     EXPECT_LT(seconds, 10);
     if (harm == Harm::Gigabyte && grown >= 0)
         EXPECT_LT(grown, 32 * 1024) << "kB more memory at the peak";
@@ -160,8 +167,9 @@ TEST_P(FanMaterial, IsReplacedOrReportedAndTheDiagramPageOpens) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, FanMaterial,
-                         ::testing::Combine(::testing::Values("wmf\\d.wmf", "wmf\\dr.wmf", "txt\\UKm.txt",
-                                                              "txt\\UKs.txt", "bmp\\bigp.bmp", "bmp\\p.bmp"),
+                         ::testing::Combine(::testing::Values("wmf\\d.wmf", "wmf\\dr.wmf",
+                                                              "txt\\UKm.txt", "txt\\UKs.txt",
+                                                              "bmp\\bigp.bmp", "bmp\\p.bmp"),
                                             ::testing::ValuesIn(kHarms)),
                          ParamName<FanMaterial::ParamType>);
 
@@ -192,7 +200,9 @@ struct NoClipboard : ClipboardService {
     void SetText(const std::string& t) override { texts.push_back(t); }
 };
 struct NoInput : InputDialogService {
-    std::string InputBox(const std::string&, const std::string&, const std::string&) override { return {}; }
+    std::string InputBox(const std::string&, const std::string&, const std::string&) override {
+        return {};
+    }
 };
 
 const char* kClip = "TModel\r\nFSpeed\r\nTEmpty Field [Price]\r\nTSupply\r\n";
@@ -202,7 +212,7 @@ const char* kCols = "1\r\n6\r\n-1\r\n9\r\n";
 } // namespace
 
 class ClipFiles : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetVariables();
         AppDir = dir.path().string() + "/";
@@ -220,7 +230,8 @@ protected:
     NoInput input;
 };
 
-class SpoiltClipFile : public ClipFiles, public ::testing::WithParamInterface<std::tuple<const char*, Harm>> {};
+class SpoiltClipFile : public ClipFiles,
+                       public ::testing::WithParamInterface<std::tuple<const char*, Harm>> {};
 
 TEST_P(SpoiltClipFile, IsReportedByNameAndSavingLosesNoFileThatWasNotRead) {
     const std::string name = std::get<0>(GetParam());
@@ -228,21 +239,24 @@ TEST_P(SpoiltClipFile, IsReportedByNameAndSavingLosesNoFileThatWasNotRead) {
     if (!Apply(dir / "clips" / name, harm))
         GTEST_SKIP() << "running as root: mode 000 does not stop reading";
     double seconds = 0;
-    const long grown = PeakMemoryGrowthKb([&] { seconds = Timed([&] {
-        auto w = Open();
-        ASSERT_EQ(messages.errors.size(), 1u);
-        const std::string& error = messages.errors[0];
-        if (harm == Harm::Empty)
-            EXPECT_NE(error.find("differ in length"), std::string::npos) << error;
-        else
-            EXPECT_NE(Lower(error).find(name), std::string::npos) << error;
-        w->SpeedButton3->click(); // Save Fields
-    }); });
+    const long grown = PeakMemoryGrowthKb([&] {
+        seconds = Timed([&] {
+            auto w = Open();
+            ASSERT_EQ(messages.errors.size(), 1u);
+            const std::string& error = messages.errors[0];
+            if (harm == Harm::Empty)
+                EXPECT_NE(error.find("differ in length"), std::string::npos) << error;
+            else
+                EXPECT_NE(Lower(error).find(name), std::string::npos) << error;
+            w->SpeedButton3->click(); // Save Fields
+        });
+    });
     EXPECT_LT(seconds, 5);
     if (harm == Harm::Gigabyte && grown >= 0)
         EXPECT_LT(grown, 32 * 1024) << "kB more memory at the peak";
     // What the files held before is still there: read and saved, or not touched.
-    const std::pair<const char*, const char*> files[] = {{"clip.txt", kClip}, {"desc.txt", kDesc}, {"cols.txt", kCols}};
+    const std::pair<const char*, const char*> files[] = {
+        {"clip.txt", kClip}, {"desc.txt", kDesc}, {"cols.txt", kCols}};
     for (const auto& [file, content] : files) {
         if (file == name)
             continue;
@@ -266,7 +280,8 @@ TEST_F(ClipFiles, UnequalLengthsAreReportedAndASaveKeepsEveryLine) {
     w->SpeedButton3->click();
     EXPECT_EQ(messages.shown, std::vector<std::string>{"Saved"});
     EXPECT_EQ(vdtest::ReadFile(dir / "clips/clip.txt"), std::string(kClip) + "F\r\nF\r\n");
-    EXPECT_EQ(vdtest::ReadFile(dir / "clips/desc.txt"), "Fan model\r\nRated speed\r\n\r\n\r\n\r\n\r\n");
+    EXPECT_EQ(vdtest::ReadFile(dir / "clips/desc.txt"),
+              "Fan model\r\nRated speed\r\n\r\n\r\n\r\n\r\n");
     EXPECT_EQ(vdtest::ReadFile(dir / "clips/cols.txt"), "1\r\n6\r\n-1\r\n9\r\n12\r\n20\r\n");
 }
 
@@ -276,7 +291,7 @@ class BrowserMaterial : public ShellTest, public ::testing::WithParamInterface<H
 
 TEST_P(BrowserMaterial, AFamilyPictureDescriptionOrAncillaryPictureIsReportedByName) {
     const Harm harm = GetParam();
-    const std::string bmp = vdtest::ReadFile(fs::path(VD_SHARED_FIXTURES) / "bmp/bmp_24bit.bmp");
+    const std::string bmp = vdtest::ReadFile(fs::path(VD_REAL_FIXTURES) / "bmp/bmp_24bit.bmp");
     for (const char* name : {"pw.bmp", "pw_r.bmp", "qms.bmp", "BRACKET.bmp"})
         vdtest::WriteFile(dir / "bmp" / name, bmp);
     vdtest::WriteFile(dir / "txt/UKpw.txt", "Circular duct fans\r\n");
@@ -295,15 +310,16 @@ TEST_P(BrowserMaterial, AFamilyPictureDescriptionOrAncillaryPictureIsReportedByN
     EXPECT_EQ(w.im_pw->source(), "bmp\\pw.bmp");
 
     // Hovering shows the description; an empty one is an empty text.
-    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), w.im_pw->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), w.im_pw->mapToGlobal(QPointF(5, 5)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(w.im_pw, &move);
     if (harm == Harm::Empty) {
         EXPECT_EQ(messages.errors.size(), 1u);
         EXPECT_EQ(ShownFamily, "PW");
     } else {
         ASSERT_EQ(messages.errors.size(), 2u);
-        EXPECT_NE(messages.errors[1].find("txt\\UKpw.txt"), std::string::npos) << messages.errors[1];
+        EXPECT_NE(messages.errors[1].find("txt\\UKpw.txt"), std::string::npos)
+            << messages.errors[1];
     }
 
     // The first ancillary's picture, then one that loads.
@@ -313,7 +329,8 @@ TEST_P(BrowserMaterial, AFamilyPictureDescriptionOrAncillaryPictureIsReportedByN
     const size_t before = messages.errors.size();
     emit w.list_ancil->itemClicked(w.list_ancil->item(0));
     ASSERT_EQ(messages.errors.size(), before + 1);
-    EXPECT_NE(messages.errors.back().find("bmp\\qms.bmp"), std::string::npos) << messages.errors.back();
+    EXPECT_NE(messages.errors.back().find("bmp\\qms.bmp"), std::string::npos)
+        << messages.errors.back();
     ASSERT_EQ(w.list_ancil->count(), 19);
     emit w.list_ancil->itemClicked(w.list_ancil->item(8)); // the bracket
     EXPECT_EQ(messages.errors.size(), before + 1);

@@ -9,9 +9,9 @@
 #include "wmf_writer.h"
 
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
-#include <cstdio>
 #include <sys/wait.h>
 
 namespace hostile {
@@ -22,10 +22,14 @@ enum class Damage { Missing, Empty, Directory, Unreadable };
 
 inline const char* Name(Damage d) {
     switch (d) {
-    case Damage::Missing: return "Missing";
-    case Damage::Empty: return "Empty";
-    case Damage::Directory: return "Directory";
-    case Damage::Unreadable: return "Unreadable";
+    case Damage::Missing:
+        return "Missing";
+    case Damage::Empty:
+        return "Empty";
+    case Damage::Directory:
+        return "Directory";
+    case Damage::Unreadable:
+        return "Unreadable";
     }
     return "";
 }
@@ -108,8 +112,8 @@ inline std::vector<vd::TFanRecord> ThreeFans() {
     std::vector<vd::TFanRecord> v;
     const float f[] = {0.98f, 1.0f, 1.15f};
     for (int i = 0; i < 3; ++i) {
-        auto r = vdtest::MakeFan(i + 1, "PW", "F" + std::to_string(i + 1), {2 * f[i], f[i], 0.5f * f[i]},
-                                 {0, 100, 150}, {200, 300, 350});
+        auto r = vdtest::MakeFan(i + 1, "PW", "F" + std::to_string(i + 1),
+                                 {2 * f[i], f[i], 0.5f * f[i]}, {0, 100, 150}, {200, 300, 350});
         r.diagram_file.assign("d.wmf");
         r.drawing_file.assign("dr.wmf");
         v.push_back(r);
@@ -124,8 +128,8 @@ struct VdcatResult {
 
 inline VdcatResult Vdcat(const std::string& args) {
     vdtest::TempDir io;
-    const std::string cmd = std::string(VD_VDCAT) + " " + args + " >" + (io / "out").string() + " 2>" +
-                            (io / "err").string() + " </dev/null";
+    const std::string cmd = std::string(VD_VDCAT) + " " + args + " >" + (io / "out").string() +
+                            " 2>" + (io / "err").string() + " </dev/null";
     const int status = std::system(cmd.c_str());
     VdcatResult r;
     r.code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
@@ -137,14 +141,18 @@ inline VdcatResult Vdcat(const std::string& args) {
 // The window of the shell tests with a catalogue, the blank metafile and the
 // input page ready for a select.
 class WindowTest : public ShellTest {
-protected:
+  protected:
     void SetUp() override {
         ShellTest::SetUp();
         vdtest::WriteFile(dir / "wmf/blank.wmf", SmallMetafile());
         Catalogue(ThreeFans());
     }
-    void Catalogue(const std::vector<vd::TFanRecord>& recs) { CatalogueBytes(vdtest::EncodeRecords(recs)); }
-    void CatalogueBytes(const std::string& bytes) { vdtest::WriteFile(dir / "dat/vd_fan.rec", bytes); }
+    void Catalogue(const std::vector<vd::TFanRecord>& recs) {
+        CatalogueBytes(vdtest::EncodeRecords(recs));
+    }
+    void CatalogueBytes(const std::string& bytes) {
+        vdtest::WriteFile(dir / "dat/vd_fan.rec", bytes);
+    }
 
     vd::T_fm& Ready() {
         vd::T_fm& w = Start();

@@ -35,7 +35,9 @@ const std::vector<vd::TFanRecord>& Catalogue() {
     return records;
 }
 
-fs::path Data(const std::string& relative) { return vd::ResolveDataPath(relative, kRuntime); }
+fs::path Data(const std::string& relative) {
+    return vd::ResolveDataPath(relative, kRuntime);
+}
 
 std::string ReadAll(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);
@@ -48,15 +50,16 @@ std::vector<std::string> TextsOf(const fs::path& p) {
     std::vector<std::string> texts;
     for (const auto& rec : file->records()) {
         vd::LeReader r(file->params(rec));
-        if (rec.function == 0x0521) {  // TEXTOUT
+        if (rec.function == 0x0521) { // TEXTOUT
             int n = r.i16();
             texts.emplace_back(r.bytes(size_t(n)));
-        } else if (rec.function == 0x0A32) {  // EXTTEXTOUT
+        } else if (rec.function == 0x0A32) { // EXTTEXTOUT
             r.i16();
             r.i16();
             int n = r.i16();
             int options = r.u16();
-            if (options & 0x6) r.skip(8);
+            if (options & 0x6)
+                r.skip(8);
             texts.emplace_back(r.bytes(size_t(n)));
         }
     }
@@ -68,7 +71,8 @@ double InkFraction(const QImage& image) {
     long ink = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (qGray(image.pixel(x, y)) < 235) ++ink;
+            if (qGray(image.pixel(x, y)) < 235)
+                ++ink;
     return double(ink) / (double(image.width()) * image.height());
 }
 
@@ -80,7 +84,8 @@ struct BmpHeader {
 BmpHeader ReadBmpHeader(const fs::path& p) {
     const std::string b = ReadAll(p);
     BmpHeader h;
-    if (b.size() < 54 || b[0] != 'B' || b[1] != 'M') return h;
+    if (b.size() < 54 || b[0] != 'B' || b[1] != 'M')
+        return h;
     vd::LeReader r(std::string_view(b).substr(18));
     h.width = r.i32();
     h.height = r.i32();
@@ -93,37 +98,44 @@ BmpHeader ReadBmpHeader(const fs::path& p) {
 std::set<std::string> NonZeroLetters(const vd::TFanRecord& rec) {
     std::set<std::string> letters;
     for (const auto& f : vd::DimensionFields())
-        if ((rec.*(f.field)).view() != "0") letters.insert(f.label);
+        if ((rec.*(f.field)).view() != "0")
+            letters.insert(f.label);
     return letters;
 }
 
 std::set<std::string> AllLetters() {
     std::set<std::string> letters;
-    for (const auto& f : vd::DimensionFields()) letters.insert(f.label);
+    for (const auto& f : vd::DimensionFields())
+        letters.insert(f.label);
     return letters;
 }
 
 template <auto Field> std::map<std::string, std::vector<const vd::TFanRecord*>> ByFile() {
     std::map<std::string, std::vector<const vd::TFanRecord*>> files;
-    for (const vd::TFanRecord& rec : Catalogue()) files[(rec.*Field).str()].push_back(&rec);
+    for (const vd::TFanRecord& rec : Catalogue())
+        files[(rec.*Field).str()].push_back(&rec);
     return files;
 }
 
-}  // namespace
+} // namespace
 
 TEST(MaterialFiles, EveryFileTheCatalogueNamesIsThere) {
     ASSERT_GT(Catalogue().size(), 100u);
     std::set<std::string> missing;
     for (const vd::TFanRecord& rec : Catalogue()) {
         for (const std::string& rel :
-             {"wmf\\" + rec.drawing_file.str(), "wmf\\" + rec.diagram_file.str(), "bmp\\" + rec.picture_file.str(),
-              "bmp\\big" + rec.picture_file.str()})
-            if (!fs::is_regular_file(Data(rel))) missing.insert(rel);
+             {"wmf\\" + rec.drawing_file.str(), "wmf\\" + rec.diagram_file.str(),
+              "bmp\\" + rec.picture_file.str(), "bmp\\big" + rec.picture_file.str()})
+            if (!fs::is_regular_file(Data(rel)))
+                missing.insert(rel);
     }
-    for (const char* rel : {"wmf\\blank.wmf", "pics\\vandrel_logo.wmf", "pics\\logo_text.wmf", "pics\\Vandrel_Logo.wmf"})
-        if (!fs::is_regular_file(Data(rel))) missing.insert(rel);
+    for (const char* rel : {"wmf\\blank.wmf", "pics\\vandrel_logo.wmf", "pics\\logo_text.wmf",
+                            "pics\\Vandrel_Logo.wmf"})
+        if (!fs::is_regular_file(Data(rel)))
+            missing.insert(rel);
     std::string list;
-    for (const std::string& m : missing) list += m + " ";
+    for (const std::string& m : missing)
+        list += m + " ";
     EXPECT_TRUE(missing.empty()) << list;
 }
 
@@ -137,8 +149,10 @@ TEST(MaterialFiles, DrawingsAndDiagramsLoadAtTheirPagesProportions) {
         EXPECT_GT(ink, 0.02) << "next to nothing drawn";
         EXPECT_LT(ink, 0.6) << "a picture drowned in ink";
     };
-    for (const auto& [name, recs] : ByFile<&vd::TFanRecord::drawing_file>()) check("wmf\\" + name, QSize(500, 300));
-    for (const auto& [name, recs] : ByFile<&vd::TFanRecord::diagram_file>()) check("wmf\\" + name, QSize(511, 337));
+    for (const auto& [name, recs] : ByFile<&vd::TFanRecord::drawing_file>())
+        check("wmf\\" + name, QSize(500, 300));
+    for (const auto& [name, recs] : ByFile<&vd::TFanRecord::diagram_file>())
+        check("wmf\\" + name, QSize(511, 337));
     vd::Picture blank = vd::LoadPicture(Data("wmf\\blank.wmf"));
     EXPECT_EQ(blank.naturalSize(), QSize(500, 300));
 }
@@ -148,7 +162,8 @@ TEST(MaterialFiles, DrawingsShowExactlyTheLettersTheirFansHave) {
     for (const auto& [name, recs] : ByFile<&vd::TFanRecord::drawing_file>()) {
         std::set<std::string> shown;
         for (const std::string& t : TextsOf(Data("wmf\\" + name)))
-            if (all.count(t)) shown.insert(t);
+            if (all.count(t))
+                shown.insert(t);
         for (const vd::TFanRecord* rec : recs)
             EXPECT_EQ(shown, NonZeroLetters(*rec)) << name << " for " << rec->model.str();
     }
@@ -162,12 +177,14 @@ TEST(MaterialFiles, DiagramsLabelEveryModelOfTheirFamilies) {
         for (const std::string& t : TextsOf(Data("wmf\\" + name))) {
             std::stringstream parts(t);
             std::string part;
-            while (std::getline(parts, part, ',')) labels.insert(part.substr(part.find_first_not_of(' ')));
+            while (std::getline(parts, part, ','))
+                labels.insert(part.substr(part.find_first_not_of(' ')));
         }
         for (const vd::TFanRecord* rec : recs) {
             std::string model = rec->model.str(), family = rec->family.str();
             std::string label = model.substr(model.rfind(family, 0) == 0 ? family.size() + 1 : 0);
-            EXPECT_TRUE(labels.count(label)) << name << " has no label " << label << " for " << model;
+            EXPECT_TRUE(labels.count(label))
+                << name << " has no label " << label << " for " << model;
         }
     }
 }
@@ -175,7 +192,8 @@ TEST(MaterialFiles, DiagramsLabelEveryModelOfTheirFamilies) {
 TEST(MaterialFiles, FanPicturesAre24BitInTheirBoxSizesAndDiffer) {
     std::set<size_t> seen;
     for (const auto& [name, recs] : ByFile<&vd::TFanRecord::picture_file>()) {
-        for (auto [prefix, size] : {std::pair{"bmp\\", QSize(80, 80)}, std::pair{"bmp\\big", QSize(189, 177)}}) {
+        for (auto [prefix, size] :
+             {std::pair{"bmp\\", QSize(80, 80)}, std::pair{"bmp\\big", QSize(189, 177)}}) {
             const std::string rel = prefix + name;
             SCOPED_TRACE(rel);
             BmpHeader h = ReadBmpHeader(Data(rel));
@@ -189,17 +207,19 @@ TEST(MaterialFiles, FanPicturesAre24BitInTheirBoxSizesAndDiffer) {
             EXPECT_GT(qGray(picture.image().pixel(0, 0)), 245);
             if (size.width() == 189) {
                 const QImage img = picture.image().convertToFormat(QImage::Format_RGB32);
-                seen.insert(std::hash<std::string_view>{}(
-                    std::string_view(reinterpret_cast<const char*>(img.constBits()), size_t(img.sizeInBytes()))));
+                seen.insert(std::hash<std::string_view>{}(std::string_view(
+                    reinterpret_cast<const char*>(img.constBits()), size_t(img.sizeInBytes()))));
             }
         }
     }
-    EXPECT_EQ(seen.size(), ByFile<&vd::TFanRecord::picture_file>().size()) << "two families share one painting";
+    EXPECT_EQ(seen.size(), ByFile<&vd::TFanRecord::picture_file>().size())
+        << "two families share one painting";
 }
 
 TEST(MaterialFiles, AncillaryPicturesFitTheirBoxUnscaled) {
-    for (const char* rel : {"bmp\\qms.bmp", "bmp\\qmHA.bmp", "bmp\\qmHB.bmp", "bmp\\CLAMP.bmp", "bmp\\GRILLE.bmp",
-                            "bmp\\STAT.bmp", "bmp\\DAMPER.bmp", "bmp\\BRACKET.bmp", "bmp\\LOUVRE.bmp"}) {
+    for (const char* rel :
+         {"bmp\\qms.bmp", "bmp\\qmHA.bmp", "bmp\\qmHB.bmp", "bmp\\CLAMP.bmp", "bmp\\GRILLE.bmp",
+          "bmp\\STAT.bmp", "bmp\\DAMPER.bmp", "bmp\\BRACKET.bmp", "bmp\\LOUVRE.bmp"}) {
         SCOPED_TRACE(rel);
         BmpHeader h = ReadBmpHeader(Data(rel));
         EXPECT_EQ(h.bitsPerPixel, 24);
@@ -214,8 +234,9 @@ TEST(MaterialFiles, AncillaryPicturesFitTheirBoxUnscaled) {
 
 TEST(MaterialFiles, LogosHaveTheProportionsOfTheirPrintedPlaces) {
     // Page units of the printouts' rectangles: data sheet, quotation, instruction sheet.
-    const std::pair<const char*, double> logos[] = {
-        {"pics\\vandrel_logo.wmf", 41.0 / 14}, {"pics\\logo_text.wmf", 120.0 / 17}, {"pics\\Vandrel_Logo.wmf", 50.0 / 18}};
+    const std::pair<const char*, double> logos[] = {{"pics\\vandrel_logo.wmf", 41.0 / 14},
+                                                    {"pics\\logo_text.wmf", 120.0 / 17},
+                                                    {"pics\\Vandrel_Logo.wmf", 50.0 / 18}};
     for (auto [rel, aspect] : logos) {
         SCOPED_TRACE(rel);
         vd::Picture picture = vd::LoadPicture(Data(rel));

@@ -40,7 +40,8 @@ Records Read(const std::string& bytes) {
         if (rec.function == 0x0521) {
             int n = r.i16();
             std::string s(r.bytes(size_t(n)));
-            if (n % 2) r.skip(1);
+            if (n % 2)
+                r.skip(1);
             int y = r.i16(), x = r.i16();
             out.texts.push_back({s, x, y});
         } else if (rec.function == 0x0325) {
@@ -58,7 +59,8 @@ Records Read(const std::string& bytes) {
 
 const TextRecord* FindText(const Records& r, const std::string& s) {
     for (const TextRecord& t : r.texts)
-        if (t.text == s) return &t;
+        if (t.text == s)
+            return &t;
     return nullptr;
 }
 
@@ -98,13 +100,14 @@ struct GeneratorResult {
 GeneratorResult Generate(const std::filesystem::path& catalogue, const std::filesystem::path& out) {
     QProcess p;
     p.start(QStringLiteral(VD_GEN_MATERIAL),
-            {QStringLiteral("--catalogue"), QString::fromStdString(catalogue.string()), QStringLiteral("--out"),
-             QString::fromStdString(out.string())});
+            {QStringLiteral("--catalogue"), QString::fromStdString(catalogue.string()),
+             QStringLiteral("--out"), QString::fromStdString(out.string())});
     p.waitForFinished(120000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardError().toStdString()};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            p.readAllStandardError().toStdString()};
 }
 
-}  // namespace
+} // namespace
 
 TEST(DraftingSheet, DashPatternRunsOnAcrossCorners) {
     Sheet s(QRectF(0, 0, 1000, 1000), 960);
@@ -126,7 +129,8 @@ TEST(DraftingSheet, DashPatternRunsOnAcrossCorners) {
 
 TEST(DraftingSheet, ViewsShareTheirAxisAndFillTheAreaAtOneScale) {
     const QRectF area(100, 50, 2000, 800);
-    std::vector<ViewSpec> specs = {{-50, -20, 50, 20, 100, 40, 60, 120}, {0, -40, 30, 40, 30, 90, 200, 30}};
+    std::vector<ViewSpec> specs = {{-50, -20, 50, 20, 100, 40, 60, 120},
+                                   {0, -40, 30, 40, 30, 90, 200, 30}};
     auto views = LayOutRow(area, specs, 150);
     ASSERT_EQ(views.size(), 2u);
     EXPECT_DOUBLE_EQ(views[0].scale, views[1].scale);
@@ -134,7 +138,9 @@ TEST(DraftingSheet, ViewsShareTheirAxisAndFillTheAreaAtOneScale) {
     double left = 1e9, right = -1e9, top = 1e9, bottom = -1e9;
     for (size_t i = 0; i < 2; ++i) {
         const ViewSpec& v = specs[i];
-        QRectF used = views[i].box(v.left, v.top, v.right, v.bottom).adjusted(-v.padLeft, -v.padTop, v.padRight, v.padBottom);
+        QRectF used = views[i]
+                          .box(v.left, v.top, v.right, v.bottom)
+                          .adjusted(-v.padLeft, -v.padTop, v.padRight, v.padBottom);
         left = std::min(left, used.left());
         right = std::max(right, used.right());
         top = std::min(top, used.top());
@@ -145,21 +151,22 @@ TEST(DraftingSheet, ViewsShareTheirAxisAndFillTheAreaAtOneScale) {
     EXPECT_GE(top, area.top() - 0.01);
     EXPECT_LE(bottom, area.bottom() + 0.01);
     // As large as fits: one direction is used to the full.
-    EXPECT_TRUE(std::abs((right - left) - area.width()) < 1 || std::abs((bottom - top) - area.height()) < 1);
+    EXPECT_TRUE(std::abs((right - left) - area.width()) < 1 ||
+                std::abs((bottom - top) - area.height()) < 1);
 }
 
 TEST(DraftingSheet, DimensionLettersSitBeyondTheLineAwayFromTheFeatures) {
     Sheet s(QRectF(0, 0, 2000, 2000), 960);
     Draft d(s);
-    d.hdim(QPointF(200, 1000), QPointF(900, 1000), 1200, "A");   // below the features
-    d.hdim(QPointF(200, 1000), QPointF(900, 1000), 700, "B");    // above them
-    d.vdim(QPointF(1000, 200), QPointF(1000, 900), 1300, "C");   // right of them
-    d.vdim(QPointF(1000, 200), QPointF(1000, 900), 600, "d1");   // left of them
-    d.hdim(QPointF(300, 1500), QPointF(330, 1500), 1700, "D");   // too short for arrows inside
+    d.hdim(QPointF(200, 1000), QPointF(900, 1000), 1200, "A"); // below the features
+    d.hdim(QPointF(200, 1000), QPointF(900, 1000), 700, "B");  // above them
+    d.vdim(QPointF(1000, 200), QPointF(1000, 900), 1300, "C"); // right of them
+    d.vdim(QPointF(1000, 200), QPointF(1000, 900), 600, "d1"); // left of them
+    d.hdim(QPointF(300, 1500), QPointF(330, 1500), 1700, "D"); // too short for arrows inside
     EXPECT_EQ(d.letters(), (std::set<std::string>{"A", "B", "C", "D", "d1"}));
     Records r = Read(s.finish());
-    const TextRecord *a = FindText(r, "A"), *b = FindText(r, "B"), *c = FindText(r, "C"), *d1 = FindText(r, "d1"),
-                     *dd = FindText(r, "D");
+    const TextRecord *a = FindText(r, "A"), *b = FindText(r, "B"), *c = FindText(r, "C"),
+                     *d1 = FindText(r, "d1"), *dd = FindText(r, "D");
     ASSERT_TRUE(a && b && c && d1 && dd);
     EXPECT_GT(a->y, 1200);
     EXPECT_NEAR(a->x, 550, 1);
@@ -181,7 +188,8 @@ TEST(FamilyCharts, SizesWithOneCurveShareALabelAndEachOtherSizeHasItsOwn) {
 }
 
 TEST(FamilyCharts, StaticRatedFamiliesShowStaticPressureOthersTotal) {
-    vd::TFanRecord axial = CurveRecord("EHY", "EHY 315-2", 1), duct = CurveRecord("PW", "PW 100", 1);
+    vd::TFanRecord axial = CurveRecord("EHY", "EHY 315-2", 1),
+                   duct = CurveRecord("PW", "PW 100", 1);
     Records rs = Read(MakePerformanceChart({{"EHY"}, {&axial}}));
     Records rt = Read(MakePerformanceChart({{"PW"}, {&duct}}));
     // The pressure axis is named p with its index: s for static, t for total.
@@ -208,7 +216,7 @@ TEST(CatalogueIndexing, FilesGroupWithoutCaseAndKeepTheirFirstSpelling) {
     c.fan_no = 3;
     c.drawing_file.assign("other.wmf");
     vdtest::WriteFile(dir / "cat.txt", vd::FormatCatalogueRecord(a) + vd::FormatCatalogueRecord(b) +
-                                            vd::FormatCatalogueRecord(c));
+                                           vd::FormatCatalogueRecord(c));
     CatalogueIndex index = ReadCatalogueIndex((dir / "cat.txt").string());
     ASSERT_EQ(index.drawings.size(), 2u);
     const FileUse& pw = index.drawings.at("pw_dim.wmf");
@@ -246,8 +254,9 @@ TEST(GeneratorRun, WritesEveryFileOfASmallCatalogue) {
     vdtest::WriteFile(dir / "cat.txt", vd::FormatCatalogueRecord(FirstDemoRecord()));
     GeneratorResult run = Generate(dir / "cat.txt", dir / "out");
     ASSERT_EQ(run.exitCode, 0) << run.errors;
-    for (const char* f : {"wmf/pw_dim.wmf", "wmf/pw_diag.wmf", "wmf/blank.wmf", "bmp/pw_fan.bmp", "bmp/bigpw_fan.bmp",
-                          "bmp/qmHA.bmp", "bmp/LOUVRE.bmp", "pics/Vandrel_Logo.wmf"})
+    for (const char* f :
+         {"wmf/pw_dim.wmf", "wmf/pw_diag.wmf", "wmf/blank.wmf", "bmp/pw_fan.bmp",
+          "bmp/bigpw_fan.bmp", "bmp/qmHA.bmp", "bmp/LOUVRE.bmp", "pics/Vandrel_Logo.wmf"})
         EXPECT_TRUE(std::filesystem::is_regular_file(dir / "out" / f)) << f;
 }
 
@@ -261,7 +270,7 @@ TEST(GeneratorRun, RefusesFilesItCannotDrawAndDimensionsItDoesNotShow) {
     EXPECT_NE(a.errors.find("xyz_dim.wmf"), std::string::npos) << a.errors;
 
     vd::TFanRecord extra = FirstDemoRecord();
-    extra.dim_e.assign("40");  // a letter the in-line fan's drawing has no place for
+    extra.dim_e.assign("40"); // a letter the in-line fan's drawing has no place for
     vdtest::WriteFile(dir / "b.txt", vd::FormatCatalogueRecord(extra));
     GeneratorResult b = Generate(dir / "b.txt", dir / "out");
     EXPECT_EQ(b.exitCode, 1);

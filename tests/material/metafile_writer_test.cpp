@@ -19,7 +19,9 @@ namespace {
 constexpr wmf::Rgb kRed{220, 20, 20}, kBlue{20, 40, 220}, kGreen{20, 160, 40}, kBlack{0, 0, 0};
 
 // Frame 0..1000 × 0..500 logical units, played onto 200 × 100 pixels: 5 units a pixel.
-wmf::Writer Canvas() { return wmf::Writer(0, 0, 1000, 500, 1000); }
+wmf::Writer Canvas() {
+    return wmf::Writer(0, 0, 1000, 500, 1000);
+}
 
 QImage Play(const wmf::Writer& w, QSize size = QSize(200, 100)) {
     vd::WmfPicture picture = vd::WmfPicture::FromBytes(w.bytes());
@@ -36,13 +38,16 @@ bool Close(QRgb pixel, wmf::Rgb c, int tolerance = 40) {
            std::abs(qBlue(pixel) - c.b) <= tolerance;
 }
 
-bool White(QRgb pixel) { return qRed(pixel) > 245 && qGreen(pixel) > 245 && qBlue(pixel) > 245; }
+bool White(QRgb pixel) {
+    return qRed(pixel) > 245 && qGreen(pixel) > 245 && qBlue(pixel) > 245;
+}
 
 int DarkPixels(const QImage& image, const QRect& area) {
     int n = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
-            if (qGray(image.pixel(x, y)) < 128) ++n;
+            if (qGray(image.pixel(x, y)) < 128)
+                ++n;
     return n;
 }
 
@@ -50,14 +55,19 @@ QRect DarkBounds(const QImage& image) {
     QRect r;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (qGray(image.pixel(x, y)) < 128) r = r.united(QRect(x, y, 1, 1));
+            if (qGray(image.pixel(x, y)) < 128)
+                r = r.united(QRect(x, y, 1, 1));
     return r;
 }
 
-uint16_t U16(const std::string& b, size_t at) { return uint16_t(uint8_t(b[at]) | (uint8_t(b[at + 1]) << 8)); }
-uint32_t U32(const std::string& b, size_t at) { return U16(b, at) | (uint32_t(U16(b, at + 2)) << 16); }
+uint16_t U16(const std::string& b, size_t at) {
+    return uint16_t(uint8_t(b[at]) | (uint8_t(b[at + 1]) << 8));
+}
+uint32_t U32(const std::string& b, size_t at) {
+    return U16(b, at) | (uint32_t(U16(b, at + 2)) << 16);
+}
 
-}  // namespace
+} // namespace
 
 TEST(WmfWriterRoundTrip, ShapesAreFilledAndOutlinedWhereTheyWereWritten) {
     wmf::Writer w = Canvas();
@@ -65,15 +75,15 @@ TEST(WmfWriterRoundTrip, ShapesAreFilledAndOutlinedWhereTheyWereWritten) {
     int none = w.createPen(wmf::kPsNull, 0, kBlack);
     w.selectObject(red);
     w.selectObject(none);
-    w.rectangle(50, 50, 300, 250);          // pixels 10..60 × 10..50
+    w.rectangle(50, 50, 300, 250); // pixels 10..60 × 10..50
     int blue = w.createBrush(wmf::kBsSolid, kBlue);
     w.selectObject(blue);
-    w.ellipse(500, 100, 900, 400);          // pixels 100..180 × 20..80
-    w.polygon({{50, 450}, {350, 450}, {200, 300}});  // a red-less, blue triangle at the bottom left
+    w.ellipse(500, 100, 900, 400);                  // pixels 100..180 × 20..80
+    w.polygon({{50, 450}, {350, 450}, {200, 300}}); // a red-less, blue triangle at the bottom left
     int black = w.createPen(wmf::kPsSolid, 10, kBlack);
     w.selectObject(black);
     w.moveTo(0, 280);
-    w.lineTo(1000, 280);                    // row 56
+    w.lineTo(1000, 280); // row 56
     QImage image = Play(w);
 
     EXPECT_TRUE(Close(image.pixel(35, 30), kRed));
@@ -106,7 +116,8 @@ TEST(WmfWriterRoundTrip, PolylineIsOpenAndPolygonClosed) {
     QImage image = Play(w);
     EXPECT_LT(qGray(image.pixel(50, 20)), 100);
     EXPECT_LT(qGray(image.pixel(100, 60)), 100);
-    EXPECT_EQ(DarkPixels(image, QRect(5, 40, 90, 45)), 0) << "the polyline is not closed back to its start";
+    EXPECT_EQ(DarkPixels(image, QRect(5, 40, 90, 45)), 0)
+        << "the polyline is not closed back to its start";
     EXPECT_LT(qGray(image.pixel(155, 50)), 100) << "the polygon's closing edge";
     EXPECT_TRUE(White(image.pixel(180, 60))) << "a null brush leaves the inside empty";
 }
@@ -114,7 +125,7 @@ TEST(WmfWriterRoundTrip, PolylineIsOpenAndPolygonClosed) {
 TEST(WmfWriterRoundTrip, TextIsAlignedOnItsReferencePoint) {
     wmf::Writer w = Canvas();
     wmf::FontSpec font;
-    font.height = -150;  // 30 px em
+    font.height = -150; // 30 px em
     w.selectObject(w.createFont(font));
     w.setBkMode(wmf::kTransparent);
     w.setTextColor(kBlack);
@@ -140,7 +151,7 @@ TEST(WmfWriterRoundTrip, ExtTextSpacingWidensTheText) {
         return DarkBounds(Play(w)).width();
     };
     const int plain = widthOf({});
-    const int spaced = widthOf({200, 200, 200, 200});  // 40 px a letter
+    const int spaced = widthOf({200, 200, 200, 200}); // 40 px a letter
     EXPECT_GT(plain, 20);
     EXPECT_GE(spaced, 3 * 40 + 10);
     EXPECT_GT(spaced, plain + 40);
@@ -180,7 +191,8 @@ TEST(WmfWriterHeader, PlaceableFrameGivesTheNaturalSizeAndSizesAddUp) {
     EXPECT_EQ(U32(bytes, 28), (bytes.size() - 22) / 2);
     // The placeable checksum is the XOR of its first ten words.
     uint16_t sum = 0;
-    for (size_t i = 0; i < 20; i += 2) sum ^= U16(bytes, i);
+    for (size_t i = 0; i < 20; i += 2)
+        sum ^= U16(bytes, i);
     EXPECT_EQ(U16(bytes, 20), sum);
     // The file ends with the end-of-file record.
     EXPECT_EQ(U32(bytes, bytes.size() - 6), 3u);

@@ -68,4 +68,3 @@ TEST(ClipFieldEditor, DeletingTheFirstSelectsTheNewFirstOrNothing) {
     EXPECT_EQ(e.Selected(), -1);
     EXPECT_TRUE(e.fields.empty());
 }
-

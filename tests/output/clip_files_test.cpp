@@ -15,7 +15,7 @@ using vdtest::WriteFile;
 namespace {
 
 class ClipFilesTest : public ::testing::Test {
-protected:
+  protected:
     void Write(const std::string& clip, const std::string& desc, const std::string& cols) {
         WriteFile(dir / "clips/clip.txt", clip);
         WriteFile(dir / "clips/desc.txt", desc);
@@ -34,13 +34,20 @@ protected:
 
 TEST_F(ClipFilesTest, RoundTripKeepsAccentsMarksAndTrailingBlanks) {
     // "Débit d'air", "Förbrukning m³/s" in Windows-1252.
-    const ClipFieldList fields = {{"D\xE9" "bit d'air", true, "Volymfl\xF6" "de", "2"},
+    const ClipFieldList fields = {{"D\xE9"
+                                   "bit d'air",
+                                   true,
+                                   "Volymfl\xF6"
+                                   "de",
+                                   "2"},
                                   {"F\xF6rbrukning m\xB3/s", false, "kW per m\xB3/s", "5"},
                                   {"Empty Field ", true, "Empty Field", "-1"}};
     SaveClipFields(fields, dir.path());
     EXPECT_EQ(ReadFile(dir / "clips/clip.txt"),
-              "TD\xE9" "bit d'air\r\nFF\xF6rbrukning m\xB3/s\r\nTEmpty Field \r\n");
-    EXPECT_EQ(ReadFile(dir / "clips/desc.txt"), "Volymfl\xF6" "de\r\nkW per m\xB3/s\r\nEmpty Field\r\n");
+              "TD\xE9"
+              "bit d'air\r\nFF\xF6rbrukning m\xB3/s\r\nTEmpty Field \r\n");
+    EXPECT_EQ(ReadFile(dir / "clips/desc.txt"), "Volymfl\xF6"
+                                                "de\r\nkW per m\xB3/s\r\nEmpty Field\r\n");
     EXPECT_EQ(ReadFile(dir / "clips/cols.txt"), "2\r\n5\r\n-1\r\n");
 
     const ClipFieldsLoad load = LoadClipFields(dir.path());
@@ -158,7 +165,7 @@ TEST(DeliveredClipFields, MatchTheResultsGridColumns) {
     ASSERT_EQ(load.error, "");
     ASSERT_EQ(load.mismatch, "");
     ASSERT_GE(load.fields.size(), 10u);
-    const std::set<std::string> filled = {"-1", "0", "1", "2",  "3",  "4", "5",
+    const std::set<std::string> filled = {"-1", "0", "1", "2", "3",  "4",  "5",
                                           "6",  "7", "8", "9", "20", "21", "22"};
     std::set<std::string> used;
     for (const ClipField& f : load.fields) {

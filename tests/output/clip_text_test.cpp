@@ -52,15 +52,18 @@ TEST(ClipText, ReadsTheCurrentRowNotTheFirst) {
 }
 
 TEST(ClipText, EmptyFieldIsDecidedByColumnAloneAndExactly) {
-    const ClipFieldList fields = {{"Empty Field [x]", true, "", "6"}, // caption says empty, column real
-                                  {"Price", true, "", "-1"},          // column says empty
-                                  {"Minus", true, "", "-01"},         // a number, not the marker
-                                  {"Blanks", true, "", " 22 "}};
+    const ClipFieldList fields = {
+        {"Empty Field [x]", true, "", "6"}, // caption says empty, column real
+        {"Price", true, "", "-1"},          // column says empty
+        {"Minus", true, "", "-01"},         // a number, not the marker
+        {"Blanks", true, "", " 22 "}};
     EXPECT_EQ(BuildClipText(fields, GridWithRows(), {true, false}), "r1c6\t-\t\tr1c22\t");
 }
 
 TEST(ClipText, ColumnsTheGridDoesNotHaveCopyEmptyText) {
-    const ClipFieldList fields = {{"A", true, "", "99"}, {"B", true, "", "100"}, {"C", true, "", "-2"},
+    const ClipFieldList fields = {{"A", true, "", "99"},
+                                  {"B", true, "", "100"},
+                                  {"C", true, "", "-2"},
                                   {"D", true, "", "2147483647"}};
     EXPECT_EQ(BuildClipText(fields, GridWithRows(), {true, false}), "r1c99\t\t\t\t");
     ResultsGrid noRow = GridWithRows();
@@ -76,7 +79,8 @@ TEST(ClipText, ColumnThatIsNotAnIntegerStopsTheCopy) {
             BuildClipText(fields, GridWithRows(), {true, true});
             ADD_FAILURE() << "no error for '" << bad << "'";
         } catch (const ConversionError& e) {
-            EXPECT_EQ(std::string(e.what()), "'" + std::string(bad) + "' is not a valid integer value");
+            EXPECT_EQ(std::string(e.what()),
+                      "'" + std::string(bad) + "' is not a valid integer value");
         }
     }
     // An unchecked bad entry is skipped before its column is read.

@@ -46,11 +46,12 @@ struct Input : InputDialogService {
 };
 
 class FrmClipTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetVariables();
         AppDir = dir.path().string() + "/";
-        WriteFile(dir / "clips/clip.txt", "TModel\r\nFSpeed\r\nTEmpty Field [Price]\r\nTSupply\r\n");
+        WriteFile(dir / "clips/clip.txt",
+                  "TModel\r\nFSpeed\r\nTEmpty Field [Price]\r\nTSupply\r\n");
         WriteFile(dir / "clips/desc.txt", "Fan model\r\nRated speed\r\nEmpty Field\r\nSupply\r\n");
         WriteFile(dir / "clips/cols.txt", "1\r\n6\r\n-1\r\n9\r\n");
         grid.SetRowCount(2);
@@ -86,7 +87,8 @@ TEST_F(FrmClipTest, StartsWithTheListLoadedFirstEntrySelectedAndBothOptionsOn) {
     auto w = Start();
     EXPECT_EQ(w->windowTitle(), "Clipboard Setup");
     EXPECT_EQ(w->size(), QSize(392, 423));
-    EXPECT_EQ(Captions(*w), (std::vector<std::string>{"Model+", "Speed-", "Empty Field [Price]+", "Supply+"}));
+    EXPECT_EQ(Captions(*w),
+              (std::vector<std::string>{"Model+", "Speed-", "Empty Field [Price]+", "Supply+"}));
     EXPECT_EQ(w->LstClip->currentRow(), 0);
     EXPECT_EQ(Details(*w), "\nFan model");
     EXPECT_TRUE(w->chkSel->isChecked());
@@ -108,9 +110,9 @@ TEST_F(FrmClipTest, CopyFollowsTheOptionsAndTheCheckMarks) {
     w->LstClip->item(0)->setCheckState(Qt::Unchecked); // as the list's check box does
     w->Do_Copy(grid);
     EXPECT_EQ(clipboard.texts,
-              (std::vector<std::string>{"Model\tEmpty Field [Price]\tSupply\t\nPW 200\t-\t230/50/1\t",
-                                        "PW 200\t-\t230/50/1\t", "PW 200\t2500\t-\t230/50/1\t",
-                                        "-\t230/50/1\t"}));
+              (std::vector<std::string>{
+                  "Model\tEmpty Field [Price]\tSupply\t\nPW 200\t-\t230/50/1\t",
+                  "PW 200\t-\t230/50/1\t", "PW 200\t2500\t-\t230/50/1\t", "-\t230/50/1\t"}));
     EXPECT_TRUE(messages.errors.empty());
 }
 
@@ -126,10 +128,12 @@ TEST_F(FrmClipTest, BadColumnIsReportedAndTheClipboardKept) {
 TEST_F(FrmClipTest, ClickingAnEntryShowsItsDetails) {
     auto w = Start();
     QListWidget* list = w->LstClip;
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(2)).center());
     EXPECT_EQ(w->SelectedIndex(), 2);
     EXPECT_EQ(Details(*w), "\nEmpty Field [Price]");
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(1)).center());
     EXPECT_EQ(Details(*w), "\nRated speed");
 }
 
@@ -137,7 +141,8 @@ TEST_F(FrmClipTest, MoveButtonsKeepTheEntryTogetherAndStopAtTheEnds) {
     auto w = Start();
     w->LstClip->setCurrentRow(1);
     Click(w->SpeedButton1); // up
-    EXPECT_EQ(Captions(*w), (std::vector<std::string>{"Speed-", "Model+", "Empty Field [Price]+", "Supply+"}));
+    EXPECT_EQ(Captions(*w),
+              (std::vector<std::string>{"Speed-", "Model+", "Empty Field [Price]+", "Supply+"}));
     EXPECT_EQ(w->LstClip->currentRow(), 0);
     EXPECT_EQ(Details(*w), "\nRated speed");
     Click(w->SpeedButton1); // already first
@@ -149,7 +154,8 @@ TEST_F(FrmClipTest, MoveButtonsKeepTheEntryTogetherAndStopAtTheEnds) {
     w->LstClip->setCurrentRow(3);
     Click(w->SpeedButton2); // already last
     Click(w->SpeedButton1);
-    EXPECT_EQ(Captions(*w), (std::vector<std::string>{"Speed-", "Model+", "Supply+", "Empty Field [Price]+"}));
+    EXPECT_EQ(Captions(*w),
+              (std::vector<std::string>{"Speed-", "Model+", "Supply+", "Empty Field [Price]+"}));
 }
 
 TEST_F(FrmClipTest, EmptyFieldsAreAddedAnnotatedAndDeleted) {
@@ -163,9 +169,10 @@ TEST_F(FrmClipTest, EmptyFieldsAreAddedAnnotatedAndDeleted) {
     Click(w->SpeedButton5);
     EXPECT_EQ(Captions(*w).back(), "Empty Field [Delivery]+");
     EXPECT_EQ(Details(*w), "\nEmpty Field"); // refreshed only by the next selection
-    Click(w->SpeedButton5); // cancelled: the bare caption with its blank
+    Click(w->SpeedButton5);                  // cancelled: the bare caption with its blank
     EXPECT_EQ(Captions(*w).back(), "Empty Field +");
-    EXPECT_EQ(input.asked, (std::vector<std::string>(2, "Annotate Empty Field|Annotate Empty Field:|")));
+    EXPECT_EQ(input.asked,
+              (std::vector<std::string>(2, "Annotate Empty Field|Annotate Empty Field:|")));
 
     Click(w->SpeedButton6);
     EXPECT_EQ(w->LstClip->count(), 4);
@@ -189,7 +196,8 @@ TEST_F(FrmClipTest, SaveWritesTheListOrReportsWhyNot) {
     w->LstClip->item(1)->setCheckState(Qt::Checked);
     Click(w->SpeedButton3);
     EXPECT_EQ(messages.shown, (std::vector<std::string>{"Saved"}));
-    EXPECT_EQ(ReadFile(dir / "clips/clip.txt"), "TModel\r\nTSpeed\r\nTEmpty Field [Price]\r\nTSupply\r\n");
+    EXPECT_EQ(ReadFile(dir / "clips/clip.txt"),
+              "TModel\r\nTSpeed\r\nTEmpty Field [Price]\r\nTSupply\r\n");
 
     std::filesystem::remove_all(dir / "clips");
     WriteFile(dir / "clips", "in the way");

@@ -1,14 +1,14 @@
 // The printouts on a recording canvas: positions in page units, order of the
 // jobs, limits, and what a failing job does.
+#include "errors.h"
+#include "number_text.h"
+#include "paths.h"
 #include "print_run.h"
 #include "printouts.h"
-#include "paths.h"
 #include "recording_canvas.h"
 #include "results_grid.h"
 #include "select_fans.h"
 #include "test_files.h"
-#include "errors.h"
-#include "number_text.h"
 #include "vd_variables.h"
 
 #include <gtest/gtest.h>
@@ -28,7 +28,7 @@ struct Job {
 };
 
 class FakePrinter : public PrintService {
-public:
+  public:
     bool confirm = true;
     int dpi = 600;
     std::vector<Job> jobs;
@@ -48,7 +48,7 @@ struct Silent : MessageService {
 };
 
 class PrintoutTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetVariables();
         SetDecimalSeparator('.');
@@ -58,8 +58,8 @@ protected:
         for (int i = 1; i <= 7; ++i)
             AddressLines[static_cast<size_t>(i)] = "Addr" + std::to_string(i);
         vdtest::WriteFile(dir / "dat/vd_fan.rec",
-                          vdtest::EncodeRecords({vdtest::MakeFan(1, "PW", "PW 1", {2, 1, 0.5f}, {0, 100, 150},
-                                                                 {200, 300, 350})}));
+                          vdtest::EncodeRecords({vdtest::MakeFan(1, "PW", "PW 1", {2, 1, 0.5f},
+                                                                 {0, 100, 150}, {200, 300, 350})}));
         // A grid whose current row is the fan, as after a select and a double click.
         FlagPW = "Y";
         PressureType = "Total";
@@ -109,7 +109,8 @@ protected:
         return c;
     }
     int Run(PrintChoices choices = {}) {
-        return RunPrintouts(printer, choices, [this](Canvas* c, int ux, int uy) { return Context(c, ux, uy); });
+        return RunPrintouts(printer, choices,
+                            [this](Canvas* c, int ux, int uy) { return Context(c, ux, uy); });
     }
     const vdtest::RecordingCanvas& Page(size_t i) { return *printer.jobs.at(i).canvas; }
 
@@ -189,7 +190,7 @@ TEST_F(PrintoutTest, TheDataSheetPlacesBlocksAndDrawings) {
     EXPECT_EQ(s.TextAt(25 * 30, 15 * 30), "07/12/2026");
     auto pictures = s.Of(Op::Picture);
     ASSERT_GE(pictures.size(), 2u);
-    EXPECT_EQ(pictures[0].box(), (std::array{99 * 30, 30, 140 * 30, 15 * 30})); // logo
+    EXPECT_EQ(pictures[0].box(), (std::array{99 * 30, 30, 140 * 30, 15 * 30}));    // logo
     EXPECT_EQ(pictures[1].box(), (std::array{300, 130 * 30, 150 * 30, 198 * 30})); // drawing
     // The diagram's frame starts at the diagram origin (10, 40).
     auto texts = s.Of(Op::Text);

@@ -17,9 +17,12 @@ using namespace vdtest;
 
 namespace {
 
-const std::string kBmpDir = std::string(VD_SHARED_FIXTURES) + "/bmp/";
+const std::string kBmpDir = std::string(VD_REAL_FIXTURES) + "/bmp/";
 
-QImage Source() { return QImage(QString::fromStdString(kBmpDir + "src_rgb.png")).convertToFormat(QImage::Format_ARGB32); }
+QImage Source() {
+    return QImage(QString::fromStdString(kBmpDir + "src_rgb.png"))
+        .convertToFormat(QImage::Format_ARGB32);
+}
 
 double MeanDiffToSource(const QImage& image) {
     return MeanDifference(image.convertToFormat(QImage::Format_RGB32), Source(), QSize(64, 48));
@@ -41,15 +44,16 @@ TEST_P(BmpFixture, LoadsWithItsSizeAndTheSourcePixels) {
     EXPECT_TRUE(Near(p.image().pixel(1, 1), QColor(Source().pixel(1, 1)), 40)) << GetParam().file;
 }
 
-INSTANTIATE_TEST_SUITE_P(Fixtures, BmpFixture,
-                         ::testing::Values(BmpCase{"bmp_24bit.bmp", 0.5}, BmpCase{"bmp_24bit_v5.bmp", 0.5},
-                                           BmpCase{"bmp_32bit_bmp3.bmp", 0.5}, BmpCase{"bmp_8bit.bmp", 1.0},
-                                           BmpCase{"bmp_8bit_rle8.bmp", 1.0}, BmpCase{"bmp_16bit_rgb565.bmp", 6.0},
-                                           BmpCase{"bmp_4bit.bmp", 8.0}, BmpCase{"bmp_4bit_os2.bmp", 8.0}),
-                         [](const auto& info) {
-                             std::string n = info.param.file;
-                             return n.substr(0, n.size() - 4);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Fixtures, BmpFixture,
+    ::testing::Values(BmpCase{"bmp_24bit.bmp", 0.5}, BmpCase{"bmp_24bit_v5.bmp", 0.5},
+                      BmpCase{"bmp_32bit_bmp3.bmp", 0.5}, BmpCase{"bmp_8bit.bmp", 1.0},
+                      BmpCase{"bmp_8bit_rle8.bmp", 1.0}, BmpCase{"bmp_16bit_rgb565.bmp", 6.0},
+                      BmpCase{"bmp_4bit.bmp", 8.0}, BmpCase{"bmp_4bit_os2.bmp", 8.0}),
+    [](const auto& info) {
+        std::string n = info.param.file;
+        return n.substr(0, n.size() - 4);
+    });
 
 TEST(BmpVariants, OneBitIsBlackAndWhite) {
     vd::Picture p = vd::LoadPicture(kBmpDir + "bmp_1bit.bmp");
@@ -62,13 +66,18 @@ TEST(BmpVariants, OneBitIsBlackAndWhite) {
 
 TEST(BmpVariants, ThirtyTwoBitRgbIsOpaqueWhateverItsFourthByte) {
     // The file's reserved bytes run from 0 upwards; Windows ignores them.
-    QImage image = vd::LoadPicture(kBmpDir + "bmp_32bit_bmp3.bmp").image().convertToFormat(QImage::Format_ARGB32);
+    QImage image = vd::LoadPicture(kBmpDir + "bmp_32bit_bmp3.bmp")
+                       .image()
+                       .convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) ASSERT_EQ(qAlpha(image.pixel(x, y)), 255) << x << "," << y;
+        for (int x = 0; x < image.width(); ++x)
+            ASSERT_EQ(qAlpha(image.pixel(x, y)), 255) << x << "," << y;
 }
 
 TEST(BmpVariants, V5BitfieldsKeepTheirAlpha) {
-    QImage image = vd::LoadPicture(kBmpDir + "bmp_32bit_v5_bitfields.bmp").image().convertToFormat(QImage::Format_ARGB32);
+    QImage image = vd::LoadPicture(kBmpDir + "bmp_32bit_v5_bitfields.bmp")
+                       .image()
+                       .convertToFormat(QImage::Format_ARGB32);
     std::string file = ReadFile(kBmpDir + "bmp_32bit_v5_bitfields.bmp");
     // Bottom-up: the first stored pixel is the bottom-left one; its fourth byte is its alpha.
     unsigned offset = uint8_t(file[10]) | (uint8_t(file[11]) << 8);
@@ -78,12 +87,16 @@ TEST(BmpVariants, V5BitfieldsKeepTheirAlpha) {
 }
 
 TEST(BmpVariants, Rle4MatchesItsReference) {
-    QImage image = vd::LoadPicture(kBmpDir + "synthetic/synth_rle4.bmp").image().convertToFormat(QImage::Format_RGB32);
-    QImage ref = QImage(QString::fromStdString(kBmpDir + "synthetic/synth_rle4_ref.png")).convertToFormat(QImage::Format_RGB32);
+    QImage image = vd::LoadPicture(kBmpDir + "synthetic/synth_rle4.bmp")
+                       .image()
+                       .convertToFormat(QImage::Format_RGB32);
+    QImage ref = QImage(QString::fromStdString(kBmpDir + "synthetic/synth_rle4_ref.png"))
+                     .convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(image.size(), ref.size());
     int mismatches = 0;
     for (int y = 0; y < ref.height(); ++y)
-        for (int x = 0; x < ref.width(); ++x) mismatches += image.pixel(x, y) != ref.pixel(x, y);
+        for (int x = 0; x < ref.width(); ++x)
+            mismatches += image.pixel(x, y) != ref.pixel(x, y);
     EXPECT_EQ(mismatches, 0);
 }
 
@@ -103,8 +116,10 @@ TEST(BmpVariants, TopDownFileStartsWithTheTopRow) {
 // --- loading by extension and errors -----------------------------------------
 
 class TempDir {
-public:
-    TempDir() : path_(std::filesystem::temp_directory_path() / ("vd_pictures_" + std::to_string(::getpid()))) {
+  public:
+    TempDir()
+        : path_(std::filesystem::temp_directory_path() /
+                ("vd_pictures_" + std::to_string(::getpid()))) {
         std::filesystem::create_directories(path_);
     }
     ~TempDir() { std::filesystem::remove_all(path_); }
@@ -113,7 +128,7 @@ public:
         return path_ / name;
     }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
@@ -133,7 +148,8 @@ TEST(PictureLoading, ExtensionIsCaseInsensitiveAndMetafilesKeepTheirFrame) {
 TEST(PictureLoading, DataPicturesResolveBackslashPathsWithoutRegardToCase) {
     TempDir dir;
     std::filesystem::create_directories(dir.write("x", "").parent_path() / "bmp");
-    std::filesystem::copy_file(kBmpDir + "bmp_8bit.bmp", dir.write("x", "").parent_path() / "bmp" / "bigfan.bmp");
+    std::filesystem::copy_file(kBmpDir + "bmp_8bit.bmp",
+                               dir.write("x", "").parent_path() / "bmp" / "bigfan.bmp");
     std::filesystem::path previous = vd::DataRoot();
     vd::SetDataRoot(dir.write("x", "").parent_path());
     EXPECT_EQ(vd::LoadDataPicture("BMP\\BigFan.BMP").naturalSize(), QSize(64, 48));
@@ -156,11 +172,15 @@ TEST(PictureLoading, MissingUnreadableAndMalformedFilesThrowFileErrorNamingTheFi
         }
         return "no error";
     };
-    EXPECT_NE(message(dir.write("x", "") .parent_path() / "missing.bmp").find("missing.bmp"), std::string::npos);
-    EXPECT_NE(message(dir.write("bad.wmf", "not a metafile at all")).find("bad.wmf"), std::string::npos);
+    EXPECT_NE(message(dir.write("x", "").parent_path() / "missing.bmp").find("missing.bmp"),
+              std::string::npos);
+    EXPECT_NE(message(dir.write("bad.wmf", "not a metafile at all")).find("bad.wmf"),
+              std::string::npos);
     std::string bmp = ReadFile(kBmpDir + "bmp_24bit.bmp");
-    EXPECT_NE(message(dir.write("short.bmp", bmp.substr(0, 40))).find("short.bmp"), std::string::npos);
-    EXPECT_NE(message(dir.write("fake.bmp", "BM" + std::string(60, '\xFF'))).find("fake.bmp"), std::string::npos);
+    EXPECT_NE(message(dir.write("short.bmp", bmp.substr(0, 40))).find("short.bmp"),
+              std::string::npos);
+    EXPECT_NE(message(dir.write("fake.bmp", "BM" + std::string(60, '\xFF'))).find("fake.bmp"),
+              std::string::npos);
     EXPECT_NE(message(dir.write("pic.gif", "garbage")).find("pic.gif"), std::string::npos);
 }
 

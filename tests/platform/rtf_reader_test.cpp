@@ -41,19 +41,21 @@ bool FindFragment(const QTextDocument& doc, const QString& text, QTextCharFormat
 
 QTextBlock FindBlock(const QTextDocument& doc, const QString& text) {
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
-        if (b.text().contains(text)) return b;
+        if (b.text().contains(text))
+            return b;
     return {};
 }
 QTextBlock FindExactBlock(const QTextDocument& doc, const QString& text) {
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
-        if (b.text() == text) return b;
+        if (b.text() == text)
+            return b;
     return {};
 }
 
 class FanManual : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        vd::LoadTextFile(doc, std::string(VD_SHARED_FIXTURES) + "/rtf/fan_manual.rtf");
+        vd::LoadTextFile(doc, std::string(VD_REAL_FIXTURES) + "/rtf/fan_manual.rtf");
     }
     QTextDocument doc;
 };
@@ -61,7 +63,8 @@ protected:
 TEST_F(FanManual, TextAndEscapedCharacters) {
     QString text = doc.toPlainText();
     EXPECT_TRUE(text.startsWith("Installation instructions\n")) << text.toStdString();
-    EXPECT_TRUE(text.contains(QString::fromUtf8("Ångström, Ærøskøbing, Müller, Señor, naïve, façade, œuvre, Œ, š, Ÿ, „Zitat“, ™ © ®.")));
+    EXPECT_TRUE(text.contains(QString::fromUtf8(
+        "Ångström, Ærøskøbing, Müller, Señor, naïve, façade, œuvre, Œ, š, Ÿ, „Zitat“, ™ © ®.")));
     // Nothing of the skipped tables leaks into the text, and the \u fallbacks are not doubled.
     EXPECT_FALSE(text.contains("Normal"));
     EXPECT_FALSE(text.contains("LibreOffice"));
@@ -88,7 +91,8 @@ TEST_F(FanManual, CharacterRuns) {
 }
 
 TEST_F(FanManual, ParagraphAlignmentAndLists) {
-    EXPECT_EQ(FindBlock(doc, "Read ").blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    EXPECT_EQ(FindBlock(doc, "Read ").blockFormat().alignment() & Qt::AlignHorizontal_Mask,
+              Qt::AlignHCenter);
     QTextBlock heading = FindBlock(doc, "Installation instructions");
     EXPECT_EQ(heading.textList(), nullptr); // ls1 has no number or bullet
     QTextBlock first = FindBlock(doc, "Mount the fan");
@@ -122,14 +126,16 @@ TEST_F(FanManual, TableCellsTabsAndLineBreaks) {
     EXPECT_EQ(cell(1, 1), "0,37 kW");
     QTextBlock last = FindBlock(doc, "separated");
     EXPECT_EQ(QTextCursor(last).currentTable(), nullptr);
-    EXPECT_EQ(last.text(), QString("Tab\tseparated") + QChar(QChar::LineSeparator) + "line two after a line break.");
+    EXPECT_EQ(last.text(), QString("Tab\tseparated") + QChar(QChar::LineSeparator) +
+                               "line two after a line break.");
 }
 
 TEST(RtfNotes, ConvertedCp1252TextKeepsEveryCharacter) {
     QTextDocument doc;
-    vd::LoadTextFile(doc, std::string(VD_SHARED_FIXTURES) + "/rtf/notes_cp1252.rtf");
-    EXPECT_EQ(doc.toPlainText(), QString::fromUtf8("Fan selection notes\n\nLägsta ljudnivå: 35 dB(A) – élève à côté.\n"
-                                                   "Price 99,50 €, “quoted” …"));
+    vd::LoadTextFile(doc, std::string(VD_REAL_FIXTURES) + "/rtf/notes_cp1252.rtf");
+    EXPECT_EQ(doc.toPlainText(),
+              QString::fromUtf8("Fan selection notes\n\nLägsta ljudnivå: 35 dB(A) – élève à côté.\n"
+                                "Price 99,50 €, “quoted” …"));
 }
 
 // --- escapes and code pages ---------------------------------------------------
@@ -137,7 +143,8 @@ TEST(RtfNotes, ConvertedCp1252TextKeepsEveryCharacter) {
 TEST(RtfEscapes, HexBytesFollowAnsicpgAndFontCharset) {
     EXPECT_EQ(Text("{\\rtf1\\ansi \\'e9\\'80\\'9c}"), QString::fromUtf8("é€œ"));
     EXPECT_EQ(Text("{\\rtf1\\ansi\\ansicpg1251 \\'c0\\'e1}"), QString::fromUtf8("Аб"));
-    EXPECT_EQ(Text("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset238 Arial CE;}{\\f2\\fcharset161 Arial Greek;}}"
+    EXPECT_EQ(Text("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset238 Arial "
+                   "CE;}{\\f2\\fcharset161 Arial Greek;}}"
                    "\\f1 \\'b9\\f2 \\'e1\\f0 \\'b9}"),
               QString::fromUtf8("ąα¹"));
 }
@@ -146,17 +153,20 @@ TEST(RtfEscapes, UnicodeWithFallbackCounts) {
     EXPECT_EQ(Text("{\\rtf1 a\\u8364?b}"), QString::fromUtf8("a€b"));
     EXPECT_EQ(Text("{\\rtf1\\uc2 a\\u8364\\'80\\'80b}"), QString::fromUtf8("a€b"));
     EXPECT_EQ(Text("{\\rtf1\\uc0 a\\u8364 b}"), QString::fromUtf8("a€b"));
-    EXPECT_EQ(Text("{\\rtf1 {\\uc3 \\u1055 x}y\\u-3913 ?}"), QString::fromUtf8("Пy") + QChar(0xF0B7));
+    EXPECT_EQ(Text("{\\rtf1 {\\uc3 \\u1055 x}y\\u-3913 ?}"),
+              QString::fromUtf8("Пy") + QChar(0xF0B7));
     QTextDocument doc;
     vd::LoadRichOrPlainText(doc, "{\\rtf1 a\\{b\\}c\\\\d\\~e\\tab f\\line g}");
-    EXPECT_EQ(doc.begin().text(), QString("a{b}c\\d") + QChar(0xA0) + "e\tf" + QChar(QChar::LineSeparator) + "g");
+    EXPECT_EQ(doc.begin().text(),
+              QString("a{b}c\\d") + QChar(0xA0) + "e\tf" + QChar(QChar::LineSeparator) + "g");
 }
 
 // --- destinations and broken input ------------------------------------------
 
 TEST(RtfDestinations, UnknownAndIgnorableDestinationsAreSkipped) {
     EXPECT_EQ(Text("{\\rtf1 A{\\*\\mystery secret {nested} text}B{\\stylesheet{\\s0 Normal;}}C"
-                   "{\\info{\\title T}}D{\\field{\\*\\fldinst HYPERLINK x}{\\fldrslt shown}}E\\unknownword F}"),
+                   "{\\info{\\title T}}D{\\field{\\*\\fldinst HYPERLINK x}{\\fldrslt "
+                   "shown}}E\\unknownword F}"),
               "ABCDshownEF");
 }
 
@@ -164,14 +174,18 @@ TEST(RtfBroken, UnbalancedBracesDeepNestingAndJunk) {
     EXPECT_EQ(Text("{\\rtf1 open {\\b bold"), "open bold");
     EXPECT_EQ(Text("{\\rtf1 a}}}} trailing"), "a");
     std::string deep = "{\\rtf1 x";
-    for (int i = 0; i < 20000; ++i) deep += "{\\b ";
+    for (int i = 0; i < 20000; ++i)
+        deep += "{\\b ";
     deep += "y";
-    for (int i = 0; i < 20000; ++i) deep += "}";
+    for (int i = 0; i < 20000; ++i)
+        deep += "}";
     deep += "z}";
     EXPECT_EQ(Text(deep), "xyz");
-    EXPECT_FALSE(Text("{\\rtf1 \\'zz\\'4 \\bin999999 abc").contains("abc")); // \bin swallows the rest
+    EXPECT_FALSE(
+        Text("{\\rtf1 \\'zz\\'4 \\bin999999 abc").contains("abc")); // \bin swallows the rest
     std::string junk = "{\\rtf1 ";
-    for (int i = 0; i < 256; ++i) junk.push_back(char(i));
+    for (int i = 0; i < 256; ++i)
+        junk.push_back(char(i));
     QTextDocument doc;
     vd::LoadRichOrPlainText(doc, junk); // any bytes: a document, no crash
     EXPECT_FALSE(doc.toPlainText().isEmpty());
@@ -181,15 +195,17 @@ TEST(RtfBroken, UnbalancedBracesDeepNestingAndJunk) {
 
 TEST(RtfLists, OldStylePnBulletsAndNumbers) {
     QTextDocument doc;
-    vd::LoadRichOrPlainText(doc,
-                            "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset2 Symbol;}}"
-                            "{\\pntext\\f1\\'b7\\tab}{\\*\\pn\\pnlvlblt\\pnf1\\pnindent0{\\pntxtb\\'b7}}\\fi-200\\li200 one\\par "
-                            "{\\pntext\\f1\\'b7\\tab}{\\*\\pn\\pnlvlblt\\pnf1\\pnindent0{\\pntxtb\\'b7}}two\\par"
-                            "\\pard plain\\par "
-                            "{\\pntext 1.\\tab}{\\*\\pn\\pnlvlbody\\pndec\\pnstart1{\\pntxta .}}first\\par "
-                            "{\\pntext 2.\\tab}{\\*\\pn\\pnlvlbody\\pndec\\pnstart1{\\pntxta .}}second\\par}");
+    vd::LoadRichOrPlainText(
+        doc, "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset2 Symbol;}}"
+             "{\\pntext\\f1\\'b7\\tab}{\\*\\pn\\pnlvlblt\\pnf1\\pnindent0{\\pntxtb\\'b7}}\\fi-"
+             "200\\li200 one\\par "
+             "{\\pntext\\f1\\'b7\\tab}{\\*\\pn\\pnlvlblt\\pnf1\\pnindent0{\\pntxtb\\'b7}}two\\par"
+             "\\pard plain\\par "
+             "{\\pntext 1.\\tab}{\\*\\pn\\pnlvlbody\\pndec\\pnstart1{\\pntxta .}}first\\par "
+             "{\\pntext 2.\\tab}{\\*\\pn\\pnlvlbody\\pndec\\pnstart1{\\pntxta .}}second\\par}");
     EXPECT_EQ(doc.toPlainText(), "one\ntwo\nplain\nfirst\nsecond");
-    QTextBlock one = FindBlock(doc, "one"), two = FindBlock(doc, "two"), plain = FindBlock(doc, "plain");
+    QTextBlock one = FindBlock(doc, "one"), two = FindBlock(doc, "two"),
+               plain = FindBlock(doc, "plain");
     ASSERT_NE(one.textList(), nullptr);
     EXPECT_EQ(one.textList(), two.textList());
     EXPECT_EQ(one.textList()->format().style(), QTextListFormat::ListDisc);
@@ -202,12 +218,13 @@ TEST(RtfLists, OldStylePnBulletsAndNumbers) {
 
 TEST(RtfLists, ListTableNumberingByLevel) {
     QTextDocument doc;
-    vd::LoadRichOrPlainText(doc,
-                            "{\\rtf1{\\*\\listtable{\\list{\\listlevel\\levelnfc0{\\leveltext\\'02\\'00.;}}"
-                            "{\\listlevel\\levelnfc4{\\leveltext\\'02\\'01);}}\\listid7}}"
-                            "{\\*\\listoverridetable{\\listoverride\\listid7\\ls3}}"
-                            "\\pard\\ls3 a\\par\\pard\\ls3\\ilvl1 b\\par\\pard\\ls3 c\\par}");
-    QTextBlock a = FindExactBlock(doc, "a"), b = FindExactBlock(doc, "b"), c = FindExactBlock(doc, "c");
+    vd::LoadRichOrPlainText(
+        doc, "{\\rtf1{\\*\\listtable{\\list{\\listlevel\\levelnfc0{\\leveltext\\'02\\'00.;}}"
+             "{\\listlevel\\levelnfc4{\\leveltext\\'02\\'01);}}\\listid7}}"
+             "{\\*\\listoverridetable{\\listoverride\\listid7\\ls3}}"
+             "\\pard\\ls3 a\\par\\pard\\ls3\\ilvl1 b\\par\\pard\\ls3 c\\par}");
+    QTextBlock a = FindExactBlock(doc, "a"), b = FindExactBlock(doc, "b"),
+               c = FindExactBlock(doc, "c");
     ASSERT_TRUE(a.textList() && b.textList());
     EXPECT_EQ(a.textList()->format().style(), QTextListFormat::ListDecimal);
     EXPECT_EQ(b.textList()->format().style(), QTextListFormat::ListLowerAlpha);
@@ -217,10 +234,10 @@ TEST(RtfLists, ListTableNumberingByLevel) {
 
 TEST(RtfTables, RowsCellsAndTextAfterTheTable) {
     QTextDocument doc;
-    vd::LoadRichOrPlainText(doc,
-                            "{\\rtf1 before\\par\\trowd\\cellx1000\\cellx2000\\cellx3000"
-                            "\\intbl a\\cell b\\cell c\\cell\\row"
-                            "\\trowd\\cellx1000\\cellx2000\\cellx3000\\intbl d\\cell e\\cell f\\cell\\row\\pard after\\par}");
+    vd::LoadRichOrPlainText(doc, "{\\rtf1 before\\par\\trowd\\cellx1000\\cellx2000\\cellx3000"
+                                 "\\intbl a\\cell b\\cell c\\cell\\row"
+                                 "\\trowd\\cellx1000\\cellx2000\\cellx3000\\intbl d\\cell e\\cell "
+                                 "f\\cell\\row\\pard after\\par}");
     QTextTable* table = QTextCursor(FindExactBlock(doc, "e")).currentTable();
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(table->rows(), 2);
@@ -249,7 +266,8 @@ QImage FirstImage(QTextDocument& doc, QSizeF* size = nullptr) {
         for (auto it = b.begin(); !it.atEnd(); ++it)
             if (it.fragment().charFormat().isImageFormat()) {
                 QTextImageFormat f = it.fragment().charFormat().toImageFormat();
-                if (size) *size = QSizeF(f.width(), f.height());
+                if (size)
+                    *size = QSizeF(f.width(), f.height());
                 return doc.resource(QTextDocument::ImageResource, QUrl(f.name())).value<QImage>();
             }
     return {};
@@ -264,42 +282,55 @@ TEST(RtfPictures, PngDibAndMetafilePictures) {
     red.save(&buffer, "PNG");
     QTextDocument doc;
     QSizeF size;
-    vd::LoadRichOrPlainText(doc, "{\\rtf1 x{\\pict\\pngblip\\picw4\\pich4\\picwgoal600\\pichgoal300 " +
-                                     Hex(png.toStdString()) + "}y}");
+    vd::LoadRichOrPlainText(doc,
+                            "{\\rtf1 x{\\pict\\pngblip\\picw4\\pich4\\picwgoal600\\pichgoal300 " +
+                                Hex(png.toStdString()) + "}y}");
     EXPECT_TRUE(Near(FirstImage(doc, &size).pixel(1, 1), Qt::red));
     EXPECT_EQ(size, QSizeF(40, 20));
 
     QTextDocument dib;
-    vd::LoadRichOrPlainText(dib, "{\\rtf1 {\\pict\\dibitmap0\\picw2\\pich2 " +
-                                     Hex(Dib24(2, 2, {qRgb(0, 0, 255), qRgb(0, 0, 255), qRgb(0, 0, 255), qRgb(0, 0, 255)})) + "}}");
+    vd::LoadRichOrPlainText(
+        dib,
+        "{\\rtf1 {\\pict\\dibitmap0\\picw2\\pich2 " +
+            Hex(Dib24(2, 2, {qRgb(0, 0, 255), qRgb(0, 0, 255), qRgb(0, 0, 255), qRgb(0, 0, 255)})) +
+            "}}");
     EXPECT_TRUE(Near(FirstImage(dib).pixel(0, 0), Qt::blue));
 
     WmfWriter w;
-    w.rec(0x0103, {8}).rec(0x020C, {100, 100}).rec(0x02FC, {0, 0, 255, 0}).rec(0x012D, {0}).rec(0x041B, {100, 100, 0, 0});
+    w.rec(0x0103, {8})
+        .rec(0x020C, {100, 100})
+        .rec(0x02FC, {0, 0, 255, 0})
+        .rec(0x012D, {0})
+        .rec(0x041B, {100, 100, 0, 0});
     QTextDocument wmf;
-    vd::LoadRichOrPlainText(wmf, "{\\rtf1 {\\pict\\wmetafile8\\picw2540\\pich2540\\picwgoal750\\pichgoal750 " +
-                                     Hex(w.bytes()) + "}}");
+    vd::LoadRichOrPlainText(
+        wmf, "{\\rtf1 {\\pict\\wmetafile8\\picw2540\\pich2540\\picwgoal750\\pichgoal750 " +
+                 Hex(w.bytes()) + "}}");
     QImage image = FirstImage(wmf, &size);
     EXPECT_EQ(size, QSizeF(50, 50));
     EXPECT_TRUE(Near(image.pixel(25, 25), Qt::blue));
 
     // Word writes a picture twice: the shape version is shown, its fallback is not.
     QTextDocument twice;
-    vd::LoadRichOrPlainText(twice, "{\\rtf1 {\\*\\shppict{\\pict\\pngblip " + Hex(png.toStdString()) +
-                                       "}}{\\nonshppict{\\pict\\pngblip " + Hex(png.toStdString()) + "}}}");
+    vd::LoadRichOrPlainText(twice, "{\\rtf1 {\\*\\shppict{\\pict\\pngblip " +
+                                       Hex(png.toStdString()) + "}}{\\nonshppict{\\pict\\pngblip " +
+                                       Hex(png.toStdString()) + "}}}");
     int images = 0;
-    for (auto it = twice.begin().begin(); !it.atEnd(); ++it) images += it.fragment().charFormat().isImageFormat();
+    for (auto it = twice.begin().begin(); !it.atEnd(); ++it)
+        images += it.fragment().charFormat().isImageFormat();
     EXPECT_EQ(images, 1);
 
     QTextDocument broken;
-    vd::LoadRichOrPlainText(broken, "{\\rtf1 a{\\pict\\wmetafile8 0102zz}b{\\pict\\pngblip ffff}c}");
+    vd::LoadRichOrPlainText(broken,
+                            "{\\rtf1 a{\\pict\\wmetafile8 0102zz}b{\\pict\\pngblip ffff}c}");
     EXPECT_EQ(broken.toPlainText(), "abc");
 }
 
 // --- plain text and file loading ----------------------------------------------
 
 TEST(PlainText, NonRtfIsWindows1252WithCrLfOrLf) {
-    EXPECT_EQ(Text("Line one\r\nL\xe4ngd \x80\nthird\r\n"), QString::fromUtf8("Line one\nLängd €\nthird\n"));
+    EXPECT_EQ(Text("Line one\r\nL\xe4ngd \x80\nthird\r\n"),
+              QString::fromUtf8("Line one\nLängd €\nthird\n"));
     EXPECT_EQ(Text(" {\\rtf1 not rich}"), " {\\rtf1 not rich}");
     EXPECT_EQ(Text("{\\RTF1 upper}"), "{\\RTF1 upper}");
 }
@@ -318,15 +349,17 @@ namespace {
 TEST(RtfBroken, RandomMutationsOfRealFilesNeverCrash) {
     std::mt19937 rng(99);
     for (const char* name : {"fan_manual", "notes_cp1252"}) {
-        std::string original = ReadFile(std::string(VD_SHARED_FIXTURES) + "/rtf/" + name + ".rtf");
+        std::string original = ReadFile(std::string(VD_REAL_FIXTURES) + "/rtf/" + name + ".rtf");
         ASSERT_FALSE(original.empty());
         for (int round = 0; round < 200; ++round) {
             std::string bytes = original;
             for (int e = 0, n = 1 + int(rng() % 10); e < n; ++e) {
                 size_t at = 5 + rng() % (bytes.size() - 5);
                 const char pick[] = {'{', '}', '\\', '\'', 'u', '-', '9', char(rng())};
-                if (rng() % 5 == 0) bytes.erase(at, rng() % 40);
-                else if (at < bytes.size()) bytes[at] = pick[rng() % sizeof(pick)];
+                if (rng() % 5 == 0)
+                    bytes.erase(at, rng() % 40);
+                else if (at < bytes.size())
+                    bytes[at] = pick[rng() % sizeof(pick)];
             }
             QTextDocument doc;
             vd::LoadRichOrPlainText(doc, bytes);

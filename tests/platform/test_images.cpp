@@ -32,7 +32,8 @@ QRect InkBounds(const QImage& image, int threshold) {
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             QRgb p = image.pixel(x, y);
-            if (255 - qRed(p) > threshold || 255 - qGreen(p) > threshold || 255 - qBlue(p) > threshold) {
+            if (255 - qRed(p) > threshold || 255 - qGreen(p) > threshold ||
+                255 - qBlue(p) > threshold) {
                 x0 = std::min(x0, x);
                 y0 = std::min(y0, y);
                 x1 = std::max(x1, x);
@@ -48,7 +49,8 @@ QImage TrimWhite(const QImage& image) {
 }
 
 bool Near(QRgb p, const QColor& c, int tolerance) {
-    return std::abs(qRed(p) - c.red()) <= tolerance && std::abs(qGreen(p) - c.green()) <= tolerance &&
+    return std::abs(qRed(p) - c.red()) <= tolerance &&
+           std::abs(qGreen(p) - c.green()) <= tolerance &&
            std::abs(qBlue(p) - c.blue()) <= tolerance;
 }
 
@@ -56,18 +58,22 @@ int CountNear(const QImage& image, const QColor& colour, int tolerance) {
     int n = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (Near(image.pixel(x, y), colour, tolerance)) ++n;
+            if (Near(image.pixel(x, y), colour, tolerance))
+                ++n;
     return n;
 }
 
 double MeanDifference(const QImage& a, const QImage& b, QSize common) {
-    QImage sa = a.convertToFormat(QImage::Format_RGB32).scaled(common, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    QImage sb = b.convertToFormat(QImage::Format_RGB32).scaled(common, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage sa = a.convertToFormat(QImage::Format_RGB32)
+                    .scaled(common, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage sb = b.convertToFormat(QImage::Format_RGB32)
+                    .scaled(common, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     double sum = 0;
     for (int y = 0; y < common.height(); ++y)
         for (int x = 0; x < common.width(); ++x) {
             QRgb p = sa.pixel(x, y), q = sb.pixel(x, y);
-            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                   std::abs(qBlue(p) - qBlue(q));
         }
     return sum / (3.0 * common.width() * common.height());
 }

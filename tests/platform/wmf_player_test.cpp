@@ -14,7 +14,8 @@ using namespace vdtest;
 
 namespace {
 
-const QColor kRed(255, 0, 0), kBlue(0, 0, 255), kGreen(0, 255, 0), kWhite(255, 255, 255), kBlack(0, 0, 0);
+const QColor kRed(255, 0, 0), kBlue(0, 0, 255), kGreen(0, 255, 0), kWhite(255, 255, 255),
+    kBlack(0, 0, 0);
 
 // A 100 × 100 frame at 96 units per inch: one logical unit is one pixel when
 // rendered at the natural size.
@@ -25,16 +26,22 @@ WmfWriter Canvas() {
 }
 
 WmfWriter& Pen(WmfWriter& w, int style, int width, QColor c) {
-    return w.rec(kCreatePenIndirect, {style, width, 0, WmfWriter::Lo(c.red(), c.green()), WmfWriter::Hi(c.blue())});
+    return w.rec(kCreatePenIndirect,
+                 {style, width, 0, WmfWriter::Lo(c.red(), c.green()), WmfWriter::Hi(c.blue())});
 }
 WmfWriter& Brush(WmfWriter& w, int style, QColor c, int hatch = 0) {
-    return w.rec(kCreateBrushIndirect, {style, WmfWriter::Lo(c.red(), c.green()), WmfWriter::Hi(c.blue()), hatch});
+    return w.rec(kCreateBrushIndirect,
+                 {style, WmfWriter::Lo(c.red(), c.green()), WmfWriter::Hi(c.blue()), hatch});
 }
-WmfWriter& Rect(WmfWriter& w, int l, int t, int r, int b) { return w.rec(kRectangle, {b, r, t, l}); }
+WmfWriter& Rect(WmfWriter& w, int l, int t, int r, int b) {
+    return w.rec(kRectangle, {b, r, t, l});
+}
 
-std::string FontParams(int height, int escapement, int weight, int charset, const std::string& face) {
+std::string FontParams(int height, int escapement, int weight, int charset,
+                       const std::string& face) {
     std::string p;
-    for (int v : {height, 0, escapement, escapement, weight}) WmfWriter::Put16(p, uint16_t(v));
+    for (int v : {height, 0, escapement, escapement, weight})
+        WmfWriter::Put16(p, uint16_t(v));
     p += std::string{'\0', '\0', '\0', char(charset), '\0', '\0', '\0', '\0'};
     p += face;
     p.push_back('\0');
@@ -44,13 +51,16 @@ std::string TextOutParams(const std::string& text, int x, int y) {
     std::string p;
     WmfWriter::Put16(p, uint16_t(text.size()));
     p += text;
-    if (text.size() % 2) p.push_back('\0');
+    if (text.size() % 2)
+        p.push_back('\0');
     WmfWriter::Put16(p, uint16_t(y));
     WmfWriter::Put16(p, uint16_t(x));
     return p;
 }
 
-QImage Render(const WmfWriter& w, QSize size = QSize(100, 100)) { return RenderWmf(w.bytes(), size); }
+QImage Render(const WmfWriter& w, QSize size = QSize(100, 100)) {
+    return RenderWmf(w.bytes(), size);
+}
 
 // --- real files --------------------------------------------------------------
 
@@ -72,7 +82,7 @@ class FixtureRender : public ::testing::TestWithParam<Fixture> {};
 // measures 25–50, so a mirrored, misplaced or missing drawing fails.
 TEST_P(FixtureRender, LooksLikeTheReferenceRender) {
     const Fixture& f = GetParam();
-    std::string dir = std::string(VD_SHARED_FIXTURES) + "/wmf/";
+    std::string dir = std::string(VD_REAL_FIXTURES) + "/wmf/";
     std::string bytes = ReadFile(dir + f.name + ".wmf");
     vd::WmfPicture picture = vd::WmfPicture::FromBytes(bytes);
     EXPECT_NEAR(picture.naturalSize().width(), f.natural[0], 1.0);
@@ -84,7 +94,8 @@ TEST_P(FixtureRender, LooksLikeTheReferenceRender) {
     ASSERT_FALSE(reference.isNull());
     QSize common(160, 100);
     EXPECT_LT(MeanDifference(TrimWhite(ours), TrimWhite(reference), common), f.maxDifference);
-    EXPECT_GT(MeanDifference(TrimWhite(ours).mirrored(false, true), TrimWhite(reference), common), 20);
+    EXPECT_GT(MeanDifference(TrimWhite(ours).mirrored(false, true), TrimWhite(reference), common),
+              20);
 }
 
 INSTANTIATE_TEST_SUITE_P(Fixtures, FixtureRender,
@@ -163,7 +174,8 @@ TEST(WmfMapping, MetricMapModeIsYUp) {
 TEST(WmfText, YUpWindowDoesNotMirrorText) {
     auto text = [](bool yUp) {
         WmfWriter w = Canvas();
-        if (yUp) w.rec(kSetWindowOrg, {100, 0}).rec(kSetWindowExt, {-100, 100});
+        if (yUp)
+            w.rec(kSetWindowOrg, {100, 0}).rec(kSetWindowExt, {-100, 100});
         w.raw(kCreateFontIndirect, FontParams(-30, 0, 400, 0, "Arial"));
         w.rec(kSelectObject, {0}).rec(kSetBkMode, {1}).rec(kSetTextAlign, {24});
         w.raw(kTextOut, TextOutParams("Fg", 10, yUp ? 40 : 60)); // both on device y = 60
@@ -204,10 +216,12 @@ TEST(WmfObjects, NewObjectTakesTheLowestFreeSlot) {
 TEST(WmfObjects, PalettesAndRegionsTakeASlot) {
     WmfWriter w = Canvas();
     std::string palette;
-    for (int v : {0x300, 1, 0, 0}) WmfWriter::Put16(palette, uint16_t(v));
+    for (int v : {0x300, 1, 0, 0})
+        WmfWriter::Put16(palette, uint16_t(v));
     w.raw(kCreatePalette, palette); // slot 0
     std::string region;
-    for (int v : {0, 6, 0, 0, 22, 0, 0, 0, 0, 10, 10}) WmfWriter::Put16(region, uint16_t(v));
+    for (int v : {0, 6, 0, 0, 22, 0, 0, 0, 0, 10, 10})
+        WmfWriter::Put16(region, uint16_t(v));
     w.raw(kCreateRegion, region); // slot 1
     Pen(w, 0, 5, kRed);           // slot 2
     w.rec(kSelectObject, {2}).rec(kMoveTo, {50, 0}).rec(kLineTo, {50, 100});
@@ -239,7 +253,10 @@ TEST(WmfObjects, RestoreDcReturnsToTheSavedPenRelativeAndAbsolute) {
 TEST(WmfObjects, RestoreDcRestoresTheClip) {
     WmfWriter w = Canvas();
     Brush(w, 0, kRed);
-    w.rec(kSelectObject, {0}).rec(kSaveDc, {}).rec(kIntersectClipRect, {10, 10, 0, 0}).rec(kRestoreDc, {-1});
+    w.rec(kSelectObject, {0})
+        .rec(kSaveDc, {})
+        .rec(kIntersectClipRect, {10, 10, 0, 0})
+        .rec(kRestoreDc, {-1});
     Rect(w, 0, 0, 100, 100);
     EXPECT_TRUE(Near(Render(w).pixel(50, 50), kRed));
 }
@@ -250,7 +267,9 @@ TEST(WmfPens, ZeroWidthIsOneDevicePixelEvenWhenScaledDown) {
     WmfWriter w;
     w.placeable(0, 0, 10000, 10000, 1000);
     Pen(w, 0, 0, kBlack);
-    w.rec(kSelectObject, {0}).rec(kMoveTo, {0, 5000}).rec(kLineTo, {10000, 5000}); // vertical, at x = 50
+    w.rec(kSelectObject, {0})
+        .rec(kMoveTo, {0, 5000})
+        .rec(kLineTo, {10000, 5000}); // vertical, at x = 50
     QImage img = RenderWmf(w.bytes(), QSize(100, 100));
     QRect ink = InkBounds(img, 100);
     EXPECT_EQ(ink.height(), 100);
@@ -267,10 +286,14 @@ TEST(WmfPens, NullPenDrawsNoOutlineAndDashesLeaveGaps) {
 
     WmfWriter d = Canvas();
     Pen(d, 1, 1, kBlack); // PS_DASH
-    d.rec(kSelectObject, {0}).rec(kSetBkMode, {1}).rec(kMoveTo, {50, 0}).rec(kLineTo, {50, 100}); // along y = 50
+    d.rec(kSelectObject, {0})
+        .rec(kSetBkMode, {1})
+        .rec(kMoveTo, {50, 0})
+        .rec(kLineTo, {50, 100}); // along y = 50
     QImage img = Render(d);
     int ink = 0;
-    for (int x = 0; x < 100; ++x) ink += qRed(img.pixel(x, 50)) < 128 ? 1 : 0;
+    for (int x = 0; x < 100; ++x)
+        ink += qRed(img.pixel(x, 50)) < 128 ? 1 : 0;
     EXPECT_GT(ink, 40);
     EXPECT_LT(ink, 95);
 }
@@ -347,17 +370,18 @@ TEST(WmfShapes, EllipseRoundRectPieChordAndArc) {
     // Pie of the upper-right quarter of the box (0,50)-(50,100): from 3 o'clock to 12 o'clock.
     w.rec(kPie, {50, 25, 75, 50, 100, 50, 50, 0});
     QImage img = Render(w);
-    EXPECT_TRUE(Near(img.pixel(25, 25), kRed));    // ellipse centre
-    EXPECT_TRUE(Near(img.pixel(2, 2), kWhite));    // outside the ellipse's corner
-    EXPECT_TRUE(Near(img.pixel(75, 75), kRed));    // round rect centre
-    EXPECT_TRUE(Near(img.pixel(51, 51), kWhite));  // its rounded corner
-    EXPECT_TRUE(Near(img.pixel(35, 65), kRed));    // inside the pie
-    EXPECT_TRUE(Near(img.pixel(15, 85), kWhite));  // the quarter the pie leaves out
+    EXPECT_TRUE(Near(img.pixel(25, 25), kRed));   // ellipse centre
+    EXPECT_TRUE(Near(img.pixel(2, 2), kWhite));   // outside the ellipse's corner
+    EXPECT_TRUE(Near(img.pixel(75, 75), kRed));   // round rect centre
+    EXPECT_TRUE(Near(img.pixel(51, 51), kWhite)); // its rounded corner
+    EXPECT_TRUE(Near(img.pixel(35, 65), kRed));   // inside the pie
+    EXPECT_TRUE(Near(img.pixel(15, 85), kWhite)); // the quarter the pie leaves out
 
     WmfWriter a = Canvas();
     Pen(a, 0, 3, kBlue);
     a.rec(kSelectObject, {0});
-    a.rec(kArc, {50, 0, 50, 100, 100, 100, 0, 0}); // upper half, counter-clockwise from 3 to 9 o'clock
+    a.rec(kArc,
+          {50, 0, 50, 100, 100, 100, 0, 0}); // upper half, counter-clockwise from 3 to 9 o'clock
     QImage arc = Render(a);
     EXPECT_TRUE(Near(arc.pixel(50, 0), kBlue));
     EXPECT_TRUE(Near(arc.pixel(50, 98), kWhite));
@@ -411,7 +435,8 @@ QImage TextImage(int align, const std::string& text = "Hg", int escapement = 0, 
 }
 
 TEST(WmfText, AlignmentPlacesTextAroundTheReferencePoint) {
-    QRect left = InkBounds(TextImage(24)), centre = InkBounds(TextImage(24 | 6)), right = InkBounds(TextImage(24 | 2));
+    QRect left = InkBounds(TextImage(24)), centre = InkBounds(TextImage(24 | 6)),
+          right = InkBounds(TextImage(24 | 2));
     EXPECT_GE(left.left(), 49);
     EXPECT_LE(right.right(), 51);
     EXPECT_NEAR(centre.center().x(), 50, 3);
@@ -423,7 +448,10 @@ TEST(WmfText, AlignmentPlacesTextAroundTheReferencePoint) {
 TEST(WmfText, UpdateCpAdvancesTheCurrentPosition) {
     WmfWriter w = Canvas();
     w.raw(kCreateFontIndirect, FontParams(-20, 0, 400, 0, "Arial"));
-    w.rec(kSelectObject, {0}).rec(kSetBkMode, {1}).rec(kSetTextAlign, {24 | 1}).rec(kMoveTo, {50, 5});
+    w.rec(kSelectObject, {0})
+        .rec(kSetBkMode, {1})
+        .rec(kSetTextAlign, {24 | 1})
+        .rec(kMoveTo, {50, 5});
     w.raw(kTextOut, TextOutParams("II", 0, 0));
     w.raw(kTextOut, TextOutParams("II", 0, 0));
     QRect twice = InkBounds(Render(w));
@@ -449,7 +477,8 @@ TEST(WmfText, OpaqueBackgroundAndExtTextOutOptions) {
     w.rec(kSetBkColor, {WmfWriter::Lo(0, 255), 0});
     // ETO_OPAQUE | ETO_CLIPPED with the rectangle (0,0)-(60,100): the text is cut at x = 60.
     std::string p;
-    for (int v : {50, 30, 4, 6, 0, 0, 60, 100}) WmfWriter::Put16(p, uint16_t(v));
+    for (int v : {50, 30, 4, 6, 0, 0, 60, 100})
+        WmfWriter::Put16(p, uint16_t(v));
     p += "HHHH";
     w.raw(0x0A32, p);
     QImage img = Render(w);
@@ -464,10 +493,12 @@ TEST(WmfText, DxArraySpacesTheCharacters) {
         w.raw(kCreateFontIndirect, FontParams(-12, 0, 400, 0, "Arial"));
         w.rec(kSelectObject, {0}).rec(kSetBkMode, {1}).rec(kSetTextAlign, {24});
         std::string p;
-        for (int v : {50, 5, 3, 0}) WmfWriter::Put16(p, uint16_t(v));
+        for (int v : {50, 5, 3, 0})
+            WmfWriter::Put16(p, uint16_t(v));
         p += "III";
         p.push_back('\0');
-        for (int i = 0; i < 3; ++i) WmfWriter::Put16(p, uint16_t(dx));
+        for (int i = 0; i < 3; ++i)
+            WmfWriter::Put16(p, uint16_t(dx));
         w.raw(0x0A32, p);
         return InkBounds(Render(w)).width();
     };
@@ -492,13 +523,16 @@ void ExpectQuadrants(const QImage& img, QRect area) {
 TEST(WmfBitmaps, StretchDibDibStretchBltAndDibBitBlt) {
     WmfWriter w = Canvas();
     std::string p;
-    for (int v : {0x0020, 0x00CC, 0, 2, 2, 0, 0, 40, 40, 10, 10}) WmfWriter::Put16(p, uint16_t(v));
+    for (int v : {0x0020, 0x00CC, 0, 2, 2, 0, 0, 40, 40, 10, 10})
+        WmfWriter::Put16(p, uint16_t(v));
     w.raw(kStretchDib, p + QuadrantDib());
     std::string q;
-    for (int v : {0x0020, 0x00CC, 2, 2, 0, 0, 40, 40, 10, 55}) WmfWriter::Put16(q, uint16_t(v));
+    for (int v : {0x0020, 0x00CC, 2, 2, 0, 0, 40, 40, 10, 55})
+        WmfWriter::Put16(q, uint16_t(v));
     w.raw(kDibStretchBlt, q + QuadrantDib());
     std::string b;
-    for (int v : {0x0020, 0x00CC, 0, 0, 2, 2, 60, 10}) WmfWriter::Put16(b, uint16_t(v));
+    for (int v : {0x0020, 0x00CC, 0, 0, 2, 2, 60, 10})
+        WmfWriter::Put16(b, uint16_t(v));
     w.raw(kDibBitBlt, b + QuadrantDib());
     QImage img = Render(w);
     ExpectQuadrants(img, QRect(10, 10, 40, 40));
@@ -536,13 +570,16 @@ TEST(WmfRecords, EscapeAndUnknownRecordsAreSkippedBySize) {
 }
 
 TEST(WmfText, FontCharsetChoosesTheCodePage) {
-    auto decode = [](const char* bytes, int charset) { return vd::DecodeCodePage(bytes, vd::CodePageForCharset(charset)); };
+    auto decode = [](const char* bytes, int charset) {
+        return vd::DecodeCodePage(bytes, vd::CodePageForCharset(charset));
+    };
     EXPECT_EQ(decode("\x80\xB0", 0), QString::fromUtf8("€°"));
     EXPECT_EQ(decode("\x80\xB0", 1), QString::fromUtf8("€°"));
     EXPECT_EQ(decode("\xE1\xD3", 161), QString::fromUtf8("αΣ"));
     EXPECT_EQ(decode("\xB9\xE6", 238), QString::fromUtf8("ąć"));
     EXPECT_EQ(decode("\xC0\xFF", 204), QString::fromUtf8("Ая"));
-    // Drawn text follows the selected font's charset: Cyrillic bytes look unlike their Latin reading.
+    // Drawn text follows the selected font's charset: Cyrillic bytes look unlike their Latin
+    // reading.
     auto draw = [](int charset) {
         WmfWriter w = Canvas();
         w.raw(kCreateFontIndirect, FontParams(-30, 0, 400, charset, "Arial"));

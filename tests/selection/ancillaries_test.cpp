@@ -33,7 +33,7 @@ TEST(Ancillaries, RatingsFollowTheCurrentClasses) {
         const char* a;
         const char* b;
     };
-    const Case cases[] = {{"0.3", " 0.5 I ", " 1.0 I "}, {"0.5", " 1.0 I ", " 1.0 I "},
+    const Case cases[] = {{"0.3", " 0.5 I ", " 1.0 I "},  {"0.5", " 1.0 I ", " 1.0 I "},
                           {"0.99", " 1.0 I ", " 1.0 I "}, {"1.0", " 2.0 I ", " 1.4 I "},
                           {"1.4", " 2.0 I ", " 1.4 I "},  {"1.41", " 2.0 I ", " 3.0 I "},
                           {"2.0", nullptr, " 3.0 I "},    {"2.5", nullptr, " 3.0 I "},

@@ -5,7 +5,7 @@
 using namespace vd;
 
 class SelectButton : public SelectionTest {
-protected:
+  protected:
     SelectOutcome Press() {
         ++resets; // the caller's reset happens before the run; count the button's own
         return RunSelectButton(in, controls, grid, messages, [&] {

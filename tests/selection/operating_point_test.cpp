@@ -99,7 +99,8 @@ TEST(OperatingPoint, AStallSegmentTakesTheRootThatLiesOnTheSegment) {
 }
 
 TEST(OperatingPoint, PointsThatAreNotFinitePositiveVolumesAreSkipped) {
-    auto fan = vdtest::MakeFan(1, "PW", "A", {2, NAN, -1, INFINITY, 1, 0.5f}, {0, 100, 100, 100, 100, 200});
+    auto fan = vdtest::MakeFan(1, "PW", "A", {2, NAN, -1, INFINITY, 1, 0.5f},
+                               {0, 100, 100, 100, 100, 200});
     fan.pres[5] = 100;
     OperatingPoint op = ComputeOperatingPoint(fan, 100.0f);
     ASSERT_TRUE(op.found); // segment from point 1 straight to point 5

@@ -26,8 +26,8 @@ TEST_F(SelectionTest, AQualifyingFanFillsEveryColumnOfItsRow) {
     SelectFans(controls, grid, messages);
 
     ASSERT_EQ(grid.RowCount(), 2);
-    const char* expected[] = {"1", "PW 315", "3600", "10.0", "100%", "0.300", "1380", "IP55",
-                              "1.25", "230/400/50/3", "pw315.bmp"};
+    const char* expected[] = {"1",    "PW 315", "3600", "10.0",         "100%",     "0.300",
+                              "1380", "IP55",   "1.25", "230/400/50/3", "pw315.bmp"};
     for (int c = 0; c <= 10; ++c)
         EXPECT_EQ(grid.Cell(c, 1), expected[c]) << "column " << c;
     for (int c = 11; c <= 19; ++c)
@@ -106,7 +106,6 @@ TEST_F(SelectionTest, SupplyAnyAppliesNoSupplyTest) {
     controls.showRejects = true;
     Run(1, 100);
     EXPECT_EQ(grid.Cell(2, 1), "Hz"); // phases and Hz differ, the volts match
-
 }
 
 TEST_F(SelectionTest, TheBandIsInclusiveAtBothEnds) {

@@ -16,7 +16,7 @@ struct RecordingMessages : vd::MessageService {
 };
 
 class SelectionTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         vd::ResetVariables();
         vd::SetDecimalSeparator('.');

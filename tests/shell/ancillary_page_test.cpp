@@ -10,14 +10,15 @@
 using namespace vd;
 
 class AncillaryTest : public ShellTest {
-protected:
+  protected:
     void SetUp() override {
         ShellTest::SetUp();
         std::filesystem::create_directories(dir / "bmp");
         for (const char* name : {"qms", "qmHA", "qmHB", "LOUVRE"}) {
             QImage img(30, 20, QImage::Format_RGB888);
             img.fill(Qt::gray);
-            img.save(QString::fromStdString((dir / "bmp" / (std::string(name) + ".bmp")).string()), "BMP");
+            img.save(QString::fromStdString((dir / "bmp" / (std::string(name) + ".bmp")).string()),
+                     "BMP");
         }
     }
     void Choose(T_fm& w, const char* amps, int phases = 1) {
@@ -69,10 +70,10 @@ TEST_F(AncillaryTest, APictureBelongsToItsItemAndOpeningEmptiesTheBox) {
 
 TEST_F(AncillaryTest, TicksStayWithTheirItemsAcrossARebuild) {
     T_fm& w = Start();
-    Choose(w, "0.3"); // 19 items
+    Choose(w, "0.3");                                   // 19 items
     w.list_ancil->item(2)->setCheckState(Qt::Checked);  // the transformer controller
     w.list_ancil->item(10)->setCheckState(Qt::Checked); // a louvre
-    Choose(w, "2.5"); // controllers 0 and 1 gone
+    Choose(w, "2.5");                                   // controllers 0 and 1 gone
     EXPECT_EQ(Ticked(w), 2);
     EXPECT_EQ(w.list_ancil->item(0)->checkState(), Qt::Checked);
     Choose(w, "6"); // the ticked controller is gone too

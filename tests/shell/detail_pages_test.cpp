@@ -20,7 +20,7 @@ std::string SmallMetafile() {
 } // namespace
 
 class DetailTest : public ShellTest {
-protected:
+  protected:
     void SetUp() override {
         ShellTest::SetUp();
         vdtest::WriteFile(dir / "wmf/blank.wmf", SmallMetafile());
@@ -63,9 +63,10 @@ TEST_F(DetailTest, MissingMaterialIsReplacedOrReportedInOrder) {
     T_fm& w = Start();
     FanRecord = Fan("9");
     w.LoadFanDetail();
-    EXPECT_EQ(messages.shown, (std::vector<std::string>{"Cannot find maintenance text UKm9.txt",
-                                                         "Cannot find picture bigp9.bmp",
-                                                         "Cannot find specification text UKs9.txt"}));
+    EXPECT_EQ(messages.shown,
+              (std::vector<std::string>{"Cannot find maintenance text UKm9.txt",
+                                        "Cannot find picture bigp9.bmp",
+                                        "Cannot find specification text UKs9.txt"}));
     EXPECT_EQ(w.im_diag->source(), "wmf\\blank.wmf"); // silently
     EXPECT_EQ(w.im_draw->source(), "wmf\\blank.wmf");
     EXPECT_EQ(w.re_maint->toPlainText().trimmed(), "re_maint");

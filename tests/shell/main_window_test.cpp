@@ -58,7 +58,8 @@ TEST_F(ShellTest, F10ShowsTheFlagSummaryOnAnyPage) {
 }
 
 TEST_F(ShellTest, TheFlagFrameSitsOnTheSetupLanguagesFlag) {
-    const std::pair<const char*, int> cases[] = {{"SW", 238}, {"FI", 276}, {"UK", 314}, {"IT", 354}, {"FR", 394}};
+    const std::pair<const char*, int> cases[] = {
+        {"SW", 238}, {"FI", 276}, {"UK", 314}, {"IT", 354}, {"FR", 394}};
     for (const auto& [code, top] : cases) {
         Setup(code);
         T_fm& w = Start();
@@ -78,18 +79,30 @@ TEST_F(ShellTest, EveryNavigationRowShowsItsPage) {
         QWidget* to;
     };
     const Row rows[] = {
-        {w.aMain, w.bn_about, w.aAbout},          {w.aMain, w.bn_company, w.aCompany},
-        {w.aMain, w.bn_products, w.aProducts},    {w.aMain, w.bn_contact, w.aContact},
-        {w.aAbout, w.bn_closeabout, w.aMain},     {w.aCompany, w.bn_factclose, w.aMain},
-        {w.aContact, w.bn_contclose, w.aMain},    {w.aProducts, w.bn_closeproducts, w.aMain},
-        {w.aProducts, w.bn_choose_products, w.aInput}, {w.aInput, w.bn_Sproducts, w.aProducts},
-        {w.aInput, w.bn_Smain, w.aMain},          {w.aGraph, w.bn_print, w.aPrint},
-        {w.aGraph, w.bn_specification, w.aSpecification}, {w.aGraph, w.bn_drawing, w.aDrawing},
-        {w.aGraph, w.bn_reselect, w.aInput},      {w.aGraph, w.bn_diagram, w.aDiagram},
-        {w.aGraph, w.bn_maintenance, w.aMaintenance}, {w.aGraph, w.bn_ancillary, w.aAncillary},
-        {w.aGraph, w.bn_main, w.aMain},           {w.aDrawing, w.bn_diaclose, w.aGraph},
-        {w.aSpecification, w.bn_speclose, w.aGraph}, {w.aDiagram, w.bn_diagclose, w.aGraph},
-        {w.aMaintenance, w.bn_maintclose, w.aGraph}, {w.aAncillary, w.bn_closeancil, w.aGraph},
+        {w.aMain, w.bn_about, w.aAbout},
+        {w.aMain, w.bn_company, w.aCompany},
+        {w.aMain, w.bn_products, w.aProducts},
+        {w.aMain, w.bn_contact, w.aContact},
+        {w.aAbout, w.bn_closeabout, w.aMain},
+        {w.aCompany, w.bn_factclose, w.aMain},
+        {w.aContact, w.bn_contclose, w.aMain},
+        {w.aProducts, w.bn_closeproducts, w.aMain},
+        {w.aProducts, w.bn_choose_products, w.aInput},
+        {w.aInput, w.bn_Sproducts, w.aProducts},
+        {w.aInput, w.bn_Smain, w.aMain},
+        {w.aGraph, w.bn_print, w.aPrint},
+        {w.aGraph, w.bn_specification, w.aSpecification},
+        {w.aGraph, w.bn_drawing, w.aDrawing},
+        {w.aGraph, w.bn_reselect, w.aInput},
+        {w.aGraph, w.bn_diagram, w.aDiagram},
+        {w.aGraph, w.bn_maintenance, w.aMaintenance},
+        {w.aGraph, w.bn_ancillary, w.aAncillary},
+        {w.aGraph, w.bn_main, w.aMain},
+        {w.aDrawing, w.bn_diaclose, w.aGraph},
+        {w.aSpecification, w.bn_speclose, w.aGraph},
+        {w.aDiagram, w.bn_diagclose, w.aGraph},
+        {w.aMaintenance, w.bn_maintclose, w.aGraph},
+        {w.aAncillary, w.bn_closeancil, w.aGraph},
         {w.aPrint, w.bn_cusclose, w.aGraph},
     };
     for (const Row& r : rows) {

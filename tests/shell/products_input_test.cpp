@@ -20,7 +20,8 @@ using namespace vd;
 
 namespace {
 
-const char* kFamilyFiles[] = {"pw", "mtz", "mt", "ghz", "ghj", "bnbq", "lw", "udy", "uvj", "UVX", "EH", "AQ"};
+const char* kFamilyFiles[] = {"pw", "mtz", "mt",  "ghz", "ghj", "bnbq",
+                              "lw", "udy", "uvj", "UVX", "EH",  "AQ"};
 
 void WriteBmp(const std::filesystem::path& p, QColor colour, int w = 60, int h = 60) {
     std::filesystem::create_directories(p.parent_path());
@@ -32,7 +33,7 @@ void WriteBmp(const std::filesystem::path& p, QColor colour, int w = 60, int h =
 } // namespace
 
 class BrowserTest : public ShellTest {
-protected:
+  protected:
     void SetUp() override {
         ShellTest::SetUp();
         for (const char* f : kFamilyFiles) {
@@ -44,8 +45,8 @@ protected:
         vdtest::WriteFile(dir / "txt/SWbnbq.txt", "V\xE4ggfl\xE4ktar\r\n");
     }
     void Hover(QWidget* w) {
-        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(w, &move);
     }
     void HoverPage(T_fm& w, QPoint at) {
@@ -150,7 +151,7 @@ TEST_F(BrowserTest, DescriptionsFollowTheCurrentLanguage) {
 // ---- input page ---------------------------------------------------------------
 
 class InputTest : public ShellTest {
-protected:
+  protected:
     void SetUp() override {
         ShellTest::SetUp();
         auto fan = [](int no, const char* model, float f, const char* picture) {
@@ -159,9 +160,10 @@ protected:
             r.picture_file.assign(picture);
             return r;
         };
-        vdtest::WriteFile(dir / "dat/vd_fan.rec",
-                          vdtest::EncodeRecords({fan(1, "A98", 0.98f, "a.bmp"), fan(2, "B100", 1.0f, "b.bmp"),
-                                                 fan(3, "C115", 1.15f, "missing.bmp")}));
+        vdtest::WriteFile(
+            dir / "dat/vd_fan.rec",
+            vdtest::EncodeRecords({fan(1, "A98", 0.98f, "a.bmp"), fan(2, "B100", 1.0f, "b.bmp"),
+                                   fan(3, "C115", 1.15f, "missing.bmp")}));
         WriteBmp(dir / "bmp/a.bmp", Qt::red, 40, 30);
         WriteBmp(dir / "bmp/b.bmp", Qt::blue, 40, 30);
     }

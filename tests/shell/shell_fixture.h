@@ -18,7 +18,7 @@ struct RecordingMessages : vd::MessageService {
 };
 
 class ShellTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         vd::ResetVariables();
         vd::SetDecimalSeparator('.');
@@ -32,7 +32,9 @@ protected:
         vd::SetDataRoot({});
         vd::ResetVariables();
     }
-    void Setup(const std::string& code) { vdtest::WriteFile(dir / "txt/vd_setup.txt", code + "\r\n"); }
+    void Setup(const std::string& code) {
+        vdtest::WriteFile(dir / "txt/vd_setup.txt", code + "\r\n");
+    }
     vd::T_fm& Start() {
         window = std::make_unique<vd::T_fm>(vd::ShellServices{&messages});
         window->FormCreate();

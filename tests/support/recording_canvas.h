@@ -30,7 +30,7 @@ struct CanvasCall {
 };
 
 class RecordingCanvas : public vd::Canvas {
-public:
+  public:
     using Op = CanvasCall::Op;
     void SetFontName(const std::string& n) override { s_.fontName = n, Add(Op::Font); }
     void SetFontSize(int p) override { s_.fontSize = p, Add(Op::Font); }
@@ -71,12 +71,13 @@ public:
         return t.empty() ? "<none>" : t.size() > 1 ? "<several>" : t[0].text;
     }
     int LinesFromTo(int x1, int y1, int x2, int y2) const {
-        return static_cast<int>(Where([&](const CanvasCall& c) {
-            return c.op == Op::LineTo && c.box() == std::array{x1, y1, x2, y2};
-        }).size());
+        return static_cast<int>(
+            Where([&](const CanvasCall& c) {
+                return c.op == Op::LineTo && c.box() == std::array{x1, y1, x2, y2};
+            }).size());
     }
 
-private:
+  private:
     CanvasCall& Add(Op op, int x1 = 0, int y1 = 0, int x2 = 0, int y2 = 0) {
         calls_.push_back(CanvasCall{op, x1, y1, x2, y2, {}, s_});
         return calls_.back();

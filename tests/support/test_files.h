@@ -11,7 +11,7 @@
 namespace vdtest {
 
 class TempDir {
-public:
+  public:
     TempDir() {
         std::string tmpl = (std::filesystem::temp_directory_path() / "vdtest-XXXXXX").string();
         path_ = mkdtemp(tmpl.data());
@@ -23,7 +23,7 @@ public:
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path operator/(const std::string& rel) const { return path_ / rel; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
@@ -41,7 +41,8 @@ inline std::string ReadFile(const std::filesystem::path& p) {
 inline std::string EncodeRecords(const std::vector<vd::TFanRecord>& records) {
     std::string bytes(records.size() * vd::kRecordSize, '\0');
     for (size_t i = 0; i < records.size(); ++i)
-        vd::EncodeFanRecord(records[i], reinterpret_cast<unsigned char*>(&bytes[i * vd::kRecordSize]));
+        vd::EncodeFanRecord(records[i],
+                            reinterpret_cast<unsigned char*>(&bytes[i * vd::kRecordSize]));
     return bytes;
 }
 

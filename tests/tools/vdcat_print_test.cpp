@@ -19,8 +19,8 @@ struct Box {
 
 // The first word box of each word on page `page`.
 std::map<std::string, Box> Words(const fs::path& pdf, int page) {
-    std::string cmd = "pdftotext -bbox -f " + std::to_string(page) + " -l " + std::to_string(page) + " '" +
-                      pdf.string() + "' - 2>/dev/null";
+    std::string cmd = "pdftotext -bbox -f " + std::to_string(page) + " -l " + std::to_string(page) +
+                      " '" + pdf.string() + "' - 2>/dev/null";
     std::map<std::string, Box> words;
     FILE* p = popen(cmd.c_str(), "r");
     if (!p)
@@ -47,16 +47,19 @@ TEST(VdcatPrint, TheQuotationsTextsSitOnTheirPageUnits) {
     fs::copy(runtime / "dat", dir / "dat", fs::copy_options::recursive);
     fs::copy(fs::path(VD_DATA_SRC) / "txt", dir / "txt", fs::copy_options::recursive);
     // Logos of our own (the delivered ones are made by the build).
-    for (const char* logo : {"pics/vandrel_logo.wmf", "pics/logo_text.wmf", "pics/Vandrel_Logo.wmf", "wmf/blank.wmf"}) {
+    for (const char* logo : {"pics/vandrel_logo.wmf", "pics/logo_text.wmf", "pics/Vandrel_Logo.wmf",
+                             "wmf/blank.wmf"}) {
         fs::create_directories((dir / logo).parent_path());
-        fs::copy_file(fs::path(VD_SHARED_FIXTURES) / "wmf/lo_odg_shapes.wmf", dir / logo);
+        fs::copy_file(fs::path(VD_REAL_FIXTURES) / "wmf/lo_odg_shapes.wmf", dir / logo);
     }
     const fs::path pdf = dir / "out.pdf";
-    std::string cmd = std::string(VD_VDCAT) + " print --data '" + dir.path().string() +
-                      "' --volume 1.2 --volume-unit m3/s --pressure 300 --pressure-unit Pa --include BNBQ"
-                      " --fan 112 --out '" + pdf.string() +
-                      "' --only quotation --quote Q-17 --company Acme --ancillaries 5,12 --dpi 300"
-                      " --language UK 2>/dev/null";
+    std::string cmd =
+        std::string(VD_VDCAT) + " print --data '" + dir.path().string() +
+        "' --volume 1.2 --volume-unit m3/s --pressure 300 --pressure-unit Pa --include BNBQ"
+        " --fan 112 --out '" +
+        pdf.string() +
+        "' --only quotation --quote Q-17 --company Acme --ancillaries 5,12 --dpi 300"
+        " --language UK 2>/dev/null";
     int status = std::system(cmd.c_str());
     ASSERT_TRUE(WIFEXITED(status));
     ASSERT_EQ(WEXITSTATUS(status), 0);

@@ -37,7 +37,7 @@ Result Vdcat(const std::vector<std::string>& args) {
 }
 
 class VdcatTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         vdtest::WriteFile(dir / "txt/vd_setup.txt", "SW\r\n");
         vdtest::WriteFile(dir / "txt/vd_lan.txt", vdtest::NumberedLanguageFile());
@@ -49,9 +49,9 @@ protected:
         vdtest::WriteFile(dir / "dat/vd_fan.rec", vdtest::EncodeRecords(recs));
     }
     std::vector<std::string> Select(std::vector<std::string> extra) {
-        std::vector<std::string> a = {"select", "--data", dir.path().string(), "--volume", "1",
-                                      "--volume-unit", "m3/s", "--pressure", "100",
-                                      "--pressure-unit", "Pa"};
+        std::vector<std::string> a = {
+            "select",     "--data", dir.path().string(), "--volume", "1", "--volume-unit", "m3/s",
+            "--pressure", "100",    "--pressure-unit",   "Pa"};
         a.insert(a.end(), extra.begin(), extra.end());
         return a;
     }
@@ -137,9 +137,11 @@ TEST_F(VdcatTest, DumpAndBuildRoundTrip) {
     Result dump = Vdcat({"dump", "--data", dir.path().string()});
     ASSERT_EQ(dump.code, 0) << dump.err;
     vdtest::WriteFile(dir / "cat.txt", dump.out);
-    Result build = Vdcat({"build", (dir / "cat.txt").string(), "--out", (dir / "copy/dat/vd_fan.rec").string()});
+    Result build = Vdcat(
+        {"build", (dir / "cat.txt").string(), "--out", (dir / "copy/dat/vd_fan.rec").string()});
     ASSERT_EQ(build.code, 0) << build.err;
-    EXPECT_EQ(vdtest::ReadFile(dir / "copy/dat/vd_fan.rec"), vdtest::ReadFile(dir / "dat/vd_fan.rec"));
+    EXPECT_EQ(vdtest::ReadFile(dir / "copy/dat/vd_fan.rec"),
+              vdtest::ReadFile(dir / "dat/vd_fan.rec"));
     EXPECT_EQ(Vdcat({"dump", "--data", (dir / "copy").string()}).out, dump.out);
 }
 

@@ -16,14 +16,17 @@ namespace {
 constexpr QRgb kKey = 0xFFFBFBFB;
 constexpr BevelColours kColours{0xFF808080, 0xFFFFFFFF};
 
-const std::map<char, QRgb> kLetters{{'k', kKey},        {'R', 0xFFFF0000}, {'A', 0xFF00A000},
-                                    {'B', 0xFF0000C0}, {'S', kColours.shadow}, {'H', kColours.highlight},
-                                    {'K', 0xFF000000}};
+const std::map<char, QRgb> kLetters{
+    {'k', kKey},       {'R', 0xFFFF0000},      {'A', 0xFF00A000},
+    {'B', 0xFF0000C0}, {'S', kColours.shadow}, {'H', kColours.highlight},
+    {'K', 0xFF000000}};
 
 QImage Picture(const std::vector<std::string>& rows) {
-    QImage image(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), QImage::Format_RGB32);
+    QImage image(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()),
+                 QImage::Format_RGB32);
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, kLetters.at(rows[y][x]));
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, kLetters.at(rows[y][x]));
     return image;
 }
 
@@ -34,7 +37,8 @@ std::vector<std::string> Letters(const QImage& image) {
         for (int x = 0; x < image.width(); ++x) {
             char letter = '?';
             for (const auto& [c, rgb] : kLetters)
-                if (image.pixel(x, y) == rgb) letter = c;
+                if (image.pixel(x, y) == rgb)
+                    letter = c;
             row += letter;
         }
         rows.push_back(row);
@@ -46,7 +50,8 @@ std::vector<std::string> MaskRows(const PixelMask& mask) {
     std::vector<std::string> rows;
     for (int y = 0; y < mask.height(); ++y) {
         std::string row;
-        for (int x = 0; x < mask.width(); ++x) row += mask.black(x, y) ? '#' : '.';
+        for (int x = 0; x < mask.width(); ++x)
+            row += mask.black(x, y) ? '#' : '.';
         rows.push_back(row);
     }
     return rows;
@@ -110,7 +115,7 @@ TEST(ButtonFaces, WindowPictureIsHotEverywhereWithOnlyTheCornerRepainted) {
 
 TEST(EdgeMask, TakesOpacityFromTheSourceAndTransparencyFromTheSnapshot) {
     const QImage source = Picture({"Akkk"});
-    const QImage snapshot = Picture({"ABkk"});  // (1,0) already painted
+    const QImage snapshot = Picture({"ABkk"}); // (1,0) already painted
     const FaceOffset offsets[] = {{1, 0}, {2, 0}};
     EXPECT_EQ(MaskRows(MakeEdgeMask(source, snapshot, kKey, offsets)), (Rows{"..#."}));
     const FaceOffset stopped[] = {{1, 0}, {0, 0}, {2, 0}};
@@ -121,7 +126,7 @@ TEST(KeyColour, BottomLeftPixelOrWhiteForMonochrome) {
     EXPECT_EQ(KeyColourOf(Picture({"RA", "BR"})), kLetters.at('B'));
     QImage mono(3, 2, QImage::Format_Mono);
     mono.setColorTable({0xFF000000, 0xFFFFFFFF});
-    mono.fill(0);  // all black
+    mono.fill(0); // all black
     mono.setPixel(1, 0, 1);
     EXPECT_EQ(KeyColourOf(mono), 0xFFFFFFFF);
     EXPECT_EQ(MaskRows(MakeMask(mono, KeyColourOf(mono))), (Rows{"#.#", "###"}));
@@ -130,10 +135,10 @@ TEST(KeyColour, BottomLeftPixelOrWhiteForMonochrome) {
 
 TEST(KeyColour, AlphaDoesNotTakePartInTheComparison) {
     QImage argb(2, 1, QImage::Format_ARGB32);
-    argb.setPixel(0, 0, 0x00FBFBFB);  // same colour, fully transparent
+    argb.setPixel(0, 0, 0x00FBFBFB); // same colour, fully transparent
     argb.setPixel(1, 0, 0xFFFBFBFB);
     EXPECT_EQ(MaskRows(MakeMask(argb, kKey)), (Rows{".."}));
 }
 
-}  // namespace
-}  // namespace vd
+} // namespace
+} // namespace vd

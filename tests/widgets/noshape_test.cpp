@@ -27,15 +27,16 @@ QImage SquarePicture() {
     QImage image(30, 20, QImage::Format_RGB32);
     image.fill(kKey);
     for (int y = 5; y <= 14; ++y)
-        for (int x = 5; x <= 14; ++x) image.setPixel(x, y, kRed);
+        for (int x = 5; x <= 14; ++x)
+            image.setPixel(x, y, kRed);
     return image;
 }
 
 const QPoint kHot(10, 10);
-const QPoint kCold(25, 10);  // inside the rectangle, off the picture
+const QPoint kCold(25, 10); // inside the rectangle, off the picture
 
 class NoShapeTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         host_ = std::make_unique<QWidget>();
         host_->resize(200, 120);
@@ -54,14 +55,20 @@ protected:
     // Mouse events go through the window, so that Qt picks the widget under
     // the pointer and the pressed widget keeps the mouse until the release.
     void Press(Qt::MouseButton b, QPoint local, TNoShape* on = nullptr) {
-        QTest::mousePress(host_->windowHandle(), b, {}, (on ? on : button_)->mapTo(host_.get(), local));
+        QTest::mousePress(host_->windowHandle(), b, {},
+                          (on ? on : button_)->mapTo(host_.get(), local));
     }
     void Release(Qt::MouseButton b, QPoint local, TNoShape* on = nullptr) {
-        QTest::mouseRelease(host_->windowHandle(), b, {}, (on ? on : button_)->mapTo(host_.get(), local));
+        QTest::mouseRelease(host_->windowHandle(), b, {},
+                            (on ? on : button_)->mapTo(host_.get(), local));
     }
-    void Move(QPoint local) { QTest::mouseMove(host_->windowHandle(), button_->mapTo(host_.get(), local)); }
+    void Move(QPoint local) {
+        QTest::mouseMove(host_->windowHandle(), button_->mapTo(host_.get(), local));
+    }
 
-    QImage Grab() { return host_->grab(button_->geometry()).toImage().convertToFormat(QImage::Format_RGB32); }
+    QImage Grab() {
+        return host_->grab(button_->geometry()).toImage().convertToFormat(QImage::Format_RGB32);
+    }
 
     std::unique_ptr<QWidget> host_;
     TNoShape* button_ = nullptr;
@@ -78,7 +85,7 @@ TEST_F(NoShapeTest, HotSpotIsThePictureWithItsBevel) {
 
     TNoShape bare;
     EXPECT_EQ(bare.hotSpotMask(), nullptr);
-    EXPECT_TRUE(bare.isHotSpot(500, -3));  // no picture: hot everywhere
+    EXPECT_TRUE(bare.isHotSpot(500, -3)); // no picture: hot everywhere
 }
 
 TEST_F(NoShapeTest, LeftPressOnHotSpotShowsDownAndReleaseClicksOnce) {
@@ -93,7 +100,8 @@ TEST_F(NoShapeTest, LeftPressOnHotSpotShowsDownAndReleaseClicksOnce) {
 }
 
 TEST_F(NoShapeTest, DoubleClickCountsAsTwoClicks) {
-    QTest::mouseDClick(host_->windowHandle(), Qt::LeftButton, {}, button_->mapTo(host_.get(), kHot));
+    QTest::mouseDClick(host_->windowHandle(), Qt::LeftButton, {},
+                       button_->mapTo(host_.get(), kHot));
     EXPECT_EQ(clicks_, 2);
     EXPECT_FALSE(button_->isDown());
 }
@@ -103,7 +111,7 @@ TEST_F(NoShapeTest, ReleaseOffTheHotSpotCancels) {
     Release(Qt::LeftButton, kCold);
     EXPECT_FALSE(button_->isDown());
     Press(Qt::LeftButton, kHot);
-    Release(Qt::LeftButton, QPoint(150, 60));  // off the rectangle
+    Release(Qt::LeftButton, QPoint(150, 60)); // off the rectangle
     EXPECT_FALSE(button_->isDown());
     EXPECT_EQ(clicks_, 0);
 }
@@ -149,13 +157,13 @@ TEST_F(NoShapeTest, AltAndTheMarkedLetterClicks) {
     QTest::keyClick(host_.get(), Qt::Key_R, Qt::AltModifier);
     EXPECT_EQ(clicks_, 1);
 
-    button_->setCaption("Fish && Chips");  // a literal "&": no accelerator
+    button_->setCaption("Fish && Chips"); // a literal "&": no accelerator
     QTest::keyClick(host_.get(), Qt::Key_C, Qt::AltModifier);
     QTest::keyClick(host_.get(), Qt::Key_Space, Qt::AltModifier);
     EXPECT_EQ(clicks_, 1);
 
     button_->setCaption("&Main");
-    button_->hide();  // a button on a page not shown
+    button_->hide(); // a button on a page not shown
     QTest::keyClick(host_.get(), Qt::Key_M, Qt::AltModifier);
     EXPECT_EQ(clicks_, 1);
 }
@@ -168,20 +176,20 @@ TEST_F(NoShapeTest, AutoSizeHoldsThePictureSize) {
     button_->setAutoSize(false);
     button_->setBounds(20, 30, 126, 40);
     EXPECT_EQ(button_->geometry(), QRect(20, 30, 126, 40));
-    button_->setAutoSize(true);  // snaps back, in place
+    button_->setAutoSize(true); // snaps back, in place
     EXPECT_EQ(button_->geometry(), QRect(20, 30, 30, 20));
 
     TNoShape empty(host_.get());
     EXPECT_EQ(empty.size(), QSize(80, 80));
-    empty.setBounds(1, 2, 126, 40);  // no picture: the size stands
+    empty.setBounds(1, 2, 126, 40); // no picture: the size stands
     EXPECT_EQ(empty.geometry(), QRect(1, 2, 126, 40));
 }
 
 TEST_F(NoShapeTest, DrawsOpaquePixelsOverTheParentAndShiftsWhenDown) {
     const QImage up = Grab();
-    EXPECT_EQ(up.pixel(25, 10), kParentColour);        // key colour: the parent shows
+    EXPECT_EQ(up.pixel(25, 10), kParentColour); // key colour: the parent shows
     EXPECT_EQ(up.pixel(10, 10), kRed);
-    EXPECT_EQ(up.pixel(16, 16), 0xFF000000);           // outer ring
+    EXPECT_EQ(up.pixel(16, 16), 0xFF000000); // outer ring
     EXPECT_EQ(up.pixel(2, 2), kParentColour);
 
     Press(Qt::LeftButton, kHot);
@@ -197,19 +205,22 @@ TEST_F(NoShapeTest, DrawsOpaquePixelsOverTheParentAndShiftsWhenDown) {
 }
 
 TEST_F(NoShapeTest, CaptionIsCentredAndMovesOnePixelWhenDown) {
-    TNoShape* plain = new TNoShape(host_.get());  // no picture: caption only
+    TNoShape* plain = new TNoShape(host_.get()); // no picture: caption only
     plain->setBounds(60, 10, 126, 40);
     QFont font = plain->font();
     font.setPixelSize(16);
     plain->setFont(font);
     plain->setCaption("&Hello");
     plain->show();
-    auto grab = [&] { return host_->grab(plain->geometry()).toImage().convertToFormat(QImage::Format_RGB32); };
+    auto grab = [&] {
+        return host_->grab(plain->geometry()).toImage().convertToFormat(QImage::Format_RGB32);
+    };
     auto inkBox = [](const QImage& img) {
         QRect box;
         for (int y = 0; y < img.height(); ++y)
             for (int x = 0; x < img.width(); ++x)
-                if (img.pixel(x, y) != kParentColour) box |= QRect(x, y, 1, 1);
+                if (img.pixel(x, y) != kParentColour)
+                    box |= QRect(x, y, 1, 1);
         return box;
     };
     const QImage up = grab();
@@ -261,5 +272,5 @@ TEST_F(NoShapeTest, UnreadablePictureFileIsAnErrorAndKeepsThePicture) {
     EXPECT_EQ(button_->bitmap().size(), QSize(30, 20));
 }
 
-}  // namespace
-}  // namespace vd
+} // namespace
+} // namespace vd

@@ -29,7 +29,8 @@ inline QImage SampleButtonPicture() {
     const QRgb key = qRgb(251, 251, 251);
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) == key) image.setPixel(x, y, qRgb(250, 250, 250));
+            if (image.pixel(x, y) == key)
+                image.setPixel(x, y, qRgb(250, 250, 250));
     image.setPixel(0, image.height() - 1, key);
     return image;
 }

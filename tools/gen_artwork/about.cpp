@@ -56,8 +56,10 @@ void PaintAbout(QPainter& p) {
     DrawSpacedText(p, QPointF(15, 263), QStringLiteral("CATALOGUE"), BrandFont(9, true), 1.6);
 }
 
-}  // namespace
+} // namespace
 
-QImage MakeAbout() { return RenderSupersampled(kWidth, kHeight, 4, brand::kNavy, PaintAbout); }
+QImage MakeAbout() {
+    return RenderSupersampled(kWidth, kHeight, 4, brand::kNavy, PaintAbout);
+}
 
-}  // namespace art
+} // namespace art

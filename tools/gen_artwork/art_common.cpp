@@ -8,7 +8,8 @@
 
 namespace art {
 
-QImage RenderSupersampled(int w, int h, int factor, const QColor& background, const PaintFn& paint) {
+QImage RenderSupersampled(int w, int h, int factor, const QColor& background,
+                          const PaintFn& paint) {
     QImage big(w * factor, h * factor, QImage::Format_ARGB32_Premultiplied);
     big.fill(background);
     {
@@ -22,8 +23,10 @@ QImage RenderSupersampled(int w, int h, int factor, const QColor& background, co
     // A transparent background keeps the alpha channel for later composition.
     const QImage::Format format =
         background.alpha() == 255 ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied;
-    if (factor == 1) return big.convertToFormat(format);
-    return big.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(format);
+    if (factor == 1)
+        return big.convertToFormat(format);
+    return big.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+        .convertToFormat(format);
 }
 
 QFont BrandFont(double pixelSize, bool bold) {
@@ -38,7 +41,8 @@ QFont BrandFont(double pixelSize, bool bold) {
 
 QImage BlurAlpha(const QImage& image, int radius) {
     QImage out = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    if (radius <= 0) return out;
+    if (radius <= 0)
+        return out;
     const int w = out.width();
     const int h = out.height();
     std::vector<int> line(static_cast<std::size_t>(std::max(w, h)));
@@ -47,7 +51,8 @@ QImage BlurAlpha(const QImage& image, int radius) {
     std::vector<float> alpha(static_cast<std::size_t>(w) * h);
     for (int y = 0; y < h; ++y) {
         const QRgb* row = reinterpret_cast<const QRgb*>(out.constScanLine(y));
-        for (int x = 0; x < w; ++x) alpha[static_cast<std::size_t>(y) * w + x] = qAlpha(row[x]);
+        for (int x = 0; x < w; ++x)
+            alpha[static_cast<std::size_t>(y) * w + x] = qAlpha(row[x]);
     }
     auto pass = [&](bool horizontal) {
         const int outer = horizontal ? h : w;
@@ -92,7 +97,8 @@ QImage BlurAlpha(const QImage& image, int radius) {
         for (int x = 0; x < w; ++x) {
             const float a = std::clamp(alpha[static_cast<std::size_t>(y) * w + x], 0.0f, 255.0f);
             const int ai = static_cast<int>(a + 0.5f);
-            row[x] = qRgba(qRed(colour) * ai / 255, qGreen(colour) * ai / 255, qBlue(colour) * ai / 255, ai);
+            row[x] = qRgba(qRed(colour) * ai / 255, qGreen(colour) * ai / 255,
+                           qBlue(colour) * ai / 255, ai);
         }
     }
     return out;
@@ -105,8 +111,8 @@ void SoftShadow(QPainter& p, const QPainterPath& shape, const QPointF& offset, d
     const double scale = p.transform().m11();
     const double pad = radius * 3 + 2;
     const QRectF box = shape.boundingRect().adjusted(-pad, -pad, pad, pad);
-    QImage layer(static_cast<int>(box.width() * scale + 1), static_cast<int>(box.height() * scale + 1),
-                 QImage::Format_ARGB32_Premultiplied);
+    QImage layer(static_cast<int>(box.width() * scale + 1),
+                 static_cast<int>(box.height() * scale + 1), QImage::Format_ARGB32_Premultiplied);
     layer.fill(Qt::transparent);
     {
         QPainter lp(&layer);
@@ -142,4 +148,4 @@ void DrawSpacedText(QPainter& p, const QPointF& origin, const QString& text, con
     p.drawPath(path);
 }
 
-}  // namespace art
+} // namespace art

@@ -21,7 +21,7 @@ inline const QColor kInk{0x24, 0x2E, 0x38};
 inline const QColor kSlate{0x5E, 0x6B, 0x78};
 inline const QColor kGreen{0x2E, 0x9E, 0x4F};
 inline const QColor kRed{0xD3, 0x2F, 0x2F};
-}  // namespace brand
+} // namespace brand
 
 using PaintFn = std::function<void(QPainter&)>;
 
@@ -46,4 +46,4 @@ QColor Mix(const QColor& a, const QColor& b, double t);
 void DrawSpacedText(QPainter& p, const QPointF& origin, const QString& text, const QFont& font,
                     double spacing);
 
-}  // namespace art
+} // namespace art

@@ -3,7 +3,8 @@
 namespace vd::artwork {
 
 QStringList AllResourcePaths() {
-    return {kButton, kBanner, kLogo, kAbout, kCompany1, kCompany2, kFlagUk, kFlagSw, kFlagFi, kFlagFr, kFlagIt};
+    return {kButton, kBanner, kLogo,   kAbout,  kCompany1, kCompany2,
+            kFlagUk, kFlagSw, kFlagFi, kFlagFr, kFlagIt};
 }
 
-}  // namespace vd::artwork
+} // namespace vd::artwork

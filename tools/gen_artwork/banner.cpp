@@ -82,8 +82,10 @@ void PaintBanner(QPainter& p) {
     p.fillRect(QRectF(kWidth - 1, 0, 1, kHeight), QColor(0x08, 0x20, 0x3A));
 }
 
-}  // namespace
+} // namespace
 
-QImage MakeBanner() { return RenderSupersampled(kWidth, kHeight, 4, brand::kNavy, PaintBanner); }
+QImage MakeBanner() {
+    return RenderSupersampled(kWidth, kHeight, 4, brand::kNavy, PaintBanner);
+}
 
-}  // namespace art
+} // namespace art

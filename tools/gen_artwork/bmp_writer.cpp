@@ -17,7 +17,8 @@ void WriteBmp24(const QImage& image, const QString& path) {
     const std::string out = vdtools::EncodeBmp24(image);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) ||
-        file.write(out.data(), static_cast<qint64>(out.size())) != static_cast<qint64>(out.size()) ||
+        file.write(out.data(), static_cast<qint64>(out.size())) !=
+            static_cast<qint64>(out.size()) ||
         !file.commit()) {
         throw std::runtime_error("cannot write " + path.toStdString() + ": " +
                                  file.errorString().toStdString());

@@ -36,7 +36,8 @@ void PaintButton(QPainter& p) {
     p.drawPath(gloss);
 
     // Ball: a glossy red sphere lit from the upper left.
-    QRadialGradient ballFill(ballCentre + QPointF(-4, -5), ballRadius * 1.35, ballCentre + QPointF(-5, -6));
+    QRadialGradient ballFill(ballCentre + QPointF(-4, -5), ballRadius * 1.35,
+                             ballCentre + QPointF(-5, -6));
     ballFill.setColorAt(0.0, QColor(0xFF, 0x9E, 0x94));
     ballFill.setColorAt(0.35, QColor(0xE8, 0x3B, 0x35));
     ballFill.setColorAt(0.8, QColor(0xB0, 0x1E, 0x1E));
@@ -52,7 +53,7 @@ void PaintButton(QPainter& p) {
     p.drawEllipse(ballCentre + QPointF(-4.5, -6), 6, 4.5);
 }
 
-}  // namespace
+} // namespace
 
 QImage MakeButton() {
     QImage img = RenderSupersampled(kWidth, kHeight, 4, Qt::white, PaintButton);
@@ -60,11 +61,12 @@ QImage MakeButton() {
     // transparent hole in the button; move it one step darker.
     for (int y = 0; y < img.height(); ++y) {
         for (int x = 0; x < img.width(); ++x) {
-            if ((img.pixel(x, y) | 0xFF000000) == kButtonKeyColour) img.setPixel(x, y, 0xFFFAFAFA);
+            if ((img.pixel(x, y) | 0xFF000000) == kButtonKeyColour)
+                img.setPixel(x, y, 0xFFFAFAFA);
         }
     }
     img.setPixel(0, kHeight - 1, kButtonKeyColour);
     return img;
 }
 
-}  // namespace art
+} // namespace art

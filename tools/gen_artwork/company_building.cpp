@@ -41,7 +41,8 @@ void Sky(QPainter& p) {
     QPainterPath hills;
     hills.moveTo(0, kGround);
     hills.lineTo(0, 150);
-    for (int x = 0; x <= kWidth; x += 8) hills.lineTo(x, 146 + 4 * ((x / 8) % 3 == 0) + 2 * ((x / 8) % 2));
+    for (int x = 0; x <= kWidth; x += 8)
+        hills.lineTo(x, 146 + 4 * ((x / 8) % 3 == 0) + 2 * ((x / 8) % 2));
     hills.lineTo(kWidth, kGround);
     p.fillPath(hills, QColor(0xC9, 0xDE, 0xD5));
 }
@@ -57,7 +58,8 @@ void RoofFan(QPainter& p, double cx, double base, double w) {
     p.setBrush(cowl);
     QPainterPath dome;
     dome.moveTo(cx - w / 2, base - w * 0.22);
-    dome.cubicTo(cx - w / 2, base - w * 0.75, cx + w / 2, base - w * 0.75, cx + w / 2, base - w * 0.22);
+    dome.cubicTo(cx - w / 2, base - w * 0.75, cx + w / 2, base - w * 0.75, cx + w / 2,
+                 base - w * 0.22);
     dome.closeSubpath();
     p.drawPath(dome);
 }
@@ -75,7 +77,8 @@ void Hall(QPainter& p) {
     wall.setColorAt(1.0, QColor(0xD9, 0xDF, 0xE5));
     p.fillRect(QRectF(left, eaves, right - left, kGround - eaves), wall);
     p.setPen(QPen(QColor(0xC7, 0xCF, 0xD7), 0.6));
-    for (double x = left + 4; x < right; x += 4) p.drawLine(QPointF(x, eaves + 1), QPointF(x, kGround));
+    for (double x = left + 4; x < right; x += 4)
+        p.drawLine(QPointF(x, eaves + 1), QPointF(x, kGround));
 
     // Sawtooth roof: glazed north faces and sloping sheets.
     for (int i = 0; i < teeth; ++i) {
@@ -92,7 +95,8 @@ void Hall(QPainter& p) {
         glassFill.setColorAt(0.0, QColor(0xA8, 0xD4, 0xF5));
         glassFill.setColorAt(1.0, QColor(0x3D, 0x7F, 0xBF));
         p.setBrush(glassFill);
-        p.drawPolygon(QPolygonF({{x0, eaves - 22}, {x0 + 0.1, eaves}, {x0 + 5, eaves - 3}, {x0 + 5, eaves - 19.5}}));
+        p.drawPolygon(QPolygonF(
+            {{x0, eaves - 22}, {x0 + 0.1, eaves}, {x0 + 5, eaves - 3}, {x0 + 5, eaves - 19.5}}));
         p.setPen(QPen(QColor(0x4C, 0x58, 0x65), 0.7));
         p.drawLine(QPointF(x0, eaves - 22), QPointF(x0 + tooth, eaves));
         (void)glass;
@@ -116,7 +120,8 @@ void Hall(QPainter& p) {
         door.setColorAt(1.0, QColor(0xA4, 0xAE, 0xB8));
         p.fillRect(QRectF(x, 140, 26, kGround - 140), door);
         p.setPen(QPen(QColor(0x8E, 0x99, 0xA4), 0.5));
-        for (double y = 143; y < kGround; y += 3) p.drawLine(QPointF(x, y), QPointF(x + 26, y));
+        for (double y = 143; y < kGround; y += 3)
+            p.drawLine(QPointF(x, y), QPointF(x + 26, y));
         p.setPen(Qt::NoPen);
     }
     // Brand stripe along the hall.
@@ -156,10 +161,11 @@ void Office(QPainter& p) {
     DrawFanMark(p, QPointF(block.left() + 13, block.top() + 10.5), 7.5, mark);
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
-    DrawSpacedText(p, QPointF(block.left() + 26, block.top() + 15.5), QStringLiteral("VANDREL"), BrandFont(13, true),
-                   2.6);
+    DrawSpacedText(p, QPointF(block.left() + 26, block.top() + 15.5), QStringLiteral("VANDREL"),
+                   BrandFont(13, true), 2.6);
 
-    p.fillRect(QRectF(block.left() - 1, block.top() - 2.5, block.width() + 2, 2.5), QColor(0x4C, 0x58, 0x65));
+    p.fillRect(QRectF(block.left() - 1, block.top() - 2.5, block.width() + 2, 2.5),
+               QColor(0x4C, 0x58, 0x65));
     RoofFan(p, 246, block.top() - 2.5, 16);
     RoofFan(p, 306, block.top() - 2.5, 16);
 }
@@ -180,11 +186,13 @@ void Ground(QPainter& p) {
     p.fillRect(QRectF(0, kGround, kWidth, 14), lawn);
     p.fillRect(QRectF(0, kGround + 14, kWidth, kHeight - kGround - 14), QColor(0xCF, 0xD5, 0xDB));
     p.fillRect(QRectF(0, kGround + 14, kWidth, 1.5), QColor(0xB4, 0xBC, 0xC4));
-    for (double x = 6; x < kWidth; x += 22) p.fillRect(QRectF(x, 203, 11, 1.6), Qt::white);
+    for (double x = 6; x < kWidth; x += 22)
+        p.fillRect(QRectF(x, 203, 11, 1.6), Qt::white);
     // Path from the office door.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0xDF, 0xE3, 0xE7));
-    p.drawPolygon(QPolygonF({{265, kGround}, {289, kGround}, {294, kGround + 14}, {260, kGround + 14}}));
+    p.drawPolygon(
+        QPolygonF({{265, kGround}, {289, kGround}, {294, kGround + 14}, {260, kGround + 14}}));
 }
 
 void Truck(QPainter& p) {
@@ -212,15 +220,17 @@ void Truck(QPainter& p) {
     cab.lineTo(205, y - 4);
     cab.closeSubpath();
     p.fillPath(cab, brand::kBlue);
-    p.fillPath([&] {
-        QPainterPath w;
-        w.moveTo(190, y - 19);
-        w.lineTo(197, y - 19);
-        w.lineTo(201.5, y - 13);
-        w.lineTo(190, y - 13);
-        w.closeSubpath();
-        return w;
-    }(), QColor(0xBF, 0xE0, 0xFA));
+    p.fillPath(
+        [&] {
+            QPainterPath w;
+            w.moveTo(190, y - 19);
+            w.lineTo(197, y - 19);
+            w.lineTo(201.5, y - 13);
+            w.lineTo(190, y - 13);
+            w.closeSubpath();
+            return w;
+        }(),
+        QColor(0xBF, 0xE0, 0xFA));
     for (double x : {145.0, 176.0, 198.0}) {
         p.setBrush(QColor(0x26, 0x2C, 0x33));
         p.drawEllipse(QPointF(x, y - 3), 4, 4);
@@ -240,8 +250,10 @@ void PaintBuilding(QPainter& p) {
     Truck(p);
 }
 
-}  // namespace
+} // namespace
 
-QImage MakeCompanyBuilding() { return RenderSupersampled(kWidth, kHeight, 3, Qt::white, PaintBuilding); }
+QImage MakeCompanyBuilding() {
+    return RenderSupersampled(kWidth, kHeight, 3, Qt::white, PaintBuilding);
+}
 
-}  // namespace art
+} // namespace art

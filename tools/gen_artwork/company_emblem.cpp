@@ -26,8 +26,10 @@ void Paper(QPainter& p) {
     bg.setColorAt(1.0, QColor(0x0C, 0x35, 0x62));
     p.fillRect(QRectF(0, 0, kWidth, kHeight), bg);
     p.setPen(QPen(QColor(255, 255, 255, 22), 0.5));
-    for (double x = 4.5; x < kWidth; x += 8) p.drawLine(QPointF(x, 0), QPointF(x, kHeight));
-    for (double y = 4.5; y < kHeight; y += 8) p.drawLine(QPointF(0, y), QPointF(kWidth, y));
+    for (double x = 4.5; x < kWidth; x += 8)
+        p.drawLine(QPointF(x, 0), QPointF(x, kHeight));
+    for (double y = 4.5; y < kHeight; y += 8)
+        p.drawLine(QPointF(0, y), QPointF(kWidth, y));
     p.setPen(QPen(QColor(255, 255, 255, 150), 0.8));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(4.5, 4.5, kWidth - 9, kHeight - 9));
@@ -51,7 +53,8 @@ void Impeller(QPainter& p, const QPointF& c) {
         const double a = i * 360.0 / blades;
         QPainterPath blade;
         blade.moveTo(Polar(c, inner + 1, a));
-        blade.cubicTo(Polar(c, inner + 12, a - 12), Polar(c, outer - 12, a - 30), Polar(c, outer - 1.5, a - 44));
+        blade.cubicTo(Polar(c, inner + 12, a - 12), Polar(c, outer - 12, a - 30),
+                      Polar(c, outer - 1.5, a - 44));
         p.drawPath(blade);
     }
     // Rotation arrow.
@@ -63,7 +66,8 @@ void Impeller(QPainter& p, const QPointF& c) {
     const QPointF tip = Polar(c, 57, -70);
     p.setBrush(QColor(0xFF, 0xD1, 0x66));
     p.setPen(Qt::NoPen);
-    p.drawPolygon(QPolygonF({tip + QPointF(4.5, 1.5), tip + QPointF(-2.5, -3.5), tip + QPointF(-1.0, 4.0)}));
+    p.drawPolygon(
+        QPolygonF({tip + QPointF(4.5, 1.5), tip + QPointF(-2.5, -3.5), tip + QPointF(-1.0, 4.0)}));
 }
 
 void CentreLines(QPainter& p, const QPointF& c) {
@@ -100,13 +104,14 @@ void TitleBlock(QPainter& p) {
     p.drawLine(QPointF(block.left() + 44, block.top()), QPointF(block.left() + 44, block.bottom()));
     p.setPen(kLine);
     p.setFont(BrandFont(11, true));
-    p.drawText(QRectF(block.left(), block.top(), 44, block.height()), Qt::AlignCenter, QStringLiteral("FIG. 1"));
+    p.drawText(QRectF(block.left(), block.top(), 44, block.height()), Qt::AlignCenter,
+               QStringLiteral("FIG. 1"));
     p.setFont(BrandFont(7.5, true));
     p.drawText(QRectF(block.left() + 50, block.top() + 3, 100, 9), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("VANDREL"));
     p.setFont(BrandFont(7.5));
-    p.drawText(QRectF(block.left() + 50, block.top() + 12, 100, 9), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Backward-curved impeller"));
+    p.drawText(QRectF(block.left() + 50, block.top() + 12, 100, 9),
+               Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Backward-curved impeller"));
 }
 
 void PaintEmblem(QPainter& p) {
@@ -118,8 +123,10 @@ void PaintEmblem(QPainter& p) {
     TitleBlock(p);
 }
 
-}  // namespace
+} // namespace
 
-QImage MakeCompanyEmblem() { return RenderSupersampled(kWidth, kHeight, 4, Qt::white, PaintEmblem); }
+QImage MakeCompanyEmblem() {
+    return RenderSupersampled(kWidth, kHeight, 4, Qt::white, PaintEmblem);
+}
 
-}  // namespace art
+} // namespace art

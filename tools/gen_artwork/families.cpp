@@ -16,7 +16,7 @@ namespace {
 
 using namespace parts;
 
-constexpr double kOl = 1.5;  // outline width in box units
+constexpr double kOl = 1.5; // outline width in box units
 const QColor kPaintBlue(0x2F, 0x6D, 0xB5);
 const QColor kPanel(0xE6, 0xEB, 0xF0);
 const QColor kPlastic(0xE4, 0xE8, 0xEC);
@@ -48,10 +48,12 @@ void OpenEnd(QPainter& p, const QRectF& end, int blades, const QColor& bladeColo
     dark.setColorAt(1.0, kInterior);
     p.setPen(Outline(kOl));
     p.setBrush(dark);
-    const QRectF inner = end.adjusted(lip * end.width() / end.height(), lip, -lip * end.width() / end.height(), -lip);
+    const QRectF inner = end.adjusted(lip * end.width() / end.height(), lip,
+                                      -lip * end.width() / end.height(), -lip);
     p.drawEllipse(inner);
     AxialRotor(p, inner.center(), inner.width() * 0.46, inner.height() * 0.46, blades, -20,
-               BladeBrush(inner.center(), inner.height() / 2, bladeColour), QColor(0x20, 0x3A, 0x5C));
+               BladeBrush(inner.center(), inner.height() / 2, bladeColour),
+               QColor(0x20, 0x3A, 0x5C));
 }
 
 // Scroll casing outline: a spiral from the cut-off (radius r0 at startDeg)
@@ -65,8 +67,10 @@ QPainterPath Scroll(const QPointF& c, double r0, double r1, double startDeg, dou
     for (int i = 0; i <= 90; ++i) {
         const double t = i / 90.0;
         const QPointF pt = c + unit(startDeg + 360 * t) * (r0 + (r1 - r0) * t);
-        if (i == 0) path.moveTo(pt);
-        else path.lineTo(pt);
+        if (i == 0)
+            path.moveTo(pt);
+        else
+            path.lineTo(pt);
     }
     const QPointF dir = unit(startDeg + 90);
     const QPointF cutOff = c + unit(startDeg) * r0;
@@ -82,7 +86,8 @@ void Extruded(QPainter& p, const QPainterPath& outline, const QPointF& depth, co
               const QBrush& face) {
     p.setPen(Qt::NoPen);
     p.setBrush(side);
-    for (int i = 10; i >= 1; --i) p.drawPath(outline.translated(depth * (i / 10.0)));
+    for (int i = 10; i >= 1; --i)
+        p.drawPath(outline.translated(depth * (i / 10.0)));
     p.setPen(Outline(kOl));
     p.setBrush(Qt::NoBrush);
     p.drawPath(outline.translated(depth));
@@ -121,7 +126,8 @@ void PaintMtzl(QPainter& p, const QSizeF&) {
         path.arcTo(QRectF(x0 - rx0, 52 - r0, 2 * rx0, 2 * r0), 270, -180);
         path.closeSubpath();
         p.setPen(Outline(kOl));
-        p.setBrush(Sheet(QPointF(0, 52 - std::max(r0, r1)), QPointF(0, 52 + std::max(r0, r1)), kSteel));
+        p.setBrush(
+            Sheet(QPointF(0, 52 - std::max(r0, r1)), QPointF(0, 52 + std::max(r0, r1)), kSteel));
         p.drawPath(path);
     };
     cone(14, 15, 30, 27, 5.5, 10);
@@ -150,13 +156,15 @@ void PaintMt(QPainter& p, const QSizeF&) {
     p.drawRect(mouth);
     p.save();
     p.setClipRect(mouth);
-    CentrifugalWheel(p, mouth.center() + QPointF(0, 2), 17, 12, QColor(0xD8, 0xDE, 0xE4), QColor(0x2C, 0x5E, 0x9C));
+    CentrifugalWheel(p, mouth.center() + QPointF(0, 2), 17, 12, QColor(0xD8, 0xDE, 0xE4),
+                     QColor(0x2C, 0x5E, 0x9C));
     p.restore();
     // Bolt holes in the flange corners.
     p.setPen(Qt::NoPen);
     p.setBrush(kSteelDark);
-    for (const QPointF& c : {front.topLeft() + QPointF(3, 3), front.topRight() + QPointF(-3, 3),
-                             front.bottomLeft() + QPointF(3, -3), front.bottomRight() + QPointF(-3, -3)}) {
+    for (const QPointF& c :
+         {front.topLeft() + QPointF(3, 3), front.topRight() + QPointF(-3, 3),
+          front.bottomLeft() + QPointF(3, -3), front.bottomRight() + QPointF(-3, -3)}) {
         p.drawEllipse(c, 1.3, 1.3);
     }
     // Terminal box on the side panel, sheared into its plane.
@@ -180,7 +188,8 @@ void PaintGhz(QPainter& p, const QSizeF&) {
     p.setBrush(gap);
     p.drawRect(QRectF(27, 42, 48, 12));
     p.setPen(QPen(QColor(0xB8, 0xC2, 0xCC), 0.9));
-    for (double x = 30; x < 75; x += 3.4) p.drawLine(QPointF(x, 42.5), QPointF(x, 53.5));
+    for (double x = 30; x < 75; x += 3.4)
+        p.drawLine(QPointF(x, 42.5), QPointF(x, 53.5));
     // Domed cowl.
     QPainterPath dome;
     dome.moveTo(13, 42);
@@ -204,7 +213,7 @@ void PaintGhz(QPainter& p, const QSizeF&) {
 void PaintGhj(QPainter& p, const QSizeF&) {
     GroundShadow(p, QPointF(52, 90), 46, 5);
     Box(p, QRectF(10, 76, 66, 9), QPointF(16, -12), kSteelDark, kOl);
-    CylinderY(p, 51, 62, 70, 28, 6.5, kSteel, kOl);  // base collar
+    CylinderY(p, 51, 62, 70, 28, 6.5, kSteel, kOl); // base collar
     const QRectF top = CylinderY(p, 51, 34, 62, 23, 9, kSteel, kOl);
     QRadialGradient dark(top.center(), top.width() / 2);
     dark.setColorAt(0.0, QColor(0x3A, 0x44, 0x50));
@@ -212,8 +221,9 @@ void PaintGhj(QPainter& p, const QSizeF&) {
     p.setPen(Outline(kOl));
     p.setBrush(dark);
     p.drawEllipse(top.adjusted(2.5, 1.2, -2.5, -1.2));
-    AxialRotor(p, top.center(), 19, 7.3, 6, -20, BladeBrush(top.center(), 19, QColor(0xD8, 0xDE, 0xE4)),
-               QColor(0x20, 0x3A, 0x5C), 0.32);
+    AxialRotor(p, top.center(), 19, 7.3, 6, -20,
+               BladeBrush(top.center(), 19, QColor(0xD8, 0xDE, 0xE4)), QColor(0x20, 0x3A, 0x5C),
+               0.32);
     TerminalBox(p, QRectF(60, 46, 11, 8), kOl);
     FlowArrow(p, QPointF(51, 28), QPointF(51, 1), 4.6, brand::kSky);
     FlowArrow(p, QPointF(37, 30), QPointF(30, 8), 3.6, brand::kSky);
@@ -246,7 +256,8 @@ void PaintBnbq(QPainter& p, const QSizeF&) {
     p.drawEllipse(c, 40, 40);
     p.setBrush(kInterior);
     p.drawEllipse(c, 35, 35);
-    AxialRotor(p, c, 33, 33, 5, -15, BladeBrush(c, 33, QColor(0x3B, 0x82, 0xD6)), QColor(0x1A, 0x30, 0x4A), 0.26);
+    AxialRotor(p, c, 33, 33, 5, -15, BladeBrush(c, 33, QColor(0x3B, 0x82, 0xD6)),
+               QColor(0x1A, 0x30, 0x4A), 0.26);
     WireGuard(p, c, 35, 35, 3, 4, QColor(0xEE, 0xF2, 0xF6, 210), 1.3);
 }
 
@@ -257,7 +268,8 @@ void PaintLw(QPainter& p, const QSizeF& box) {
     const QPointF depth(16, -12);
     const QRectF hood(8, 22, 58, h - 46);
     // Wall plate behind the hood.
-    const QRectF plate(hood.left() + depth.x() - 8, hood.top() + depth.y() - 7, hood.width() + 16, hood.height() + 16);
+    const QRectF plate(hood.left() + depth.x() - 8, hood.top() + depth.y() - 7, hood.width() + 16,
+                       hood.height() + 16);
     QPainterPath plateShape;
     plateShape.addRect(plate);
     SoftShadow(p, plateShape, QPointF(1.5, 2), 2.5, QColor(0x1B, 0x2A, 0x3A, 90));
@@ -320,7 +332,8 @@ void PaintUdy(QPainter& p, const QSizeF& box) {
     for (double y = lining.top() + 2; y < lining.bottom() - 1; y += 3) {
         QPainterPath wave;
         wave.moveTo(lining.left(), y);
-        for (double x = lining.left(); x <= lining.right(); x += 2) wave.lineTo(x, y + ((static_cast<int>(x) / 2) % 2 ? 0.8 : -0.8));
+        for (double x = lining.left(); x <= lining.right(); x += 2)
+            wave.lineTo(x, y + ((static_cast<int>(x) / 2) % 2 ? 0.8 : -0.8));
         p.drawPath(wave);
     }
     const QRectF opening = lining.adjusted(4.5, 4.5, -4.5, -4.5);
@@ -353,7 +366,8 @@ void PaintUvj(QPainter& p, const QSizeF&) {
     p.drawRect(QRectF(64, 80, 26, 8));
     CylinderX(p, 62, 84, 70, 11, 4.5, QColor(0x55, 0x60, 0x6C), kOl);
     p.setPen(QPen(QColor(0x2A, 0x32, 0x3A), 0.8));
-    for (double y = 62; y <= 78; y += 3.2) p.drawLine(QPointF(66, y), QPointF(82, y));
+    for (double y = 62; y <= 78; y += 3.2)
+        p.drawLine(QPointF(66, y), QPointF(82, y));
     QLinearGradient face(c - QPointF(r1, r1), c + QPointF(r1, r1));
     face.setColorAt(0.0, Mix(kPaintBlue, Qt::white, 0.45));
     face.setColorAt(0.55, kPaintBlue);
@@ -391,7 +405,8 @@ void PaintUvx(QPainter& p, const QSizeF&) {
     p.drawRect(QRectF(70, 82, 24, 7));
     CylinderX(p, 72, 92, 70, 10, 4, kSteel, kOl);
     p.setPen(QPen(QColor(0x9E, 0xA8, 0xB2), 0.8));
-    for (double y = 63; y <= 77; y += 3) p.drawLine(QPointF(75, y), QPointF(89, y));
+    for (double y = 63; y <= 77; y += 3)
+        p.drawLine(QPointF(75, y), QPointF(89, y));
     p.setPen(Outline(kOl));
     p.setBrush(kSteelDark);
     p.drawRect(QRectF(60, 68.5, 14, 3));
@@ -422,8 +437,10 @@ void PaintUvx(QPainter& p, const QSizeF&) {
     p.drawRoundedRect(QRectF(c.x() - 8, c.y() + 19, 16, 6), 1, 1);
     // Smoke leaving the outlet.
     const QPointF mouth(c.x() - (r0 + r1) / 2 + 1, c.y() - 38);
-    const struct { double dx, dy, r; int alpha; } puffs[] = {
-        {0, -4, 6.5, 150}, {4, -11, 7.5, 125}, {10, -17, 7, 100}, {-3, -14, 5.5, 110}};
+    const struct {
+        double dx, dy, r;
+        int alpha;
+    } puffs[] = {{0, -4, 6.5, 150}, {4, -11, 7.5, 125}, {10, -17, 7, 100}, {-3, -14, 5.5, 110}};
     for (const auto& puff : puffs) {
         const QPointF centre = mouth + QPointF(puff.dx, puff.dy);
         QRadialGradient smoke(centre - QPointF(puff.r * 0.3, puff.r * 0.3), puff.r * 1.2);
@@ -470,7 +487,7 @@ void PaintAq(QPainter& p, const QSizeF&) {
     plateShape.addRoundedRect(plate, 5, 5);
     p.setPen(Outline(kOl));
     p.setBrush(kSteelDark);
-    p.drawPath(plateShape.translated(5, 0));  // plate edge
+    p.drawPath(plateShape.translated(5, 0)); // plate edge
     QLinearGradient plateFill(plate.topLeft(), plate.bottomRight());
     plateFill.setColorAt(0.0, kSteelLight);
     plateFill.setColorAt(1.0, QColor(0xA6, 0xB1, 0xBC));
@@ -479,8 +496,9 @@ void PaintAq(QPainter& p, const QSizeF&) {
     const QPointF c = plate.center();
     p.setPen(Qt::NoPen);
     p.setBrush(kSteelDark);
-    for (const QPointF& corner : {plate.topLeft() + QPointF(6, 6), plate.topRight() + QPointF(-6, 6),
-                                  plate.bottomLeft() + QPointF(6, -6), plate.bottomRight() + QPointF(-6, -6)}) {
+    for (const QPointF& corner :
+         {plate.topLeft() + QPointF(6, 6), plate.topRight() + QPointF(-6, 6),
+          plate.bottomLeft() + QPointF(6, -6), plate.bottomRight() + QPointF(-6, -6)}) {
         p.drawEllipse(corner, 2.3, 2.3);
     }
     QLinearGradient bell(c - QPointF(38, 38), c + QPointF(38, 38));
@@ -497,23 +515,23 @@ void PaintAq(QPainter& p, const QSizeF&) {
         const double a = qDegreesToRadians(90.0 + i * 120.0);
         p.drawLine(c, c + QPointF(33 * std::cos(a), 33 * std::sin(a)));
     }
-    AxialRotor(p, c, 31, 31, 6, -30, BladeBrush(c, 31, QColor(0xC9, 0xD1, 0xD9)), QColor(0x1A, 0x30, 0x4A),
-               0.3);
+    AxialRotor(p, c, 31, 31, 6, -30, BladeBrush(c, 31, QColor(0xC9, 0xD1, 0xD9)),
+               QColor(0x1A, 0x30, 0x4A), 0.3);
     p.restore();
 }
 
-}  // namespace
+} // namespace
 
 const std::vector<FamilyPicture>& FamilyPictures() {
     static const std::vector<FamilyPicture> kFamilies = {
-        {QStringLiteral("pw"), 60, 60, PaintPw},     {QStringLiteral("mtz"), 70, 70, PaintMtzl},
-        {QStringLiteral("mt"), 80, 80, PaintMt},     {QStringLiteral("ghz"), 80, 80, PaintGhz},
-        {QStringLiteral("ghj"), 80, 80, PaintGhj},   {QStringLiteral("bnbq"), 60, 60, PaintBnbq},
-        {QStringLiteral("lw"), 70, 61, PaintLw},     {QStringLiteral("udy"), 75, 60, PaintUdy},
-        {QStringLiteral("uvj"), 80, 80, PaintUvj},   {QStringLiteral("UVX"), 70, 70, PaintUvx},
-        {QStringLiteral("EH"), 82, 82, PaintEh},     {QStringLiteral("AQ"), 80, 80, PaintAq},
+        {QStringLiteral("pw"), 60, 60, PaintPw},   {QStringLiteral("mtz"), 70, 70, PaintMtzl},
+        {QStringLiteral("mt"), 80, 80, PaintMt},   {QStringLiteral("ghz"), 80, 80, PaintGhz},
+        {QStringLiteral("ghj"), 80, 80, PaintGhj}, {QStringLiteral("bnbq"), 60, 60, PaintBnbq},
+        {QStringLiteral("lw"), 70, 61, PaintLw},   {QStringLiteral("udy"), 75, 60, PaintUdy},
+        {QStringLiteral("uvj"), 80, 80, PaintUvj}, {QStringLiteral("UVX"), 70, 70, PaintUvx},
+        {QStringLiteral("EH"), 82, 82, PaintEh},   {QStringLiteral("AQ"), 80, 80, PaintAq},
     };
     return kFamilies;
 }
 
-}  // namespace art
+} // namespace art

@@ -9,17 +9,18 @@
 namespace art {
 namespace {
 
-constexpr int kInset = 4;  // room for the frame round the drawing
+constexpr int kInset = 4; // room for the frame round the drawing
 constexpr int kSupersample = 4;
 
 QImage Drawing(const FamilyPicture& family) {
     const double innerW = family.width - 2 * kInset;
     const double innerH = family.height - 2 * kInset;
-    return RenderSupersampled(family.width, family.height, kSupersample, Qt::transparent, [&](QPainter& p) {
-        p.translate(kInset, kInset);
-        p.scale(innerW / 100.0, innerW / 100.0);
-        family.paint(p, QSizeF(100, 100 * innerH / innerW));
-    });
+    return RenderSupersampled(family.width, family.height, kSupersample, Qt::transparent,
+                              [&](QPainter& p) {
+                                  p.translate(kInset, kInset);
+                                  p.scale(innerW / 100.0, innerW / 100.0);
+                                  family.paint(p, QSizeF(100, 100 * innerH / innerW));
+                              });
 }
 
 void Tick(QPainter& p, const QPointF& c, double r) {
@@ -33,22 +34,24 @@ void Tick(QPainter& p, const QPointF& c, double r) {
                               c + QPointF(r * 0.5, -r * 0.35)}));
 }
 
-}  // namespace
+} // namespace
 
 QImage IncludedLook(const FamilyPicture& family) {
     const QImage drawing = Drawing(family);
-    return RenderSupersampled(family.width, family.height, kSupersample, Qt::white, [&](QPainter& p) {
-        const QRectF frame(1, 1, family.width - 2, family.height - 2);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(0xEE, 0xF8, 0xF0));
-        p.drawRoundedRect(frame, 5, 5);
-        p.drawImage(QRectF(0, 0, family.width, family.height), drawing);
-        // The frame goes over the drawing so that nothing breaks its line.
-        p.setPen(QPen(brand::kGreen, 2));
-        p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(frame, 5, 5);
-        Tick(p, QPointF(family.width - 8.5, 8.5), 6.2);
-    });
+    return RenderSupersampled(family.width, family.height, kSupersample, Qt::white,
+                              [&](QPainter& p) {
+                                  const QRectF frame(1, 1, family.width - 2, family.height - 2);
+                                  p.setPen(Qt::NoPen);
+                                  p.setBrush(QColor(0xEE, 0xF8, 0xF0));
+                                  p.drawRoundedRect(frame, 5, 5);
+                                  p.drawImage(QRectF(0, 0, family.width, family.height), drawing);
+                                  // The frame goes over the drawing so that nothing breaks its
+                                  // line.
+                                  p.setPen(QPen(brand::kGreen, 2));
+                                  p.setBrush(Qt::NoBrush);
+                                  p.drawRoundedRect(frame, 5, 5);
+                                  Tick(p, QPointF(family.width - 8.5, 8.5), 6.2);
+                              });
 }
 
 QImage ExcludedLook(const FamilyPicture& family) {
@@ -59,7 +62,8 @@ QImage ExcludedLook(const FamilyPicture& family) {
         for (int x = 0; x < drawing.width(); ++x) {
             const QRgb px = row[x];
             const int a = qAlpha(px);
-            if (a == 0) continue;
+            if (a == 0)
+                continue;
             // Premultiplied: un-premultiply the grey before lifting it.
             const int grey = (qRed(px) * 299 + qGreen(px) * 587 + qBlue(px) * 114) / 1000 * 255 / a;
             const int lifted = 255 - (255 - std::min(grey, 255)) * 50 / 100;
@@ -79,4 +83,4 @@ QImage ExcludedLook(const FamilyPicture& family) {
     return out;
 }
 
-}  // namespace art
+} // namespace art

@@ -14,7 +14,9 @@ QPainterPath SweptBlade(const QPointF& centre, double hubRadius, double tipRadiu
         return centre + QPointF(r * std::cos(a), r * std::sin(a));
     };
     auto leading = [&](double t) { return angleDeg + sweepDeg * std::pow(t, 1.4); };
-    auto width = [&](double t) { return rootWidthDeg + (tipWidthDeg - rootWidthDeg) * std::sqrt(t); };
+    auto width = [&](double t) {
+        return rootWidthDeg + (tipWidthDeg - rootWidthDeg) * std::sqrt(t);
+    };
 
     QPainterPath path;
     path.moveTo(at(hubRadius, leading(0)));
@@ -25,7 +27,8 @@ QPainterPath SweptBlade(const QPointF& centre, double hubRadius, double tipRadiu
     // Rounded tip along the tip circle.
     for (int i = 1; i <= 12; ++i) {
         const double f = static_cast<double>(i) / 12;
-        path.lineTo(at(tipRadius - 0.04 * tipRadius * std::sin(f * M_PI), leading(1) - width(1) * f));
+        path.lineTo(
+            at(tipRadius - 0.04 * tipRadius * std::sin(f * M_PI), leading(1) - width(1) * f));
     }
     for (int i = kSteps; i >= 0; --i) {
         const double t = static_cast<double>(i) / kSteps;
@@ -40,7 +43,8 @@ void DrawFanMark(QPainter& p, const QPointF& centre, double radius, const FanMar
     if (style.ring.alpha() > 0 && style.ringWidth > 0) {
         p.setPen(QPen(style.ring, radius * style.ringWidth));
         p.setBrush(Qt::NoBrush);
-        p.drawEllipse(centre, radius * (1 - style.ringWidth / 2), radius * (1 - style.ringWidth / 2));
+        p.drawEllipse(centre, radius * (1 - style.ringWidth / 2),
+                      radius * (1 - style.ringWidth / 2));
     }
     const double tip = radius * (1 - style.ringWidth) - radius * (style.ringWidth > 0 ? 0.07 : 0);
     const double hub = radius * 0.24;
@@ -57,4 +61,4 @@ void DrawFanMark(QPainter& p, const QPointF& centre, double radius, const FanMar
     p.restore();
 }
 
-}  // namespace art
+} // namespace art

@@ -17,12 +17,12 @@ QPainterPath SweptBlade(const QPointF& centre, double hubRadius, double tipRadiu
 struct FanMarkStyle {
     QBrush blades;
     QColor hub;
-    QColor ring;        // transparent: no ring
-    double ringWidth = 0;  // as a fraction of the radius
+    QColor ring;          // transparent: no ring
+    double ringWidth = 0; // as a fraction of the radius
     int bladeCount = 5;
     double rotationDeg = 0;
 };
 
 void DrawFanMark(QPainter& p, const QPointF& centre, double radius, const FanMarkStyle& style);
 
-}  // namespace art
+} // namespace art

@@ -4,8 +4,8 @@
 #include "fan_mark.h"
 
 #include <QLinearGradient>
-#include <QRadialGradient>
 #include <QPolygonF>
+#include <QRadialGradient>
 #include <QtMath>
 
 #include <cmath>
@@ -28,8 +28,8 @@ QLinearGradient Sheet(const QPointF& a, const QPointF& b, const QColor& base) {
     return g;
 }
 
-QRectF CylinderX(QPainter& p, double x0, double x1, double cy, double r, double rx, const QColor& base,
-                 double outline) {
+QRectF CylinderX(QPainter& p, double x0, double x1, double cy, double r, double rx,
+                 const QColor& base, double outline) {
     QPainterPath body;
     body.moveTo(x0, cy - r);
     body.lineTo(x1, cy - r);
@@ -49,8 +49,8 @@ QRectF CylinderX(QPainter& p, double x0, double x1, double cy, double r, double 
     return end;
 }
 
-QRectF CylinderY(QPainter& p, double cx, double yTop, double yBottom, double r, double ry, const QColor& base,
-                 double outline) {
+QRectF CylinderY(QPainter& p, double cx, double yTop, double yBottom, double r, double ry,
+                 const QColor& base, double outline) {
     QPainterPath body;
     body.moveTo(cx - r, yTop);
     body.lineTo(cx - r, yBottom);
@@ -74,12 +74,13 @@ void AxialRotor(QPainter& p, const QPointF& c, double rx, double ry, int blades,
     p.save();
     p.translate(c);
     p.scale(rx / 100.0, ry / 100.0);
-    p.setPen(QPen(Mix(kOutline, Qt::white, 0.15), 100.0 * 0.9 / std::max(1.0, std::min(rx, ry)) * 1.1));
+    p.setPen(
+        QPen(Mix(kOutline, Qt::white, 0.15), 100.0 * 0.9 / std::max(1.0, std::min(rx, ry)) * 1.1));
     p.setBrush(bladeBrush);
     for (int i = 0; i < blades; ++i) {
         const double a = rotationDeg + 360.0 * i / blades;
-        p.drawPath(SweptBlade(QPointF(0, 0), 100 * hubFraction * 0.85, 96, a, 28, 360.0 / blades * 0.62,
-                              360.0 / blades * 0.8));
+        p.drawPath(SweptBlade(QPointF(0, 0), 100 * hubFraction * 0.85, 96, a, 28,
+                              360.0 / blades * 0.62, 360.0 / blades * 0.8));
     }
     QRadialGradient h(QPointF(-30 * hubFraction, -30 * hubFraction), 100 * hubFraction * 1.4);
     h.setColorAt(0.0, Mix(hub, Qt::white, 0.45));
@@ -89,8 +90,8 @@ void AxialRotor(QPainter& p, const QPointF& c, double rx, double ry, int blades,
     p.restore();
 }
 
-void WireGuard(QPainter& p, const QPointF& c, double rx, double ry, int rings, int spokes, const QColor& wire,
-               double wireWidth) {
+void WireGuard(QPainter& p, const QPointF& c, double rx, double ry, int rings, int spokes,
+               const QColor& wire, double wireWidth) {
     p.save();
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(wire, wireWidth));
@@ -139,9 +140,11 @@ void CentrifugalWheel(QPainter& p, const QPointF& c, double r, int blades, const
     p.restore();
 }
 
-void Box(QPainter& p, const QRectF& front, const QPointF& depth, const QColor& base, double outline) {
+void Box(QPainter& p, const QRectF& front, const QPointF& depth, const QColor& base,
+         double outline) {
     p.setPen(Outline(outline));
-    const QPolygonF top({front.topLeft(), front.topLeft() + depth, front.topRight() + depth, front.topRight()});
+    const QPolygonF top(
+        {front.topLeft(), front.topLeft() + depth, front.topRight() + depth, front.topRight()});
     const QPolygonF side({front.topRight(), front.topRight() + depth, front.bottomRight() + depth,
                           front.bottomRight()});
     QLinearGradient topFill(top.at(0), top.at(2));
@@ -161,16 +164,18 @@ void Box(QPainter& p, const QRectF& front, const QPointF& depth, const QColor& b
     p.drawRect(front);
 }
 
-void FlowArrow(QPainter& p, const QPointF& from, const QPointF& to, double w, const QColor& colour) {
+void FlowArrow(QPainter& p, const QPointF& from, const QPointF& to, double w,
+               const QColor& colour) {
     const QPointF d = to - from;
     const double len = std::hypot(d.x(), d.y());
-    if (len <= 0) return;
+    if (len <= 0)
+        return;
     const QPointF u = d / len;
     const QPointF n(-u.y(), u.x());
     const double head = w * 2.4;
     const QPointF neck = to - u * head;
-    QPolygonF arrow({from + n * (w / 2), neck + n * (w / 2), neck + n * head * 0.75, to, neck - n * head * 0.75,
-                     neck - n * (w / 2), from - n * (w / 2)});
+    QPolygonF arrow({from + n * (w / 2), neck + n * (w / 2), neck + n * head * 0.75, to,
+                     neck - n * head * 0.75, neck - n * (w / 2), from - n * (w / 2)});
     QLinearGradient fill(from, to);
     fill.setColorAt(0.0, QColor(colour.red(), colour.green(), colour.blue(), 40));
     fill.setColorAt(0.6, colour);
@@ -192,4 +197,4 @@ void TerminalBox(QPainter& p, const QRectF& r, double outline) {
                r.topRight() + QPointF(-r.width() * 0.15, r.height() * 0.3));
 }
 
-}  // namespace art::parts
+} // namespace art::parts

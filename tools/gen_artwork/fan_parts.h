@@ -26,21 +26,21 @@ QLinearGradient Sheet(const QPointF& a, const QPointF& b, const QColor& base);
 // Horizontal cylinder from x0 to x1 about the axis y = cy: the far end shows
 // as a half ellipse, the near end (at x1) as a full ellipse of half-width rx.
 // Returns the near end's rectangle.
-QRectF CylinderX(QPainter& p, double x0, double x1, double cy, double r, double rx, const QColor& base,
-                 double outline);
+QRectF CylinderX(QPainter& p, double x0, double x1, double cy, double r, double rx,
+                 const QColor& base, double outline);
 
 // Vertical cylinder about x = cx from yTop to yBottom; the top face is an
 // ellipse of half-height ry. Returns the top face's rectangle.
-QRectF CylinderY(QPainter& p, double cx, double yTop, double yBottom, double r, double ry, const QColor& base,
-                 double outline);
+QRectF CylinderY(QPainter& p, double cx, double yTop, double yBottom, double r, double ry,
+                 const QColor& base, double outline);
 
 // An axial rotor seen in the ellipse (rx, ry) round c: swept blades and hub.
 void AxialRotor(QPainter& p, const QPointF& c, double rx, double ry, int blades, double rotationDeg,
                 const QBrush& bladeBrush, const QColor& hub, double hubFraction = 0.3);
 
 // A wire guard: rings and spokes in the ellipse (rx, ry) round c.
-void WireGuard(QPainter& p, const QPointF& c, double rx, double ry, int rings, int spokes, const QColor& wire,
-               double wireWidth);
+void WireGuard(QPainter& p, const QPointF& c, double rx, double ry, int rings, int spokes,
+               const QColor& wire, double wireWidth);
 
 // A centrifugal wheel seen face on: a ring of curved blades round an inlet.
 void CentrifugalWheel(QPainter& p, const QPointF& c, double r, int blades, const QColor& blade,
@@ -49,7 +49,8 @@ void CentrifugalWheel(QPainter& p, const QPointF& c, double r, int blades, const
 // A box seen from the front right: `front` face, and top and side faces
 // reaching back by `depth` (right and up). The three faces get the base colour
 // in three lights.
-void Box(QPainter& p, const QRectF& front, const QPointF& depth, const QColor& base, double outline);
+void Box(QPainter& p, const QRectF& front, const QPointF& depth, const QColor& base,
+         double outline);
 
 // A blue flow arrow from `from` to `to` (straight), shaft width w.
 void FlowArrow(QPainter& p, const QPointF& from, const QPointF& to, double w, const QColor& colour);
@@ -57,4 +58,4 @@ void FlowArrow(QPainter& p, const QPointF& from, const QPointF& to, double w, co
 // Small motor terminal box.
 void TerminalBox(QPainter& p, const QRectF& r, double outline);
 
-}  // namespace art::parts
+} // namespace art::parts

@@ -33,7 +33,8 @@ void Fill(QImage& img, int x0, int y0, int x1, int y1, const QColor& c) {
 }
 
 // Nordic cross: hoist-side field width, cross width, band top and height.
-QImage NordicCross(int h, const QColor& field, const QColor& cross, int hoist, int crossW, int top, int crossH) {
+QImage NordicCross(int h, const QColor& field, const QColor& cross, int hoist, int crossW, int top,
+                   int crossH) {
     QImage img = Blank(h, field);
     Fill(img, hoist, 0, hoist + crossW, h, cross);
     Fill(img, 0, top, kFlagWidth, top + crossH, cross);
@@ -50,7 +51,7 @@ QImage Tricolour(int h, const QColor& a, const QColor& b, const QColor& c) {
     return img;
 }
 
-}  // namespace
+} // namespace
 
 QImage MakeFlagSweden() {
     // Proportions 5:2:9 across, 4:2:4 down.
@@ -67,14 +68,15 @@ QImage MakeFlagFrance() {
 }
 
 QImage MakeFlagItaly() {
-    return Tricolour(40, QColor(0x00, 0x92, 0x46), QColor(0xF4, 0xF5, 0xF0), QColor(0xCE, 0x2B, 0x37));
+    return Tricolour(40, QColor(0x00, 0x92, 0x46), QColor(0xF4, 0xF5, 0xF0),
+                     QColor(0xCE, 0x2B, 0x37));
 }
 
 QImage MakeFlagUk() {
     constexpr int h = 39;
     const QColor blue(0x01, 0x21, 0x69);
     const QColor red(0xC8, 0x10, 0x2E);
-    const double unit = h / 30.0;  // the flag's widths are thirtieths of its height
+    const double unit = h / 30.0; // the flag's widths are thirtieths of its height
     const QPointF centre(kFlagWidth / 2.0, h / 2.0);
 
     return [&] {
@@ -87,7 +89,8 @@ QImage MakeFlagUk() {
             p.setPen(QPen(Qt::white, 6 * unit, Qt::SolidLine, Qt::FlatCap));
             p.drawLine(QLineF(corners[0], corners[2]).p1() - (corners[2] - corners[0]) * 0.1,
                        corners[2] + (corners[2] - corners[0]) * 0.1);
-            p.drawLine(corners[1] - (corners[3] - corners[1]) * 0.1, corners[3] + (corners[3] - corners[1]) * 0.1);
+            p.drawLine(corners[1] - (corners[3] - corners[1]) * 0.1,
+                       corners[3] + (corners[3] - corners[1]) * 0.1);
 
             // Red saltire, 2 units, counterchanged: in each arm it lies on the
             // clockwise side of the arm's centre line (broad white above it in
@@ -102,9 +105,11 @@ QImage MakeFlagUk() {
                 const QPointF far = corner + a * 4.0;
                 p.save();
                 p.setClipRect(QRectF(corner.x() < centre.x() ? 0 : centre.x(),
-                                     corner.y() < centre.y() ? 0 : centre.y(), kFlagWidth / 2.0, h / 2.0),
+                                     corner.y() < centre.y() ? 0 : centre.y(), kFlagWidth / 2.0,
+                                     h / 2.0),
                               Qt::IntersectClip);
-                p.drawPolygon(QPolygonF({centre, far, far + n * (2 * unit), centre + n * (2 * unit)}));
+                p.drawPolygon(
+                    QPolygonF({centre, far, far + n * (2 * unit), centre + n * (2 * unit)}));
                 p.restore();
             }
 
@@ -119,4 +124,4 @@ QImage MakeFlagUk() {
     }();
 }
 
-}  // namespace art
+} // namespace art

@@ -27,7 +27,8 @@ void Airflow(QPainter& p) {
     for (int i = 0; i < 7; ++i) {
         const double spread = (i - 3) / 3.0;
         const double startAngle = qDegreesToRadians(22.0 + spread * 20);
-        const QPointF start = kMarkCentre + QPointF(std::cos(startAngle), std::sin(startAngle)) * (kMarkRadius + 10);
+        const QPointF start =
+            kMarkCentre + QPointF(std::cos(startAngle), std::sin(startAngle)) * (kMarkRadius + 10);
         const QPointF end(492, 236 + spread * 44);
         QPainterPath path;
         path.moveTo(start);
@@ -77,7 +78,8 @@ void Wordmark(QPainter& p) {
     bar.setColorAt(1.0, QColor(0x4F, 0xA3, 0xE0, 0));
     p.fillRect(QRectF(47, 350, 250, 3), bar);
     p.setBrush(brand::kSlate);
-    DrawSpacedText(p, QPointF(47, 374), QStringLiteral("VENTILATION FANS"), BrandFont(15, true), 3.2);
+    DrawSpacedText(p, QPointF(47, 374), QStringLiteral("VENTILATION FANS"), BrandFont(15, true),
+                   3.2);
 }
 
 void PaintLogo(QPainter& p) {
@@ -91,8 +93,10 @@ void PaintLogo(QPainter& p) {
     Wordmark(p);
 }
 
-}  // namespace
+} // namespace
 
-QImage MakeLogo() { return RenderSupersampled(kWidth, kHeight, 2, Qt::white, PaintLogo); }
+QImage MakeLogo() {
+    return RenderSupersampled(kWidth, kHeight, 2, Qt::white, PaintLogo);
+}
 
-}  // namespace art
+} // namespace art

@@ -25,7 +25,7 @@ void Write(const QString& dir, const QString& name, const QImage& image) {
     art::WriteBmp24(image, QDir(dir).filePath(name));
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv) {
     // Text needs a font database, which only a Gui application brings.
@@ -34,11 +34,15 @@ int main(int argc, char** argv) {
     QString bmpDir;
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
-        if (args[i] == QLatin1String("--window-dir") && i + 1 < args.size()) windowDir = args[++i];
-        else if (args[i] == QLatin1String("--bmp-dir") && i + 1 < args.size()) bmpDir = args[++i];
-        else return Usage();
+        if (args[i] == QLatin1String("--window-dir") && i + 1 < args.size())
+            windowDir = args[++i];
+        else if (args[i] == QLatin1String("--bmp-dir") && i + 1 < args.size())
+            bmpDir = args[++i];
+        else
+            return Usage();
     }
-    if (windowDir.isEmpty() || bmpDir.isEmpty()) return Usage();
+    if (windowDir.isEmpty() || bmpDir.isEmpty())
+        return Usage();
 
     try {
         // Without the font Qt would quietly substitute another and the
@@ -47,7 +51,8 @@ int main(int argc, char** argv) {
             throw std::runtime_error("font Liberation Sans not found (package fonts-liberation2)");
         }
         for (const QString& dir : {windowDir, bmpDir}) {
-            if (!QDir().mkpath(dir)) throw std::runtime_error("cannot create " + dir.toStdString());
+            if (!QDir().mkpath(dir))
+                throw std::runtime_error("cannot create " + dir.toStdString());
         }
         const std::vector<std::pair<QString, QImage (*)()>> window = {
             {QStringLiteral("button.bmp"), art::MakeButton},
@@ -62,7 +67,8 @@ int main(int argc, char** argv) {
             {QStringLiteral("flag_fr.bmp"), art::MakeFlagFrance},
             {QStringLiteral("flag_it.bmp"), art::MakeFlagItaly},
         };
-        for (const auto& [name, make] : window) Write(windowDir, name, make());
+        for (const auto& [name, make] : window)
+            Write(windowDir, name, make());
         for (const art::FamilyPicture& family : art::FamilyPictures()) {
             Write(bmpDir, family.fileStem + QStringLiteral(".bmp"), art::ExcludedLook(family));
             Write(bmpDir, family.fileStem + QStringLiteral("_r.bmp"), art::IncludedLook(family));

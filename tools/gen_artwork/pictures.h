@@ -30,7 +30,7 @@ QImage MakeFlagItaly();
 // The product range browser's family pictures: each family in an excluded
 // look ("<name>.bmp", shown at start) and an included look ("<name>_r.bmp").
 struct FamilyPicture {
-    QString fileStem;  // exact file name part, case kept: "UVX", "EH", "AQ"
+    QString fileStem; // exact file name part, case kept: "UVX", "EH", "AQ"
     int width;
     int height;
     // Paints the fan in full colour into a box 100 units wide and
@@ -41,4 +41,4 @@ const std::vector<FamilyPicture>& FamilyPictures();
 QImage ExcludedLook(const FamilyPicture& family);
 QImage IncludedLook(const FamilyPicture& family);
 
-}  // namespace art
+} // namespace art

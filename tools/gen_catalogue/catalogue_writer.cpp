@@ -25,7 +25,9 @@ void WriteTable(std::ostream& out, const char* name, int curve, const std::vecto
             t = FormatFixed(v, v < 100 ? 1 : 0);
         else
             t = FormatSignificant(v, sig);
-        out << ' ' << (t.size() > 2 && t.compare(t.size() - 2, 2, ".0") == 0 ? t.substr(0, t.size() - 2) : t);
+        out << ' '
+            << (t.size() > 2 && t.compare(t.size() - 2, 2, ".0") == 0 ? t.substr(0, t.size() - 2)
+                                                                      : t);
     }
     out << '\n';
 }
@@ -93,22 +95,23 @@ void WriteCatalogue(std::ostream& out, const std::vector<FamilyEntries>& familie
 
 void WriteSummary(std::ostream& out, const std::vector<FamilyEntries>& families) {
     char line[256];
-    std::snprintf(line, sizeof line, "%-14s %5s %6s %5s %7s %7s %6s %7s %5s %7s %6s %4s %6s %4s\n", "model",
-                  "rpm", "tip", "steps", "Qfree", "Qbep", "pbep", "Wbep", "eta", "Wrated", "kW", "cos", "amps",
-                  "LwA");
+    std::snprintf(line, sizeof line, "%-14s %5s %6s %5s %7s %7s %6s %7s %5s %7s %6s %4s %6s %4s\n",
+                  "model", "rpm", "tip", "steps", "Qfree", "Qbep", "pbep", "Wbep", "eta", "Wrated",
+                  "kW", "cos", "amps", "LwA");
     out << line;
-    std::snprintf(line, sizeof line, "%-14s %5s %6s %5s %7s %7s %6s %7s %5s %7s %6s %4s %6s %4s\n", "",
-                  "1/min", "m/s", "", "m3/h", "m3/h", "Pa", "W", "%", "W", "", "", "A", "dB");
+    std::snprintf(line, sizeof line, "%-14s %5s %6s %5s %7s %7s %6s %7s %5s %7s %6s %4s %6s %4s\n",
+                  "", "1/min", "m/s", "", "m3/h", "m3/h", "Pa", "W", "%", "W", "", "", "A", "dB");
     out << line;
     for (const FamilyEntries& fe : families)
         for (const FanEntry& e : fe.fans) {
             const FanFigures& f = e.figures;
-            std::snprintf(line, sizeof line,
-                          "%-14s %5s %6.1f %5zu %7.0f %7.0f %6.0f %7.0f %5.1f %7.0f %6s %4.2f %6s %4d\n",
-                          e.model.c_str(), e.valueCol6.c_str(), f.tipSpeed, e.curves.size(),
-                          f.freeVolume * 3600, f.bestVolume * 3600, f.bestPressure, f.bestPower,
-                          f.bestEfficiency * 100, f.ratedInput, e.valueCol7.c_str(), f.powerFactor,
-                          e.amps.c_str(), f.outletLwA);
+            std::snprintf(
+                line, sizeof line,
+                "%-14s %5s %6.1f %5zu %7.0f %7.0f %6.0f %7.0f %5.1f %7.0f %6s %4.2f %6s %4d\n",
+                e.model.c_str(), e.valueCol6.c_str(), f.tipSpeed, e.curves.size(),
+                f.freeVolume * 3600, f.bestVolume * 3600, f.bestPressure, f.bestPower,
+                f.bestEfficiency * 100, f.ratedInput, e.valueCol7.c_str(), f.powerFactor,
+                e.amps.c_str(), f.outletLwA);
             out << line;
         }
 }

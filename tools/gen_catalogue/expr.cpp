@@ -21,7 +21,7 @@ using NodePtr = std::shared_ptr<const Expr::Node>;
 // Recursive descent: expr = term {(+|-) term}; term = unary {(*|/) unary};
 // unary = [-|+] power; power = primary [^ unary].
 class Parser {
-public:
+  public:
     explicit Parser(std::string_view text) : s_(text) {}
 
     NodePtr ParseAll() {
@@ -32,7 +32,7 @@ public:
         return n;
     }
 
-private:
+  private:
     [[noreturn]] void Fail(const std::string& what) const {
         throw ExprError("in expression \"" + std::string(s_) + "\": " + what);
     }
@@ -141,7 +141,8 @@ private:
     }
     NodePtr ParseNumber() {
         std::size_t start = pos_;
-        while (pos_ < s_.size() && (std::isdigit(static_cast<unsigned char>(s_[pos_])) || s_[pos_] == '.'))
+        while (pos_ < s_.size() &&
+               (std::isdigit(static_cast<unsigned char>(s_[pos_])) || s_[pos_] == '.'))
             ++pos_;
         if (pos_ < s_.size() && (s_[pos_] == 'e' || s_[pos_] == 'E')) {
             std::size_t save = pos_++;
@@ -215,29 +216,41 @@ double Evaluate(const Expr::Node& n, const Variables& vars, const std::string& t
     case Expr::Node::Binary: {
         double a = arg(0), b = arg(1);
         switch (n.op) {
-        case '+': return a + b;
-        case '-': return a - b;
-        case '*': return a * b;
-        case '/': return a / b;
-        default: return std::pow(a, b);
+        case '+':
+            return a + b;
+        case '-':
+            return a - b;
+        case '*':
+            return a * b;
+        case '/':
+            return a / b;
+        default:
+            return std::pow(a, b);
         }
     }
     case Expr::Node::Call: {
         double a = arg(0);
         double step = n.args.size() > 1 ? arg(1) : 1.0;
-        if (n.name == "round") return Rounded(a, step, [](double x) { return std::round(x); });
-        if (n.name == "ceil") return Rounded(a, step, [](double x) { return std::ceil(x); });
-        if (n.name == "floor") return Rounded(a, step, [](double x) { return std::floor(x); });
+        if (n.name == "round")
+            return Rounded(a, step, [](double x) { return std::round(x); });
+        if (n.name == "ceil")
+            return Rounded(a, step, [](double x) { return std::ceil(x); });
+        if (n.name == "floor")
+            return Rounded(a, step, [](double x) { return std::floor(x); });
         if (n.name == "min" || n.name == "max") {
             double r = a;
             for (std::size_t i = 1; i < n.args.size(); ++i)
                 r = n.name == "min" ? std::min(r, arg(i)) : std::max(r, arg(i));
             return r;
         }
-        if (n.name == "sqrt") return std::sqrt(a);
-        if (n.name == "ln") return std::log(a);
-        if (n.name == "log10") return std::log10(a);
-        if (n.name == "log2") return std::log2(a);
+        if (n.name == "sqrt")
+            return std::sqrt(a);
+        if (n.name == "ln")
+            return std::log(a);
+        if (n.name == "log10")
+            return std::log10(a);
+        if (n.name == "log2")
+            return std::log2(a);
         return std::fabs(a);
     }
     }

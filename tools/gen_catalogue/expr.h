@@ -12,20 +12,20 @@
 namespace gencat {
 
 class ExprError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // A variable the expression needs is not (yet) known.
 class UnknownVariable : public ExprError {
-public:
+  public:
     using ExprError::ExprError;
 };
 
 using Variables = std::map<std::string, double, std::less<>>;
 
 class Expr {
-public:
+  public:
     // Parses the text; throws ExprError on a syntax error.
     static Expr Parse(std::string_view text);
 
@@ -37,7 +37,7 @@ public:
 
     struct Node;
 
-private:
+  private:
     std::shared_ptr<const Node> root_;
     std::string text_;
 };

@@ -10,9 +10,8 @@ bool IsTextColumn(std::string_view name) {
 }
 
 const std::vector<std::string>& DimensionLetters() {
-    static const std::vector<std::string> letters = {"d1", "d2", "d3", "d4", "A", "B",
-                                                     "C",  "D",  "E",  "F",  "G", "H",
-                                                     "I",  "J",  "K",  "L",  "M"};
+    static const std::vector<std::string> letters = {
+        "d1", "d2", "d3", "d4", "A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L", "M"};
     return letters;
 }
 
@@ -93,7 +92,8 @@ std::vector<FamilySpec> ParseFamilyFile(std::string_view text) {
     std::size_t pos = 0;
     while (pos <= text.size()) {
         std::size_t nl = text.find('\n', pos);
-        std::string_view raw = text.substr(pos, nl == std::string_view::npos ? text.size() - pos : nl - pos);
+        std::string_view raw =
+            text.substr(pos, nl == std::string_view::npos ? text.size() - pos : nl - pos);
         pos = nl == std::string_view::npos ? text.size() + 1 : nl + 1;
         ++lineNo;
         std::string line = Trim(StripComment(raw));
@@ -217,8 +217,8 @@ std::vector<FamilySpec> ParseFamilyFile(std::string_view text) {
                 throw FamilyFileError(lineNo, "fan row before the columns line");
             if (w.size() != fam.columns.size())
                 throw FamilyFileError(lineNo, "fan row has " + std::to_string(w.size()) +
-                                                  " values for " + std::to_string(fam.columns.size()) +
-                                                  " columns");
+                                                  " values for " +
+                                                  std::to_string(fam.columns.size()) + " columns");
             SizeRow row;
             row.line = lineNo;
             for (std::size_t i = 0; i < w.size(); ++i) {

@@ -26,13 +26,13 @@
 namespace gencat {
 
 class FamilyFileError : public std::runtime_error {
-public:
+  public:
     FamilyFileError(int line, const std::string& message)
         : std::runtime_error("families line " + std::to_string(line) + ": " + message),
           line_(line) {}
     int line() const { return line_; }
 
-private:
+  private:
     int line_;
 };
 

@@ -26,13 +26,15 @@ std::string TrimZeros(std::string s) {
 }
 
 // The value a text stands for, so that checks see the stored number.
-double Stored(const std::string& text) { return std::strtod(text.c_str(), nullptr); }
+double Stored(const std::string& text) {
+    return std::strtod(text.c_str(), nullptr);
+}
 
 // ---- deterministic jitter ------------------------------------------------
 
 // Seeded from the model name, so adding a fan never changes the others.
 class Jitter {
-public:
+  public:
     explicit Jitter(const std::string& key) {
         std::uint64_t h = 1469598103934665603ull;
         for (unsigned char c : key) {
@@ -50,7 +52,7 @@ public:
         return static_cast<double>(z >> 11) / static_cast<double>(1ull << 52) - 1.0;
     }
 
-private:
+  private:
     std::uint64_t state_;
 };
 
@@ -59,16 +61,24 @@ private:
 enum class Kind { Backward, Radial, Forward, Mixed, Axial, AxialHighPitch };
 
 Kind ParseKind(const std::string& s) {
-    if (s == "backward") return Kind::Backward;
-    if (s == "radial") return Kind::Radial;
-    if (s == "forward") return Kind::Forward;
-    if (s == "mixed") return Kind::Mixed;
-    if (s == "axial") return Kind::Axial;
-    if (s == "axial-hp") return Kind::AxialHighPitch;
+    if (s == "backward")
+        return Kind::Backward;
+    if (s == "radial")
+        return Kind::Radial;
+    if (s == "forward")
+        return Kind::Forward;
+    if (s == "mixed")
+        return Kind::Mixed;
+    if (s == "axial")
+        return Kind::Axial;
+    if (s == "axial-hp")
+        return Kind::AxialHighPitch;
     throw ModelError("unknown kind \"" + s + "\"");
 }
 
-bool IsAxial(Kind k) { return k == Kind::Axial || k == Kind::AxialHighPitch; }
+bool IsAxial(Kind k) {
+    return k == Kind::Axial || k == Kind::AxialHighPitch;
+}
 
 // Shapes over x = Q / Q(free blowing), 0 < x <= 1. Pressure is relative to the
 // shut-off value (axial: to the peak before stall), power to its scale.
@@ -78,15 +88,17 @@ struct Shape {
     double xEnd;
 
     // Position inside the axial stall dip, 0 at its start, 1 at the curve's end.
-    double StallDepth(double x) const {
-        return x >= xStall ? 0.0 : (xStall - x) / (xStall - xEnd);
-    }
+    double StallDepth(double x) const { return x >= xStall ? 0.0 : (xStall - x) / (xStall - xEnd); }
     double Pressure(double x) const {
         switch (kind) {
-        case Kind::Backward: return 1 + 0.3 * x - 1.3 * x * x;
-        case Kind::Radial: return 1 + 0.2 * x - 1.2 * x * x;
-        case Kind::Forward: return 1 + 0.35 * x - 0.45 * x * x - 0.9 * x * x * x;
-        case Kind::Mixed: return 1 - 0.25 * x - 0.75 * x * x;
+        case Kind::Backward:
+            return 1 + 0.3 * x - 1.3 * x * x;
+        case Kind::Radial:
+            return 1 + 0.2 * x - 1.2 * x * x;
+        case Kind::Forward:
+            return 1 + 0.35 * x - 0.45 * x * x - 0.9 * x * x * x;
+        case Kind::Mixed:
+            return 1 - 0.25 * x - 0.75 * x * x;
         default: {
             if (x >= xStall)
                 return 1 - std::pow((x - xStall) / (1 - xStall), 1.6);
@@ -98,11 +110,16 @@ struct Shape {
     double Power(double x) const {
         switch (kind) {
         case Kind::Backward:
-        case Kind::Radial: return 0.6 + 1.1 * x - 0.8 * x * x; // non-overloading
-        case Kind::Forward: return 0.35 + 0.5 * x + 0.35 * x * x; // rises to free blowing
-        case Kind::Mixed: return 0.75 + 0.55 * x - 0.4 * x * x;
-        case Kind::Axial: return 1.1 - 0.3 * x + 0.08 * StallDepth(x); // highest towards stall
-        case Kind::AxialHighPitch: return 0.8 + 0.3 * x;
+        case Kind::Radial:
+            return 0.6 + 1.1 * x - 0.8 * x * x; // non-overloading
+        case Kind::Forward:
+            return 0.35 + 0.5 * x + 0.35 * x * x; // rises to free blowing
+        case Kind::Mixed:
+            return 0.75 + 0.55 * x - 0.4 * x * x;
+        case Kind::Axial:
+            return 1.1 - 0.3 * x + 0.08 * StallDepth(x); // highest towards stall
+        case Kind::AxialHighPitch:
+            return 0.8 + 0.3 * x;
         }
         return 1;
     }
@@ -116,21 +133,26 @@ constexpr std::array<double, 5> kStepRatio3Ph = {1.0, 0.80, 0.66, 0.53, 0.37};
 constexpr double kStepPowerExponent = 2.4;
 
 // Rated outputs of the motors on offer, kW.
-constexpr std::array<double, 30> kMotorSizesKw = {0.006, 0.01, 0.012, 0.015, 0.018, 0.025, 0.037, 0.055,
-                                                 0.075, 0.09, 0.12,  0.18,  0.25,  0.37,  0.55,  0.75,
-                                                 1.1,   1.5,  2.2,   3.0,   4.0,   5.5,   7.5,   11,
-                                                 15,    18.5, 22,    30,    37,    45};
+constexpr std::array<double, 30> kMotorSizesKw = {
+    0.006, 0.01, 0.012, 0.015, 0.018, 0.025, 0.037, 0.055, 0.075, 0.09,
+    0.12,  0.18, 0.25,  0.37,  0.55,  0.75,  1.1,   1.5,   2.2,   3.0,
+    4.0,   5.5,  7.5,   11,    15,    18.5,  22,    30,    37,    45};
 
 // Octave bands 63 Hz .. 8 kHz.
 constexpr std::array<double, 8> kAWeighting = {-26.2, -16.1, -8.6, -3.2, 0.0, 1.2, 1.0, -1.1};
 
 std::array<double, 8> SpectrumShape(Kind k) {
     switch (k) {
-    case Kind::Backward: return {-5, -6, -7, -8, -10, -13, -18, -25};
-    case Kind::Radial: return {-6, -5, -6, -8, -10, -13, -17, -23};
-    case Kind::Forward: return {-3, -4, -6, -9, -12, -16, -21, -28};
-    case Kind::Mixed: return {-6, -6, -7, -8, -9, -12, -16, -22};
-    default: return {-8, -5, -5, -6, -9, -12, -17, -24};
+    case Kind::Backward:
+        return {-5, -6, -7, -8, -10, -13, -18, -25};
+    case Kind::Radial:
+        return {-6, -5, -6, -8, -10, -13, -17, -23};
+    case Kind::Forward:
+        return {-3, -4, -6, -9, -12, -16, -21, -28};
+    case Kind::Mixed:
+        return {-6, -6, -7, -8, -9, -12, -16, -22};
+    default:
+        return {-8, -5, -5, -6, -9, -12, -17, -24};
     }
 }
 
@@ -144,7 +166,9 @@ double EnergySum(const std::array<double, 8>& levels, const std::array<double, 8
 // A-weighted sound power to the A-weighted pressure at 3 m, half-space.
 constexpr double kLpAt3m = 17.5;
 
-std::string Db(double v) { return std::to_string(static_cast<int>(std::lround(std::max(v, 0.0)))); }
+std::string Db(double v) {
+    return std::to_string(static_cast<int>(std::lround(std::max(v, 0.0))));
+}
 
 struct Supply {
     int hz, phases;
@@ -152,15 +176,19 @@ struct Supply {
 };
 
 Supply SupplyOf(const std::string& volts) {
-    if (volts == "230") return {50, 1, 230};
-    if (volts == "230/400") return {50, 3, 400};
-    if (volts == "110-127") return {60, 1, 115};
-    if (volts == "220") return {60, 1, 220};
+    if (volts == "230")
+        return {50, 1, 230};
+    if (volts == "230/400")
+        return {50, 3, 400};
+    if (volts == "110-127")
+        return {60, 1, 115};
+    if (volts == "220")
+        return {60, 1, 220};
     throw ModelError("unknown supply \"" + volts + "\" (230, 230/400, 110-127 or 220)");
 }
 
 class Context {
-public:
+  public:
     Context(const FamilySpec& f, const SizeRow& r) : fam(f), row(r) {}
 
     double Need(const char* name) const {
@@ -196,13 +224,14 @@ void CheckFileName(const std::string& what, const std::string& name, const char*
 
 void CheckText(const char* what, const std::string& text, std::size_t max) {
     if (text.size() > max)
-        throw ModelError(std::string(what) + " \"" + text + "\" is longer than " + std::to_string(max));
+        throw ModelError(std::string(what) + " \"" + text + "\" is longer than " +
+                         std::to_string(max));
 }
 
 // Rounds a curve to its text precision and proves the point order that the
 // selection relies on: volume falls, pres/vol^2 rises.
-Curve RoundCurve(const std::vector<double>& q, const std::vector<double>& p, const std::vector<double>& w,
-                 int step) {
+Curve RoundCurve(const std::vector<double>& q, const std::vector<double>& p,
+                 const std::vector<double>& w, int step) {
     Curve c;
     for (std::size_t k = 0; k < q.size(); ++k) {
         c.vol.push_back(Stored(FormatSignificant(q[k], 4)));
@@ -269,11 +298,13 @@ FanEntry BuildFan(const FamilySpec& family, const SizeRow& size) {
                         v = a->expr.Eval(ctx.vars);
                     } catch (const UnknownVariable& err) {
                         if (firstMissing.empty())
-                            firstMissing = std::string(err.what()) + " (family line " + std::to_string(a->line) + ")";
+                            firstMissing = std::string(err.what()) + " (family line " +
+                                           std::to_string(a->line) + ")";
                         later.push_back(a);
                         continue;
                     } catch (const ExprError& err) {
-                        throw ModelError(std::string(err.what()) + " (family line " + std::to_string(a->line) + ")");
+                        throw ModelError(std::string(err.what()) + " (family line " +
+                                         std::to_string(a->line) + ")");
                     }
                     ctx.vars[a->name] = v;
                 }
@@ -317,7 +348,8 @@ FanEntry BuildFan(const FamilySpec& family, const SizeRow& size) {
             throw ModelError("steps must be 1 to 5");
         if (points < 8 || points > 20)
             throw ModelError("points must be 8 to 20");
-        if (!(xEnd > 0.05 && xEnd < 0.6) || (IsAxial(kind) && !(shape.xStall > xEnd && shape.xStall < 0.8)))
+        if (!(xEnd > 0.05 && xEnd < 0.6) ||
+            (IsAxial(kind) && !(shape.xStall > xEnd && shape.xStall < 0.8)))
             throw ModelError("range must lie in 0.05..0.6 and below xstall");
         if (!(eta >= 0.30 && eta <= 0.75))
             throw ModelError("eta must be 30 to 75 %");
@@ -329,7 +361,8 @@ FanEntry BuildFan(const FamilySpec& family, const SizeRow& size) {
         // Static rating: the curve holds static pressure plus the outlet's velocity pressure.
         auto velocityPressure = [&](double q) { return 0.6 * (q / outlet) * (q / outlet); };
         auto pressureAt = [&](double x) {
-            return shutOff * shape.Pressure(x) + (staticRated ? velocityPressure(freeVolume * x) : 0.0);
+            return shutOff * shape.Pressure(x) +
+                   (staticRated ? velocityPressure(freeVolume * x) : 0.0);
         };
 
         // Best efficiency point sets the power scale.
@@ -360,7 +393,8 @@ FanEntry BuildFan(const FamilySpec& family, const SizeRow& size) {
         const auto& ratios = e.phases == 1 ? kStepRatio1Ph : kStepRatio3Ph;
         std::array<double, 5> r{};
         for (int c = 0; c < steps; ++c) {
-            r[static_cast<std::size_t>(c)] = c == 0 ? 1.0 : ratios[static_cast<std::size_t>(c)] * (1 + 0.015 * jit.Next());
+            r[static_cast<std::size_t>(c)] =
+                c == 0 ? 1.0 : ratios[static_cast<std::size_t>(c)] * (1 + 0.015 * jit.Next());
             std::vector<double> q, p, w;
             double rc = r[static_cast<std::size_t>(c)];
             for (std::size_t k = 0; k < q1.size(); ++k) {
@@ -381,7 +415,9 @@ FanEntry BuildFan(const FamilySpec& family, const SizeRow& size) {
                 throw ModelError("minimum pressure lies outside the curve");
             for (int c = 0; c < steps; ++c)
                 e.minPa[static_cast<std::size_t>(c)] =
-                    c == 0 ? limit : static_cast<int>(std::lround(limit * r[static_cast<std::size_t>(c)] * r[static_cast<std::size_t>(c)]));
+                    c == 0 ? limit
+                           : static_cast<int>(std::lround(limit * r[static_cast<std::size_t>(c)] *
+                                                          r[static_cast<std::size_t>(c)]));
         }
 
         // Motor: sized on the largest input within the permitted range.
@@ -400,11 +436,12 @@ FanEntry BuildFan(const FamilySpec& family, const SizeRow& size) {
             }
         if (shaftKw * 0.97 > kMotorSizesKw.back())
             throw ModelError("motor larger than the largest standard size");
-        double powerFactor = e.phases == 1
-                                 ? std::clamp(0.88 + 0.03 * std::log10(ratedInput / 20.0), 0.88, 0.97)
-                                 : std::clamp(0.66 + 0.07 * std::log10(ratedInput / 100.0), 0.62, 0.87);
-        double amps = e.phases == 1 ? ratedInput / (supply.lineVolts * powerFactor)
-                                    : ratedInput / (std::sqrt(3.0) * supply.lineVolts * powerFactor);
+        double powerFactor =
+            e.phases == 1 ? std::clamp(0.88 + 0.03 * std::log10(ratedInput / 20.0), 0.88, 0.97)
+                          : std::clamp(0.66 + 0.07 * std::log10(ratedInput / 100.0), 0.62, 0.87);
+        double amps = e.phases == 1
+                          ? ratedInput / (supply.lineVolts * powerFactor)
+                          : ratedInput / (std::sqrt(3.0) * supply.lineVolts * powerFactor);
         e.amps = FormatFixed(amps, amps < 10 ? 2 : 1);
         e.valueCol6 = FormatFixed(rpm, 0);
         char kw[32];
@@ -424,15 +461,16 @@ FanEntry BuildFan(const FamilySpec& family, const SizeRow& size) {
         std::array<double, 8> shapeDb = SpectrumShape(kind);
         const double tilt = 1.5 * std::log2(rpm / 1450.0);
         const double bladePass = ctx.Need("blades") * rpm / 60.0;
-        const int bpBand = std::clamp(static_cast<int>(std::lround(std::log2(bladePass / 63.0))), 0, 7);
+        const int bpBand =
+            std::clamp(static_cast<int>(std::lround(std::log2(bladePass / 63.0))), 0, 7);
         for (int i = 0; i < 8; ++i)
             shapeDb[static_cast<std::size_t>(i)] += tilt * (i - 3.5) + (i == bpBand ? 3.0 : 0.0);
         const double shapeSum = EnergySum(shapeDb);
         auto pathBands = [&](double total, double extraSlope) {
             std::array<double, 8> b{};
             for (int i = 0; i < 8; ++i)
-                b[static_cast<std::size_t>(i)] =
-                    total + shapeDb[static_cast<std::size_t>(i)] - shapeSum - extraSlope * (i - 2) + 0.7 * jit.Next();
+                b[static_cast<std::size_t>(i)] = total + shapeDb[static_cast<std::size_t>(i)] -
+                                                 shapeSum - extraSlope * (i - 2) + 0.7 * jit.Next();
             return b;
         };
         auto row = [&](const std::array<double, 8>& bands, double offset) {
@@ -497,7 +535,8 @@ FanEntry BuildFan(const FamilySpec& family, const SizeRow& size) {
         fig.powerFactor = powerFactor;
         fig.outletLwA = std::atoi(e.sound[1][1].c_str());
     } catch (const ModelError& err) {
-        throw ModelError(family.code + " " + e.model + " (line " + std::to_string(size.line) + "): " + err.what());
+        throw ModelError(family.code + " " + e.model + " (line " + std::to_string(size.line) +
+                         "): " + err.what());
     }
     return e;
 }

@@ -12,7 +12,7 @@
 namespace gencat {
 
 class ModelError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

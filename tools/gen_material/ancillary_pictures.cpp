@@ -28,13 +28,15 @@ QFont Small(double px, bool bold = false) {
 }
 
 // A rotary knob with a pointer, seen face on; `steps` labels round it.
-void Knob(QPainter& p, const QPointF& c0, double r, const QColor& body, const QStringList& steps, double fromDeg,
-          double toDeg, double pointerDeg) {
+void Knob(QPainter& p, const QPointF& c0, double r, const QColor& body, const QStringList& steps,
+          double fromDeg, double toDeg, double pointerDeg) {
     p.setPen(QPen(c::kOutline, 0.5));
     const double labelR = r * 1.55;
     p.setFont(Small(r * 0.42, true));
     for (int i = 0; i < steps.size(); ++i) {
-        const double a = (fromDeg + (toDeg - fromDeg) * i / std::max<qsizetype>(1, steps.size() - 1)) * kPi / 180;
+        const double a =
+            (fromDeg + (toDeg - fromDeg) * i / std::max<qsizetype>(1, steps.size() - 1)) * kPi /
+            180;
         const QPointF dir(std::cos(a), -std::sin(a));
         p.drawLine(c0 + dir * (r * 1.12), c0 + dir * (r * 1.25));
         QRectF box(c0 + dir * labelR - QPointF(r * 0.4, r * 0.3), QSizeF(r * 0.8, r * 0.6));
@@ -50,11 +52,13 @@ void Knob(QPainter& p, const QPointF& c0, double r, const QColor& body, const QS
     p.setPen(QPen(body.darker(170), 0.5));
     for (int i = 0; i < 24; ++i) {
         const double a = 2 * kPi * i / 24;
-        p.drawLine(c0 + QPointF(std::cos(a), std::sin(a)) * (r * 0.86), c0 + QPointF(std::cos(a), std::sin(a)) * r);
+        p.drawLine(c0 + QPointF(std::cos(a), std::sin(a)) * (r * 0.86),
+                   c0 + QPointF(std::cos(a), std::sin(a)) * r);
     }
     const double a = pointerDeg * kPi / 180;
     p.setPen(QPen(Qt::white, r * 0.14, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(c0 + QPointF(std::cos(a), -std::sin(a)) * (r * 0.2), c0 + QPointF(std::cos(a), -std::sin(a)) * (r * 0.78));
+    p.drawLine(c0 + QPointF(std::cos(a), -std::sin(a)) * (r * 0.2),
+               c0 + QPointF(std::cos(a), -std::sin(a)) * (r * 0.78));
 }
 
 void Lamp(QPainter& p, const QPointF& at, double r, const QColor& colour) {
@@ -96,7 +100,8 @@ void PaintSpeedControllers(QPainter& p) {
     p.save();
     p.translate(26, 22);
     Box(p, {-32, -46, 0}, {32, 46, 26}, c::kWhite);
-    Knob(p, P(0, 8, 0), 14, c::kWhite, {QStringLiteral("min"), QStringLiteral("max")}, 225, -45, 160);
+    Knob(p, P(0, 8, 0), 14, c::kWhite, {QStringLiteral("min"), QStringLiteral("max")}, 225, -45,
+         160);
     p.setPen(QPen(c::kBlue, 2.2));
     p.setBrush(Qt::NoBrush);
     p.drawArc(QRectF(P(0, 8, 0) - QPointF(19, 19), QSizeF(38, 38)), -45 * 16, 270 * 16);
@@ -112,14 +117,16 @@ void PaintTransformerController(QPainter& p, bool threePhase) {
     const double w = threePhase ? 54 : 44, h = threePhase ? 70 : 60, d = threePhase ? 34 : 28;
     FloorShadow(p, P(0, -h, d / 2) + QPointF(6, 8), w * 1.5, 12);
     p.translate(-8, 4);
-    for (double x : {-w * 0.5, 0.0, w * 0.5}) Gland(p, x, -h, d / 2);
+    for (double x : {-w * 0.5, 0.0, w * 0.5})
+        Gland(p, x, -h, d / 2);
     const QColor grey(0xD4, 0xD7, 0xDA);
     Box(p, {-w, -h, 0}, {w, h, d}, grey);
     // Lid screws.
     p.setPen(Outline(0.4));
     p.setBrush(grey.darker(130));
     for (double x : {-w + 4, w - 4})
-        for (double y : {-h + 4, h - 4}) p.drawEllipse(P(x, y, 0), 1.3, 1.3);
+        for (double y : {-h + 4, h - 4})
+            p.drawEllipse(P(x, y, 0), 1.3, 1.3);
     // Rating plate, the five-step switch and the lamps.
     p.setBrush(QColor(0xEE, 0xEF, 0xF0));
     p.drawRect(QRectF(P(-w + 10, h - 8, 0), P(w - 10, h - 24, 0)).normalized());
@@ -129,13 +136,15 @@ void PaintTransformerController(QPainter& p, bool threePhase) {
                QStringLiteral("Vandrel"));
     p.setFont(Small(4.2));
     p.drawText(QRectF(P(-w + 10, h - 16, 0), P(w - 10, h - 24, 0)).normalized(), Qt::AlignCenter,
-               threePhase ? QStringLiteral("400 V 3~  5-step") : QStringLiteral("230 V 1~  5-step"));
+               threePhase ? QStringLiteral("400 V 3~  5-step")
+                          : QStringLiteral("230 V 1~  5-step"));
     Knob(p, P(0, -4, 0), threePhase ? 17 : 14, c::kPlastic,
-         {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
-          QStringLiteral("5")},
+         {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+          QStringLiteral("4"), QStringLiteral("5")},
          210, -30, 90);
     Lamp(p, P(-w * 0.55, -h + 14, 0), 2.8, QColor(0x3C, 0xB4, 0x4A));
-    if (threePhase) Lamp(p, P(w * 0.55, -h + 14, 0), 2.8, QColor(0xE0, 0x3A, 0x2F));
+    if (threePhase)
+        Lamp(p, P(w * 0.55, -h + 14, 0), 2.8, QColor(0xE0, 0x3A, 0x2F));
 }
 
 void PaintClamp(QPainter& p) {
@@ -163,10 +172,14 @@ void PaintClamp(QPainter& p) {
     // Tightening lugs with their bolt at the bottom, the threaded rod on top.
     Box(p, {-14, -r - 16, 6}, {-4, -r + 2, width - 6}, c::kGalvanised.darker(105), 0.7);
     Box(p, {4, -r - 16, 6}, {14, -r + 2, width - 6}, c::kGalvanised.darker(105), 0.7);
-    Cylinder(p, 'x', {20, -r - 8, width / 2}, {-20, -r - 8, width / 2}, 2.6, c::kGalvanised.lighter(110), c::kGalvanised);
-    Cylinder(p, 'x', {24, -r - 8, width / 2}, {20, -r - 8, width / 2}, 4.2, c::kGalvanised.darker(110), c::kGalvanised);
-    Cylinder(p, 'y', {0, r + 40, width / 2}, {0, r - 1, width / 2}, 3.2, c::kGalvanised.lighter(112), c::kGalvanised);
-    Cylinder(p, 'y', {0, r + 10, width / 2}, {0, r + 4, width / 2}, 6, c::kGalvanised.darker(108), c::kGalvanised);
+    Cylinder(p, 'x', {20, -r - 8, width / 2}, {-20, -r - 8, width / 2}, 2.6,
+             c::kGalvanised.lighter(110), c::kGalvanised);
+    Cylinder(p, 'x', {24, -r - 8, width / 2}, {20, -r - 8, width / 2}, 4.2,
+             c::kGalvanised.darker(110), c::kGalvanised);
+    Cylinder(p, 'y', {0, r + 40, width / 2}, {0, r - 1, width / 2}, 3.2,
+             c::kGalvanised.lighter(112), c::kGalvanised);
+    Cylinder(p, 'y', {0, r + 10, width / 2}, {0, r + 4, width / 2}, 6, c::kGalvanised.darker(108),
+             c::kGalvanised);
 }
 
 void PaintGrille(QPainter& p) {
@@ -209,8 +222,8 @@ void PaintThermostat(QPainter& p) {
     p.setPen(QPen(QBrush(scale), 3, Qt::SolidLine, Qt::FlatCap));
     p.drawArc(QRectF(dial - QPointF(24, 24), QSizeF(48, 48)), -40 * 16, 260 * 16);
     Knob(p, dial, 16, c::kWhite,
-         {QStringLiteral("5"), QStringLiteral("10"), QStringLiteral("15"), QStringLiteral("20"), QStringLiteral("25"),
-          QStringLiteral("30")},
+         {QStringLiteral("5"), QStringLiteral("10"), QStringLiteral("15"), QStringLiteral("20"),
+          QStringLiteral("25"), QStringLiteral("30")},
          220, -40, 75);
     p.setPen(QPen(c::kOutline, 0.4));
     p.setFont(Small(5.5, true));
@@ -253,10 +266,12 @@ void PaintDamper(QPainter& p) {
         }
         p.drawPolyline(rim);
     }
-    Cylinder(p, 'y', {0, -fr, inset - 2}, {0, fr, inset - 2}, 2.2, c::kMotor, c::kMotor.lighter(130));
+    Cylinder(p, 'y', {0, -fr, inset - 2}, {0, fr, inset - 2}, 2.2, c::kMotor,
+             c::kMotor.lighter(130));
     p.setPen(QPen(QColor(0x58, 0x62, 0x6C), 0.9));
     QPolygonF spring;
-    for (int i = 0; i <= 24; ++i) spring << P(-10 + 20.0 * i / 24, (i % 2 ? 3 : -3), inset - 3);
+    for (int i = 0; i <= 24; ++i)
+        spring << P(-10 + 20.0 * i / 24, (i % 2 ? 3 : -3), inset - 3);
     p.drawPolyline(spring);
     // The sealing bead of the spigot.
     p.setPen(QPen(QColor(0x25, 0x2A, 0x30), 1.6));
@@ -281,11 +296,13 @@ void PaintBracket(QPainter& p) {
     // Slotted holes in the wall leg.
     p.setPen(Outline(0.5));
     p.setBrush(c::kInterior.lighter(160));
-    for (double x : {-36.0, 28.0}) p.drawRoundedRect(QRectF(P(x, 34, 44), QSizeF(12, 4.4)), 2.2, 2.2);
+    for (double x : {-36.0, 28.0})
+        p.drawRoundedRect(QRectF(P(x, 34, 44), QSizeF(12, 4.4)), 2.2, 2.2);
     // Rubber isolators with their studs on the horizontal leg.
     for (double x : {-32.0, 32.0})
         for (double z : {14.0}) {
-            Cylinder(p, 'y', {x, -35, z}, {x, -24, z}, 7, QColor(0x2B, 0x30, 0x35), QColor(0x3A, 0x40, 0x47));
+            Cylinder(p, 'y', {x, -35, z}, {x, -24, z}, 7, QColor(0x2B, 0x30, 0x35),
+                     QColor(0x3A, 0x40, 0x47));
             Cylinder(p, 'y', {x, -24, z}, {x, -14, z}, 2.2, steel.lighter(110), steel);
             Cylinder(p, 'y', {x, -24, z}, {x, -21, z}, 4.2, steel.darker(110), steel);
         }
@@ -307,15 +324,17 @@ void PaintLouvre(QPainter& p) {
     clip.addPolygon(opening);
     p.setClipPath(clip);
     p.setPen(QPen(QColor(0x6B, 0x75, 0x80), 0.35));
-    for (double x = -w; x <= w; x += 4) p.drawLine(P(x, -h, 0), P(x, h, 0));
-    for (double y = -h; y <= h; y += 4) p.drawLine(P(-w, y, 0), P(w, y, 0));
+    for (double x = -w; x <= w; x += 4)
+        p.drawLine(P(x, -h, 0), P(x, h, 0));
+    for (double y = -h; y <= h; y += 4)
+        p.drawLine(P(-w, y, 0), P(w, y, 0));
     // Blades sloping down and out, each lit on its upper face.
     const int blades = 9;
     const double pitch = (2 * h - 2 * rim) / blades;
     for (int i = 0; i < blades; ++i) {
         const double y = h - rim - i * pitch;
-        QPolygonF blade({P(-w + rim, y, d * 0.8), P(w - rim, y, d * 0.8), P(w - rim, y - pitch * 0.95, -2),
-                         P(-w + rim, y - pitch * 0.95, -2)});
+        QPolygonF blade({P(-w + rim, y, d * 0.8), P(w - rim, y, d * 0.8),
+                         P(w - rim, y - pitch * 0.95, -2), P(-w + rim, y - pitch * 0.95, -2)});
         QLinearGradient g(P(0, y, d * 0.8), P(0, y - pitch, 0));
         g.setColorAt(0, c::kAluminium.darker(115));
         g.setColorAt(1, c::kAluminium.lighter(112));
@@ -333,20 +352,24 @@ template <void (*F)(QPainter&)> QImage Make() {
     return Render(kAncillaryPicture.width(), kAncillaryPicture.height(), F);
 }
 
-void PaintSingle(QPainter& p) { PaintTransformerController(p, false); }
-void PaintThree(QPainter& p) { PaintTransformerController(p, true); }
+void PaintSingle(QPainter& p) {
+    PaintTransformerController(p, false);
+}
+void PaintThree(QPainter& p) {
+    PaintTransformerController(p, true);
+}
 
-}  // namespace
+} // namespace
 
 const std::vector<AncillaryPicture>& AncillaryPictures() {
     static const std::vector<AncillaryPicture> pictures = {
         {"qms.bmp", Make<PaintSpeedControllers>}, {"qmHA.bmp", Make<PaintSingle>},
-        {"qmHB.bmp", Make<PaintThree>},          {"CLAMP.bmp", Make<PaintClamp>},
-        {"GRILLE.bmp", Make<PaintGrille>},       {"STAT.bmp", Make<PaintThermostat>},
-        {"DAMPER.bmp", Make<PaintDamper>},       {"BRACKET.bmp", Make<PaintBracket>},
+        {"qmHB.bmp", Make<PaintThree>},           {"CLAMP.bmp", Make<PaintClamp>},
+        {"GRILLE.bmp", Make<PaintGrille>},        {"STAT.bmp", Make<PaintThermostat>},
+        {"DAMPER.bmp", Make<PaintDamper>},        {"BRACKET.bmp", Make<PaintBracket>},
         {"LOUVRE.bmp", Make<PaintLouvre>},
     };
     return pictures;
 }
 
-}  // namespace material
+} // namespace material

@@ -13,7 +13,8 @@ std::string MakeBlankPicture() {
     s.pen(light, 10);
     s.noBrush();
     s.rect(frame.adjusted(45, 45, -45, -45));
-    DrawFanMark(s, QPointF(2500, 1270), 260, Rgb{0xDD, 0xE3, 0xE9}, Rgb{0xE6, 0xEB, 0xF0}, Rgb{0xDD, 0xE3, 0xE9});
+    DrawFanMark(s, QPointF(2500, 1270), 260, Rgb{0xDD, 0xE3, 0xE9}, Rgb{0xE6, 0xEB, 0xF0},
+                Rgb{0xDD, 0xE3, 0xE9});
     TextStyle t;
     t.height = 150;
     t.color = Rgb{0x9A, 0xA5, 0xB0};
@@ -22,4 +23,4 @@ std::string MakeBlankPicture() {
     return s.finish();
 }
 
-}  // namespace material
+} // namespace material

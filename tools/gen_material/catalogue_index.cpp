@@ -12,23 +12,27 @@
 namespace material {
 
 std::string Lower(std::string s) {
-    for (char& c : s) c = char(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : s)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
     return s;
 }
 
 namespace {
 
-void Add(std::map<std::string, FileUse>& files, const std::string& name, const vd::TFanRecord& rec) {
-    if (name.empty()) return;
+void Add(std::map<std::string, FileUse>& files, const std::string& name,
+         const vd::TFanRecord& rec) {
+    if (name.empty())
+        return;
     FileUse& use = files[Lower(name)];
-    if (use.name.empty()) use.name = name;
+    if (use.name.empty())
+        use.name = name;
     const std::string family = rec.family.str();
     if (std::find(use.families.begin(), use.families.end(), family) == use.families.end())
         use.families.push_back(family);
     use.records.push_back(&rec);
 }
 
-}  // namespace
+} // namespace
 
 CatalogueIndex ReadCatalogueIndex(const std::string& path) {
     CatalogueIndex index;
@@ -43,7 +47,8 @@ CatalogueIndex ReadCatalogueIndex(const std::string& path) {
     } catch (const vd::CatalogueTextError& e) {
         throw std::runtime_error(path + ": " + e.what());
     }
-    if (index.records.empty()) throw std::runtime_error(path + ": no records");
+    if (index.records.empty())
+        throw std::runtime_error(path + ": no records");
     for (const vd::TFanRecord& rec : index.records) {
         Add(index.drawings, rec.drawing_file.str(), rec);
         Add(index.diagrams, rec.diagram_file.str(), rec);
@@ -55,13 +60,15 @@ CatalogueIndex ReadCatalogueIndex(const std::string& path) {
 std::vector<std::string> NonZeroLetters(const vd::TFanRecord& rec) {
     std::vector<std::string> letters;
     for (const vd::DimensionField& f : vd::DimensionFields())
-        if ((rec.*(f.field)).view() != "0") letters.emplace_back(f.label);
+        if ((rec.*(f.field)).view() != "0")
+            letters.emplace_back(f.label);
     return letters;
 }
 
 double DimensionValue(const vd::TFanRecord& rec, const std::string& letter) {
     for (const vd::DimensionField& f : vd::DimensionFields()) {
-        if (letter != f.label) continue;
+        if (letter != f.label)
+            continue;
         const std::string text = (rec.*(f.field)).str();
         char* end = nullptr;
         double v = std::strtod(text.c_str(), &end);
@@ -70,4 +77,4 @@ double DimensionValue(const vd::TFanRecord& rec, const std::string& letter) {
     return 0;
 }
 
-}  // namespace material
+} // namespace material

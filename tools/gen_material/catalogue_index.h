@@ -10,8 +10,8 @@
 namespace material {
 
 struct FileUse {
-    std::string name;                    // as the first record writes it
-    std::vector<std::string> families;   // in catalogue order, each once
+    std::string name;                  // as the first record writes it
+    std::vector<std::string> families; // in catalogue order, each once
     std::vector<const vd::TFanRecord*> records;
 };
 
@@ -32,4 +32,4 @@ double DimensionValue(const vd::TFanRecord& rec, const std::string& letter);
 
 std::string Lower(std::string s);
 
-}  // namespace material
+} // namespace material

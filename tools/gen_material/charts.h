@@ -16,11 +16,11 @@ inline const QRectF kChartFrame(0, 0, 5110, 3370);
 inline constexpr int kChartUnitsPerInch = 960;
 
 struct ChartFamily {
-    std::vector<std::string> families;  // family codes, catalogue order
+    std::vector<std::string> families; // family codes, catalogue order
     std::vector<const vd::TFanRecord*> records;
 };
 
 // The finished metafile. Throws std::runtime_error when no record has a curve.
 std::string MakePerformanceChart(const ChartFamily& family);
 
-}  // namespace material
+} // namespace material

@@ -14,7 +14,9 @@ QPointF Unit(QPointF v) {
     return l > 0 ? v / l : QPointF(1, 0);
 }
 
-double Length(QPointF v) { return std::hypot(v.x(), v.y()); }
+double Length(QPointF v) {
+    return std::hypot(v.x(), v.y());
+}
 
 // Long dash, gap, short dash, gap.
 const std::vector<double> kCentrePattern{200, 35, 35, 35};
@@ -36,7 +38,7 @@ TextStyle LetterStyle() {
     return t;
 }
 
-}  // namespace
+} // namespace
 
 std::vector<View> LayOutRow(const QRectF& area, const std::vector<ViewSpec>& specs, double gap) {
     double padW = gap * double(specs.size() > 0 ? specs.size() - 1 : 0), mmW = 0;
@@ -46,12 +48,14 @@ std::vector<View> LayOutRow(const QRectF& area, const std::vector<ViewSpec>& spe
     }
     auto up = [&](double s) {
         double m = 0;
-        for (const ViewSpec& v : specs) m = std::max(m, -v.top * s + v.padTop);
+        for (const ViewSpec& v : specs)
+            m = std::max(m, -v.top * s + v.padTop);
         return m;
     };
     auto down = [&](double s) {
         double m = 0;
-        for (const ViewSpec& v : specs) m = std::max(m, v.bottom * s + v.padBottom);
+        for (const ViewSpec& v : specs)
+            m = std::max(m, v.bottom * s + v.padBottom);
         return m;
     };
     double sW = mmW > 0 ? (area.width() - padW) / mmW : 1;
@@ -128,7 +132,8 @@ void Draft::hiddenCircle(QPointF c, double r) {
 
 void Draft::hiddenRect(const QRectF& r) {
     s_.pen(ink::kBlack, kThin);
-    s_.patterned({r.topLeft(), r.topRight(), r.bottomRight(), r.bottomLeft()}, kHiddenPattern, true);
+    s_.patterned({r.topLeft(), r.topRight(), r.bottomRight(), r.bottomLeft()}, kHiddenPattern,
+                 true);
 }
 
 void Draft::hiddenPolyline(const std::vector<QPointF>& points) {
@@ -142,7 +147,8 @@ void Draft::centreLine(QPointF a, QPointF b, double overrun) {
     // Start and end on a long dash, whatever the length: the pattern is centred.
     double length = Length(q - p);
     double period = 0;
-    for (double v : kCentrePattern) period += v;
+    for (double v : kCentrePattern)
+        period += v;
     double rest = std::fmod(length - kCentrePattern[0], period);
     p += u * (rest / 2);
     s_.pen(ink::kBlack, kDimLine);
@@ -188,10 +194,14 @@ void Draft::letter(QPointF at, const std::string& text, bool vertical, QPointF s
 void Draft::dimensionLine(QPointF a, QPointF b, QPointF A, QPointF B, const std::string& text) {
     QPointF d = Unit(B - A);
     // The side away from the features; a feature on the line itself gives none.
-    QPointF out = Length(A - a) > 1 ? Unit(A - a) : Length(B - b) > 1 ? Unit(B - b) : QPointF(d.y(), -d.x());
+    QPointF out = Length(A - a) > 1   ? Unit(A - a)
+                  : Length(B - b) > 1 ? Unit(B - b)
+                                      : QPointF(d.y(), -d.x());
     s_.pen(ink::kBlack, kDimLine);
-    if (Length(A - a) > kExtensionGap) s_.line(a + Unit(A - a) * kExtensionGap, A + Unit(A - a) * kExtensionOvershoot);
-    if (Length(B - b) > kExtensionGap) s_.line(b + Unit(B - b) * kExtensionGap, B + Unit(B - b) * kExtensionOvershoot);
+    if (Length(A - a) > kExtensionGap)
+        s_.line(a + Unit(A - a) * kExtensionGap, A + Unit(A - a) * kExtensionOvershoot);
+    if (Length(B - b) > kExtensionGap)
+        s_.line(b + Unit(B - b) * kExtensionGap, B + Unit(B - b) * kExtensionOvershoot);
     const double span = Length(B - A);
     if (span > 2 * kArrowLength + 40) {
         s_.line(A, B);
@@ -208,16 +218,19 @@ void Draft::dimensionLine(QPointF a, QPointF b, QPointF A, QPointF B, const std:
 }
 
 void Draft::hdim(QPointF a, QPointF b, double y, const std::string& text) {
-    if (a.x() > b.x()) std::swap(a, b);
+    if (a.x() > b.x())
+        std::swap(a, b);
     dimensionLine(a, b, QPointF(a.x(), y), QPointF(b.x(), y), text);
 }
 
 void Draft::vdim(QPointF a, QPointF b, double x, const std::string& text) {
-    if (a.y() > b.y()) std::swap(a, b);
+    if (a.y() > b.y())
+        std::swap(a, b);
     dimensionLine(a, b, QPointF(x, a.y()), QPointF(x, b.y()), text);
 }
 
-void Draft::diameter(QPointF c, double r, double angleDeg, const std::string& text, double labelAt) {
+void Draft::diameter(QPointF c, double r, double angleDeg, const std::string& text,
+                     double labelAt) {
     const double a = angleDeg * kPi / 180;
     QPointF u(std::cos(a), -std::sin(a));
     QPointF p0 = c - u * r, p1 = c + u * r;
@@ -245,7 +258,8 @@ void Draft::diameter(QPointF c, double r, double angleDeg, const std::string& te
         letters_.insert(text);
     } else {
         QPointF n(-u.y(), u.x());
-        if (n.y() > 0) n = -n;
+        if (n.y() > 0)
+            n = -n;
         bool vertical = std::abs(u.y()) > 0.9;
         letter(label + n * 10, text, vertical, vertical ? QPointF(-1, 0) : n);
     }
@@ -271,8 +285,8 @@ void Draft::flowArrow(QPointF from, QPointF to, double width) {
     QPointF neck = to - u * head;
     s_.pen(ink::kNavy, kThin);
     s_.brush(Rgb{0xD6, 0xE6, 0xF5});
-    s_.polygon({from + n * (width / 2), neck + n * (width / 2), neck + n * width, to, neck - n * width,
-                neck - n * (width / 2), from - n * (width / 2)});
+    s_.polygon({from + n * (width / 2), neck + n * (width / 2), neck + n * width, to,
+                neck - n * width, neck - n * (width / 2), from - n * (width / 2)});
 }
 
 QRectF Draft::borderAndTitle(const std::string& families, const std::string& description,
@@ -290,7 +304,8 @@ QRectF Draft::borderAndTitle(const std::string& families, const std::string& des
     const double brandW = 980, unitsW = 820, numberW = 780;
     const double x1 = strip.left() + brandW, x3 = strip.right() - numberW, x2 = x3 - unitsW;
     s_.pen(ink::kBlack, kThin);
-    for (double x : {x1, x2, x3}) s_.line(QPointF(x, strip.top()), QPointF(x, strip.bottom()));
+    for (double x : {x1, x2, x3})
+        s_.line(QPointF(x, strip.top()), QPointF(x, strip.bottom()));
 
     const double mid = strip.center().y();
     DrawFanMark(s_, QPointF(strip.left() + 135, mid), 92, ink::kNavy, ink::kBlue, ink::kNavy);
@@ -315,15 +330,18 @@ QRectF Draft::borderAndTitle(const std::string& families, const std::string& des
     desc.height = 95;
     s_.text(QPointF(x1 + 40, strip.top() + 85), "Product", small);
     s_.text(QPointF(x1 + 40, strip.bottom() - 55), families, value);
-    s_.text(QPointF(x1 + 60 + Sheet::textWidth(families, value) + 40, strip.bottom() - 55), description, desc);
+    s_.text(QPointF(x1 + 60 + Sheet::textWidth(families, value) + 40, strip.bottom() - 55),
+            description, desc);
     TextStyle units = value;
     units.bold = false;
     cell(x2, "Dimensions", "mm", units);
     cell(x3, "Drawing", drawingNumber, value);
-    return QRectF(border.left() + 40, border.top() + 40, border.width() - 80, border.height() - stripHeight - 80);
+    return QRectF(border.left() + 40, border.top() + 40, border.width() - 80,
+                  border.height() - stripHeight - 80);
 }
 
-void DrawFanMark(Sheet& s, QPointF centre, double radius, Rgb ring, Rgb blades, Rgb hub, double rotationDeg) {
+void DrawFanMark(Sheet& s, QPointF centre, double radius, Rgb ring, Rgb blades, Rgb hub,
+                 double rotationDeg) {
     const double ringWidth = 0.085 * radius;
     s.pen(ring, ringWidth);
     s.noBrush();
@@ -362,4 +380,4 @@ void DrawFanMark(Sheet& s, QPointF centre, double radius, Rgb ring, Rgb blades, 
     s.circle(centre, hubR * 0.28);
 }
 
-}  // namespace material
+} // namespace material

@@ -14,30 +14,32 @@ namespace material {
 // Dimensions of one catalogue size, by the letters of the dimension table
 // ("d1" … "d4", "A" … "M"), in millimetres; absent letters are 0.
 class Dims {
-public:
+  public:
     void set(const std::string& letter, double mm) { values_[letter] = mm; }
     double operator[](const std::string& letter) const {
         auto it = values_.find(letter);
         return it == values_.end() ? 0 : it->second;
     }
 
-private:
+  private:
     std::map<std::string, double> values_;
 };
 
 // A view drawn to scale: millimetre coordinates (y down) from a local origin.
 struct View {
     QPointF origin;
-    double scale = 1;  // logical units per millimetre
+    double scale = 1; // logical units per millimetre
     QPointF at(double x, double y) const { return origin + QPointF(x * scale, y * scale); }
     double len(double mm) const { return mm * scale; }
-    QRectF box(double x0, double y0, double x1, double y1) const { return QRectF(at(x0, y0), at(x1, y1)).normalized(); }
+    QRectF box(double x0, double y0, double x1, double y1) const {
+        return QRectF(at(x0, y0), at(x1, y1)).normalized();
+    }
 };
 
 // What a view occupies: its extent in millimetres about its local origin, and
 // the room (logical units) its dimension lines need on each side.
 struct ViewSpec {
-    double left, top, right, bottom;  // millimetres
+    double left, top, right, bottom; // millimetres
     double padLeft = 0, padTop = 0, padRight = 0, padBottom = 0;
 };
 
@@ -47,7 +49,7 @@ struct ViewSpec {
 std::vector<View> LayOutRow(const QRectF& area, const std::vector<ViewSpec>& specs, double gap);
 
 class Draft {
-public:
+  public:
     // Line weights and sizes in logical units of a 5000-unit-wide sheet.
     static constexpr double kOutline = 16;
     static constexpr double kThin = 8;
@@ -91,7 +93,8 @@ public:
     // A dimension across a circle of radius r about c, along `angleDeg`
     // (anticlockwise from the right); the letter sits beside the line at
     // `labelAt` (0..1 along it, outside the circle when beyond 0..1).
-    void diameter(QPointF c, double r, double angleDeg, const std::string& letter, double labelAt = 0.5);
+    void diameter(QPointF c, double r, double angleDeg, const std::string& letter,
+                  double labelAt = 0.5);
     // A leader from a feature to a letter.
     void leader(QPointF feature, QPointF label, const std::string& letter);
     // An airflow arrow: a hollow block arrow from `from` to `to`.
@@ -105,7 +108,7 @@ public:
     QRectF borderAndTitle(const std::string& families, const std::string& description,
                           const std::string& drawingNumber);
 
-private:
+  private:
     void dimensionLine(QPointF a, QPointF b, QPointF A, QPointF B, const std::string& letter);
     void letter(QPointF at, const std::string& text, bool vertical, QPointF side);
 
@@ -114,6 +117,7 @@ private:
 };
 
 // The brand's fan mark as metafile shapes: ring, five swept blades, hub.
-void DrawFanMark(Sheet& s, QPointF centre, double radius, Rgb ring, Rgb blades, Rgb hub, double rotationDeg = -18);
+void DrawFanMark(Sheet& s, QPointF centre, double radius, Rgb ring, Rgb blades, Rgb hub,
+                 double rotationDeg = -18);
 
-}  // namespace material
+} // namespace material

@@ -38,7 +38,10 @@ const std::vector<DrawingKind>& DrawingKinds() {
         {"aq_dim.wmf", "axial plate fan", DrawAq},
         {"lw_dim.wmf", "centrifugal wall fan", DrawLw},
         {"uvj_dim.wmf", "centrifugal fan, direct drive", DrawUvj},
-        {"uvx_dim.wmf", "smoke-extract fan, 200 \xB0""C", DrawUvx},
+        {"uvx_dim.wmf",
+         "smoke-extract fan, 200 \xB0"
+         "C",
+         DrawUvx},
     };
     return kinds;
 }
@@ -46,21 +49,24 @@ const std::vector<DrawingKind>& DrawingKinds() {
 const DrawingKind* FindDrawingKind(const std::string& file) {
     const std::string key = Lower(file);
     for (const DrawingKind& k : DrawingKinds())
-        if (key == k.file) return &k;
+        if (key == k.file)
+            return &k;
     return nullptr;
 }
 
-std::string MakeDimensionDrawing(const DrawingKind& kind, const std::string& families, const Dims& dims,
-                                 std::vector<std::string>* shownLetters) {
+std::string MakeDimensionDrawing(const DrawingKind& kind, const std::string& families,
+                                 const Dims& dims, std::vector<std::string>* shownLetters) {
     Sheet sheet(kDrawingFrame, kDrawingUnitsPerInch);
     Draft draft(sheet);
     std::string stem = kind.file;
     stem = stem.substr(0, stem.find('_'));
-    std::transform(stem.begin(), stem.end(), stem.begin(), [](unsigned char c) { return char(std::toupper(c)); });
+    std::transform(stem.begin(), stem.end(), stem.begin(),
+                   [](unsigned char c) { return char(std::toupper(c)); });
     const QRectF area = draft.borderAndTitle(families, kind.description, "VD-" + stem + "-01");
     kind.draw(draft, area, dims);
-    if (shownLetters) shownLetters->assign(draft.letters().begin(), draft.letters().end());
+    if (shownLetters)
+        shownLetters->assign(draft.letters().begin(), draft.letters().end());
     return sheet.finish();
 }
 
-}  // namespace material
+} // namespace material

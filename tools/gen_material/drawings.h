@@ -10,8 +10,8 @@
 namespace material {
 
 struct DrawingKind {
-    const char* file;         // as the catalogue names it, lower case
-    const char* description;  // for the title strip
+    const char* file;        // as the catalogue names it, lower case
+    const char* description; // for the title strip
     // Draws the views into `area` to the proportions of `dims`.
     void (*draw)(Draft& d, const QRectF& area, const Dims& dims);
 };
@@ -21,7 +21,8 @@ const DrawingKind* FindDrawingKind(const std::string& file);
 
 // The finished metafile. `families` names the families that use the drawing
 // ("PW · PW60"); `shownLetters` receives the letters the drawing shows.
-std::string MakeDimensionDrawing(const DrawingKind& kind, const std::string& families, const Dims& dims,
+std::string MakeDimensionDrawing(const DrawingKind& kind, const std::string& families,
+                                 const Dims& dims,
                                  std::vector<std::string>* shownLetters = nullptr);
 
 // Frame of the drawings: 500 × 300 pixels at 96 dpi, as the drawing page shows it.
@@ -50,9 +51,10 @@ void AxialImpellerFace(Draft& d, QPointF c, double tipRadius, double hubRadius, 
 // A wire guard seen face on: rings and spokes.
 void GuardFace(Draft& d, QPointF c, double radius, int rings, int spokes);
 // Fixing holes on a circle, with their centre marks.
-void HolesOnCircle(Draft& d, QPointF c, double pitchRadius, double holeRadius, int count, double startDeg);
+void HolesOnCircle(Draft& d, QPointF c, double pitchRadius, double holeRadius, int count,
+                   double startDeg);
 // A fixing hole with a small centre cross.
 void Hole(Draft& d, QPointF c, double r);
-}  // namespace parts
+} // namespace parts
 
-}  // namespace material
+} // namespace material

@@ -20,15 +20,16 @@ void InletArrow(Draft& d, const View& v, double xEnd) {
     d.flowArrow(tip - QPointF(230, 0), tip, 56);
 }
 
-}  // namespace
+} // namespace
 
 void DrawPw(Draft& d, const QRectF& area, const Dims& m) {
     const double D1 = m["d1"], A = m["A"], B = m["B"], C = m["C"];
     const double tb = std::max(B * 0.16, 40.0);
-    auto views = LayOutRow(area,
-                           {{0, -B / 2 - tb, A, B / 2, kPad1, kPad1, kPad1, kPad1},
-                            {-B / 2, -B / 2 - tb, B / 2, B / 2, kPadNone, kPadNone, kPad1, kPadNone}},
-                           kGap);
+    auto views =
+        LayOutRow(area,
+                  {{0, -B / 2 - tb, A, B / 2, kPad1, kPad1, kPad1, kPad1},
+                   {-B / 2, -B / 2 - tb, B / 2, B / 2, kPadNone, kPadNone, kPad1, kPadNone}},
+                  kGap);
     const View& sv = views[0];
     const View& ev = views[1];
 
@@ -36,8 +37,8 @@ void DrawPw(Draft& d, const QRectF& area, const Dims& m) {
     const double collar = 7, rc = D1 / 2 + collar;
     const double sh = std::max((B - D1) / 2 * 0.9, 10.0);
     const double x1 = C + collar, x2 = x1 + sh, x3 = A - C - collar - sh, x4 = A - C - collar;
-    d.outlinePolygon({sv.at(x1, -rc), sv.at(x2, -B / 2), sv.at(x3, -B / 2), sv.at(x4, -rc), sv.at(x4, rc),
-                      sv.at(x3, B / 2), sv.at(x2, B / 2), sv.at(x1, rc)});
+    d.outlinePolygon({sv.at(x1, -rc), sv.at(x2, -B / 2), sv.at(x3, -B / 2), sv.at(x4, -rc),
+                      sv.at(x4, rc), sv.at(x3, B / 2), sv.at(x2, B / 2), sv.at(x1, rc)});
     d.outlineRect(sv.box(C, -rc, x1, rc));
     d.outlineRect(sv.box(x4, -rc, A - C, rc));
     SpigotSide(d, sv, 0, C, D1);
@@ -79,23 +80,24 @@ void DrawPw(Draft& d, const QRectF& area, const Dims& m) {
 namespace {
 
 struct BoxLetters {
-    const char* length;  // overall, spigots included
+    const char* length; // overall, spigots included
     const char* width;
     const char* height;
-    const char* spigot;  // spigot length
+    const char* spigot; // spigot length
 };
 
 // A rectangular casing with a circular spigot at each end. `lengthIsBox`:
 // the length letter measures the box alone (spigots outside it).
-void BoxWithSpigots(Draft& d, const QRectF& area, double L, double W, double H, double dia, double S,
-                    const BoxLetters& letters, bool insulated, bool lengthIsBox) {
+void BoxWithSpigots(Draft& d, const QRectF& area, double L, double W, double H, double dia,
+                    double S, const BoxLetters& letters, bool insulated, bool lengthIsBox) {
     const double total = lengthIsBox ? L + 2 * S : L;
     const double tb = std::max(H * 0.12, 35.0);
     const double foot = std::max(H * 0.06, 18.0);
-    auto views = LayOutRow(area,
-                           {{0, -H / 2 - tb, total, H / 2 + foot, kPad1, kPad1, kPadNone, kPad1},
-                            {-W / 2, -H / 2 - tb, W / 2, H / 2 + foot, kPad1, kPadNone, kPad1, kPad1}},
-                           kGap);
+    auto views =
+        LayOutRow(area,
+                  {{0, -H / 2 - tb, total, H / 2 + foot, kPad1, kPad1, kPadNone, kPad1},
+                   {-W / 2, -H / 2 - tb, W / 2, H / 2 + foot, kPad1, kPadNone, kPad1, kPad1}},
+                  kGap);
     const View& sv = views[0];
     const View& ev = views[1];
     const double b0 = S, b1 = total - S;
@@ -104,7 +106,8 @@ void BoxWithSpigots(Draft& d, const QRectF& area, double L, double W, double H, 
     d.outlineRect(sv.box(b0, -H / 2, b1, H / 2));
     const double fold = std::min(12.0, H * 0.04);
     d.thinRect(sv.box(b0 + fold, -H / 2 + fold, b1 - fold, H / 2 - fold));
-    if (insulated) d.hiddenRect(sv.box(b0 + 45, -H / 2 + 45, b1 - 45, H / 2 - 45));
+    if (insulated)
+        d.hiddenRect(sv.box(b0 + 45, -H / 2 + 45, b1 - 45, H / 2 - 45));
     SpigotSide(d, sv, 0, S, dia);
     SpigotSide(d, sv, total, total - S, dia);
     // Backward-curved wheel with its inlet cone, and the motor behind it.
@@ -121,11 +124,14 @@ void BoxWithSpigots(Draft& d, const QRectF& area, double L, double W, double H, 
     InletArrow(d, sv, 0);
 
     if (lengthIsBox) {
-        d.hdim(sv.at(b0, H / 2), sv.at(b1, H / 2), sv.at(0, H / 2 + foot).y() + kDim1, letters.length);
+        d.hdim(sv.at(b0, H / 2), sv.at(b1, H / 2), sv.at(0, H / 2 + foot).y() + kDim1,
+               letters.length);
     } else {
-        d.hdim(sv.at(0, dia / 2), sv.at(total, dia / 2), sv.at(0, H / 2 + foot).y() + kDim1, letters.length);
+        d.hdim(sv.at(0, dia / 2), sv.at(total, dia / 2), sv.at(0, H / 2 + foot).y() + kDim1,
+               letters.length);
     }
-    d.hdim(sv.at(b1, -dia / 2), sv.at(total, -dia / 2), sv.at(0, -H / 2).y() - kDim1 * 0.6, letters.spigot);
+    d.hdim(sv.at(b1, -dia / 2), sv.at(total, -dia / 2), sv.at(0, -H / 2).y() - kDim1 * 0.6,
+           letters.spigot);
 
     // End view.
     const QPointF c = ev.at(0, 0);
@@ -136,35 +142,41 @@ void BoxWithSpigots(Draft& d, const QRectF& area, double L, double W, double H, 
     d.thinCircle(c, ev.len(dia * 0.36));
     d.thinCircle(c, ev.len(dia * 0.13));
     TerminalBox(d, ev.box(-W * 0.14, -H / 2 - tb, W * 0.14, -H / 2));
-    for (double fx : {-W / 2 + 15, W / 2 - 15 - 45}) d.outlineRect(ev.box(fx, H / 2, fx + 45, H / 2 + foot));
+    for (double fx : {-W / 2 + 15, W / 2 - 15 - 45})
+        d.outlineRect(ev.box(fx, H / 2, fx + 45, H / 2 + foot));
     d.centreCross(c, ev.len(dia / 2) + 70);
-    d.hdim(ev.at(-W / 2, H / 2), ev.at(W / 2, H / 2), ev.at(0, H / 2 + foot).y() + kDim1, letters.width);
+    d.hdim(ev.at(-W / 2, H / 2), ev.at(W / 2, H / 2), ev.at(0, H / 2 + foot).y() + kDim1,
+           letters.width);
     d.vdim(ev.at(W / 2, -H / 2), ev.at(W / 2, H / 2), ev.at(W / 2, 0).x() + kDim1, letters.height);
     d.vdim(ev.at(0, -dia / 2), ev.at(0, dia / 2), ev.at(-W / 2, 0).x() - kDim1, "d1");
 }
 
-}  // namespace
+} // namespace
 
 void DrawMtzl(Draft& d, const QRectF& area, const Dims& m) {
-    BoxWithSpigots(d, area, m["A"], m["B"], m["C"], m["d1"], m["D"], {"A", "B", "C", "D"}, true, false);
+    BoxWithSpigots(d, area, m["A"], m["B"], m["C"], m["d1"], m["D"], {"A", "B", "C", "D"}, true,
+                   false);
 }
 
 void DrawMtz(Draft& d, const QRectF& area, const Dims& m) {
-    BoxWithSpigots(d, area, m["A"], m["B"], m["C"], m["d1"], m["D"], {"A", "B", "C", "D"}, false, false);
+    BoxWithSpigots(d, area, m["A"], m["B"], m["C"], m["d1"], m["D"], {"A", "B", "C", "D"}, false,
+                   false);
 }
 
 void DrawUdyz(Draft& d, const QRectF& area, const Dims& m) {
-    BoxWithSpigots(d, area, m["C"], m["A"], m["B"], m["d1"], m["D"], {"C", "A", "B", "D"}, true, true);
+    BoxWithSpigots(d, area, m["C"], m["A"], m["B"], m["d1"], m["D"], {"C", "A", "B", "D"}, true,
+                   true);
 }
 
 void DrawMt(Draft& d, const QRectF& area, const Dims& m) {
     const double A = m["A"], B = m["B"], C = m["C"], D = m["D"], E = m["E"];
     const double rim = 15, fl = std::min(30.0, C * 0.08);
     const double tb = std::max(E * 0.13, 35.0);
-    auto views = LayOutRow(area,
-                           {{0, -E / 2 - tb, C, E / 2, kPad1, kPadNone, kPadNone, kPad1},
-                            {-D / 2, -E / 2 - tb, D / 2, E / 2, kPad1 * 0.4, kPadNone, kPad2, kPad2}},
-                           kGap);
+    auto views =
+        LayOutRow(area,
+                  {{0, -E / 2 - tb, C, E / 2, kPad1, kPadNone, kPadNone, kPad1},
+                   {-D / 2, -E / 2 - tb, D / 2, E / 2, kPad1 * 0.4, kPadNone, kPad2, kPad2}},
+                  kGap);
     const View& sv = views[0];
     const View& ev = views[1];
 
@@ -224,7 +236,7 @@ void DrawUdy(Draft& d, const QRectF& area, const Dims& m) {
     std::vector<QPointF> scroll;
     for (int i = 0; i <= 40; ++i) {
         double t = i / 40.0;
-        double ang = (60 + 300 * t) * std::numbers::pi / 180;  // clockwise from the cut-off
+        double ang = (60 + 300 * t) * std::numbers::pi / 180; // clockwise from the cut-off
         double r = wheel * (1.15 + 0.55 * t);
         scroll.push_back(sv.at(hub.x() + r * std::sin(ang), hub.y() - r * std::cos(ang)));
     }
@@ -246,7 +258,8 @@ void DrawUdy(Draft& d, const QRectF& area, const Dims& m) {
     d.outlineRect(ev.box(-D / 2, -E / 2, D / 2, E / 2));
     // Screws of the flange frame.
     for (double x : {-D / 2 - rim / 2, D / 2 + rim / 2})
-        for (double y : {-E / 2 - rim / 2, E / 2 + rim / 2}) d.thinCircle(ev.at(x, y), std::max(ev.len(4), 8.0));
+        for (double y : {-E / 2 - rim / 2, E / 2 + rim / 2})
+            d.thinCircle(ev.at(x, y), std::max(ev.len(4), 8.0));
     d.centreCross(c, ev.len(std::max(D, E) / 2) + 60);
     d.hdim(ev.at(-A / 2, B / 2), ev.at(A / 2, B / 2), ev.at(0, B / 2).y() + kDim1, "A");
     d.hdim(ev.at(-D / 2, -E / 2), ev.at(D / 2, -E / 2), ev.at(0, -B / 2).y() - kDim1, "D");
@@ -257,10 +270,11 @@ void DrawEhy(Draft& d, const QRectF& area, const Dims& m) {
     const double D1 = m["d1"], D2 = m["d2"], D3 = m["d3"], D4 = m["d4"], A = m["A"];
     const double flange = std::max(8.0, A * 0.015);
     const double tb = std::max(D1 * 0.14, 40.0);
-    auto views = LayOutRow(area,
-                           {{0, -D2 / 2 - tb, A, D2 / 2, kPad1, kPadNone, kPad1, kPad1},
-                            {-D2 / 2, -D2 / 2, D2 / 2, D2 / 2, kPad1 * 0.5, kPad1 * 0.5, kPad1, kPad1 * 0.5}},
-                           kGap);
+    auto views = LayOutRow(
+        area,
+        {{0, -D2 / 2 - tb, A, D2 / 2, kPad1, kPadNone, kPad1, kPad1},
+         {-D2 / 2, -D2 / 2, D2 / 2, D2 / 2, kPad1 * 0.5, kPad1 * 0.5, kPad1, kPad1 * 0.5}},
+        kGap);
     const View& sv = views[0];
     const View& ev = views[1];
 
@@ -297,8 +311,9 @@ void DrawEhy(Draft& d, const QRectF& area, const Dims& m) {
     d.diameter(c, ev.len(D3 / 2), 90 - 180.0 / bolts - 360.0 / bolts, "d3", -0.2);
     const double a = (90 + 180.0 / bolts) * std::numbers::pi / 180;
     QPointF hole = c + QPointF(ev.len(D3 / 2) * std::cos(a), -ev.len(D3 / 2) * std::sin(a));
-    d.leader(hole + QPointF(-std::max(ev.len(D4 / 2), 10.0) * 0.7, -std::max(ev.len(D4 / 2), 10.0) * 0.7),
+    d.leader(hole + QPointF(-std::max(ev.len(D4 / 2), 10.0) * 0.7,
+                            -std::max(ev.len(D4 / 2), 10.0) * 0.7),
              QPointF(ev.at(-D2 / 2, 0).x() - 80, ev.at(0, -D2 / 2).y() - 60), "d4");
 }
 
-}  // namespace material
+} // namespace material

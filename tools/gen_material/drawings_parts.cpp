@@ -12,7 +12,7 @@ QPointF Polar(QPointF c, double r, double deg) {
     double a = deg * kPi / 180;
     return c + QPointF(r * std::cos(a), -r * std::sin(a));
 }
-}  // namespace
+} // namespace
 
 void TerminalBox(Draft& d, const QRectF& r, bool glandRight) {
     // Body, a lid a little wider on top, and a gland on one side.
@@ -53,8 +53,10 @@ void AxialImpellerFace(Draft& d, QPointF c, double tipRadius, double hubRadius, 
         auto radius = [&](double t) { return hubRadius * 0.9 + (tipRadius - hubRadius * 0.9) * t; };
         std::vector<QPointF> blade;
         const int steps = 12;
-        for (int k = 0; k <= steps; ++k) blade.push_back(Polar(c, radius(k / double(steps)), lead(k / double(steps))));
-        for (int k = 1; k < 6; ++k) blade.push_back(Polar(c, tipRadius, lead(1) + width(1) * k / 6.0));
+        for (int k = 0; k <= steps; ++k)
+            blade.push_back(Polar(c, radius(k / double(steps)), lead(k / double(steps))));
+        for (int k = 1; k < 6; ++k)
+            blade.push_back(Polar(c, tipRadius, lead(1) + width(1) * k / 6.0));
         for (int k = steps; k >= 0; --k) {
             double t = k / double(steps);
             blade.push_back(Polar(c, radius(t), lead(t) + width(t)));
@@ -68,7 +70,8 @@ void GuardFace(Draft& d, QPointF c, double radius, int rings, int spokes) {
     Sheet& s = d.sheet();
     s.pen(ink::kBlack, Draft::kThin);
     s.noBrush();
-    for (int i = 1; i <= rings; ++i) s.circle(c, radius * i / rings);
+    for (int i = 1; i <= rings; ++i)
+        s.circle(c, radius * i / rings);
     const double inner = radius / rings;
     for (int i = 0; i < spokes; ++i) {
         const double a = 45 + 360.0 * i / spokes;
@@ -84,8 +87,10 @@ void Hole(Draft& d, QPointF c, double r) {
     d.sheet().line(c - QPointF(0, m), c + QPointF(0, m));
 }
 
-void HolesOnCircle(Draft& d, QPointF c, double pitchRadius, double holeRadius, int count, double startDeg) {
-    for (int i = 0; i < count; ++i) Hole(d, Polar(c, pitchRadius, startDeg + 360.0 * i / count), holeRadius);
+void HolesOnCircle(Draft& d, QPointF c, double pitchRadius, double holeRadius, int count,
+                   double startDeg) {
+    for (int i = 0; i < count; ++i)
+        Hole(d, Polar(c, pitchRadius, startDeg + 360.0 * i / count), holeRadius);
 }
 
-}  // namespace material::parts
+} // namespace material::parts

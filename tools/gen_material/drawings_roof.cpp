@@ -36,7 +36,8 @@ void BaseFromBelow(Draft& d, const View& v, double A, double D, double D1, doubl
     d.outlineRect(v.box(-A / 2, -A / 2, A / 2, A / 2));
     d.thinRect(v.box(-A * 0.44, -A * 0.44, A * 0.44, A * 0.44));
     for (double x : {-D / 2, D / 2})
-        for (double y : {-D / 2, D / 2}) Hole(d, v.at(x, y), hole);
+        for (double y : {-D / 2, D / 2})
+            Hole(d, v.at(x, y), hole);
     d.outlineCircle(c, v.len(D1 / 2));
     // Backward-curved blades seen through the inlet.
     Sheet& s = d.sheet();
@@ -55,14 +56,15 @@ void BaseFromBelow(Draft& d, const View& v, double A, double D, double D1, doubl
     d.centreCross(c, v.len(A / 2) + 40);
 }
 
-}  // namespace
+} // namespace
 
 void DrawGhj(Draft& d, const QRectF& area, const Dims& m) {
     const double D1 = m["d1"], A = m["A"], B = m["B"], C = m["C"], D = m["D"];
-    auto views = LayOutRow(area,
-                           {{-A / 2, -B, A / 2, 0, kPad1, kPad1, kPadNone, kPad1 * 0.8},
-                            {-A / 2, -A / 2 - B / 2, A / 2, A / 2 - B / 2, kPadNone, kPad1, kPad1, kPad1}},
-                           kGap);
+    auto views =
+        LayOutRow(area,
+                  {{-A / 2, -B, A / 2, 0, kPad1, kPad1, kPadNone, kPad1 * 0.8},
+                   {-A / 2, -A / 2 - B / 2, A / 2, A / 2 - B / 2, kPadNone, kPad1, kPad1, kPad1}},
+                  kGap);
     const View& sv = views[0];
     View bv = views[1];
     bv.origin.ry() -= bv.len(B / 2);
@@ -71,8 +73,8 @@ void DrawGhj(Draft& d, const QRectF& area, const Dims& m) {
     const double hb = BaseSide(d, sv, A, B);
     const double hw = A * 0.41, shoulder = B * 0.5, stack = B * 0.68;
     const double cr = C / 2;
-    d.outlinePolygon({sv.at(-hw, -hb), sv.at(hw, -hb), sv.at(hw, -shoulder), sv.at(cr * 1.08, -stack),
-                      sv.at(-cr * 1.08, -stack), sv.at(-hw, -shoulder)});
+    d.outlinePolygon({sv.at(-hw, -hb), sv.at(hw, -hb), sv.at(hw, -shoulder),
+                      sv.at(cr * 1.08, -stack), sv.at(-cr * 1.08, -stack), sv.at(-hw, -shoulder)});
     d.thinLine(sv.at(-hw, -shoulder), sv.at(hw, -shoulder));
     d.outlineRect(sv.box(-cr, -B, cr, -stack));
     d.outlineRect(sv.box(-cr * 1.08, -stack - 8, cr * 1.08, -stack));
@@ -94,10 +96,11 @@ void DrawGhj(Draft& d, const QRectF& area, const Dims& m) {
 void DrawGhz(Draft& d, const QRectF& area, const Dims& m) {
     const double D1 = m["d1"], A = m["A"], B = m["B"], C = m["C"], D = m["D"];
     const double W = std::max(A, C);
-    auto views = LayOutRow(area,
-                           {{-W / 2, -B, W / 2, 0, kPad1 + 160, kPad1, kPadNone + 260, kPad1 * 0.8},
-                            {-W / 2, -W / 2 - B / 2, W / 2, W / 2 - B / 2, kPadNone, kPad1, kPad1, kPad1}},
-                           kGap);
+    auto views =
+        LayOutRow(area,
+                  {{-W / 2, -B, W / 2, 0, kPad1 + 160, kPad1, kPadNone + 260, kPad1 * 0.8},
+                   {-W / 2, -W / 2 - B / 2, W / 2, W / 2 - B / 2, kPadNone, kPad1, kPad1, kPad1}},
+                  kGap);
     const View& sv = views[0];
     View bv = views[1];
     bv.origin.ry() -= bv.len(B / 2);
@@ -108,8 +111,9 @@ void DrawGhz(Draft& d, const QRectF& area, const Dims& m) {
     d.outlineRect(sv.box(-hw, rimY + B * 0.1, hw, -hb));
     d.thinLine(sv.at(-hw, -B * 0.3), sv.at(hw, -B * 0.3));
     // Discharge ring under the hood.
-    d.outlinePolygon({sv.at(-hw, rimY + B * 0.1), sv.at(-hood * 0.82, rimY + B * 0.04), sv.at(-hood * 0.82, rimY + B * 0.02),
-                      sv.at(hood * 0.82, rimY + B * 0.02), sv.at(hood * 0.82, rimY + B * 0.04), sv.at(hw, rimY + B * 0.1)});
+    d.outlinePolygon({sv.at(-hw, rimY + B * 0.1), sv.at(-hood * 0.82, rimY + B * 0.04),
+                      sv.at(-hood * 0.82, rimY + B * 0.02), sv.at(hood * 0.82, rimY + B * 0.02),
+                      sv.at(hood * 0.82, rimY + B * 0.04), sv.at(hw, rimY + B * 0.1)});
     std::vector<QPointF> cap;
     for (int i = 0; i <= 20; ++i) {
         const double t = i / 20.0, x = -hood + 2 * hood * t;
@@ -136,4 +140,4 @@ void DrawGhz(Draft& d, const QRectF& area, const Dims& m) {
     d.vdim(bv.at(0, -D1 / 2), bv.at(0, D1 / 2), bv.at(W / 2, 0).x() + kDim1, "d1");
 }
 
-}  // namespace material
+} // namespace material

@@ -19,7 +19,7 @@ constexpr double kPi = std::numbers::pi;
 // The scroll: radius growing from the cut-off to the top, where the outlet
 // duct leaves horizontally to the right. Angles from straight up, clockwise.
 struct Scroll {
-    double r0, rEnd, a0;  // a0 in degrees
+    double r0, rEnd, a0; // a0 in degrees
     double radius(double a) const { return r0 * std::pow(rEnd / r0, (a - a0) / (360 - a0)); }
     QPointF point(double a) const {
         double r = radius(a), t = a * kPi / 180;
@@ -29,9 +29,9 @@ struct Scroll {
 
 struct VoluteGeometry {
     Scroll scroll;
-    double floor;      // shaft centre to floor
-    double outletX;    // outlet face from the shaft
-    double left;       // leftmost point of the scroll
+    double floor;   // shaft centre to floor
+    double outletX; // outlet face from the shaft
+    double left;    // leftmost point of the scroll
 };
 
 VoluteGeometry Geometry(const Dims& m) {
@@ -98,9 +98,11 @@ void InletView(Draft& d, const View& v, const Dims& m, const VoluteGeometry& g) 
     const double leftX = v.at(-std::max(g.left, G / 2 + 50), 0).x();
     d.vdim(v.at(-G / 2 - 50, g.floor), c, leftX - kDim1, "F");
     d.vdim(v.at(-G / 2 - 50, g.floor), v.at(0, -rEnd), leftX - kDim1 - kDimStep, "C");
-    d.vdim(v.at(g.outletX + 12, -rEnd), v.at(g.outletX + 12, -rEnd + B), v.at(g.outletX + 12, 0).x() + kDim1, "B");
+    d.vdim(v.at(g.outletX + 12, -rEnd), v.at(g.outletX + 12, -rEnd + B),
+           v.at(g.outletX + 12, 0).x() + kDim1, "B");
     QPointF leftmost = s.point(270);
-    d.hdim(v.at(leftmost.x(), leftmost.y()), v.at(g.outletX + 12, -rEnd - 15), v.at(0, -rEnd - 15).y() - kDim1, "E");
+    d.hdim(v.at(leftmost.x(), leftmost.y()), v.at(g.outletX + 12, -rEnd - 15),
+           v.at(0, -rEnd - 15).y() - kDim1, "E");
     d.hdim(v.at(-G / 2, g.floor), v.at(G / 2, g.floor), v.at(0, g.floor).y() + kDim1, "G");
     const double a = 225 * kPi / 180;
     QPointF rim = c + QPointF(v.len(D1 / 2) * std::cos(a), -v.len(D1 / 2) * std::sin(a));
@@ -147,20 +149,24 @@ void OutletView(Draft& d, const View& v, const Dims& m, const VoluteGeometry& g,
     d.sheet().roundRect(v.box(D - cover - 4, -mr * 0.92, D, mr * 0.92), v.len(cover * 0.5));
     TerminalBox(d, v.box(m0 + (D - m0) * 0.3, -mr - mr * 0.4, m0 + (D - m0) * 0.55, -mr));
     // Motor feet and the frame.
-    d.outlinePolygon({v.at(m0 + 20, mr * 0.8), v.at(D - cover - 20, mr * 0.8), v.at(D - cover, g.floor - rail),
-                      v.at(m0, g.floor - rail)});
-    d.outlinePolygon({v.at(x0 + 10, bottom), v.at(x1 - 10, bottom), v.at(x1, g.floor - rail), v.at(x0, g.floor - rail)});
+    d.outlinePolygon({v.at(m0 + 20, mr * 0.8), v.at(D - cover - 20, mr * 0.8),
+                      v.at(D - cover, g.floor - rail), v.at(m0, g.floor - rail)});
+    d.outlinePolygon({v.at(x0 + 10, bottom), v.at(x1 - 10, bottom), v.at(x1, g.floor - rail),
+                      v.at(x0, g.floor - rail)});
     const double xm = (x0 + D) / 2;
-    d.outlineRect(v.box(std::min(xm - H / 2 - 40, 0.0), g.floor - rail, std::max(xm + H / 2 + 40, D), g.floor));
+    d.outlineRect(v.box(std::min(xm - H / 2 - 40, 0.0), g.floor - rail,
+                        std::max(xm + H / 2 + 40, D), g.floor));
     for (double x : {xm - H / 2, xm + H / 2}) {
         d.hiddenLine(v.at(x - 6, g.floor - rail), v.at(x - 6, g.floor));
         d.hiddenLine(v.at(x + 6, g.floor - rail), v.at(x + 6, g.floor));
     }
     d.centreLine(v.at(0, 0), v.at(D, 0));
 
-    d.hdim(v.at(ox - 15, -rEnd - 15), v.at(ox + A + 15, -rEnd - 15), v.at(0, -rEnd - 15).y() - kDim1, "A");
+    d.hdim(v.at(ox - 15, -rEnd - 15), v.at(ox + A + 15, -rEnd - 15),
+           v.at(0, -rEnd - 15).y() - kDim1, "A");
     if (cooling > 0)
-        d.hdim(v.at(x1, -rEnd * 0.55), v.at(x1 + cooling, -mr * 1.15), v.at(0, -rEnd - 15).y() - kDim1, "J");
+        d.hdim(v.at(x1, -rEnd * 0.55), v.at(x1 + cooling, -mr * 1.15),
+               v.at(0, -rEnd - 15).y() - kDim1, "J");
     d.hdim(v.at(xm - H / 2, g.floor), v.at(xm + H / 2, g.floor), v.at(0, g.floor).y() + kDim1, "H");
     d.hdim(v.at(0, D1 / 2 + 18), v.at(D, mr * 0.92), v.at(0, g.floor).y() + kDim1 + kDimStep, "D");
 }
@@ -170,19 +176,24 @@ void Volute(Draft& d, const QRectF& area, const Dims& m, bool hotGas) {
     const double rEnd = g.scroll.rEnd, G = m["G"], D = m["D"], H = m["H"];
     const double left = std::max(g.left, G / 2 + 50);
     const double xm = (std::max(m["d1"] * 0.1, 25.0) + D) / 2;
-    auto views = LayOutRow(area,
-                           {{-left, -rEnd - 15, g.outletX + 12, g.floor, kPad2, kPad1, kPad1, kPad1},
-                            {std::min(xm - H / 2 - 40, 0.0), -rEnd - 15, std::max(xm + H / 2 + 40, D), g.floor,
-                             kPadNone, kPad1, kPadNone, kPad2}},
-                           kGap);
+    auto views =
+        LayOutRow(area,
+                  {{-left, -rEnd - 15, g.outletX + 12, g.floor, kPad2, kPad1, kPad1, kPad1},
+                   {std::min(xm - H / 2 - 40, 0.0), -rEnd - 15, std::max(xm + H / 2 + 40, D),
+                    g.floor, kPadNone, kPad1, kPadNone, kPad2}},
+                  kGap);
     InletView(d, views[0], m, g);
     OutletView(d, views[1], m, g, hotGas ? m["J"] : 0);
 }
 
-}  // namespace
+} // namespace
 
-void DrawUvj(Draft& d, const QRectF& area, const Dims& m) { Volute(d, area, m, false); }
+void DrawUvj(Draft& d, const QRectF& area, const Dims& m) {
+    Volute(d, area, m, false);
+}
 
-void DrawUvx(Draft& d, const QRectF& area, const Dims& m) { Volute(d, area, m, true); }
+void DrawUvx(Draft& d, const QRectF& area, const Dims& m) {
+    Volute(d, area, m, true);
+}
 
-}  // namespace material
+} // namespace material

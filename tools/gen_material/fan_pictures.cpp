@@ -26,15 +26,17 @@ void FlowSticker(QPainter& p, const QPointF& at, double size) {
     p.drawRoundedRect(QRectF(at.x(), at.y(), size * 1.6, size), size * 0.15, size * 0.15);
     p.setBrush(Qt::white);
     const double m = size * 0.5;
-    QPolygonF arrow({at + QPointF(size * 0.25, m - size * 0.1), at + QPointF(size * 0.95, m - size * 0.1),
-                     at + QPointF(size * 0.95, m - size * 0.28), at + QPointF(size * 1.38, m),
-                     at + QPointF(size * 0.95, m + size * 0.28), at + QPointF(size * 0.95, m + size * 0.1),
-                     at + QPointF(size * 0.25, m + size * 0.1)});
+    QPolygonF arrow(
+        {at + QPointF(size * 0.25, m - size * 0.1), at + QPointF(size * 0.95, m - size * 0.1),
+         at + QPointF(size * 0.95, m - size * 0.28), at + QPointF(size * 1.38, m),
+         at + QPointF(size * 0.95, m + size * 0.28), at + QPointF(size * 0.95, m + size * 0.1),
+         at + QPointF(size * 0.25, m + size * 0.1)});
     p.drawPolygon(arrow);
 }
 
 // An open spigot along z with the impeller seen inside; `a` is its open end.
-void OpenSpigot(QPainter& p, const V3& a, const V3& b, double r, const QColor& body, int blades, const QColor& blade) {
+void OpenSpigot(QPainter& p, const V3& a, const V3& b, double r, const QColor& body, int blades,
+                const QColor& blade) {
     QPolygonF end = Cylinder(p, 'z', a, b, r, body, body.lighter(120));
     const QPointF centre = P(a);
     const double inner = r * 0.88;
@@ -83,7 +85,8 @@ void PaintPw(QPainter& p) {
 }
 
 // A rectangular casing with a circular spigot on its face.
-void SpigotBox(QPainter& p, const QColor& base, double w, double h, double d, double r, bool insulated, bool rivets) {
+void SpigotBox(QPainter& p, const QColor& base, double w, double h, double d, double r,
+               bool insulated, bool rivets) {
     const V3 lo{-w / 2, -h / 2, 0}, hi{w / 2, h / 2, d};
     FloorShadow(p, P(0, -h / 2, d / 2) + QPointF(6, 4), w * 0.75, 14);
     Box(p, lo, hi, base);
@@ -100,7 +103,8 @@ void SpigotBox(QPainter& p, const QColor& base, double w, double h, double d, do
         Rivets(p, P(hi.x, hi.y - 3, 4), P(hi.x, hi.y - 3, d - 4), 6);
     }
     // Mounting brackets at the foot.
-    for (double x : {lo.x + 4, hi.x - 16}) Box(p, {x, lo.y - 5, 6}, {x + 12, lo.y, 18}, c::kGalvanised.darker(110), 0.6);
+    for (double x : {lo.x + 4, hi.x - 16})
+        Box(p, {x, lo.y - 5, 6}, {x + 12, lo.y, 18}, c::kGalvanised.darker(110), 0.6);
     TerminalBox(p, {hi.x - 34, hi.y, d * 0.45}, {hi.x - 14, hi.y + 11, d * 0.7});
     OpenSpigot(p, {0, 0, -16}, {0, 0, 0}, r, c::kGalvanised, 7, c::kBlue);
 }
@@ -131,7 +135,8 @@ void PaintUdyz(QPainter& p) {
 void DuctFlange(QPainter& p, double w, double h, double depth, const QColor& frame, bool wheel) {
     Box(p, {-w / 2, -h / 2, -depth}, {w / 2, h / 2, 0}, frame);
     const double rim = 6;
-    QPolygonF opening = FrontFace({-w / 2 + rim, -h / 2 + rim, -depth}, {w / 2 - rim, h / 2 - rim, 0});
+    QPolygonF opening =
+        FrontFace({-w / 2 + rim, -h / 2 + rim, -depth}, {w / 2 - rim, h / 2 - rim, 0});
     Opening(p, opening, frame.lighter(125));
     if (wheel) {
         p.save();
@@ -147,7 +152,8 @@ void DuctFlange(QPainter& p, double w, double h, double depth, const QColor& fra
     p.setPen(Qt::NoPen);
     p.setBrush(c::kInterior);
     for (double x : {-w / 2 + 3, w / 2 - 3})
-        for (double y : {-h / 2 + 3, h / 2 - 3}) p.drawEllipse(P(x, y, -depth), 0.9, 0.9);
+        for (double y : {-h / 2 + 3, h / 2 - 3})
+            p.drawEllipse(P(x, y, -depth), 0.9, 0.9);
 }
 
 void PaintMt(QPainter& p) {
@@ -195,11 +201,14 @@ void PaintEhy(QPainter& p) {
     const double r = 52, len = 112;
     FloorShadow(p, P(16, -r - 6, len / 2), 86, 16);
     // Feet under the casing.
-    for (double z : {18.0, len - 24}) Box(p, {-r * 0.75, -r - 8, z}, {r * 0.75, -r * 0.7, z + 8}, c::kGalvanised.darker(110), 0.6);
+    for (double z : {18.0, len - 24})
+        Box(p, {-r * 0.75, -r - 8, z}, {r * 0.75, -r * 0.7, z + 8}, c::kGalvanised.darker(110),
+            0.6);
     Cylinder(p, 'z', {0, 0, len - 5}, {0, 0, len}, r + 8, c::kGalvanised, c::kGalvanised);
     Cylinder(p, 'z', {0, 0, 5}, {0, 0, len - 5}, r, c::kGalvanised, c::kGalvanised);
     TerminalBox(p, {-10, r - 2, 46}, {10, r + 10, 68});
-    QPolygonF face = Cylinder(p, 'z', {0, 0, 0}, {0, 0, 5}, r + 8, c::kGalvanised, c::kGalvanised.lighter(112));
+    QPolygonF face =
+        Cylinder(p, 'z', {0, 0, 0}, {0, 0, 5}, r + 8, c::kGalvanised, c::kGalvanised.lighter(112));
     // Bolt holes round the flange.
     p.setPen(Qt::NoPen);
     p.setBrush(c::kInterior);
@@ -225,7 +234,8 @@ void RoofBase(QPainter& p, double half, double top) {
     FloorShadow(p, P(0, 0, half) + QPointF(4, 4), half * 1.55, half * 0.55);
     Box(p, {-half, 0, 0}, {half, top, 2 * half}, c::kAluminium.darker(104));
     // Upstand collar of the base.
-    Box(p, {-half * 0.86, top, half * 0.14}, {half * 0.86, top + 4, half * 1.86}, c::kAluminium, 0.7);
+    Box(p, {-half * 0.86, top, half * 0.14}, {half * 0.86, top + 4, half * 1.86}, c::kAluminium,
+        0.7);
 }
 
 void PaintGhj(QPainter& p) {
@@ -235,7 +245,8 @@ void PaintGhj(QPainter& p) {
     const V3 axis{0, 0, half};
     Cylinder(p, 'y', {0, 10, half}, {0, 58, half}, 47, c::kAluminium, c::kAluminium);
     Frustum(p, 'y', {0, 58, half}, {0, 74, half}, 47, 30, c::kAluminium, c::kAluminium);
-    QPolygonF top = Cylinder(p, 'y', {0, 74, half}, {0, 112, half}, 29, c::kAluminium, c::kAluminium.lighter(110));
+    QPolygonF top = Cylinder(p, 'y', {0, 74, half}, {0, 112, half}, 29, c::kAluminium,
+                             c::kAluminium.lighter(110));
     // The discharge seen from above: dark, the motor cap in it.
     QPolygonF inner = Circle3({0, 112, half}, 'y', 25);
     Opening(p, inner, c::kAluminium.lighter(120));
@@ -250,7 +261,8 @@ void PaintGhz(QPainter& p) {
     RoofBase(p, half, 6);
     Cylinder(p, 'y', {0, 10, half}, {0, 46, half}, 40, c::kAluminium, c::kAluminium);
     // The outlet gap under the hood, then the hood itself.
-    Cylinder(p, 'y', {0, 46, half}, {0, 54, half}, 66, c::kInterior, c::kInterior.lighter(140), 0.6);
+    Cylinder(p, 'y', {0, 46, half}, {0, 54, half}, 66, c::kInterior, c::kInterior.lighter(140),
+             0.6);
     const QColor hood(0x45, 0x51, 0x5E);
     Frustum(p, 'y', {0, 54, half}, {0, 60, half}, 72, 70, hood, hood);
     Frustum(p, 'y', {0, 60, half}, {0, 80, half}, 70, 40, hood, hood.lighter(125));
@@ -296,18 +308,25 @@ void PaintAxialPlate(QPainter& p, const AxialLook& look) {
     AxialRotor(p, P(0, 0, 8), ring * 0.94, look.bladeCount, look.blades, c::kMotor, 18, 0.3);
     WireGuard(p, P(0, 0, -4), ring + 2, 6, 8, look.guard, 0.7);
     // Motor on the guard, towards us.
-    QPolygonF cover = Cylinder(p, 'z', {0, 0, -26}, {0, 0, -4}, 17, look.motor, look.motor.lighter(115));
+    QPolygonF cover =
+        Cylinder(p, 'z', {0, 0, -26}, {0, 0, -4}, 17, look.motor, look.motor.lighter(115));
     WireGuard(p, P(0, 0, -26), 12, 3, 6, look.motor.darker(150), 0.35);
     (void)cover;
 }
 
-void PaintBn(QPainter& p) { PaintAxialPlate(p, {c::kLightGrey, c::kBlue, c::kGalvanised, c::kNavy, 5, false}); }
-void PaintBq(QPainter& p) { PaintAxialPlate(p, {c::kLightGrey, c::kBlue, c::kGalvanised, c::kNavy, 5, true}); }
+void PaintBn(QPainter& p) {
+    PaintAxialPlate(p, {c::kLightGrey, c::kBlue, c::kGalvanised, c::kNavy, 5, false});
+}
+void PaintBq(QPainter& p) {
+    PaintAxialPlate(p, {c::kLightGrey, c::kBlue, c::kGalvanised, c::kNavy, 5, true});
+}
 void PaintAqy(QPainter& p) {
-    PaintAxialPlate(p, {c::kGalvanised, QColor(0x2E, 0x33, 0x39), QColor(0x40, 0x45, 0x4B), c::kMotor, 6, true});
+    PaintAxialPlate(p, {c::kGalvanised, QColor(0x2E, 0x33, 0x39), QColor(0x40, 0x45, 0x4B),
+                        c::kMotor, 6, true});
 }
 void PaintAqn(QPainter& p) {
-    PaintAxialPlate(p, {c::kGalvanised, QColor(0xB9, 0xC0, 0xC7), QColor(0x40, 0x45, 0x4B), c::kMotor, 8, true});
+    PaintAxialPlate(p, {c::kGalvanised, QColor(0xB9, 0xC0, 0xC7), QColor(0x40, 0x45, 0x4B),
+                        c::kMotor, 8, true});
 }
 
 void PaintLw(QPainter& p) {
@@ -319,7 +338,8 @@ void PaintLw(QPainter& p) {
     p.setPen(Outline(0.4));
     p.setBrush(c::kGalvanised.darker(120));
     for (double x : {-half + 8, half - 8})
-        for (double y : {-half + 8, half - 8}) p.drawEllipse(P(x, y, 0), 1.6, 1.6);
+        for (double y : {-half + 8, half - 8})
+            p.drawEllipse(P(x, y, 0), 1.6, 1.6);
     // The cowl over the scroll: its front slopes out towards the foot, where
     // the air leaves through the grille.
     const QColor hood(0xEC, 0xEE, 0xF0);
@@ -359,7 +379,8 @@ void PaintLw(QPainter& p) {
     p.setBrush(cg);
     p.drawPolygon(cover);
     // Discharge grille along the foot.
-    QPolygonF grille({front(-w + 8, -28), front(w - 8, -28), front(w - 8, bottom + 6), front(-w + 8, bottom + 6)});
+    QPolygonF grille({front(-w + 8, -28), front(w - 8, -28), front(w - 8, bottom + 6),
+                      front(-w + 8, bottom + 6)});
     Opening(p, grille, hood.darker(108));
     p.setPen(QPen(hood.darker(112), 2.0));
     for (int i = 1; i < 6; ++i) {
@@ -397,11 +418,13 @@ void PaintVolute(QPainter& p, const QColor& casing, bool hotGas) {
     // off the casing, a cooling disc on the shaft in between.
     const double m0 = hotGas ? width + 34 : width + 6;
     Box(p, {-22, -68, m0 + 6}, {22, -34, m0 + 56}, QColor(0x3C, 0x44, 0x4C), 0.7);
-    QPolygonF motorEnd = Cylinder(p, 'z', {0, 0, m0 + 62}, {0, 0, m0 + 72}, 22, c::kMotor, c::kMotor);
+    QPolygonF motorEnd =
+        Cylinder(p, 'z', {0, 0, m0 + 62}, {0, 0, m0 + 72}, 22, c::kMotor, c::kMotor);
     Cylinder(p, 'z', {0, 0, m0}, {0, 0, m0 + 62}, 27, c::kMotor, c::kMotor);
     if (hotGas) {
         Cylinder(p, 'z', {0, 0, width}, {0, 0, m0}, 4, c::kGalvanised, c::kGalvanised);
-        Cylinder(p, 'z', {0, 0, width + 12}, {0, 0, width + 15}, 26, c::kGalvanised, c::kGalvanised.lighter(110));
+        Cylinder(p, 'z', {0, 0, width + 12}, {0, 0, width + 15}, 26, c::kGalvanised,
+                 c::kGalvanised.lighter(110));
     }
     TerminalBox(p, {-9, 25, m0 + 20}, {9, 36, m0 + 40});
     // Pedestal of the casing.
@@ -434,8 +457,12 @@ void PaintVolute(QPainter& p, const QColor& casing, bool hotGas) {
     (void)motorEnd;
 }
 
-void PaintUvj(QPainter& p) { PaintVolute(p, c::kBlue, false); }
-void PaintUvx(QPainter& p) { PaintVolute(p, QColor(0x5A, 0x64, 0x6E), true); }
+void PaintUvj(QPainter& p) {
+    PaintVolute(p, c::kBlue, false);
+}
+void PaintUvx(QPainter& p) {
+    PaintVolute(p, QColor(0x5A, 0x64, 0x6E), true);
+}
 
 struct Painter {
     const char* file;
@@ -444,30 +471,32 @@ struct Painter {
 
 const std::vector<Painter>& Painters() {
     static const std::vector<Painter> painters = {
-        {"pw_fan.bmp", PaintPw},     {"mtzl_fan.bmp", PaintMtzl}, {"mt_fan.bmp", PaintMt},
-        {"mtz_fan.bmp", PaintMtz},   {"ghj_fan.bmp", PaintGhj},   {"ghz_fan.bmp", PaintGhz},
-        {"bn_fan.bmp", PaintBn},     {"bq_fan.bmp", PaintBq},     {"lw_fan.bmp", PaintLw},
-        {"udy_fan.bmp", PaintUdy},   {"udyz_fan.bmp", PaintUdyz}, {"uvj_fan.bmp", PaintUvj},
-        {"uvx_fan.bmp", PaintUvx},   {"ehy_fan.bmp", PaintEhy},   {"aqy_fan.bmp", PaintAqy},
+        {"pw_fan.bmp", PaintPw},   {"mtzl_fan.bmp", PaintMtzl}, {"mt_fan.bmp", PaintMt},
+        {"mtz_fan.bmp", PaintMtz}, {"ghj_fan.bmp", PaintGhj},   {"ghz_fan.bmp", PaintGhz},
+        {"bn_fan.bmp", PaintBn},   {"bq_fan.bmp", PaintBq},     {"lw_fan.bmp", PaintLw},
+        {"udy_fan.bmp", PaintUdy}, {"udyz_fan.bmp", PaintUdyz}, {"uvj_fan.bmp", PaintUvj},
+        {"uvx_fan.bmp", PaintUvx}, {"ehy_fan.bmp", PaintEhy},   {"aqy_fan.bmp", PaintAqy},
         {"aqn_fan.bmp", PaintAqn},
     };
     return painters;
 }
 
-}  // namespace
+} // namespace
 
 bool HasFanPicture(const std::string& file) {
     const std::string key = Lower(file);
     for (const Painter& painter : Painters())
-        if (key == painter.file) return true;
+        if (key == painter.file)
+            return true;
     return false;
 }
 
 QImage MakeFanPicture(const std::string& file, QSize size) {
     const std::string key = Lower(file);
     for (const Painter& painter : Painters())
-        if (key == painter.file) return Render(size.width(), size.height(), painter.paint);
+        if (key == painter.file)
+            return Render(size.width(), size.height(), painter.paint);
     return {};
 }
 
-}  // namespace material
+} // namespace material

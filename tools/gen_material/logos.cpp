@@ -69,7 +69,8 @@ std::string QuotationLetterhead() {
     range.height = h * 0.125;
     range.color = ink::kSlate;
     s.text(QPointF(rule + 170, h * 0.64),
-           "Duct fans \xB7 Roof fans \xB7 Wall fans \xB7 Centrifugal fans \xB7 Smoke extract", range);
+           "Duct fans \xB7 Roof fans \xB7 Wall fans \xB7 Centrifugal fans \xB7 Smoke extract",
+           range);
     // A rule along the foot, navy fading into the blue of the blades.
     s.noPen();
     s.brush(ink::kNavy);
@@ -104,7 +105,7 @@ std::string InstructionBadge() {
     return s.finish();
 }
 
-}  // namespace
+} // namespace
 
 const std::vector<LogoFile>& LogoFiles() {
     static const std::vector<LogoFile> files = {
@@ -115,4 +116,4 @@ const std::vector<LogoFile>& LogoFiles() {
     return files;
 }
 
-}  // namespace material
+} // namespace material

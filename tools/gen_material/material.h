@@ -20,4 +20,4 @@ struct LogoFile {
 };
 const std::vector<LogoFile>& LogoFiles();
 
-}  // namespace material
+} // namespace material

@@ -32,13 +32,14 @@ enum Function : std::uint16_t {
 };
 
 constexpr std::uint32_t kPlaceableKey = 0x9AC6CDD7;
-constexpr size_t kFaceBytes = 32;  // LF_FACESIZE
+constexpr size_t kFaceBytes = 32; // LF_FACESIZE
 // The object table of a metafile is indexed by 16 bits; far fewer are ever live.
 constexpr size_t kMaxObjects = 4096;
 
 // A signed 16-bit value; anything else is a fault of the caller's geometry.
 int Coord(int v) {
-    if (v < -32768 || v > 32767) throw WriteError("metafile value " + std::to_string(v) + " outside 16 bits");
+    if (v < -32768 || v > 32767)
+        throw WriteError("metafile value " + std::to_string(v) + " outside 16 bits");
     return v;
 }
 
@@ -64,8 +65,10 @@ void PutColor(std::string& s, Rgb c) {
 
 Writer::Writer(int left, int top, int right, int bottom, int unitsPerInch)
     : frame_{Coord(left), Coord(top), Coord(right), Coord(bottom)}, unitsPerInch_(unitsPerInch) {
-    if (right <= left || bottom <= top) throw WriteError("metafile frame is empty");
-    if (unitsPerInch <= 0 || unitsPerInch > 65535) throw WriteError("units per inch out of range");
+    if (right <= left || bottom <= top)
+        throw WriteError("metafile frame is empty");
+    if (unitsPerInch <= 0 || unitsPerInch > 65535)
+        throw WriteError("units per inch out of range");
     // Players that ignore the placeable header still find the picture's
     // window; the others refine their placement with it.
     setMapMode(kMmAnisotropic);
@@ -74,7 +77,8 @@ Writer::Writer(int left, int top, int right, int bottom, int unitsPerInch)
 }
 
 void Writer::record(std::uint16_t function, const std::string& params) {
-    if (params.size() % 2) throw WriteError("odd-sized metafile record");
+    if (params.size() % 2)
+        throw WriteError("odd-sized metafile record");
     const std::uint32_t words = static_cast<std::uint32_t>(3 + params.size() / 2);
     Put32(body_, words);
     Put16(body_, function);
@@ -86,7 +90,8 @@ int Writer::addObject() {
     auto free = std::find(slots_.begin(), slots_.end(), false);
     size_t index = static_cast<size_t>(free - slots_.begin());
     if (free == slots_.end()) {
-        if (slots_.size() >= kMaxObjects) throw WriteError("too many live metafile objects");
+        if (slots_.size() >= kMaxObjects)
+            throw WriteError("too many live metafile objects");
         slots_.push_back(true);
     } else {
         *free = true;
@@ -95,12 +100,14 @@ int Writer::addObject() {
     return static_cast<int>(index);
 }
 
-int Writer::objectsInUse() const { return static_cast<int>(std::count(slots_.begin(), slots_.end(), true)); }
+int Writer::objectsInUse() const {
+    return static_cast<int>(std::count(slots_.begin(), slots_.end(), true));
+}
 
 int Writer::createPen(std::uint16_t style, int width, Rgb color) {
     std::string p;
     Put16(p, style);
-    Put16(p, Coord(width));  // PointS: x is the width, y unused
+    Put16(p, Coord(width)); // PointS: x is the width, y unused
     Put16(p, 0);
     PutColor(p, color);
     record(kCreatePenIndirect, p);
@@ -117,20 +124,21 @@ int Writer::createBrush(std::uint16_t style, Rgb color, std::uint16_t hatch) {
 }
 
 int Writer::createFont(const FontSpec& font) {
-    if (font.face.size() >= kFaceBytes) throw WriteError("font face name too long: " + font.face);
+    if (font.face.size() >= kFaceBytes)
+        throw WriteError("font face name too long: " + font.face);
     std::string p;
     Put16(p, Coord(font.height));
     Put16(p, Coord(font.width));
     Put16(p, Coord(font.escapementTenths));
-    Put16(p, Coord(font.escapementTenths));  // orientation follows the escapement
+    Put16(p, Coord(font.escapementTenths)); // orientation follows the escapement
     Put16(p, std::clamp(font.weight, 0, 1000));
     p.push_back(font.italic ? 1 : 0);
     p.push_back(font.underline ? 1 : 0);
-    p.push_back(0);  // strike-out
+    p.push_back(0); // strike-out
     p.push_back(static_cast<char>(font.charset));
-    p.push_back(0);  // OUT_DEFAULT_PRECIS
-    p.push_back(0);  // CLIP_DEFAULT_PRECIS
-    p.push_back(2);  // PROOF_QUALITY
+    p.push_back(0); // OUT_DEFAULT_PRECIS
+    p.push_back(0); // CLIP_DEFAULT_PRECIS
+    p.push_back(2); // PROOF_QUALITY
     p.push_back(static_cast<char>(font.pitchAndFamily));
     std::string face = font.face;
     face.resize(kFaceBytes, '\0');
@@ -140,16 +148,20 @@ int Writer::createFont(const FontSpec& font) {
 }
 
 void Writer::selectObject(int index) {
-    if (index < 0 || static_cast<size_t>(index) >= slots_.size() || !slots_[static_cast<size_t>(index)])
-        throw WriteError("select of metafile object " + std::to_string(index) + " that does not exist");
+    if (index < 0 || static_cast<size_t>(index) >= slots_.size() ||
+        !slots_[static_cast<size_t>(index)])
+        throw WriteError("select of metafile object " + std::to_string(index) +
+                         " that does not exist");
     std::string p;
     Put16(p, index);
     record(kSelectObject, p);
 }
 
 void Writer::deleteObject(int index) {
-    if (index < 0 || static_cast<size_t>(index) >= slots_.size() || !slots_[static_cast<size_t>(index)])
-        throw WriteError("delete of metafile object " + std::to_string(index) + " that does not exist");
+    if (index < 0 || static_cast<size_t>(index) >= slots_.size() ||
+        !slots_[static_cast<size_t>(index)])
+        throw WriteError("delete of metafile object " + std::to_string(index) +
+                         " that does not exist");
     std::string p;
     Put16(p, index);
     record(kDeleteObject, p);
@@ -215,7 +227,8 @@ void Writer::lineTo(int x, int y) {
 }
 
 std::uint16_t Writer::pointCount(size_t n) const {
-    if (n < 2 || n > 8000) throw WriteError("metafile polygon of " + std::to_string(n) + " points");
+    if (n < 2 || n > 8000)
+        throw WriteError("metafile polygon of " + std::to_string(n) + " points");
     return static_cast<std::uint16_t>(n);
 }
 
@@ -248,7 +261,8 @@ void Writer::rectangle(int left, int top, int right, int bottom) {
     record(kRectangle, p);
 }
 
-void Writer::roundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight) {
+void Writer::roundRect(int left, int top, int right, int bottom, int cornerWidth,
+                       int cornerHeight) {
     std::string p;
     Put16(p, Coord(cornerHeight));
     Put16(p, Coord(cornerWidth));
@@ -282,40 +296,49 @@ void Writer::arc(int left, int top, int right, int bottom, Pt start, Pt end) {
 }
 
 void Writer::textOut(int x, int y, std::string_view text) {
-    if (text.size() > 4000) throw WriteError("metafile text too long");
+    if (text.size() > 4000)
+        throw WriteError("metafile text too long");
     std::string p;
     Put16(p, static_cast<int>(text.size()));
     p.append(text);
-    if (text.size() % 2) p.push_back('\0');
+    if (text.size() % 2)
+        p.push_back('\0');
     Put16(p, Coord(y));
     Put16(p, Coord(x));
     record(kTextOut, p);
 }
 
-void Writer::extTextOut(int x, int y, std::string_view text, std::uint16_t options, const int* clipRect,
-                        const std::vector<int>& dx) {
-    if (text.size() > 4000) throw WriteError("metafile text too long");
-    if (!dx.empty() && dx.size() != text.size()) throw WriteError("metafile text spacing does not match its text");
+void Writer::extTextOut(int x, int y, std::string_view text, std::uint16_t options,
+                        const int* clipRect, const std::vector<int>& dx) {
+    if (text.size() > 4000)
+        throw WriteError("metafile text too long");
+    if (!dx.empty() && dx.size() != text.size())
+        throw WriteError("metafile text spacing does not match its text");
     const bool withRect = (options & (kEtoOpaque | kEtoClipped)) != 0;
-    if (withRect && !clipRect) throw WriteError("metafile text option needs a rectangle");
+    if (withRect && !clipRect)
+        throw WriteError("metafile text option needs a rectangle");
     std::string p;
     Put16(p, Coord(y));
     Put16(p, Coord(x));
     Put16(p, static_cast<int>(text.size()));
     Put16(p, options);
     if (withRect)
-        for (int i = 0; i < 4; ++i) Put16(p, Coord(clipRect[i]));
+        for (int i = 0; i < 4; ++i)
+            Put16(p, Coord(clipRect[i]));
     p.append(text);
-    if (text.size() % 2) p.push_back('\0');
-    for (int d : dx) Put16(p, Coord(d));
+    if (text.size() % 2)
+        p.push_back('\0');
+    for (int d : dx)
+        Put16(p, Coord(d));
     record(kExtTextOut, p);
 }
 
 std::string Writer::bytes() const {
     std::string out;
     Put32(out, kPlaceableKey);
-    Put16(out, 0);  // handle: none on disk
-    for (int v : frame_) Put16(out, v);
+    Put16(out, 0); // handle: none on disk
+    for (int v : frame_)
+        Put16(out, v);
     Put16(out, unitsPerInch_);
     Put32(out, 0);
     std::uint16_t sum = 0;

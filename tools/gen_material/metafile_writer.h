@@ -15,7 +15,7 @@ namespace material::wmf {
 // A value the format cannot carry (a coordinate outside 16 bits, a text too
 // long for one record, an unknown object): the picture is wrong, not clipped.
 class WriteError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -54,19 +54,19 @@ enum TextAlign : std::uint16_t {
 enum ExtTextOptions : std::uint16_t { kEtoOpaque = 0x0002, kEtoClipped = 0x0004 };
 
 struct FontSpec {
-    int height = -12;       // negative: em height in logical units
-    int width = 0;          // 0: the face's own proportions
-    int escapementTenths = 0;  // angle of the baseline, tenths of a degree anticlockwise
-    int weight = 400;       // 700 bold
+    int height = -12;         // negative: em height in logical units
+    int width = 0;            // 0: the face's own proportions
+    int escapementTenths = 0; // angle of the baseline, tenths of a degree anticlockwise
+    int weight = 400;         // 700 bold
     bool italic = false;
     bool underline = false;
-    std::uint8_t charset = 0;  // ANSI
-    std::uint8_t pitchAndFamily = 0x22;  // variable pitch, swiss
+    std::uint8_t charset = 0;           // ANSI
+    std::uint8_t pitchAndFamily = 0x22; // variable pitch, swiss
     std::string face = "Arial";
 };
 
 class Writer {
-public:
+  public:
     // `frame` is the picture's rectangle in logical units; `unitsPerInch`
     // gives its printed size (and its natural size on a 96-dpi screen).
     Writer(int left, int top, int right, int bottom, int unitsPerInch);
@@ -108,7 +108,7 @@ public:
 
     int objectsInUse() const;
 
-private:
+  private:
     void record(std::uint16_t function, const std::string& params);
     int addObject();
     std::uint16_t pointCount(size_t n) const;
@@ -117,7 +117,7 @@ private:
     int unitsPerInch_;
     std::string body_;
     std::uint32_t largestRecord_ = 3;
-    std::vector<bool> slots_;   // true: slot holds an object
+    std::vector<bool> slots_; // true: slot holds an object
     size_t mostObjects_ = 0;
 };
 

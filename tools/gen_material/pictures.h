@@ -22,7 +22,7 @@ QImage MakeFanPicture(const std::string& file, QSize size);
 // The ancillaries page shows these centred and unscaled in a 225 × 365 box.
 inline constexpr QSize kAncillaryPicture(220, 250);
 struct AncillaryPicture {
-    const char* file;  // exactly as the page names it, case kept
+    const char* file; // exactly as the page names it, case kept
     QImage (*make)();
 };
 const std::vector<AncillaryPicture>& AncillaryPictures();
@@ -30,4 +30,4 @@ const std::vector<AncillaryPicture>& AncillaryPictures();
 // 24 bits per pixel, bottom-up, BITMAPINFOHEADER, no compression.
 using vdtools::EncodeBmp24;
 
-}  // namespace material
+} // namespace material

@@ -20,22 +20,28 @@ double Cross(const QPointF& o, const QPointF& a, const QPointF& b) {
     return (a.x() - o.x()) * (b.y() - o.y()) - (a.y() - o.y()) * (b.x() - o.x());
 }
 
-}  // namespace
+} // namespace
 
-QPointF P(double x, double y, double z) { return QPointF(kStage / 2 + x + kDx * z, kStage / 2 - y - kDy * z); }
+QPointF P(double x, double y, double z) {
+    return QPointF(kStage / 2 + x + kDx * z, kStage / 2 - y - kDy * z);
+}
 
 V3 OnCircle(const V3& c, char axis, double r, double deg) {
     const double a = deg * kPi / 180, u = r * std::cos(a), v = r * std::sin(a);
     switch (axis) {
-    case 'x': return {c.x, c.y + v, c.z - u};
-    case 'y': return {c.x + u, c.y, c.z + v};
-    default: return {c.x + u, c.y + v, c.z};
+    case 'x':
+        return {c.x, c.y + v, c.z - u};
+    case 'y':
+        return {c.x + u, c.y, c.z + v};
+    default:
+        return {c.x + u, c.y + v, c.z};
     }
 }
 
 QPolygonF Circle3(const V3& c, char axis, double r, int n) {
     QPolygonF poly;
-    for (int i = 0; i < n; ++i) poly << P(OnCircle(c, axis, r, 360.0 * i / n));
+    for (int i = 0; i < n; ++i)
+        poly << P(OnCircle(c, axis, r, 360.0 * i / n));
     return poly;
 }
 
@@ -45,15 +51,18 @@ QPolygonF Hull(const QPolygonF& input) {
     std::sort(pts.begin(), pts.end(), [](const QPointF& a, const QPointF& b) {
         return a.x() < b.x() || (a.x() == b.x() && a.y() < b.y());
     });
-    if (pts.size() < 3) return QPolygonF(QList<QPointF>(pts.begin(), pts.end()));
+    if (pts.size() < 3)
+        return QPolygonF(QList<QPointF>(pts.begin(), pts.end()));
     std::vector<QPointF> hull(2 * pts.size());
     size_t k = 0;
     for (size_t i = 0; i < pts.size(); ++i) {
-        while (k >= 2 && Cross(hull[k - 2], hull[k - 1], pts[i]) <= 0) --k;
+        while (k >= 2 && Cross(hull[k - 2], hull[k - 1], pts[i]) <= 0)
+            --k;
         hull[k++] = pts[i];
     }
     for (size_t i = pts.size() - 1, t = k + 1; i > 0; --i) {
-        while (k >= t && Cross(hull[k - 2], hull[k - 1], pts[i - 1]) <= 0) --k;
+        while (k >= t && Cross(hull[k - 2], hull[k - 1], pts[i - 1]) <= 0)
+            --k;
         hull[k++] = pts[i - 1];
     }
     hull.resize(k - 1);
@@ -77,13 +86,13 @@ QPen Outline(double width) {
     return pen;
 }
 
-QPolygonF Cylinder(QPainter& p, char axis, const V3& a, const V3& b, double r, const QColor& body, const QColor& cap,
-                   double outline) {
+QPolygonF Cylinder(QPainter& p, char axis, const V3& a, const V3& b, double r, const QColor& body,
+                   const QColor& cap, double outline) {
     return Frustum(p, axis, a, b, r, r, body, cap, outline);
 }
 
-QPolygonF Frustum(QPainter& p, char axis, const V3& a, const V3& b, double ra, double rb, const QColor& body,
-                  const QColor& cap, double outline) {
+QPolygonF Frustum(QPainter& p, char axis, const V3& a, const V3& b, double ra, double rb,
+                  const QColor& body, const QColor& cap, double outline) {
     const double r = std::max(ra, rb);
     QPolygonF near = Circle3(a, axis, ra), far = Circle3(b, axis, rb);
     QPolygonF all = near;
@@ -93,15 +102,17 @@ QPolygonF Frustum(QPainter& p, char axis, const V3& a, const V3& b, double ra, d
     QPointF axisDir = P(b) - P(a);
     double len = std::hypot(axisDir.x(), axisDir.y());
     QPointF n = len > 1e-6 ? QPointF(axisDir.y(), -axisDir.x()) / len : QPointF(1, 0);
-    if (n.x() + n.y() > 0) n = -n;  // from the lit upper left
+    if (n.x() + n.y() > 0)
+        n = -n; // from the lit upper left
     QPointF mid = (P(a) + P(b)) / 2;
     double reach = r * (axis == 'z' ? 1.0 : 1.05);
     p.setPen(Outline(outline));
     p.setBrush(Sheen(mid + n * reach, mid - n * reach, body));
     p.drawPolygon(hull);
     // The visible end: the nearer along z, the upper along y, the right-hand along x.
-    QPolygonF visible = axis == 'y' ? (a.y > b.y ? near : far) : axis == 'x' ? (a.x > b.x ? near : far)
-                                                                            : (a.z < b.z ? near : far);
+    QPolygonF visible = axis == 'y'   ? (a.y > b.y ? near : far)
+                        : axis == 'x' ? (a.x > b.x ? near : far)
+                                      : (a.z < b.z ? near : far);
     p.setBrush(cap);
     p.drawPolygon(visible);
     return visible;
@@ -114,15 +125,18 @@ void Disc(QPainter& p, const V3& c, char axis, double r, const QBrush& brush, do
 }
 
 QPolygonF FrontFace(const V3& lo, const V3& hi) {
-    return QPolygonF({P(lo.x, lo.y, lo.z), P(hi.x, lo.y, lo.z), P(hi.x, hi.y, lo.z), P(lo.x, hi.y, lo.z)});
+    return QPolygonF(
+        {P(lo.x, lo.y, lo.z), P(hi.x, lo.y, lo.z), P(hi.x, hi.y, lo.z), P(lo.x, hi.y, lo.z)});
 }
 
 QPolygonF TopFace(const V3& lo, const V3& hi) {
-    return QPolygonF({P(lo.x, hi.y, lo.z), P(hi.x, hi.y, lo.z), P(hi.x, hi.y, hi.z), P(lo.x, hi.y, hi.z)});
+    return QPolygonF(
+        {P(lo.x, hi.y, lo.z), P(hi.x, hi.y, lo.z), P(hi.x, hi.y, hi.z), P(lo.x, hi.y, hi.z)});
 }
 
 QPolygonF RightFace(const V3& lo, const V3& hi) {
-    return QPolygonF({P(hi.x, lo.y, lo.z), P(hi.x, lo.y, hi.z), P(hi.x, hi.y, hi.z), P(hi.x, hi.y, lo.z)});
+    return QPolygonF(
+        {P(hi.x, lo.y, lo.z), P(hi.x, lo.y, hi.z), P(hi.x, hi.y, hi.z), P(hi.x, hi.y, lo.z)});
 }
 
 void Box(QPainter& p, const V3& lo, const V3& hi, const QColor& base, double outline) {
@@ -145,8 +159,8 @@ void Box(QPainter& p, const V3& lo, const V3& hi, const QColor& base, double out
     p.drawPolygon(right);
 }
 
-void AxialRotor(QPainter& p, const QPointF& c, double r, int blades, const QColor& blade, const QColor& hub,
-                double rotationDeg, double hubFraction) {
+void AxialRotor(QPainter& p, const QPointF& c, double r, int blades, const QColor& blade,
+                const QColor& hub, double rotationDeg, double hubFraction) {
     const double hr = r * hubFraction;
     for (int i = 0; i < blades; ++i) {
         const double a0 = rotationDeg + 360.0 * i / blades;
@@ -161,10 +175,12 @@ void AxialRotor(QPainter& p, const QPointF& c, double r, int blades, const QColo
             double t = k / 16.0;
             path.lineTo(at(hr * 0.9 + (r - hr * 0.9) * t, a0 + 26 * t * t));
         }
-        for (int k = 0; k <= 8; ++k) path.lineTo(at(r, a0 + 26 + width * 0.9 * k / 8));
+        for (int k = 0; k <= 8; ++k)
+            path.lineTo(at(r, a0 + 26 + width * 0.9 * k / 8));
         for (int k = 16; k >= 0; --k) {
             double t = k / 16.0;
-            path.lineTo(at(hr * 0.9 + (r - hr * 0.9) * t, a0 + 26 * t * t + width * (0.5 + 0.4 * t)));
+            path.lineTo(
+                at(hr * 0.9 + (r - hr * 0.9) * t, a0 + 26 * t * t + width * (0.5 + 0.4 * t)));
         }
         path.closeSubpath();
         QLinearGradient g(at(r, a0), at(r * 0.3, a0 + width));
@@ -182,16 +198,20 @@ void AxialRotor(QPainter& p, const QPointF& c, double r, int blades, const QColo
     p.drawEllipse(c, hr, hr);
 }
 
-void WireGuard(QPainter& p, const QPointF& c, double r, int rings, int spokes, const QColor& wire, double width) {
+void WireGuard(QPainter& p, const QPointF& c, double r, int rings, int spokes, const QColor& wire,
+               double width) {
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(wire.darker(160), width * 1.5));
-    for (int i = 1; i <= rings; ++i) p.drawEllipse(c, r * i / rings, r * i / rings);
+    for (int i = 1; i <= rings; ++i)
+        p.drawEllipse(c, r * i / rings, r * i / rings);
     for (int i = 0; i < spokes; ++i) {
         double a = (360.0 * i / spokes + 22) * kPi / 180;
-        p.drawLine(c + QPointF(std::cos(a), std::sin(a)) * (r / rings), c + QPointF(std::cos(a), std::sin(a)) * r);
+        p.drawLine(c + QPointF(std::cos(a), std::sin(a)) * (r / rings),
+                   c + QPointF(std::cos(a), std::sin(a)) * r);
     }
     p.setPen(QPen(wire.lighter(115), width * 0.6));
-    for (int i = 1; i <= rings; ++i) p.drawEllipse(c - QPointF(0.3, 0.3), r * i / rings, r * i / rings);
+    for (int i = 1; i <= rings; ++i)
+        p.drawEllipse(c - QPointF(0.3, 0.3), r * i / rings, r * i / rings);
 }
 
 void CentrifugalWheel(QPainter& p, const QPointF& c, double r, int blades, const QColor& blade) {
@@ -218,7 +238,8 @@ void CentrifugalWheel(QPainter& p, const QPointF& c, double r, int blades, const
 void Opening(QPainter& p, const QPolygonF& shape, const QColor& rim) {
     p.setPen(QPen(rim, 1.6));
     QRectF b = shape.boundingRect();
-    QRadialGradient g(b.center() + QPointF(b.width() * 0.15, b.height() * 0.15), std::max(b.width(), b.height()) * 0.7);
+    QRadialGradient g(b.center() + QPointF(b.width() * 0.15, b.height() * 0.15),
+                      std::max(b.width(), b.height()) * 0.7);
     g.setColorAt(0, colour::kInterior.lighter(170));
     g.setColorAt(1, colour::kInterior);
     p.setBrush(g);
@@ -263,4 +284,4 @@ QImage Render(int w, int h, const PaintFn& paint) {
     return big.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-}  // namespace material::paint
+} // namespace material::paint

@@ -23,7 +23,9 @@ struct V3 {
 
 // Model to stage (x right, y up, z away from the viewer).
 QPointF P(double x, double y, double z);
-inline QPointF P(const V3& v) { return P(v.x, v.y, v.z); }
+inline QPointF P(const V3& v) {
+    return P(v.x, v.y, v.z);
+}
 
 namespace colour {
 inline const QColor kOutline{0x33, 0x3C, 0x46};
@@ -37,7 +39,7 @@ inline const QColor kNavy{0x12, 0x33, 0x5A};
 inline const QColor kInterior{0x1B, 0x21, 0x27};
 inline const QColor kRed{0xC6, 0x32, 0x2B};
 inline const QColor kWhite{0xF7, 0xF8, 0xF9};
-}  // namespace colour
+} // namespace colour
 
 // A circle of radius r about c in the plane across `axis` ('x', 'y' or 'z').
 QPolygonF Circle3(const V3& c, char axis, double r, int n = 96);
@@ -51,8 +53,8 @@ QPolygonF Hull(const QPolygonF& points);
 QPolygonF Cylinder(QPainter& p, char axis, const V3& a, const V3& b, double r, const QColor& body,
                    const QColor& cap, double outline = 0.9);
 // The same with radius ra at a and rb at b: a cone frustum.
-QPolygonF Frustum(QPainter& p, char axis, const V3& a, const V3& b, double ra, double rb, const QColor& body,
-                  const QColor& cap, double outline = 0.9);
+QPolygonF Frustum(QPainter& p, char axis, const V3& a, const V3& b, double ra, double rb,
+                  const QColor& body, const QColor& cap, double outline = 0.9);
 // A flat plate across `axis` at c: a disc seen true (z) or foreshortened.
 void Disc(QPainter& p, const V3& c, char axis, double r, const QBrush& brush, double outline = 0.9);
 
@@ -69,9 +71,10 @@ QLinearGradient Sheen(const QPointF& a, const QPointF& b, const QColor& base);
 QPen Outline(double width = 0.9);
 
 // Face-on parts, in stage coordinates.
-void AxialRotor(QPainter& p, const QPointF& c, double r, int blades, const QColor& blade, const QColor& hub,
-                double rotationDeg = 0, double hubFraction = 0.28);
-void WireGuard(QPainter& p, const QPointF& c, double r, int rings, int spokes, const QColor& wire, double width);
+void AxialRotor(QPainter& p, const QPointF& c, double r, int blades, const QColor& blade,
+                const QColor& hub, double rotationDeg = 0, double hubFraction = 0.28);
+void WireGuard(QPainter& p, const QPointF& c, double r, int rings, int spokes, const QColor& wire,
+               double width);
 void CentrifugalWheel(QPainter& p, const QPointF& c, double r, int blades, const QColor& blade);
 // The dark inside of an opening with a bright rim.
 void Opening(QPainter& p, const QPolygonF& shape, const QColor& rim);
@@ -85,4 +88,4 @@ using PaintFn = std::function<void(QPainter&)>;
 // centred and scaled to fit, four times oversampled.
 QImage Render(int w, int h, const PaintFn& paint);
 
-}  // namespace material::paint
+} // namespace material::paint

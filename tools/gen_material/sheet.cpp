@@ -11,7 +11,7 @@
 namespace material {
 namespace {
 
-constexpr double kMeasureSize = 100;  // metrics taken at this em size, then scaled
+constexpr double kMeasureSize = 100; // metrics taken at this em size, then scaled
 
 QFont MeasureFont(const TextStyle& style) {
     QFont font(QStringLiteral("Liberation Sans"));
@@ -27,51 +27,64 @@ QString FromCp1252(std::string_view bytes) {
     // The generator's texts are ASCII plus a few Latin-1 signs (°, ³, ·); the
     // 0x80-0x9F range is not used for them.
     QString s;
-    for (char c : bytes) s.append(QChar(static_cast<unsigned char>(c)));
+    for (char c : bytes)
+        s.append(QChar(static_cast<unsigned char>(c)));
     return s;
 }
 
-}  // namespace
+} // namespace
 
 Sheet::Sheet(const QRectF& frame, int unitsPerInch)
     : frame_(frame),
-      writer_(int(std::lround(frame.left())), int(std::lround(frame.top())), int(std::lround(frame.right())),
-              int(std::lround(frame.bottom())), unitsPerInch) {
+      writer_(int(std::lround(frame.left())), int(std::lround(frame.top())),
+              int(std::lround(frame.right())), int(std::lround(frame.bottom())), unitsPerInch) {
     writer_.setBkMode(wmf::kTransparent);
     writer_.setTextColor(textColor_);
     writer_.setPolyFillMode(wmf::kWinding);
 }
 
-int Sheet::round(double v) const { return int(std::lround(v)); }
+int Sheet::round(double v) const {
+    return int(std::lround(v));
+}
 
-wmf::Pt Sheet::pt(QPointF p) const { return {round(p.x()), round(p.y())}; }
+wmf::Pt Sheet::pt(QPointF p) const {
+    return {round(p.x()), round(p.y())};
+}
 
 void Sheet::pen(Rgb color, double width) {
     auto key = std::make_tuple(int(wmf::kPsSolid), round(width), color);
     auto it = pens_.find(key);
-    if (it == pens_.end()) it = pens_.emplace(key, writer_.createPen(wmf::kPsSolid, round(width), color)).first;
-    if (currentPen_ != it->second) writer_.selectObject(currentPen_ = it->second);
+    if (it == pens_.end())
+        it = pens_.emplace(key, writer_.createPen(wmf::kPsSolid, round(width), color)).first;
+    if (currentPen_ != it->second)
+        writer_.selectObject(currentPen_ = it->second);
 }
 
 void Sheet::noPen() {
     auto key = std::make_tuple(int(wmf::kPsNull), 0, Rgb{});
     auto it = pens_.find(key);
-    if (it == pens_.end()) it = pens_.emplace(key, writer_.createPen(wmf::kPsNull, 0, Rgb{})).first;
-    if (currentPen_ != it->second) writer_.selectObject(currentPen_ = it->second);
+    if (it == pens_.end())
+        it = pens_.emplace(key, writer_.createPen(wmf::kPsNull, 0, Rgb{})).first;
+    if (currentPen_ != it->second)
+        writer_.selectObject(currentPen_ = it->second);
 }
 
 void Sheet::brush(Rgb color) {
     auto key = std::make_tuple(int(wmf::kBsSolid), color);
     auto it = brushes_.find(key);
-    if (it == brushes_.end()) it = brushes_.emplace(key, writer_.createBrush(wmf::kBsSolid, color)).first;
-    if (currentBrush_ != it->second) writer_.selectObject(currentBrush_ = it->second);
+    if (it == brushes_.end())
+        it = brushes_.emplace(key, writer_.createBrush(wmf::kBsSolid, color)).first;
+    if (currentBrush_ != it->second)
+        writer_.selectObject(currentBrush_ = it->second);
 }
 
 void Sheet::noBrush() {
     auto key = std::make_tuple(int(wmf::kBsNull), Rgb{});
     auto it = brushes_.find(key);
-    if (it == brushes_.end()) it = brushes_.emplace(key, writer_.createBrush(wmf::kBsNull, Rgb{})).first;
-    if (currentBrush_ != it->second) writer_.selectObject(currentBrush_ = it->second);
+    if (it == brushes_.end())
+        it = brushes_.emplace(key, writer_.createBrush(wmf::kBsNull, Rgb{})).first;
+    if (currentBrush_ != it->second)
+        writer_.selectObject(currentBrush_ = it->second);
 }
 
 void Sheet::line(QPointF a, QPointF b) {
@@ -81,18 +94,22 @@ void Sheet::line(QPointF a, QPointF b) {
 }
 
 void Sheet::polyline(const std::vector<QPointF>& points) {
-    if (points.size() < 2) return;
+    if (points.size() < 2)
+        return;
     std::vector<wmf::Pt> out;
     out.reserve(points.size());
-    for (const QPointF& p : points) out.push_back(pt(p));
+    for (const QPointF& p : points)
+        out.push_back(pt(p));
     writer_.polyline(out);
 }
 
 void Sheet::polygon(const std::vector<QPointF>& points) {
-    if (points.size() < 3) return;
+    if (points.size() < 3)
+        return;
     std::vector<wmf::Pt> out;
     out.reserve(points.size());
-    for (const QPointF& p : points) out.push_back(pt(p));
+    for (const QPointF& p : points)
+        out.push_back(pt(p));
     writer_.polygon(out);
 }
 
@@ -101,31 +118,36 @@ void Sheet::rect(const QRectF& r) {
 }
 
 void Sheet::roundRect(const QRectF& r, double radius) {
-    writer_.roundRect(round(r.left()), round(r.top()), round(r.right()), round(r.bottom()), round(2 * radius),
-                      round(2 * radius));
+    writer_.roundRect(round(r.left()), round(r.top()), round(r.right()), round(r.bottom()),
+                      round(2 * radius), round(2 * radius));
 }
 
 void Sheet::ellipse(const QRectF& r) {
     writer_.ellipse(round(r.left()), round(r.top()), round(r.right()), round(r.bottom()));
 }
 
-void Sheet::patterned(const std::vector<QPointF>& points, const std::vector<double>& pattern, bool closed) {
-    if (points.size() < 2 || pattern.empty()) return;
+void Sheet::patterned(const std::vector<QPointF>& points, const std::vector<double>& pattern,
+                      bool closed) {
+    if (points.size() < 2 || pattern.empty())
+        return;
     std::vector<QPointF> path = points;
-    if (closed) path.push_back(points.front());
+    if (closed)
+        path.push_back(points.front());
     size_t index = 0;
-    double left = pattern[0];  // of the current dash or gap
+    double left = pattern[0]; // of the current dash or gap
     std::vector<QPointF> dash;
     auto on = [&] { return index % 2 == 0; };
     auto flush = [&] {
-        if (dash.size() >= 2) polyline(dash);
+        if (dash.size() >= 2)
+            polyline(dash);
         dash.clear();
     };
     for (size_t i = 0; i + 1 < path.size(); ++i) {
         QPointF a = path[i], b = path[i + 1];
         double length = std::hypot(b.x() - a.x(), b.y() - a.y());
         double done = 0;
-        if (on() && dash.empty()) dash.push_back(a);
+        if (on() && dash.empty())
+            dash.push_back(a);
         while (length - done > left) {
             done += left;
             QPointF p = a + (b - a) * (done / length);
@@ -135,10 +157,12 @@ void Sheet::patterned(const std::vector<QPointF>& points, const std::vector<doub
             }
             index = (index + 1) % pattern.size();
             left = pattern[index];
-            if (on()) dash.push_back(p);
+            if (on())
+                dash.push_back(p);
         }
         left -= length - done;
-        if (on()) dash.push_back(b);
+        if (on())
+            dash.push_back(b);
     }
     flush();
 }
@@ -155,9 +179,12 @@ void Sheet::text(QPointF at, std::string_view cp1252, const TextStyle& style) {
         spec.escapementTenths = angle;
         it = fonts_.emplace(key, writer_.createFont(spec)).first;
     }
-    if (currentFont_ != it->second) writer_.selectObject(currentFont_ = it->second);
-    if (!(textColor_ == style.color)) writer_.setTextColor(textColor_ = style.color);
-    if (textAlign_ != style.align) writer_.setTextAlign(std::uint16_t(textAlign_ = style.align));
+    if (currentFont_ != it->second)
+        writer_.selectObject(currentFont_ = it->second);
+    if (!(textColor_ == style.color))
+        writer_.setTextColor(textColor_ = style.color);
+    if (textAlign_ != style.align)
+        writer_.setTextAlign(std::uint16_t(textAlign_ = style.align));
     wmf::Pt p = pt(at);
     if (style.spacing != 0) {
         // Letter-spaced: every advance given, rounded so the errors do not add up.
@@ -191,10 +218,14 @@ double Sheet::capHeight(const TextStyle& style) {
 std::string Sheet::finish() {
     // Stock-like defaults back in the DC so that the objects can go.
     std::vector<int> all;
-    for (auto& [k, v] : pens_) all.push_back(v);
-    for (auto& [k, v] : brushes_) all.push_back(v);
-    for (auto& [k, v] : fonts_) all.push_back(v);
-    for (int index : all) writer_.deleteObject(index);
+    for (auto& [k, v] : pens_)
+        all.push_back(v);
+    for (auto& [k, v] : brushes_)
+        all.push_back(v);
+    for (auto& [k, v] : fonts_)
+        all.push_back(v);
+    for (int index : all)
+        writer_.deleteObject(index);
     pens_.clear();
     brushes_.clear();
     fonts_.clear();
@@ -202,4 +233,4 @@ std::string Sheet::finish() {
     return writer_.bytes();
 }
 
-}  // namespace material
+} // namespace material

@@ -27,20 +27,20 @@ inline constexpr Rgb kSky{0x4F, 0xA3, 0xE0};
 inline constexpr Rgb kSlate{0x5E, 0x6B, 0x78};
 inline constexpr Rgb kGrid{0xC8, 0xD0, 0xD8};
 inline constexpr Rgb kGridFine{0xE4, 0xE8, 0xEC};
-}  // namespace ink
+} // namespace ink
 
 struct TextStyle {
-    double height = 120;  // em height, logical units
+    double height = 120; // em height, logical units
     bool bold = false;
     bool italic = false;
-    double angleDeg = 0;  // baseline angle, anticlockwise
+    double angleDeg = 0; // baseline angle, anticlockwise
     Rgb color = ink::kBlack;
     std::uint16_t align = wmf::kTaLeft | wmf::kTaBaseline;
-    double spacing = 0;  // extra space after each character, logical units
+    double spacing = 0; // extra space after each character, logical units
 };
 
 class Sheet {
-public:
+  public:
     Sheet(const QRectF& frame, int unitsPerInch);
 
     const QRectF& frame() const { return frame_; }
@@ -60,7 +60,8 @@ public:
     void circle(QPointF c, double r) { ellipse(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r)); }
     // A line broken into the dash pattern (lengths in logical units, on/off
     // alternating), continued along the whole polyline.
-    void patterned(const std::vector<QPointF>& points, const std::vector<double>& pattern, bool closed = false);
+    void patterned(const std::vector<QPointF>& points, const std::vector<double>& pattern,
+                   bool closed = false);
 
     // Text in Windows-1252 at `at`, aligned as the style says.
     void text(QPointF at, std::string_view cp1252, const TextStyle& style);
@@ -72,7 +73,7 @@ public:
     // Deletes the objects and returns the finished file.
     std::string finish();
 
-private:
+  private:
     wmf::Pt pt(QPointF p) const;
     int round(double v) const;
 
@@ -86,4 +87,4 @@ private:
     int textAlign_ = -1;
 };
 
-}  // namespace material
+} // namespace material

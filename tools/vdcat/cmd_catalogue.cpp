@@ -23,7 +23,8 @@ int Usage(const char* cmd, const std::string& why) {
 bool DataOption(const char* cmd, const Args& args, int& exitCode) {
     Options o = ParseOptions(args, {"--data"}, {});
     if (!o.error.empty() || !o.positional.empty()) {
-        exitCode = Usage(cmd, o.error.empty() ? "unexpected argument " + o.positional.front() : o.error);
+        exitCode =
+            Usage(cmd, o.error.empty() ? "unexpected argument " + o.positional.front() : o.error);
         return false;
     }
     if (const std::string* d = o.get("--data"))
@@ -40,7 +41,8 @@ int RunDump(const Args& args) {
     try {
         vd::FanFile file;
         file.Open();
-        std::string out = "# Vandrel catalogue: " + std::to_string(file.RecordCount()) + " records\n";
+        std::string out =
+            "# Vandrel catalogue: " + std::to_string(file.RecordCount()) + " records\n";
         vd::TFanRecord rec;
         while (!file.AtEnd()) {
             file.ReadNext(rec);
@@ -70,7 +72,8 @@ int RunBuild(const Args& args) {
         std::fprintf(stderr, "vdcat build: %s\n", e.what());
         return kDataError;
     } catch (const vd::CatalogueTextError& e) {
-        std::fprintf(stderr, "vdcat build: %s:%d: %s\n", source.c_str(), e.line(), e.message().c_str());
+        std::fprintf(stderr, "vdcat build: %s:%d: %s\n", source.c_str(), e.line(),
+                     e.message().c_str());
         return kBadSource;
     }
     // Written beside the target and renamed, so a failed build never leaves a
@@ -100,7 +103,8 @@ int RunBuild(const Args& args) {
         std::fprintf(stderr, "vdcat build: cannot write %s\n", outPath.c_str());
         return kDataError;
     }
-    std::fprintf(stderr, "vdcat build: %zu records written to %s\n", records.size(), outPath.c_str());
+    std::fprintf(stderr, "vdcat build: %zu records written to %s\n", records.size(),
+                 outPath.c_str());
     return kOk;
 }
 

@@ -32,10 +32,13 @@ const char* kPreviewUsage = "usage: vdcat preview FILE --out PNG [--size WxH]";
 
 bool ParseSize(const std::string& text, int& w, int& h) {
     size_t x = text.find_first_of("xX");
-    if (x == std::string::npos || x == 0 || x + 1 >= text.size()) return false;
+    if (x == std::string::npos || x == 0 || x + 1 >= text.size())
+        return false;
     for (size_t i = 0; i < text.size(); ++i)
-        if (i != x && !std::isdigit(static_cast<unsigned char>(text[i]))) return false;
-    if (x > 6 || text.size() - x - 1 > 6) return false;
+        if (i != x && !std::isdigit(static_cast<unsigned char>(text[i])))
+            return false;
+    if (x > 6 || text.size() - x - 1 > 6)
+        return false;
     w = std::atoi(text.substr(0, x).c_str());
     h = std::atoi(text.substr(x + 1).c_str());
     return w > 0 && h > 0 && w <= kMaxSide && h <= kMaxSide;
@@ -44,14 +47,17 @@ bool ParseSize(const std::string& text, int& w, int& h) {
 std::string LowerExtension(const std::string& path) {
     size_t dot = path.rfind('.');
     size_t slash = path.find_last_of("/\\");
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+        return {};
     std::string ext = path.substr(dot);
-    for (char& c : ext) c = char(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : ext)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
     return ext;
 }
 
 bool IsPictureName(const std::string& ext) {
-    return ext == ".wmf" || ext == ".bmp" || ext == ".dib" || ext == ".png" || ext == ".jpg" || ext == ".jpeg";
+    return ext == ".wmf" || ext == ".bmp" || ext == ".dib" || ext == ".png" || ext == ".jpg" ||
+           ext == ".jpeg";
 }
 
 QImage RenderText(const std::string& bytes, int width, int height) {
@@ -61,7 +67,8 @@ QImage RenderText(const std::string& bytes, int width, int height) {
     doc.setDefaultFont(font);
     vd::LoadRichOrPlainText(doc, bytes);
     doc.setTextWidth(width);
-    if (height <= 0) height = std::clamp(int(std::ceil(doc.size().height())), 1, kMaxSide);
+    if (height <= 0)
+        height = std::clamp(int(std::ceil(doc.size().height())), 1, kMaxSide);
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -77,12 +84,14 @@ QImage RenderText(const std::string& bytes, int width, int height) {
 int RunPreview(const Args& args) {
     Options o = ParseOptions(args, {"--out", "--size"}, {});
     if (!o.error.empty() || o.positional.size() != 1 || !o.get("--out")) {
-        PrintError(o.error.empty() ? kPreviewUsage : "vdcat preview: " + o.error + "\n" + kPreviewUsage);
+        PrintError(o.error.empty() ? kPreviewUsage
+                                   : "vdcat preview: " + o.error + "\n" + kPreviewUsage);
         return kUsage;
     }
     int width = 0, height = 0;
     if (const std::string* size = o.get("--size"); size && !ParseSize(*size, width, height)) {
-        PrintError("vdcat preview: --size must be WxH with positive whole numbers, got \"" + *size + "\"");
+        PrintError("vdcat preview: --size must be WxH with positive whole numbers, got \"" + *size +
+                   "\"");
         return kUsage;
     }
 

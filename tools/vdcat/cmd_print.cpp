@@ -11,8 +11,8 @@
 #include "paths.h"
 #include "picture.h"
 #include "print_run.h"
-#include "qt_print_service.h"
 #include "qpainter_canvas.h"
+#include "qt_print_service.h"
 #include "qt_text.h"
 #include "results_grid.h"
 #include "text_loader.h"
@@ -34,7 +34,8 @@ namespace vdcat {
 namespace {
 
 const char* kPrintUsage =
-    "usage: vdcat print SELECT-OPTIONS --fan N --out FILE.pdf [--only summary,quotation,instructions]\n"
+    "usage: vdcat print SELECT-OPTIONS --fan N --out FILE.pdf [--only "
+    "summary,quotation,instructions]\n"
     "       [--dpi D] [--date T] [--company T] [--attention T] [--project T] [--reference T]\n"
     "       [--quote T] [--item T] [--contact T] [--qty T] [--value T] [--despatch T]\n"
     "       [--delivery T] [--validity T] [--terms T] [--ancillaries P,P,...]\n"
@@ -49,7 +50,7 @@ int Usage(const std::string& why) {
 // Each printout is a page of one PDF: a failed printout leaves its page as far
 // as it got, and is reported.
 class PdfPages : public vd::PrintService {
-public:
+  public:
     PdfPages(const QString& file, int dpi) : printer_(QPrinter::HighResolution) {
         printer_.setOutputFormat(QPrinter::PdfFormat);
         printer_.setOutputFileName(file);
@@ -76,7 +77,7 @@ public:
     bool Finish() { return painter_.isActive() ? painter_.end() : false; }
     int failed = 0;
 
-private:
+  private:
     QPrinter printer_;
     QPainter painter_;
     std::unique_ptr<vd::QPainterCanvas> canvas_;
@@ -84,7 +85,7 @@ private:
 
 // The material that the printouts take from the detail pages.
 class PrintMaterial : public vd::DetailLoader {
-public:
+  public:
     void LoadFanDetail() override {
         const vd::TFanRecord& r = vd::FanRecord;
         diagram = PictureOrBlank(r.diagram_file.str());
@@ -103,7 +104,7 @@ public:
     std::optional<vd::QtCanvasPicture> diagram, drawing;
     std::vector<std::string> instructions;
 
-private:
+  private:
     static vd::QtCanvasPicture PictureOrBlank(const std::string& file) {
         try {
             return vd::QtCanvasPicture(vd::LoadDataPicture("wmf\\" + file));
@@ -127,10 +128,10 @@ std::vector<std::string> SplitList(const std::string& s) {
 
 int RunPrint(const Args& args) {
     std::vector<std::string> names = SelectionOptionNames();
-    const char* extra[] = {"--fan",       "--out",     "--only",     "--dpi",       "--date",
-                           "--company",   "--attention", "--project", "--reference", "--quote",
-                           "--item",      "--contact", "--qty",      "--value",     "--despatch",
-                           "--delivery",  "--validity", "--terms",   "--ancillaries"};
+    const char* extra[] = {"--fan",      "--out",       "--only",    "--dpi",        "--date",
+                           "--company",  "--attention", "--project", "--reference",  "--quote",
+                           "--item",     "--contact",   "--qty",     "--value",      "--despatch",
+                           "--delivery", "--validity",  "--terms",   "--ancillaries"};
     names.insert(names.end(), std::begin(extra), std::end(extra));
     Options o = ParseOptions(args, names, {});
     if (!o.error.empty())
@@ -150,7 +151,8 @@ int RunPrint(const Args& args) {
         dpi = static_cast<int>(*v);
     }
     vd::PrintChoices choices{false, false, false};
-    for (const std::string& p : SplitList(o.get("--only") ? *o.get("--only") : "summary,quotation,instructions")) {
+    for (const std::string& p :
+         SplitList(o.get("--only") ? *o.get("--only") : "summary,quotation,instructions")) {
         if (p == "summary")
             choices.summary = true;
         else if (p == "quotation")
@@ -170,14 +172,17 @@ int RunPrint(const Args& args) {
         if (grid.Cell(vd::ResultsGrid::kFanNo, r) == std::to_string(*fan))
             row = r;
     if (!row) {
-        std::fprintf(stderr, "vdcat print: fan %lld is not among the results for this duty\n", *fan);
+        std::fprintf(stderr, "vdcat print: fan %lld is not among the results for this duty\n",
+                     *fan);
         return kNoResult;
     }
     grid.SetCurrentRow(row);
     vd::SelectedFanNo = static_cast<std::int32_t>(*fan);
 
     // The print page's texts: captions in the chosen language, edits from options.
-    auto text = [&](const char* option) { return o.get(option) ? vd::Utf8ToCp1252(*o.get(option)) : std::string(); };
+    auto text = [&](const char* option) {
+        return o.get(option) ? vd::Utf8ToCp1252(*o.get(option)) : std::string();
+    };
     vd::PrintTexts t;
     t.lb_date = vd::LanguageText[71];
     t.lb_company = vd::LanguageText[51];
@@ -189,7 +194,8 @@ int RunPrint(const Args& args) {
     t.lb_contact2 = vd::LanguageText[83];
     t.lb_qty = vd::LanguageText[78];
     t.lb_ancillaries = vd::LanguageText[64];
-    t.ed_date = o.get("--date") ? text("--date") : vd::ToCp1252(QDate::currentDate().toString("dd/MM/yyyy"));
+    t.ed_date = o.get("--date") ? text("--date")
+                                : vd::ToCp1252(QDate::currentDate().toString("dd/MM/yyyy"));
     t.ed_company = text("--company");
     t.ed_attention = text("--attention");
     t.ed_project = text("--project");
@@ -241,8 +247,12 @@ int RunPrint(const Args& args) {
         c.detail = &material;
         c.dataSheetLogo = logo;
         c.loadPicture = vd::LoadPrintPicture;
-        c.drawing = [&]() -> const vd::CanvasPicture* { return material.drawing ? &*material.drawing : nullptr; };
-        c.diagram = [&]() -> const vd::CanvasPicture* { return material.diagram ? &*material.diagram : nullptr; };
+        c.drawing = [&]() -> const vd::CanvasPicture* {
+            return material.drawing ? &*material.drawing : nullptr;
+        };
+        c.diagram = [&]() -> const vd::CanvasPicture* {
+            return material.diagram ? &*material.diagram : nullptr;
+        };
         c.instructions = [&] { return material.instructions; };
         return c;
     });
@@ -251,8 +261,8 @@ int RunPrint(const Args& args) {
         return kDataError;
     }
     if (pdf.failed) {
-        std::fprintf(stderr, "vdcat print: %d printout%s could not be drawn completely\n", pdf.failed,
-                     pdf.failed == 1 ? "" : "s");
+        std::fprintf(stderr, "vdcat print: %d printout%s could not be drawn completely\n",
+                     pdf.failed, pdf.failed == 1 ? "" : "s");
         return kDataError;
     }
     return kOk;

@@ -36,8 +36,8 @@ bool IsUnit(const std::array<vd::UnitRow, 4>& table, const std::string& u) {
 
 const std::vector<std::string>& SelectionOptionNames() {
     static const std::vector<std::string> names = {
-        "--data",      "--volume", "--volume-unit", "--pressure", "--pressure-unit", "--pressure-type",
-        "--deviation", "--supply", "--include",     "--language"};
+        "--data",          "--volume",    "--volume-unit", "--pressure", "--pressure-unit",
+        "--pressure-type", "--deviation", "--supply",      "--include",  "--language"};
     return names;
 }
 
