@@ -21,7 +21,13 @@ vd_install_missing() {
 # vd_build BUILD_DIR [extra cmake args...]
 vd_build() {
   local dir="$1"; shift
-  cmake -S "$VD_ROOT" -B "$dir" -G Ninja "$@" >/dev/null
+  local launcher=()
+  # A compiler cache, when the machine has one, shared by every checkout of the tree.
+  if command -v ccache >/dev/null; then
+    export CCACHE_BASEDIR="$VD_ROOT" CCACHE_NOHASHDIR=1
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+  fi
+  cmake -S "$VD_ROOT" -B "$dir" -G Ninja "${launcher[@]}" "$@" >/dev/null
   cmake --build "$dir" -j"$(nproc)"
 }
 
