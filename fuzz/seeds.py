@@ -10,7 +10,7 @@ import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 MAIN = os.path.dirname(HERE)
-FIXTURES = os.path.normpath(os.path.join(MAIN, "..", "shared", "fixtures"))
+FIXTURES = os.path.join(MAIN, "tests", "fixtures", "real")
 RUNTIME = sys.argv[1] if len(sys.argv) > 1 else os.path.join(MAIN, "build", "runtime")
 RECORD = 2920
 
