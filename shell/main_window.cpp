@@ -88,7 +88,7 @@ void T_fm::FormCreate() {
     };
     Guarded(rest);
     for (const auto& f : FamilyFlags())
-        *f.flag = "N";
+        f.flag->assign(1, 'N'); // not = "N": GCC 12 sees a false overlap there (-Wrestrict)
 }
 
 void T_fm::MoveFlagFrame() {

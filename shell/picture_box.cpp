@@ -53,11 +53,11 @@ void PictureBox::paintEvent(QPaintEvent*) {
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
+        Q_EMIT clicked();
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent*) {
-    emit mouseMoved();
+    Q_EMIT mouseMoved();
 }
 
 } // namespace vd

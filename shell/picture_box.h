@@ -30,7 +30,7 @@ class PictureBox : public QWidget {
     const std::string& source() const { return source_; }
     Mode mode() const { return mode_; }
 
-  signals:
+  Q_SIGNALS:
     void clicked();
     void mouseMoved();
 

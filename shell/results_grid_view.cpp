@@ -40,19 +40,19 @@ ResultsGridView::ResultsGridView(QWidget* parent) : QTableWidget(parent) {
     horizontalHeader()->setFixedHeight(20);
 
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this,
-            [this](int c) { emit headerClicked(c); });
+            [this](int c) { Q_EMIT headerClicked(c); });
     connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int, int previous, int) {
         // Moving the current row by keyboard counts as a click; a mouse
         // press is reported once, by the click that follows it.
         if (!showing_ && !pressing_ && row >= 0 && row != previous)
-            emit rowClicked(row + 1);
+            Q_EMIT rowClicked(row + 1);
     });
     connect(this, &QTableWidget::cellClicked, this, [this](int row, int) {
         if (!showing_)
-            emit rowClicked(row + 1);
+            Q_EMIT rowClicked(row + 1);
     });
     connect(this, &QTableWidget::cellDoubleClicked, this,
-            [this](int row, int) { emit rowDoubleClicked(row + 1); });
+            [this](int row, int) { Q_EMIT rowDoubleClicked(row + 1); });
 }
 
 void ResultsGridView::Show(const ResultsGrid& model) {

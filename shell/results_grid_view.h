@@ -19,7 +19,7 @@ class ResultsGridView : public QTableWidget {
 
     static const int kWidths[10];
 
-  signals:
+  Q_SIGNALS:
     void rowClicked(int modelRow);
     void rowDoubleClicked(int modelRow);
     void headerClicked(int column);

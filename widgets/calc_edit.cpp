@@ -19,7 +19,7 @@ TCalcEdit::TCalcEdit(QWidget* parent) : QLineEdit(parent) {
     button_->setCursor(Qt::ArrowCursor);
     button_->setFocusPolicy(Qt::NoFocus);
     connect(button_, &QToolButton::clicked, this, &TCalcEdit::OpenCalculator);
-    connect(this, &QLineEdit::textEdited, this, [this] { emit changed(); });
+    connect(this, &QLineEdit::textEdited, this, [this] { Q_EMIT changed(); });
     setTextMargins(0, 0, 18, 0);
 }
 
@@ -43,7 +43,7 @@ void TCalcEdit::OpenCalculator() {
 
 void TCalcEdit::AcceptResult(const QString& result) {
     setText(result);
-    emit changed();
+    Q_EMIT changed();
 }
 
 CalculatorPopup::CalculatorPopup(char sep, QWidget* parent)
@@ -115,7 +115,7 @@ void CalculatorPopup::Press(const QString& label) {
         calc_.Equals();
         if (!calc_.HasError()) {
             hide();
-            emit accepted(QString::fromStdString(calc_.Display()));
+            Q_EMIT accepted(QString::fromStdString(calc_.Display()));
         }
         Refresh();
         return;

@@ -22,7 +22,7 @@ class TCalcEdit : public QLineEdit {
     QToolButton* calculatorButton() const { return button_; }
     CalculatorPopup* popup() const { return popup_; }
 
-  signals:
+  Q_SIGNALS:
     void changed();
 
   protected:

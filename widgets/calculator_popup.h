@@ -20,7 +20,7 @@ class CalculatorPopup : public QFrame {
     // The key with this label ("7", "+", "=", "OK", "C", …).
     QPushButton* key(const QString& label) const;
 
-  signals:
+  Q_SIGNALS:
     void accepted(const QString& result);
 
   protected:

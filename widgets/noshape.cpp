@@ -113,7 +113,7 @@ bool TNoShape::isHotSpot(int x, int y) const {
 void TNoShape::click() {
     if (OnClick)
         OnClick();
-    emit clicked();
+    Q_EMIT clicked();
 }
 
 BevelColours TNoShape::systemColours() const {

@@ -67,7 +67,7 @@ class TNoShape : public QWidget {
     std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, QPoint)> OnMouseUp;
     std::function<void(Qt::KeyboardModifiers, QPoint)> OnMouseMove;
 
-  signals:
+  Q_SIGNALS:
     void clicked();
 
   protected:

@@ -46,10 +46,12 @@ TEST(Ancillaries, RatingsFollowTheCurrentClasses) {
         auto b = RatingB(c.amps);
         EXPECT_EQ(a.has_value(), c.a != nullptr) << c.amps;
         EXPECT_EQ(b.has_value(), c.b != nullptr) << c.amps;
-        if (a && c.a)
+        if (a && c.a) {
             EXPECT_EQ(*a, c.a) << c.amps;
-        if (b && c.b)
+        }
+        if (b && c.b) {
             EXPECT_EQ(*b, c.b) << c.amps;
+        }
     }
 }
 

@@ -57,13 +57,13 @@ TEST_F(AncillaryTest, EachOpeningRebuildsTheListForTheChosenFan) {
 TEST_F(AncillaryTest, APictureBelongsToItsItemAndOpeningEmptiesTheBox) {
     T_fm& w = Start();
     Choose(w, "2.5");
-    emit w.list_ancil->itemClicked(w.list_ancil->item(0));
+    Q_EMIT w.list_ancil->itemClicked(w.list_ancil->item(0));
     EXPECT_EQ(w.im_anc->source(), "bmp\\qmHA.bmp");
     Choose(w, "6");
     EXPECT_TRUE(w.im_anc->isEmpty());
-    emit w.list_ancil->itemClicked(w.list_ancil->item(0));
+    Q_EMIT w.list_ancil->itemClicked(w.list_ancil->item(0));
     EXPECT_EQ(w.im_anc->source(), "bmp\\qmHB.bmp");
-    emit w.list_ancil->itemClicked(w.list_ancil->item(1)); // CLAMP.bmp is missing
+    Q_EMIT w.list_ancil->itemClicked(w.list_ancil->item(1)); // CLAMP.bmp is missing
     EXPECT_EQ(messages.errors.size(), 1u);
     EXPECT_EQ(w.im_anc->source(), "bmp\\qmHB.bmp");
 }

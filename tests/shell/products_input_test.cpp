@@ -85,7 +85,7 @@ TEST_F(BrowserTest, MtFollowsTheDuctTypeAndAClickExcludesBothVariants) {
     w.bn_choose_products->click();
     EXPECT_TRUE(w.cb_ducttype->isVisibleTo(w.aInput));
     w.cb_ducttype->setCurrentIndex(1);
-    emit w.cb_ducttype->activated(1);
+    Q_EMIT w.cb_ducttype->activated(1);
     EXPECT_EQ(FlagMT + FlagMTZ, "NY");
     EXPECT_NE(FlagSummary().find("MT: N,MTZ: Y"), std::string::npos);
     QTest::mouseClick(w.im_mt, Qt::LeftButton);
@@ -202,9 +202,9 @@ TEST_F(InputTest, AClickShowsTheRowsPictureAndAMissingOneOnce) {
     T_fm& w = Ready();
     w.bn_select->click();
     messages.shown.clear();
-    emit w.sg->rowClicked(2);
+    Q_EMIT w.sg->rowClicked(2);
     EXPECT_EQ(w.im_pic->source(), "bmp\\b.bmp");
-    emit w.sg->rowClicked(1);
+    Q_EMIT w.sg->rowClicked(1);
     EXPECT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(w.im_pic->source(), "bmp\\b.bmp"); // the previous picture stays
 }
@@ -212,7 +212,7 @@ TEST_F(InputTest, AClickShowsTheRowsPictureAndAMissingOneOnce) {
 TEST_F(InputTest, HeaderClicksSortAndTheDirectionStaysForTheNextRun) {
     T_fm& w = Ready();
     w.bn_select->click();
-    emit w.sg->headerClicked(4);
+    Q_EMIT w.sg->headerClicked(4);
     EXPECT_EQ(Models(w), (std::vector<std::string>{"A98", "B100", "C115"}));
     w.bn_select->click();
     EXPECT_EQ(Models(w), (std::vector<std::string>{"A98", "B100", "C115"}));
@@ -249,7 +249,7 @@ TEST_F(InputTest, ChangingAnInputClearsTheResults) {
     EXPECT_FALSE(w.sg->isVisibleTo(w.aInput));
     EXPECT_TRUE(w.im_pic->isEmpty());
     w.bn_select->click();
-    emit w.cb_punit->activated(1);
+    Q_EMIT w.cb_punit->activated(1);
     EXPECT_FALSE(w.sg->isVisibleTo(w.aInput));
 }
 
@@ -257,7 +257,7 @@ TEST_F(InputTest, TotalPressureIsRefusedWhileAStaticOnlyFamilyIsIncluded) {
     T_fm& w = Ready();
     FlagAQ = "Y";
     w.cb_pressureType->setCurrentIndex(1);
-    emit w.cb_pressureType->activated(1);
+    Q_EMIT w.cb_pressureType->activated(1);
     EXPECT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(w.cb_pressureType->currentIndex(), 0);
 }
@@ -279,12 +279,12 @@ TEST_F(InputTest, ADoubleClickChoosesTheFanAndShowsTheDiagramPage) {
     int drawn = 0;
     w.DrawChosenFan = [&] { ++drawn; };
     w.bn_select->click();
-    emit w.sg->rowDoubleClicked(2);
+    Q_EMIT w.sg->rowDoubleClicked(2);
     EXPECT_EQ(w.CurrentPage(), w.aGraph);
     EXPECT_EQ(SelectedFanNo, 2); // B100 is fan 2
     EXPECT_EQ(drawn, 1);
     w.ShowPage(w.aInput);
-    emit w.sg->rowDoubleClicked(0); // the header row
+    Q_EMIT w.sg->rowDoubleClicked(0); // the header row
     EXPECT_EQ(w.CurrentPage(), w.aInput);
 }
 
@@ -295,7 +295,7 @@ TEST_F(InputTest, ADoubleClickOnARejectRowOpensThePageButDrawsNothing) {
     w.cb_rej->setChecked(true);
     FlagPW = "N";
     w.bn_select->click();
-    emit w.sg->rowDoubleClicked(1);
+    Q_EMIT w.sg->rowDoubleClicked(1);
     EXPECT_EQ(w.CurrentPage(), w.aGraph);
     EXPECT_EQ(drawn, 0);
     EXPECT_EQ(messages.errors.size(), 1u);
