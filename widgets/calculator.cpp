@@ -2,6 +2,7 @@
 
 #include "number_text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -10,9 +11,18 @@ namespace vd {
 std::string Calculator::Format(long double v, char sep) {
     if (v == 0)
         return "0"; // no "-0"
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15Lg", v);
-    std::string s = buf;
+    // Fixed notation: an exponent ("1e+16") is no number the entry can read.
+    const int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(v))));
+    const int decimals = std::clamp(14 - magnitude, 0, 30);
+    std::string s(static_cast<std::size_t>(std::snprintf(nullptr, 0, "%.*Lf", decimals, v)), '\0');
+    std::snprintf(s.data(), s.size() + 1, "%.*Lf", decimals, v);
+    if (s.find('.') != std::string::npos) {
+        s.erase(s.find_last_not_of('0') + 1);
+        if (s.back() == '.')
+            s.pop_back();
+    }
+    if (s == "-0" || s == "0")
+        return "0";
     for (char& c : s)
         if (c == '.')
             c = sep;

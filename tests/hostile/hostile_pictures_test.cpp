@@ -27,7 +27,7 @@ namespace {
 std::string ShortColourTable() {
     // An 8-bit bitmap whose header says two colours are used while its
     // pixels use many more; the bits stay where the file header puts them.
-    std::string b = vdtest::ReadFile(fs::path(VD_REAL_FIXTURES) / "bmp/bmp_8bit.bmp");
+    std::string b = vdtest::ReadFixture(fs::path(VD_REAL_FIXTURES) / "bmp/bmp_8bit.bmp");
     b[46] = 2;
     b[47] = b[48] = b[49] = 0;
     return b;
@@ -40,8 +40,8 @@ TEST_F(WindowTest, ABitmapWhosePixelsNameColoursBeyondItsTableIsDrawnFromTheTabl
         {"short_table.bmp", ShortColourTable()},
         // Run-length data that decodes to indices above 15 (found by fuzzing).
         {"rle4_index.bmp",
-         vdtest::ReadFile(fs::path(VD_FUZZ_DIR) /
-                          "regressions/picture/rle4_index_beyond_colour_table.bmp")}};
+         vdtest::ReadFixture(fs::path(VD_FUZZ_DIR) /
+                             "regressions/picture/rle4_index_beyond_colour_table.bmp")}};
     for (const auto& [name, bytes] : bitmaps) {
         SCOPED_TRACE(name);
         ASSERT_FALSE(bytes.empty());

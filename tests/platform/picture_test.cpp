@@ -28,6 +28,40 @@ double MeanDiffToSource(const QImage& image) {
     return MeanDifference(image.convertToFormat(QImage::Format_RGB32), Source(), QSize(64, 48));
 }
 
+} // namespace
+
+// The tests load these by path; a clone without one names it here instead of
+// failing elsewhere on an empty picture.
+TEST(RealFixtures, EveryFileTheTestsReadIsInTheRepository) {
+    const char* const files[] = {"README.md",
+                                 "bmp/bmp_16bit_rgb565.bmp",
+                                 "bmp/bmp_1bit.bmp",
+                                 "bmp/bmp_24bit.bmp",
+                                 "bmp/bmp_24bit_v5.bmp",
+                                 "bmp/bmp_32bit_bmp3.bmp",
+                                 "bmp/bmp_32bit_v5_bitfields.bmp",
+                                 "bmp/bmp_4bit.bmp",
+                                 "bmp/bmp_4bit_os2.bmp",
+                                 "bmp/bmp_8bit.bmp",
+                                 "bmp/bmp_8bit_rle8.bmp",
+                                 "bmp/src_rgb.png",
+                                 "bmp/synthetic/synth_rle4.bmp",
+                                 "bmp/synthetic/synth_rle4_ref.png",
+                                 "bmp/synthetic/synth_topdown24.bmp",
+                                 "rtf/fan_manual.rtf",
+                                 "rtf/notes_cp1252.rtf",
+                                 "wmf/gdi_classic.wmf",
+                                 "wmf/gdi_classic.lo-render.png",
+                                 "wmf/inkscape_shapes.wmf",
+                                 "wmf/inkscape_shapes.lo-render.png",
+                                 "wmf/lo_odg_shapes.wmf",
+                                 "wmf/lo_odg_shapes.lo-render.png"};
+    for (const char* f : files)
+        EXPECT_FALSE(ReadFixture(std::filesystem::path(VD_REAL_FIXTURES) / f).empty()) << f;
+}
+
+namespace {
+
 struct BmpCase {
     const char* file;
     double maxMeanDiff; // palette and 16-bit files lose colour precision
@@ -78,7 +112,7 @@ TEST(BmpVariants, V5BitfieldsKeepTheirAlpha) {
     QImage image = vd::LoadPicture(kBmpDir + "bmp_32bit_v5_bitfields.bmp")
                        .image()
                        .convertToFormat(QImage::Format_ARGB32);
-    std::string file = ReadFile(kBmpDir + "bmp_32bit_v5_bitfields.bmp");
+    std::string file = ReadFixture(kBmpDir + "bmp_32bit_v5_bitfields.bmp");
     // Bottom-up: the first stored pixel is the bottom-left one; its fourth byte is its alpha.
     unsigned offset = uint8_t(file[10]) | (uint8_t(file[11]) << 8);
     EXPECT_EQ(qAlpha(image.pixel(0, 47)), uint8_t(file[offset + 3]));
@@ -101,7 +135,7 @@ TEST(BmpVariants, Rle4MatchesItsReference) {
 }
 
 TEST(BmpVariants, TopDownFileStartsWithTheTopRow) {
-    std::string file = ReadFile(kBmpDir + "synthetic/synth_topdown24.bmp");
+    std::string file = ReadFixture(kBmpDir + "synthetic/synth_topdown24.bmp");
     QImage image = vd::LoadPicture(kBmpDir + "synthetic/synth_topdown24.bmp").image();
     EXPECT_EQ(image.size(), QSize(64, 48));
     unsigned offset = uint8_t(file[10]) | (uint8_t(file[11]) << 8);
@@ -176,7 +210,7 @@ TEST(PictureLoading, MissingUnreadableAndMalformedFilesThrowFileErrorNamingTheFi
               std::string::npos);
     EXPECT_NE(message(dir.write("bad.wmf", "not a metafile at all")).find("bad.wmf"),
               std::string::npos);
-    std::string bmp = ReadFile(kBmpDir + "bmp_24bit.bmp");
+    std::string bmp = ReadFixture(kBmpDir + "bmp_24bit.bmp");
     EXPECT_NE(message(dir.write("short.bmp", bmp.substr(0, 40))).find("short.bmp"),
               std::string::npos);
     EXPECT_NE(message(dir.write("fake.bmp", "BM" + std::string(60, '\xFF'))).find("fake.bmp"),
@@ -185,7 +219,7 @@ TEST(PictureLoading, MissingUnreadableAndMalformedFilesThrowFileErrorNamingTheFi
 }
 
 TEST(PictureLoading, HugeBitmapHeaderIsRefusedWithoutAllocating) {
-    std::string bmp = ReadFile(kBmpDir + "bmp_24bit.bmp");
+    std::string bmp = ReadFixture(kBmpDir + "bmp_24bit.bmp");
     bmp[18] = char(0xFF), bmp[19] = char(0xFF), bmp[20] = char(0xFF), bmp[21] = 0x00; // width 16M
     EXPECT_THROW(vd::LoadPictureFromBytes(bmp, "huge.bmp"), vd::FileError);
 }

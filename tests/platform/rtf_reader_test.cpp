@@ -349,7 +349,7 @@ namespace {
 TEST(RtfBroken, RandomMutationsOfRealFilesNeverCrash) {
     std::mt19937 rng(99);
     for (const char* name : {"fan_manual", "notes_cp1252"}) {
-        std::string original = ReadFile(std::string(VD_REAL_FIXTURES) + "/rtf/" + name + ".rtf");
+        std::string original = ReadFixture(std::string(VD_REAL_FIXTURES) + "/rtf/" + name + ".rtf");
         ASSERT_FALSE(original.empty());
         for (int round = 0; round < 200; ++round) {
             std::string bytes = original;

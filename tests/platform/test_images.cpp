@@ -10,13 +10,6 @@
 
 namespace vdtest {
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 QImage RenderWmf(const std::string& bytes, QSize size) {
     vd::WmfPicture picture = vd::WmfPicture::FromBytes(bytes);
     QImage image(size, QImage::Format_RGB32);

@@ -5,12 +5,12 @@
 #include <QImage>
 #include <QRect>
 
+#include "test_files.h"
+
 #include <string>
 #include <vector>
 
 namespace vdtest {
-
-std::string ReadFile(const std::string& path);
 
 // Plays a metafile onto a white image of `size`; a parse error propagates.
 QImage RenderWmf(const std::string& bytes, QSize size);

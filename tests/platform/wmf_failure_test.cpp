@@ -88,7 +88,7 @@ TEST(WmfDamaged, RandomMutationsOfRealFilesNeverCrash) {
     const char* names[] = {"gdi_classic", "inkscape_shapes", "lo_odg_shapes"};
     int readable = 0, unreadable = 0;
     for (const char* name : names) {
-        std::string original = ReadFile(std::string(VD_REAL_FIXTURES) + "/wmf/" + name + ".wmf");
+        std::string original = ReadFixture(std::string(VD_REAL_FIXTURES) + "/wmf/" + name + ".wmf");
         ASSERT_FALSE(original.empty());
         for (int round = 0; round < 150; ++round) {
             std::string bytes = original;

@@ -83,7 +83,7 @@ class FixtureRender : public ::testing::TestWithParam<Fixture> {};
 TEST_P(FixtureRender, LooksLikeTheReferenceRender) {
     const Fixture& f = GetParam();
     std::string dir = std::string(VD_REAL_FIXTURES) + "/wmf/";
-    std::string bytes = ReadFile(dir + f.name + ".wmf");
+    std::string bytes = ReadFixture(dir + f.name + ".wmf");
     vd::WmfPicture picture = vd::WmfPicture::FromBytes(bytes);
     EXPECT_NEAR(picture.naturalSize().width(), f.natural[0], 1.0);
     EXPECT_NEAR(picture.naturalSize().height(), f.natural[1], 1.0);

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,15 @@ inline void WriteFile(const std::filesystem::path& p, const std::string& bytes) 
 
 inline std::string ReadFile(const std::filesystem::path& p) {
     std::ifstream in(p, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// A file the test cannot do without (a real-file fixture): a missing one ends
+// the test with a failure that names it.
+inline std::string ReadFixture(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    if (!in || std::filesystem::is_directory(p))
+        throw std::runtime_error("cannot read the fixture " + p.string());
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
