@@ -1,13 +1,19 @@
-# Shared by run.sh and test.sh: installs what is missing, configures and builds.
+# Shared by run.sh, test.sh and the fuzz build: installs what is missing,
+# configures and builds.
 # shellcheck shell=bash
 
-VD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 fonts-dejavu-core
-  poppler-utils xvfb xauth clang libclang-rt-14-dev)
+# What building and running the program needs.
+VD_RUN_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+  fonts-liberation2 fonts-dejavu-core)
+# What the test suite and the benchmarks need besides.
+VD_TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev poppler-utils xvfb xauth clang-format)
+# What the libFuzzer build needs besides.
+VD_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
+# vd_install_missing PACKAGE...
 vd_install_missing() {
   local missing=()
-  for p in "${VD_PACKAGES[@]}"; do
+  for p in "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
@@ -18,8 +24,9 @@ vd_install_missing() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# vd_build BUILD_DIR [extra cmake args...]
-vd_build() {
+# vd_configure BUILD_DIR [extra cmake args...]; $VD_CMAKE_ARGS adds more
+# (.ci/run turns warnings into errors with it).
+vd_configure() {
   local dir="$1"; shift
   local launcher=()
   # A compiler cache, when the machine has one, shared by every checkout of the tree.
@@ -27,7 +34,14 @@ vd_build() {
     export CCACHE_BASEDIR="$VD_ROOT" CCACHE_NOHASHDIR=1
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
   fi
-  cmake -S "$VD_ROOT" -B "$dir" -G Ninja "${launcher[@]}" "$@" >/dev/null
+  # shellcheck disable=SC2086
+  cmake -S "$VD_ROOT" -B "$dir" -G Ninja "${launcher[@]}" "$@" ${VD_CMAKE_ARGS:-} >/dev/null
+}
+
+# vd_build BUILD_DIR [extra cmake args...]
+vd_build() {
+  local dir="$1"
+  vd_configure "$@"
   cmake --build "$dir" -j"$(nproc)"
 }
 
@@ -40,7 +54,7 @@ vd_test_sanitized() {
   export ASAN_OPTIONS="detect_leaks=1:check_initialization_order=1:strict_init_order=1"
   export LSAN_OPTIONS="suppressions=$supp/lsan.supp:print_suppressions=0"
   export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:suppressions=$supp/ubsan.supp"
-  vd_build "$dir" -DCMAKE_BUILD_TYPE=Debug -DVD_BUILD_BENCH=OFF \
+  vd_build "$dir" -DCMAKE_BUILD_TYPE=Debug -DVD_BUILD_TESTS=ON -DVD_BUILD_BENCH=OFF \
     -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined"
   cd "$dir"
   QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" "$@"
