@@ -1,13 +1,12 @@
 #include "catalogue_text.h"
 
 #include "codepage.h"
+#include "record_fields.h"
 
 #include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <functional>
-#include <map>
 
 namespace vd {
 namespace {
@@ -48,77 +47,63 @@ std::string FloatText(float v) {
     return std::string(buf, r.ptr);
 }
 
-template <std::size_t N> void Text(std::string& out, const char* name, const ShortString<N>& s) {
-    out += name;
-    out += " = ";
-    out += Quote(s.view());
-    out += '\n';
-}
-
-void Int(std::string& out, const char* name, std::int32_t v) {
-    out += name;
-    out += " = " + std::to_string(v) + "\n";
-}
-
-void Float(std::string& out, const char* name, float v) {
-    out += name;
-    out += " = " + FloatText(v) + "\n";
-}
+// Writes each field as a "name = value" line.
+struct TextWriter {
+    std::string& out;
+    void Line(const char* name, const std::string& value) {
+        out += name;
+        out += " = ";
+        out += value;
+        out += '\n';
+    }
+    void Int(const char* name, std::size_t, std::int32_t v) { Line(name, std::to_string(v)); }
+    void Float(const char* name, std::size_t, float v) { Line(name, FloatText(v)); }
+    template <std::size_t N> void Text(const char* name, std::size_t, const ShortString<N>& s) {
+        Line(name, Quote(s.view()));
+    }
+    template <class Row> void SoundRow(const char* name, std::size_t, const Row& row) {
+        out += name;
+        out += " =";
+        for (int col = 1; col <= 10; ++col)
+            out += " " + Quote(row[col].view());
+        out += '\n';
+    }
+    template <std::size_t N>
+    void Ints(const char* name, std::size_t, const std::array<std::int32_t, N>& a, int first,
+              int last) {
+        out += name;
+        out += " =";
+        for (int i = first; i <= last; ++i)
+            out += " " + std::to_string(a[i]);
+        out += '\n';
+    }
+    template <class Names, class Tables> void Curves(const Names& names, const Tables& tables) {
+        for (int c = 1; c <= kCurves; ++c) {
+            for (std::size_t t = 0; t < names.size(); ++t) {
+                // Trailing +0 points are left out, and a curve of none; they
+                // read back as 0.
+                int last = 0;
+                for (int k = 1; k <= kPointsPerCurve; ++k) {
+                    float v = tables[t]->at(c, k);
+                    if (!(v == 0 && !std::signbit(v)))
+                        last = k;
+                }
+                if (last == 0)
+                    continue;
+                out += std::string(names[t].first) + "_" + std::to_string(c) + " =";
+                for (int k = 1; k <= last; ++k)
+                    out += " " + FloatText(tables[t]->at(c, k));
+                out += '\n';
+            }
+        }
+    }
+};
 
 } // namespace
 
 std::string FormatCatalogueRecord(const TFanRecord& r) {
     std::string out = "[fan]\n";
-    Int(out, "fan_no", r.fan_no);
-    Text(out, "family", r.family);
-    Text(out, "model", r.model);
-    Int(out, "hz", r.hz);
-    Int(out, "phases", r.phases);
-    Text(out, "volts", r.volts);
-    Text(out, "value_col7", r.value_col7);
-    Text(out, "amps", r.amps);
-    Text(out, "value_col6", r.value_col6);
-    Float(out, "max_temp", r.max_temp);
-    for (const auto& d : DimensionFields())
-        Text(out, d.name, r.*(d.field));
-    Text(out, "weight", r.weight);
-    Text(out, "drawing_file", r.drawing_file);
-    Text(out, "spec_file", r.spec_file);
-    Text(out, "diagram_file", r.diagram_file);
-    Text(out, "maint_file", r.maint_file);
-    Text(out, "picture_file", r.picture_file);
-    for (int row = 1; row <= 4; ++row) {
-        out += "sound_" + std::to_string(row) + " =";
-        for (int col = 1; col <= 10; ++col)
-            out += " " + Quote(r.sound[row][col].view());
-        out += '\n';
-    }
-    out += "sound_label =";
-    for (int row = 1; row <= 4; ++row)
-        out += " " + std::to_string(r.sound_label[row]);
-    out += "\nmin_pa =";
-    for (int c = 1; c <= 5; ++c)
-        out += " " + std::to_string(r.min_pa[c]);
-    out += '\n';
-    Int(out, "curve_count", r.curve_count);
-    Float(out, "outlet_area", r.outlet_area);
-    const std::pair<const char*, const PointTable*> tables[] = {
-        {"vol", &r.vol}, {"pres", &r.pres}, {"power", &r.power}};
-    for (int c = 1; c <= kCurves; ++c) {
-        for (const auto& [name, table] : tables) {
-            // Trailing +0 points are left out; they read back as 0.
-            int last = 0;
-            for (int k = 1; k <= kPointsPerCurve; ++k) {
-                float v = table->at(c, k);
-                if (!(v == 0 && !std::signbit(v)))
-                    last = k;
-            }
-            out += std::string(name) + "_" + std::to_string(c) + " =";
-            for (int k = 1; k <= last; ++k)
-                out += " " + FloatText(table->at(c, k));
-            out += '\n';
-        }
-    }
+    VisitRecordFields(r, TextWriter{out});
     return out;
 }
 
@@ -262,66 +247,56 @@ template <std::size_t N> void SetText(LineReader& in, ShortString<N>& s) {
     s.assign(t);
 }
 
-using Setter = std::function<void(LineReader&, TFanRecord&)>;
+// Reads the value of the field named `name`, if the record has one by that name.
+struct FieldReader {
+    std::string_view name;
+    LineReader& in;
+    bool found = false;
 
-const std::map<std::string, Setter>& Setters() {
-    static const std::map<std::string, Setter> setters = [] {
-        std::map<std::string, Setter> m;
-        m["fan_no"] = [](LineReader& in, TFanRecord& r) { r.fan_no = in.Int(); };
-        m["hz"] = [](LineReader& in, TFanRecord& r) { r.hz = in.Int(); };
-        m["phases"] = [](LineReader& in, TFanRecord& r) { r.phases = in.Int(); };
-        m["curve_count"] = [](LineReader& in, TFanRecord& r) { r.curve_count = in.Int(); };
-        m["max_temp"] = [](LineReader& in, TFanRecord& r) { r.max_temp = in.Float(); };
-        m["outlet_area"] = [](LineReader& in, TFanRecord& r) { r.outlet_area = in.Float(); };
-        m["family"] = [](LineReader& in, TFanRecord& r) { SetText(in, r.family); };
-        m["model"] = [](LineReader& in, TFanRecord& r) { SetText(in, r.model); };
-        m["volts"] = [](LineReader& in, TFanRecord& r) { SetText(in, r.volts); };
-        m["value_col7"] = [](LineReader& in, TFanRecord& r) { SetText(in, r.value_col7); };
-        m["amps"] = [](LineReader& in, TFanRecord& r) { SetText(in, r.amps); };
-        m["value_col6"] = [](LineReader& in, TFanRecord& r) { SetText(in, r.value_col6); };
-        m["weight"] = [](LineReader& in, TFanRecord& r) { SetText(in, r.weight); };
-        m["drawing_file"] = [](LineReader& in, TFanRecord& r) { SetText(in, r.drawing_file); };
-        m["spec_file"] = [](LineReader& in, TFanRecord& r) { SetText(in, r.spec_file); };
-        m["diagram_file"] = [](LineReader& in, TFanRecord& r) { SetText(in, r.diagram_file); };
-        m["maint_file"] = [](LineReader& in, TFanRecord& r) { SetText(in, r.maint_file); };
-        m["picture_file"] = [](LineReader& in, TFanRecord& r) { SetText(in, r.picture_file); };
-        for (const auto& d : DimensionFields()) {
-            auto field = d.field;
-            m[d.name] = [field](LineReader& in, TFanRecord& r) { SetText(in, r.*field); };
-        }
-        for (int row = 1; row <= 4; ++row)
-            m["sound_" + std::to_string(row)] = [row](LineReader& in, TFanRecord& r) {
-                for (int col = 1; col <= 10; ++col)
-                    SetText(in, r.sound[row][col]);
-            };
-        m["sound_label"] = [](LineReader& in, TFanRecord& r) {
-            for (int row = 1; row <= 4; ++row)
-                r.sound_label[row] = in.Int();
-        };
-        m["min_pa"] = [](LineReader& in, TFanRecord& r) {
-            for (int c = 1; c <= 5; ++c)
-                r.min_pa[c] = in.Int();
-        };
-        const std::pair<const char*, PointTable TFanRecord::*> tables[] = {
-            {"vol", &TFanRecord::vol}, {"pres", &TFanRecord::pres}, {"power", &TFanRecord::power}};
-        for (const auto& [name, table] : tables)
+    bool Is(std::string_view field) {
+        if (found || field != name)
+            return false;
+        found = true;
+        return true;
+    }
+    void Int(const char* field, std::size_t, std::int32_t& v) {
+        if (Is(field))
+            v = in.Int();
+    }
+    void Float(const char* field, std::size_t, float& v) {
+        if (Is(field))
+            v = in.Float();
+    }
+    template <std::size_t N> void Text(const char* field, std::size_t, ShortString<N>& s) {
+        if (Is(field))
+            SetText(in, s);
+    }
+    template <class Row> void SoundRow(const char* field, std::size_t, Row& row) {
+        if (Is(field))
+            for (int col = 1; col <= 10; ++col)
+                SetText(in, row[col]);
+    }
+    template <std::size_t N>
+    void Ints(const char* field, std::size_t, std::array<std::int32_t, N>& a, int first, int last) {
+        if (Is(field))
+            for (int i = first; i <= last; ++i)
+                a[i] = in.Int();
+    }
+    template <class Names, class Tables> void Curves(const Names& names, const Tables& tables) {
+        for (std::size_t t = 0; t < names.size(); ++t)
             for (int c = 1; c <= kCurves; ++c) {
-                auto t = table;
-                m[std::string(name) + "_" + std::to_string(c)] = [t, c](LineReader& in,
-                                                                        TFanRecord& r) {
-                    int k = 1;
-                    while (!in.AtEnd()) {
-                        if (k > kPointsPerCurve)
-                            in.Fail("a curve has at most 20 points");
-                        (r.*t)[20 * (c - 1) + k] = in.Float();
-                        ++k;
-                    }
-                };
+                if (!Is(std::string(names[t].first) + "_" + std::to_string(c)))
+                    continue;
+                int k = 1;
+                while (!in.AtEnd()) {
+                    if (k > kPointsPerCurve)
+                        in.Fail("a curve has at most 20 points");
+                    (*tables[t])[20 * (c - 1) + k] = in.Float();
+                    ++k;
+                }
             }
-        return m;
-    }();
-    return setters;
-}
+    }
+};
 
 } // namespace
 
@@ -358,11 +333,11 @@ std::vector<TFanRecord> ParseCatalogueText(std::string_view text) {
             name.pop_back();
         if (records.empty())
             throw CatalogueTextError(lineNo, "a field before the first [fan]");
-        auto it = Setters().find(name);
-        if (it == Setters().end())
-            throw CatalogueTextError(lineNo, "unknown field '" + name + "'");
         LineReader in(line.substr(eq + 1), lineNo);
-        it->second(in, records.back());
+        FieldReader reader{name, in};
+        VisitRecordFields(records.back(), reader);
+        if (!reader.found)
+            throw CatalogueTextError(lineNo, "unknown field '" + name + "'");
         if (!in.AtEnd())
             in.Fail("more values than the field takes");
         if (name == "fan_no")

@@ -1,5 +1,7 @@
 #include "fan_record.h"
 
+#include "record_fields.h"
+
 #include <bit>
 #include <cstring>
 
@@ -89,40 +91,76 @@ const std::array<const char*, 10>& SoundColumnNames() {
     return names;
 }
 
-void DecodeFanRecord(const unsigned char* p, TFanRecord& r) {
-    r.fan_no = GetI32(p + offs::fan_no);
-    GetStr(p + offs::family, r.family);
-    GetStr(p + offs::model, r.model);
-    r.hz = GetI32(p + offs::hz);
-    r.phases = GetI32(p + offs::phases);
-    GetStr(p + offs::volts, r.volts);
-    GetStr(p + offs::value_col7, r.value_col7);
-    GetStr(p + offs::amps, r.amps);
-    GetStr(p + offs::value_col6, r.value_col6);
-    r.max_temp = GetF32(p + offs::max_temp);
-    Str10* const dims[] = {&r.dim_d1, &r.dim_d2, &r.dim_d3, &r.dim_d4, &r.dim_a, &r.dim_b,
-                           &r.dim_c,  &r.dim_d,  &r.dim_e,  &r.dim_f,  &r.dim_g, &r.dim_h,
-                           &r.dim_i,  &r.dim_j,  &r.dim_k,  &r.dim_l,  &r.dim_m};
-    for (std::size_t i = 0; i < 17; ++i)
-        GetStr(p + offs::dims + 11 * i, *dims[i]);
-    GetStr(p + offs::weight, r.weight);
-    GetStr(p + offs::drawing_file, r.drawing_file);
-    GetStr(p + offs::spec_file, r.spec_file);
-    GetStr(p + offs::diagram_file, r.diagram_file);
-    GetStr(p + offs::maint_file, r.maint_file);
-    GetStr(p + offs::picture_file, r.picture_file);
-    for (int row = 1; row <= 4; ++row)
+namespace {
+
+struct Decoder {
+    const unsigned char* p;
+    void Int(const char*, std::size_t at, std::int32_t& v) { v = GetI32(p + at); }
+    void Float(const char*, std::size_t at, float& v) { v = GetF32(p + at); }
+    template <std::size_t N> void Text(const char*, std::size_t at, ShortString<N>& s) {
+        GetStr(p + at, s);
+    }
+    template <class Row> void SoundRow(const char*, std::size_t at, Row& row) {
         for (int col = 1; col <= 10; ++col)
-            GetStr(p + offs::sound + 50 * (row - 1) + 5 * (col - 1), r.sound[row][col]);
-    for (int row = 1; row <= 4; ++row)
-        r.sound_label[row] = GetI32(p + offs::sound_label + 4 * (row - 1));
-    GetTable(p + offs::vol, r.vol);
-    GetTable(p + offs::pres, r.pres);
-    GetTable(p + offs::power, r.power);
-    for (int c = 1; c <= 5; ++c)
-        r.min_pa[c] = GetI32(p + offs::min_pa + 4 * (c - 1));
-    r.curve_count = GetI32(p + offs::curve_count);
-    r.outlet_area = GetF32(p + offs::outlet_area);
+            GetStr(p + at + SoundColumnOffset(col), row[col]);
+    }
+    template <std::size_t N>
+    void Ints(const char*, std::size_t at, std::array<std::int32_t, N>& a, int first, int last) {
+        for (int i = first; i <= last; ++i)
+            a[i] = GetI32(p + at + 4 * (i - first));
+    }
+    template <class Names, class Tables> void Curves(const Names& names, const Tables& tables) {
+        for (std::size_t t = 0; t < names.size(); ++t)
+            GetTable(p + names[t].second, *tables[t]);
+    }
+};
+
+struct Encoder {
+    unsigned char* p;
+    void Int(const char*, std::size_t at, std::int32_t v) { PutI32(p + at, v); }
+    void Float(const char*, std::size_t at, float v) { PutF32(p + at, v); }
+    template <std::size_t N> void Text(const char*, std::size_t at, const ShortString<N>& s) {
+        PutStr(p + at, s);
+    }
+    template <class Row> void SoundRow(const char*, std::size_t at, const Row& row) {
+        for (int col = 1; col <= 10; ++col)
+            PutStr(p + at + SoundColumnOffset(col), row[col]);
+    }
+    template <std::size_t N>
+    void Ints(const char*, std::size_t at, const std::array<std::int32_t, N>& a, int first,
+              int last) {
+        for (int i = first; i <= last; ++i)
+            PutI32(p + at + 4 * (i - first), a[i]);
+    }
+    template <class Names, class Tables> void Curves(const Names& names, const Tables& tables) {
+        for (std::size_t t = 0; t < names.size(); ++t)
+            PutTable(p + names[t].second, *tables[t]);
+    }
+};
+
+// Collects the text fields with their offsets and sizes, for the validator.
+struct TextFieldLister {
+    std::vector<TextFieldInfo>& out;
+    void Int(const char*, std::size_t, std::int32_t) {}
+    void Float(const char*, std::size_t, float) {}
+    template <std::size_t N> void Text(const char* name, std::size_t at, const ShortString<N>&) {
+        out.push_back({name, at, N});
+    }
+    template <class Row> void SoundRow(const char* name, std::size_t at, const Row&) {
+        const std::string row(1, name[std::string_view(name).size() - 1]);
+        for (int col = 1; col <= 10; ++col)
+            out.push_back({"sound[" + row + "][" + std::to_string(col) + "]",
+                           at + SoundColumnOffset(col), 4});
+    }
+    template <std::size_t N>
+    void Ints(const char*, std::size_t, const std::array<std::int32_t, N>&, int, int) {}
+    template <class Names, class Tables> void Curves(const Names&, const Tables&) {}
+};
+
+} // namespace
+
+void DecodeFanRecord(const unsigned char* p, TFanRecord& r) {
+    VisitRecordFields(r, Decoder{p});
 }
 
 void DecodeSelectionFields(const unsigned char* p, TFanRecord& r) {
@@ -141,59 +179,14 @@ void DecodeSelectionFields(const unsigned char* p, TFanRecord& r) {
 
 void EncodeFanRecord(const TFanRecord& r, unsigned char* p) {
     std::memset(p, 0, kRecordSize);
-    PutI32(p + offs::fan_no, r.fan_no);
-    PutStr(p + offs::family, r.family);
-    PutStr(p + offs::model, r.model);
-    PutI32(p + offs::hz, r.hz);
-    PutI32(p + offs::phases, r.phases);
-    PutStr(p + offs::volts, r.volts);
-    PutStr(p + offs::value_col7, r.value_col7);
-    PutStr(p + offs::amps, r.amps);
-    PutStr(p + offs::value_col6, r.value_col6);
-    PutF32(p + offs::max_temp, r.max_temp);
-    const auto& dims = DimensionFields();
-    for (std::size_t i = 0; i < dims.size(); ++i)
-        PutStr(p + offs::dims + 11 * i, r.*(dims[i].field));
-    PutStr(p + offs::weight, r.weight);
-    PutStr(p + offs::drawing_file, r.drawing_file);
-    PutStr(p + offs::spec_file, r.spec_file);
-    PutStr(p + offs::diagram_file, r.diagram_file);
-    PutStr(p + offs::maint_file, r.maint_file);
-    PutStr(p + offs::picture_file, r.picture_file);
-    for (int row = 1; row <= 4; ++row)
-        for (int col = 1; col <= 10; ++col)
-            PutStr(p + offs::sound + 50 * (row - 1) + 5 * (col - 1), r.sound[row][col]);
-    for (int row = 1; row <= 4; ++row)
-        PutI32(p + offs::sound_label + 4 * (row - 1), r.sound_label[row]);
-    PutTable(p + offs::vol, r.vol);
-    PutTable(p + offs::pres, r.pres);
-    PutTable(p + offs::power, r.power);
-    for (int c = 1; c <= 5; ++c)
-        PutI32(p + offs::min_pa + 4 * (c - 1), r.min_pa[c]);
-    PutI32(p + offs::curve_count, r.curve_count);
-    PutF32(p + offs::outlet_area, r.outlet_area);
+    VisitRecordFields(r, Encoder{p});
 }
 
 const std::vector<TextFieldInfo>& TextFields() {
     static const std::vector<TextFieldInfo> fields = [] {
-        std::vector<TextFieldInfo> f = {
-            {"family", offs::family, 5}, {"model", offs::model, 13},
-            {"volts", offs::volts, 10},  {"value_col7", offs::value_col7, 10},
-            {"amps", offs::amps, 10},    {"value_col6", offs::value_col6, 10},
-        };
-        const auto& dims = DimensionFields();
-        for (std::size_t i = 0; i < dims.size(); ++i)
-            f.push_back({dims[i].name, offs::dims + 11 * i, 10});
-        f.push_back({"weight", offs::weight, 10});
-        f.push_back({"drawing_file", offs::drawing_file, 25});
-        f.push_back({"spec_file", offs::spec_file, 25});
-        f.push_back({"diagram_file", offs::diagram_file, 25});
-        f.push_back({"maint_file", offs::maint_file, 25});
-        f.push_back({"picture_file", offs::picture_file, 25});
-        for (int row = 1; row <= 4; ++row)
-            for (int col = 1; col <= 10; ++col)
-                f.push_back({"sound[" + std::to_string(row) + "][" + std::to_string(col) + "]",
-                             offs::sound + 50 * (row - 1) + 5 * (col - 1), 4});
+        std::vector<TextFieldInfo> f;
+        const TFanRecord none;
+        VisitRecordFields(none, TextFieldLister{f});
         return f;
     }();
     return fields;

@@ -1,40 +1,61 @@
 #include "catalogue_writer.h"
 
+#include "catalogue_text.h"
+#include "codepage.h"
+
 #include <cstdio>
 
 namespace gencat {
 
 namespace {
 
-std::string Quoted(const std::string& s) {
-    std::string out = "\"";
-    for (char c : s) {
-        if (c == '"' || c == '\\')
-            out += '\\';
-        out += c;
-    }
-    return out + "\"";
+template <std::size_t N> void Put(vd::ShortString<N>& field, const std::string& utf8) {
+    const std::string bytes = vd::Utf8ToCp1252(utf8);
+    if (bytes.size() > N)
+        throw ModelError("\"" + utf8 + "\" is longer than " + std::to_string(N));
+    field.assign(bytes);
 }
 
-void WriteTable(std::ostream& out, const char* name, int curve, const std::vector<double>& values,
-                int sig, bool fixedSmall) {
-    out << name << '_' << curve << " =";
-    for (double v : values) {
-        std::string t;
-        if (fixedSmall)
-            t = FormatFixed(v, v < 100 ? 1 : 0);
-        else
-            t = FormatSignificant(v, sig);
-        out << ' '
-            << (t.size() > 2 && t.compare(t.size() - 2, 2, ".0") == 0 ? t.substr(0, t.size() - 2)
-                                                                      : t);
+// The record the entry describes; its values are already rounded to their text.
+vd::TFanRecord ToRecord(const FanEntry& e, int fanNo) {
+    vd::TFanRecord r;
+    r.fan_no = fanNo;
+    Put(r.family, e.family);
+    Put(r.model, e.model);
+    r.hz = e.hz;
+    r.phases = e.phases;
+    Put(r.volts, e.volts);
+    Put(r.value_col6, e.valueCol6);
+    Put(r.value_col7, e.valueCol7);
+    Put(r.amps, e.amps);
+    r.max_temp = static_cast<float>(e.maxTemp);
+    Put(r.weight, e.weight);
+    const auto& dims = vd::DimensionFields();
+    for (std::size_t i = 0; i < dims.size(); ++i)
+        Put(r.*(dims[i].field), e.dims[i]);
+    Put(r.drawing_file, e.drawingFile);
+    Put(r.spec_file, e.specFile);
+    Put(r.diagram_file, e.diagramFile);
+    Put(r.maint_file, e.maintFile);
+    Put(r.picture_file, e.pictureFile);
+    for (int row = 1; row <= 4; ++row) {
+        for (int col = 1; col <= 10; ++col)
+            Put(r.sound[row][col], e.sound[row - 1][col - 1]);
+        r.sound_label[row] = e.soundLabel[row - 1];
     }
-    out << '\n';
+    for (int c = 1; c <= 5; ++c)
+        r.min_pa[c] = e.minPa[c - 1];
+    r.curve_count = static_cast<std::int32_t>(e.curves.size());
+    r.outlet_area = static_cast<float>(e.outletArea);
+    for (std::size_t c = 0; c < e.curves.size() && c < vd::kCurves; ++c)
+        for (std::size_t k = 0; k < e.curves[c].vol.size() && k < vd::kPointsPerCurve; ++k) {
+            const int i = static_cast<int>(vd::kPointsPerCurve * c + k + 1);
+            r.vol[i] = static_cast<float>(e.curves[c].vol[k]);
+            r.pres[i] = static_cast<float>(e.curves[c].pres[k]);
+            r.power[i] = static_cast<float>(e.curves[c].power[k]);
+        }
+    return r;
 }
-
-const char* const kDimNames[17] = {"dim_d1", "dim_d2", "dim_d3", "dim_d4", "dim_a", "dim_b",
-                                   "dim_c",  "dim_d",  "dim_e",  "dim_f",  "dim_g", "dim_h",
-                                   "dim_i",  "dim_j",  "dim_k",  "dim_l",  "dim_m"};
 
 } // namespace
 
@@ -47,49 +68,8 @@ void WriteCatalogue(std::ostream& out, const std::vector<FamilyEntries>& familie
         if (!fe.family->title.empty())
             out << ": " << fe.family->title;
         out << " ----\n";
-        for (const FanEntry& e : fe.fans) {
-            out << "\n[fan]\n";
-            out << "fan_no = " << ++fanNo << '\n';
-            out << "family = " << Quoted(e.family) << '\n';
-            out << "model = " << Quoted(e.model) << '\n';
-            out << "hz = " << e.hz << '\n';
-            out << "phases = " << e.phases << '\n';
-            out << "volts = " << Quoted(e.volts) << '\n';
-            out << "value_col6 = " << Quoted(e.valueCol6) << '\n';
-            out << "value_col7 = " << Quoted(e.valueCol7) << '\n';
-            out << "amps = " << Quoted(e.amps) << '\n';
-            out << "max_temp = " << FormatSignificant(e.maxTemp, 6) << '\n';
-            out << "weight = " << Quoted(e.weight) << '\n';
-            for (std::size_t i = 0; i < 17; ++i)
-                out << kDimNames[i] << " = " << Quoted(e.dims[i]) << '\n';
-            out << "drawing_file = " << Quoted(e.drawingFile) << '\n';
-            out << "spec_file = " << Quoted(e.specFile) << '\n';
-            out << "diagram_file = " << Quoted(e.diagramFile) << '\n';
-            out << "maint_file = " << Quoted(e.maintFile) << '\n';
-            out << "picture_file = " << Quoted(e.pictureFile) << '\n';
-            for (std::size_t r = 0; r < 4; ++r) {
-                out << "sound_" << r + 1 << " =";
-                for (const std::string& t : e.sound[r])
-                    out << ' ' << Quoted(t);
-                out << '\n';
-            }
-            out << "sound_label =";
-            for (int l : e.soundLabel)
-                out << ' ' << l;
-            out << '\n';
-            out << "min_pa =";
-            for (int m : e.minPa)
-                out << ' ' << m;
-            out << '\n';
-            out << "curve_count = " << e.curves.size() << '\n';
-            out << "outlet_area = " << FormatSignificant(e.outletArea, 6) << '\n';
-            for (std::size_t c = 0; c < e.curves.size(); ++c) {
-                int n = static_cast<int>(c) + 1;
-                WriteTable(out, "vol", n, e.curves[c].vol, 4, false);
-                WriteTable(out, "pres", n, e.curves[c].pres, 0, true);
-                WriteTable(out, "power", n, e.curves[c].power, 0, true);
-            }
-        }
+        for (const FanEntry& e : fe.fans)
+            out << '\n' << vd::FormatCatalogueRecord(ToRecord(e, ++fanNo));
     }
 }
 
