@@ -3,10 +3,7 @@
 #include "errors.h"
 #include "paths.h"
 
-#include <cerrno>
-#include <cstring>
 #include <fstream>
-#include <system_error>
 
 namespace vd {
 
@@ -40,17 +37,7 @@ namespace {
 constexpr std::uintmax_t kMaxTextFileBytes = 8u << 20;
 
 std::ifstream OpenText(const char* relative) {
-    std::filesystem::path path = DataPath(relative);
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
-        throw FileError("Cannot open \"" + std::string(relative) + "\": it is a folder");
-    const auto size = std::filesystem::file_size(path, ec);
-    if (!ec && size > kMaxTextFileBytes)
-        throw FileError("\"" + std::string(relative) + "\" is too large to be read");
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw FileError("Cannot open \"" + std::string(relative) + "\": " + std::strerror(errno));
-    return in;
+    return OpenDataFile(DataPath(relative), relative, kMaxTextFileBytes);
 }
 
 // Skips the rest of the line, its line end included. False at the end of the file.

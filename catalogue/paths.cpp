@@ -81,10 +81,10 @@ fs::path DataPath(std::string_view relative) {
     return ResolveDataPath(relative, g_dataRoot);
 }
 
-std::string ReadWholeFileAt(const fs::path& path, std::string_view shownName, size_t limit) {
+std::ifstream OpenDataFile(const fs::path& path, std::string_view shownName, std::uintmax_t limit) {
     std::error_code ec;
     if (fs::is_directory(path, ec))
-        throw FileError("Cannot read \"" + std::string(shownName) + "\": it is a folder");
+        throw FileError("Cannot open \"" + std::string(shownName) + "\": it is a folder");
     // Refused before reading: a huge file costs neither the time nor the memory.
     const auto size = fs::file_size(path, ec);
     if (!ec && size > limit)
@@ -92,8 +92,14 @@ std::string ReadWholeFileAt(const fs::path& path, std::string_view shownName, si
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw FileError("Cannot open \"" + std::string(shownName) + "\": " + std::strerror(errno));
+    return in;
+}
+
+std::string ReadWholeFileAt(const fs::path& path, std::string_view shownName, size_t limit) {
+    std::ifstream in = OpenDataFile(path, shownName, limit);
     std::string data;
     char buf[65536];
+    // The size checked at opening may grow while the file is read.
     while (in) {
         in.read(buf, sizeof buf);
         data.append(buf, static_cast<size_t>(in.gcount()));

@@ -1,7 +1,9 @@
 #pragma once
 // Data files are named with backslash-separated relative paths ("dat\vd_fan.rec").
 // They are resolved here, once, for the whole program.
+#include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +24,12 @@ void SetDataRoot(const std::filesystem::path& root);
 
 // Resolves against DataRoot().
 std::filesystem::path DataPath(std::string_view relative);
+
+// Opens a data file for reading, or throws FileError with the file's name as
+// the user wrote it: a folder, a file larger than `limit`, or one that cannot
+// be opened. Every reader of a data file opens it here.
+std::ifstream OpenDataFile(const std::filesystem::path& path, std::string_view shownName,
+                           std::uintmax_t limit);
 
 // The whole content of a file, or FileError with the file's name as the user
 // wrote it. `limit` guards against reading a huge file where a small one is due.
