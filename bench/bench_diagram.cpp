@@ -2,6 +2,7 @@
 // into the screen pictures through the QPainter canvas, against the same
 // drawings on a canvas that draws nothing (record fetches, scales and the
 // drawing logic alone), in the same run. "ratio" = pictures ÷ logic.
+#include "fan_pictures.h"
 #include "fan_record.h"
 #include "fan_tables.h"
 #include "language_file.h"

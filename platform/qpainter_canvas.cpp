@@ -1,8 +1,6 @@
 #include "qpainter_canvas.h"
 
 #include "codepage.h"
-#include "draw_target.h"
-#include "fan_tables.h"
 #include "font_faces.h"
 
 #include <QFontMetricsF>
@@ -176,27 +174,6 @@ QImage MakeDrawingImage(QSize logical, int devicePixelRatio) {
     image.setDevicePixelRatio(n);
     image.fill(Qt::white);
     return image;
-}
-
-namespace {
-
-// The screen pictures are laid out in 96-dpi pixels, whatever the screen.
-constexpr int kScreenDpi = 96;
-
-} // namespace
-
-void DrawFanPictures(QImage& diagram, QImage& dimensions, const ResultsGrid& grid,
-                     DetailLoader& detail) {
-    {
-        QPainter painter(&diagram);
-        QPainterCanvas canvas(painter, kScreenDpi);
-        const DrawTarget target = DrawTarget::Screen(canvas);
-        DrawDiagram(target, grid, detail);
-        DrawDataTable(target, grid);
-    }
-    QPainter painter(&dimensions);
-    QPainterCanvas canvas(painter, kScreenDpi);
-    DrawDimensionTable(DrawTarget::Screen(canvas));
 }
 
 } // namespace vd

@@ -5,9 +5,7 @@
 // (right, bottom), texts on an opaque background of the brush colour, lines
 // that leave their end pixel unpainted.
 #include "canvas.h"
-#include "performance_diagram.h"
 #include "picture.h"
-#include "results_grid.h"
 
 #include <QColor>
 #include <QFont>
@@ -71,22 +69,8 @@ class QPainterCanvas final : public Canvas {
     QPoint position_;
 };
 
-// Logical sizes of the two screen pictures: the diagram with its data table,
-// and the dimension table under the dimension drawing.
-inline constexpr QSize kDiagramPictureSize{545, 342};
-inline constexpr QSize kDimensionPictureSize{500, 50};
-
 // A white picture of `logical` size at `devicePixelRatio` (its pixel size is
 // that many times larger), so that a HiDPI screen shows it unscaled.
 QImage MakeDrawingImage(QSize logical, int devicePixelRatio = 1);
-
-// Draws the three drawings of a chosen fan with the screen target, each
-// through a painter in the picture's logical coordinates, so that a picture
-// of pixel ratio N is drawn at N times the resolution: DrawDiagram and
-// DrawDataTable on `diagram`, then DrawDimensionTable on `dimensions`. The
-// pictures are drawn over, not cleared. An error ends the sequence at once
-// (later drawings are not made) and propagates; what was drawn stays.
-void DrawFanPictures(QImage& diagram, QImage& dimensions, const ResultsGrid& grid,
-                     DetailLoader& detail);
 
 } // namespace vd

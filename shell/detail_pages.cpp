@@ -1,5 +1,6 @@
 // The chosen fan's pages: the performance diagram with its data table, and
 // the detail material that LoadFanDetail puts on the four detail pages.
+#include "fan_pictures.h"
 #include "main_window.h"
 #include "performance_diagram.h"
 #include "picture_box.h"
