@@ -1,11 +1,9 @@
-// Program entry: the platform, the application title, the main window and the
-// clipboard set-up window, then the event loop until the main window closes.
+// Program entry: the platform, the application title, the Qt services and the
+// main window, then the event loop until the main window closes.
 #include "font_faces.h"
-#include "frm_clip.h"
 #include "main_window.h"
 #include "number_text.h"
-#include "qt_message_service.h"
-#include "qt_print_service.h"
+#include "qt_ui_services.h"
 
 #include <QApplication>
 
@@ -16,14 +14,10 @@ int main(int argc, char** argv) {
     vd::InstallFontSubstitutions();
     vd::InitDecimalSeparatorFromLocale();
 
-    vd::QtMessageService messages;
-    vd::QtPrintService printer;
-    vd::T_fm window(vd::ShellServices{&messages, &printer});
-    messages.setParent(&window);
-    printer.setParent(&window);
+    vd::QtUiServices services;
+    vd::T_fm window(services.services());
+    services.SetDialogParent(&window);
     window.FormCreate();
-    vd::TFrmClip clip(&window);
-    window.FrmClip = &clip;
     window.show();
     return app.exec();
 }

@@ -3,10 +3,8 @@
 #include "clip_files.h"
 #include "codepage.h"
 #include "errors.h"
-#include "qt_clip_services.h"
 #include "qt_text.h"
 #include "results_grid.h"
-#include "ui_seams.h"
 #include "vd_variables.h"
 
 #include <QCheckBox>
@@ -50,13 +48,7 @@ std::filesystem::path AppDirPath() {
 
 } // namespace
 
-TFrmClip::TFrmClip(QWidget* parent) : QDialog(parent), qt_(std::make_unique<QtClipServices>(this)) {
-    services_ = ClipServices{&qt_->messages, &qt_->clipboard, &qt_->input};
-    Build();
-    FormCreate();
-}
-
-TFrmClip::TFrmClip(ClipServices services, QWidget* parent) : QDialog(parent), services_(services) {
+TFrmClip::TFrmClip(UiServices services, QWidget* parent) : QDialog(parent), services_(services) {
     Build();
     FormCreate();
 }

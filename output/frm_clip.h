@@ -3,12 +3,11 @@
 // the clipboard, in which order, under which captions. Created once at start,
 // it loads the field list then; edits stay in memory until "Save Fields".
 #include "clip_fields.h"
-#include "clip_seams.h"
 #include "clip_text.h"
+#include "ui_services.h"
 
 #include <QDialog>
 #include <filesystem>
-#include <memory>
 #include <vector>
 
 class QCheckBox;
@@ -19,24 +18,14 @@ class QTextEdit;
 
 namespace vd {
 
-class MessageService;
 class ResultsGrid;
-struct QtClipServices;
-
-// What the window needs from the outside world; tests pass fakes.
-struct ClipServices {
-    MessageService* messages = nullptr;
-    ClipboardService* clipboard = nullptr;
-    InputDialogService* input = nullptr;
-};
 
 class TFrmClip : public QDialog {
     Q_OBJECT
   public:
-    // With Qt's message boxes, clipboard and input dialog. Both constructors
-    // load the field list from AppDir's clips folder.
-    explicit TFrmClip(QWidget* parent = nullptr);
-    TFrmClip(ClipServices services, QWidget* parent = nullptr);
+    // Uses the messages, input box and clipboard of `services`; loads the
+    // field list from AppDir's clips folder.
+    explicit TFrmClip(UiServices services, QWidget* parent = nullptr);
     ~TFrmClip() override;
 
     // Puts the grid's current row on the clipboard in the field list's
@@ -74,8 +63,7 @@ class TFrmClip : public QDialog {
     void SpeedButton5Click(); // Annotate Empty Field
     void SpeedButton6Click(); // Delete Empty Field
 
-    std::unique_ptr<QtClipServices> qt_;
-    ClipServices services_;
+    UiServices services_;
     ClipFieldEditor editor_;
     // Field list files that loading did not read; saving must not replace them.
     std::vector<std::filesystem::path> unread_;

@@ -2,6 +2,7 @@
 
 #include "qt_text.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QInputDialog>
@@ -15,8 +16,10 @@ void QtClipboardService::SetText(const std::string& text) {
 std::string QtInputDialogService::InputBox(const std::string& title, const std::string& prompt,
                                            const std::string& initial) {
     bool ok = false;
-    const QString text = QInputDialog::getText(parent_, FromCp1252(title), FromCp1252(prompt),
-                                               QLineEdit::Normal, FromCp1252(initial), &ok);
+    QWidget* parent = QApplication::activeModalWidget();
+    const QString text =
+        QInputDialog::getText(parent ? parent : parent_, FromCp1252(title), FromCp1252(prompt),
+                              QLineEdit::Normal, FromCp1252(initial), &ok);
     return ok ? ToCp1252(text) : initial;
 }
 

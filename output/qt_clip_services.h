@@ -1,8 +1,6 @@
 #pragma once
-// The clipboard and the input dialog on Qt, and the bundle of Qt services a
-// clipboard set-up window uses when nobody passes it fakes.
+// The clipboard and the one-line input box on Qt.
 #include "clip_seams.h"
-#include "qt_message_service.h"
 
 class QWidget;
 
@@ -16,18 +14,13 @@ class QtClipboardService : public ClipboardService {
 class QtInputDialogService : public InputDialogService {
   public:
     explicit QtInputDialogService(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+    // Opens over the modal dialog that asks, if one is showing.
     std::string InputBox(const std::string& title, const std::string& prompt,
                          const std::string& initial) override;
 
   private:
     QWidget* parent_;
-};
-
-struct QtClipServices {
-    explicit QtClipServices(QWidget* parent) : messages(parent), input(parent) {}
-    QtMessageService messages;
-    QtClipboardService clipboard;
-    QtInputDialogService input;
 };
 
 } // namespace vd

@@ -10,6 +10,9 @@ namespace vd {
 namespace {
 
 void Show(QWidget* parent, QMessageBox::Icon icon, const std::string& text) {
+    // Over the modal dialog that reports, if one is showing.
+    if (QWidget* modal = QApplication::activeModalWidget())
+        parent = modal;
     QMessageBox box(icon, QApplication::applicationDisplayName(), FromCp1252(text), QMessageBox::Ok,
                     parent);
     box.exec();

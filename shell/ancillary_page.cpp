@@ -1,6 +1,6 @@
-// The ancillaries page: the check list of accessories for the chosen fan.
-#include "ancillaries.h"
-#include "main_window.h"
+#include "ancillary_page.h"
+
+#include "noshape.h"
 #include "picture_box.h"
 #include "qt_text.h"
 #include "vd_variables.h"
@@ -23,7 +23,27 @@ QListWidgetItem* NewAncillaryItem(int position) {
 }
 } // namespace
 
-void T_fm::FillAncillaryList() {
+AncillaryPage::AncillaryPage(UiServices services, QWidget* parent)
+    : Page("aAncillary", true, services, parent) {
+    lb_ancillaries = NewTitle("lb_ancillaries", 90, 19);
+    bn_closeancil = NewButton("bn_closeancil", 478, 10);
+    list_ancil = new QListWidget(this);
+    list_ancil->setObjectName("list_ancil");
+    list_ancil->setGeometry(90, 60, 293, 365);
+    QFont f("Liberation Serif");
+    f.setPixelSize(16);
+    list_ancil->setFont(f);
+    // Silver behind the items; the check boxes keep the white of the palette
+    // so that they stand out.
+    list_ancil->setStyleSheet("QListWidget { background-color: silver; }");
+    list_ancil->setSpacing(0);
+    FillAncillaryList();
+    im_anc = new PictureBox(PictureBox::Mode::Centred, this);
+    im_anc->setObjectName("im_anc");
+    im_anc->setGeometry(392, 60, 225, 365);
+}
+
+void AncillaryPage::FillAncillaryList() {
     for (int p = 0; p < kAncillaryItems; ++p) {
         QListWidgetItem* item = NewAncillaryItem(p);
         item->setText(FromCp1252(LanguageEntry(99 + p)));
@@ -33,7 +53,7 @@ void T_fm::FillAncillaryList() {
             [this](QListWidgetItem* item) { list_ancilClick(item); });
 }
 
-void T_fm::bn_ancillaryClick() {
+void AncillaryPage::Rebuild() {
     // A tick stays with its item when the item is offered again.
     std::set<int> ticked;
     for (int i = 0; i < list_ancil->count(); ++i)
@@ -50,16 +70,15 @@ void T_fm::bn_ancillaryClick() {
         list_ancil->addItem(item);
     }
     im_anc->Clear();
-    ShowPage(aAncillary);
 }
 
-void T_fm::list_ancilClick(QListWidgetItem* item) {
+void AncillaryPage::list_ancilClick(QListWidgetItem* item) {
     if (!item)
         return;
     Guarded([&] { im_anc->LoadDataFile(AncillaryPicture(item->data(kPositionRole).toInt())); });
 }
 
-void T_fm::RetranslateAncillaries() {
+void AncillaryPage::Retranslate() {
     for (int i = 0; i < list_ancil->count(); ++i) {
         QListWidgetItem* item = list_ancil->item(i);
         const int position = item->data(kPositionRole).toInt();
@@ -70,7 +89,7 @@ void T_fm::RetranslateAncillaries() {
     }
 }
 
-std::vector<std::string> T_fm::TickedAncillaries() const {
+std::vector<std::string> AncillaryPage::TickedAncillaries() const {
     std::vector<std::string> texts;
     for (int i = 0; i < list_ancil->count(); ++i)
         if (list_ancil->item(i)->checkState() == Qt::Checked)

@@ -1,15 +1,16 @@
 // The input page: the change handlers and their rules, the select button and
 // the results grid's clicks.
+#include "input_page.h"
+
 #include "calc_edit.h"
 #include "duty_input.h"
 #include "errors.h"
 #include "frm_clip.h"
-#include "main_window.h"
+#include "noshape.h"
 #include "number_text.h"
 #include "picture_box.h"
 #include "qt_text.h"
 #include "results_grid_view.h"
-#include "ui_seams.h"
 #include "vd_variables.h"
 
 #include <QApplication>
@@ -23,8 +24,8 @@ namespace vd {
 namespace {
 
 struct LiveControls : SelectionControls {
-    const T_fm* w;
-    explicit LiveControls(const T_fm* window) : w(window) {}
+    const InputPage* w;
+    explicit LiveControls(const InputPage* page) : w(page) {}
     int SupplyIndex() const override { return w->cb_supply->currentIndex(); }
     long double AllowedDeviation() const override {
         return ClampDeviation(ReadNumericEntry(ToCp1252(w->se_dev->text()), DecimalSepText()[0]));
@@ -34,9 +35,97 @@ struct LiveControls : SelectionControls {
 
 } // namespace
 
-void T_fm::ConnectInputHandlers() {
+InputPage::InputPage(UiServices services, QWidget* parent)
+    : Page("aInput", true, services, parent) {
+    bn_select = NewButton("bn_select", 224, 10);
+    bn_Sproducts = NewButton("bn_Sproducts", 358, 10);
+    bn_Smain = NewButton("bn_Smain", 488, 10);
+
+    auto entry = [&](const char* name, int x, int y, int w) {
+        auto* e = new TCalcEdit(this);
+        e->setObjectName(name);
+        e->setGeometry(x, y, w, 21);
+        return e;
+    };
+    lb_volume = Label(this, "lb_volume", 72, 66, 120, 16);
+    se_volume = entry("se_volume", 196, 63, 90);
+    cb_vunit = List(this, "cb_vunit", 292, 63, 62);
+    cb_vunit->addItems({"m3/s", "m3/h", "l/s", "cfm"});
+    lb_pressure = Label(this, "lb_pressure", 72, 93, 120, 16);
+    se_pressure = entry("se_pressure", 196, 90, 90);
+    cb_punit = List(this, "cb_punit", 292, 90, 62);
+    cb_punit->addItems({"Pa", "N/m2", "mmwg", "inwg"});
+    cb_pressureType = List(this, "cb_pressureType", 360, 90, 150);
+    lb_deviation = Label(this, "lb_deviation", 72, 120, 120, 16);
+    se_dev = entry("se_dev", 196, 117, 62);
+    lb_percent = Label(this, "lb_percent", 262, 120, 14, 16);
+    lb_percent->setText("%");
+    lb_supply = Label(this, "lb_supply", 72, 147, 120, 16);
+    cb_supply = List(this, "cb_supply", 196, 144, 158);
+    lb_ductType = Label(this, "lb_ductType", 360, 121, 150, 16);
+    cb_ducttype = List(this, "cb_ducttype", 360, 144, 150);
+    lb_ductType->hide();
+    cb_ducttype->hide();
+    cb_rej = new QCheckBox(this);
+    cb_rej->setObjectName("cb_rej");
+    cb_rej->setGeometry(360, 66, 150, 18);
+    cb_rej->setText("Show rejects");
+    cb_rej->hide();
+
+    im_pic = new PictureBox(PictureBox::Mode::Fit, this);
+    im_pic->setObjectName("im_pic");
+    im_pic->setGeometry(527, 63, 80, 80);
+
+    sg = new ResultsGridView(this);
+    sg->setObjectName("sg");
+    sg->setGeometry(70, 172, 537, 234);
+    sg->hide();
+
+    SpeedButton1 = new QPushButton("Clipboard Config", this);
+    SpeedButton1->setObjectName("SpeedButton1");
+    SpeedButton1->setGeometry(416, 413, 121, 25);
+    bn_copy = new QPushButton("COPY", this);
+    bn_copy->setObjectName("bn_copy");
+    bn_copy->setGeometry(546, 413, 65, 25);
+
+    // The layout's own choices, before start-up sets them again.
+    cb_vunit->setCurrentIndex(0);
+    cb_punit->setCurrentIndex(0);
+    se_volume->setText("0");
+    se_pressure->setText("0");
+    se_dev->setText("15");
+    ConnectInputHandlers();
+}
+
+void InputPage::SetStartValues() {
+    cb_vunit->setCurrentIndex(0);
+    cb_punit->setCurrentIndex(0);
+    cb_supply->setCurrentIndex(0);
+    cb_pressureType->setCurrentIndex(1);
+    cb_ducttype->setCurrentIndex(0);
+    se_volume->setText("0");
+    se_pressure->setText("0");
+    se_dev->setText("15");
+}
+
+void InputPage::PrepareForChosenFamilies() {
+    const bool duct = FlagMT == "Y" || FlagMTZ == "Y" || FlagUDY == "Y" || FlagUDYZ == "Y";
+    lb_ductType->setVisible(duct);
+    cb_ducttype->setVisible(duct);
+    cb_pressureType->setCurrentIndex(FlagEH == "Y" || FlagAQ == "Y" ? 0 : 1);
+    ResetGrid();
+}
+
+void InputPage::CreateClipWindow() {
+    // A dialog of the main window, as the window's own dialogs are.
+    if (services_.clipboard && !FrmClip)
+        FrmClip = new TFrmClip(services_, window());
+}
+
+void InputPage::ConnectInputHandlers() {
+    connect(bn_select, &TNoShape::clicked, this, &InputPage::bn_selectClick);
     for (TCalcEdit* e : {se_volume, se_pressure, se_dev})
-        connect(e, &TCalcEdit::changed, this, &T_fm::InputChanged);
+        connect(e, &TCalcEdit::changed, this, &InputPage::InputChanged);
     // The deviation is a percentage: out-of-range entries come back to the bound.
     connect(se_dev, &QLineEdit::editingFinished, this, [this] {
         const char sep = DecimalSepText()[0];
@@ -46,41 +135,41 @@ void T_fm::ConnectInputHandlers() {
     });
     // `activated` is the user's choice; programmatic changes run no handler.
     for (QComboBox* c : {cb_vunit, cb_punit, cb_supply})
-        connect(c, &QComboBox::activated, this, &T_fm::InputChanged);
-    connect(cb_pressureType, &QComboBox::activated, this, &T_fm::cb_pressureTypeChange);
-    connect(cb_ducttype, &QComboBox::activated, this, &T_fm::cb_ducttypeChange);
-    connect(sg, &ResultsGridView::rowClicked, this, &T_fm::sgClick);
-    connect(sg, &ResultsGridView::rowDoubleClicked, this, &T_fm::sgDblClick);
-    connect(sg, &ResultsGridView::headerClicked, this, &T_fm::sgHeaderClick);
-    connect(bn_copy, &QPushButton::clicked, this, &T_fm::bn_copyClick);
-    connect(SpeedButton1, &QPushButton::clicked, this, &T_fm::SpeedButton1Click);
+        connect(c, &QComboBox::activated, this, &InputPage::InputChanged);
+    connect(cb_pressureType, &QComboBox::activated, this, &InputPage::cb_pressureTypeChange);
+    connect(cb_ducttype, &QComboBox::activated, this, &InputPage::cb_ducttypeChange);
+    connect(sg, &ResultsGridView::rowClicked, this, &InputPage::sgClick);
+    connect(sg, &ResultsGridView::rowDoubleClicked, this, &InputPage::sgDblClick);
+    connect(sg, &ResultsGridView::headerClicked, this, &InputPage::sgHeaderClick);
+    connect(bn_copy, &QPushButton::clicked, this, &InputPage::bn_copyClick);
+    connect(SpeedButton1, &QPushButton::clicked, this, &InputPage::SpeedButton1Click);
 }
 
-void T_fm::InputChanged() {
+void InputPage::InputChanged() {
     ResetGrid();
 }
 
-void T_fm::cb_pressureTypeChange(int index) {
+void InputPage::cb_pressureTypeChange(int index) {
     ResetGrid();
     cb_pressureType->setCurrentIndex(ApplyPressureTypeRule(index, *services_.messages));
 }
 
-void T_fm::cb_ducttypeChange(int index) {
+void InputPage::cb_ducttypeChange(int index) {
     ResetGrid();
     ApplyDuctTypeRule(index);
 }
 
-void T_fm::ResetGrid() {
+void InputPage::ResetGrid() {
     im_pic->Clear();
     ResetResultsGrid(sgModel, ToCp1252(cb_vunit->currentText()), ToCp1252(cb_punit->currentText()));
     ShowGridModel();
 }
 
-void T_fm::ShowGridModel() {
+void InputPage::ShowGridModel() {
     sg->Show(sgModel);
 }
 
-void T_fm::ShowRowPicture(int modelRow) {
+void InputPage::ShowRowPicture(int modelRow) {
     try {
         im_pic->LoadDataFile("bmp\\" + sgModel.Cell(ResultsGrid::kPicture, modelRow));
     } catch (const FileError&) {
@@ -88,7 +177,7 @@ void T_fm::ShowRowPicture(int modelRow) {
     }
 }
 
-void T_fm::bn_selectClick() {
+void InputPage::bn_selectClick() {
     const char sep = DecimalSepText()[0];
     DutyInputs in;
     in.pressureTypeIndex = cb_pressureType->currentIndex();
@@ -122,22 +211,22 @@ void T_fm::bn_selectClick() {
     }
 }
 
-void T_fm::sgClick(int modelRow) {
+void InputPage::sgClick(int modelRow) {
     sgModel.SetCurrentRow(modelRow);
     if (!sgModel.Cell(ResultsGrid::kPicture, modelRow).empty())
         ShowRowPicture(modelRow);
 }
 
-void T_fm::sgHeaderClick(int column) {
+void InputPage::sgHeaderClick(int column) {
     if (sgModel.HeaderClick(column))
         ShowGridModel();
 }
 
-void T_fm::sgDblClick(int modelRow) {
+void InputPage::sgDblClick(int modelRow) {
     if (modelRow < 1)
         return;
     sgModel.SetCurrentRow(modelRow);
-    ShowPage(aGraph);
+    Q_EMIT fanChosen();
     Guarded([&] {
         auto no = ParseInteger(sgModel.Cell(ResultsGrid::kFanNo, modelRow));
         if (!no || *no < INT32_MIN || *no > INT32_MAX)
@@ -149,12 +238,12 @@ void T_fm::sgDblClick(int modelRow) {
     });
 }
 
-void T_fm::bn_copyClick() {
+void InputPage::bn_copyClick() {
     if (FrmClip)
         FrmClip->Do_Copy(sgModel);
 }
 
-void T_fm::SpeedButton1Click() {
+void InputPage::SpeedButton1Click() {
     if (FrmClip)
         FrmClip->ShowModal();
 }

@@ -1,21 +1,29 @@
 #include "main_window.h"
 
-#include "calc_edit.h"
+#include "about_page.h"
+#include "ancillary_page.h"
+#include "company_page.h"
+#include "contact_page.h"
+#include "diagram_page.h"
 #include "errors.h"
+#include "input_page.h"
 #include "language_file.h"
 #include "language_texts.h"
 #include "noshape.h"
+#include "picture.h"
+#include "print_page.h"
+#include "print_run.h"
+#include "products_page.h"
+#include "qpainter_canvas.h"
 #include "qt_text.h"
-#include "ui_seams.h"
+#include "start_page.h"
 #include "vd_variables.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTextEdit>
@@ -29,7 +37,7 @@ constexpr int kPageHeight = 443;
 constexpr int kMargin = 4;
 } // namespace
 
-T_fm::T_fm(ShellServices services, QWidget* parent) : QWidget(parent), services_(services) {
+T_fm::T_fm(UiServices services, QWidget* parent) : QWidget(parent), services_(services) {
     setObjectName("_fm");
     setFixedSize(kPageWidth + 2 * kMargin, kPageHeight + 2 * kMargin);
     QFont font("Liberation Sans");
@@ -40,13 +48,20 @@ T_fm::T_fm(ShellServices services, QWidget* parent) : QWidget(parent), services_
     _control->setObjectName("_control");
     _control->setGeometry(kMargin, kMargin, kPageWidth, kPageHeight);
 
-    BuildMainPage();
-    BuildTextPages();
-    BuildProductsPage();
-    BuildInputPage();
-    BuildGraphPages();
-    BuildAncillaryPage();
-    BuildPrintPage();
+    start = AddPage(new StartPage(services_, _control));
+    about = AddPage(new AboutPage(services_, _control));
+    company = AddPage(new CompanyPage(services_, _control));
+    contact = AddPage(new ContactPage(services_, _control));
+    products = AddPage(new ProductsPage(services_, _control));
+    input = AddPage(new InputPage(services_, _control));
+    diagram = AddPage(new DiagramPage(services_, _control));
+    for (Page* detail :
+         {diagram->aDrawing, diagram->aSpecification, diagram->aDiagram, diagram->aMaintenance})
+        AddPage(detail);
+    ancillary = AddPage(new AncillaryPage(services_, _control));
+    print = AddPage(new PrintPage(services_, *input, *diagram, *ancillary, _control));
+    input->DrawChosenFan = [this] { diagram->DrawFanPages(input->sgModel); };
+    ConnectNavigation();
 
     // The window sees every key first, whichever control has the focus.
     qApp->installEventFilter(this);
@@ -56,15 +71,20 @@ T_fm::~T_fm() {
     qApp->removeEventFilter(this);
 }
 
+template <class P> P* T_fm::AddPage(P* page) {
+    _control->addWidget(page);
+    return page;
+}
+
 void T_fm::FormCreate() {
     AppDir = ToCp1252(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()) + "/");
-    lb_build->setText("1.00.052");
+    start->lb_build->setText("1.00.052");
     setFixedSize(kPageWidth + 2 * kMargin, kPageHeight + 2 * kMargin);
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect area = screen->availableGeometry();
         move(area.center() - rect().center());
     }
-    ShowPage(aMain);
+    ShowPage(start);
     // A start-up file that fails leaves the window with what was done before
     // it; the family flags are still set, so a selection never runs on flags
     // that were never given a value.
@@ -73,32 +93,16 @@ void T_fm::FormCreate() {
         ReadLanguageFile();
         ApplyLanguage();
         setWindowTitle(FromCp1252(LanguageText[249]));
-        ResetGrid();
+        input->ResetGrid();
         ReadAddress();
-        cb_vunit->setCurrentIndex(0);
-        cb_punit->setCurrentIndex(0);
-        cb_supply->setCurrentIndex(0);
-        cb_pressureType->setCurrentIndex(1);
-        cb_ducttype->setCurrentIndex(0);
-        se_volume->setText("0");
-        se_pressure->setText("0");
-        se_dev->setText("15");
-        re_products->clear();
-        MoveFlagFrame();
+        input->SetStartValues();
+        products->re_products->clear();
+        start->MoveFlagFrame();
     };
-    Guarded(rest);
+    RunGuarded(*services_.messages, rest);
     for (const auto& f : FamilyFlags())
         f.flag->assign(1, 'N'); // not = "N": GCC 12 sees a false overlap there (-Wrestrict)
-}
-
-void T_fm::MoveFlagFrame() {
-    const std::pair<const char*, QLabel*> flags[] = {
-        {"UK", image_UK}, {"SW", image_SW}, {"IT", image_IT}, {"FI", image_FI}, {"FR", image_FR}};
-    for (const auto& [code, image] : flags)
-        if (LanguageCode == code) {
-            FlagFrame->move(FlagFrame->x(), image->y());
-            return;
-        }
+    input->CreateClipWindow();
 }
 
 void T_fm::ShowPage(QWidget* page) {
@@ -113,54 +117,129 @@ void T_fm::ShowFlagSummary() {
     services_.messages->ShowMessage(FlagSummary());
 }
 
+void T_fm::WindowPrint() {
+    if (!services_.printer || !services_.printer->ShowDialog())
+        return;
+    const QImage image = grab().toImage();
+    const int dpiX = services_.printer->DpiX(), dpiY = services_.printer->DpiY();
+    const QtCanvasPicture picture(Picture::FromImage(image));
+    // As large on paper as on a 96-dpi screen.
+    PrintJob(*services_.printer, "Vandrel Catalogue", [&](Canvas* canvas) {
+        canvas->StretchDraw(0, 0, image.width() * dpiX / 96, image.height() * dpiY / 96, &picture);
+    });
+}
+
+bool T_fm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+        auto* w = static_cast<QWidget*>(watched);
+        auto* key = static_cast<QKeyEvent*>(event);
+        if ((w == this || isAncestorOf(w)) && key->key() == Qt::Key_F10) {
+            ShowFlagSummary();
+            return true;
+        }
+        if ((w == this || isAncestorOf(w)) && key->key() == Qt::Key_P &&
+            (key->modifiers() & Qt::ControlModifier)) {
+            WindowPrint();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 // ---- navigation --------------------------------------------------------------
 
+void T_fm::ConnectNavigation() {
+    const std::pair<TNoShape*, void (T_fm::*)()> buttons[] = {
+        {start->bn_about, &T_fm::bn_aboutClick},
+        {start->bn_exit, &T_fm::bn_exitClick},
+        {start->bn_company, &T_fm::bn_companyClick},
+        {start->bn_products, &T_fm::bn_productsClick},
+        {start->bn_contact, &T_fm::bn_contactClick},
+        {about->bn_closeabout, &T_fm::ShowMainPage},
+        {company->bn_factclose, &T_fm::ShowMainPage},
+        {contact->bn_contclose, &T_fm::ShowMainPage},
+        {products->bn_choose_products, &T_fm::bn_choose_productsClick},
+        {products->bn_closeproducts, &T_fm::ShowMainPage},
+        {input->bn_Sproducts, &T_fm::bn_SproductsClick},
+        {input->bn_Smain, &T_fm::ShowMainPage},
+        {diagram->bn_print, &T_fm::bn_printClick},
+        {diagram->bn_specification, &T_fm::bn_specificationClick},
+        {diagram->bn_drawing, &T_fm::bn_drawingClick},
+        {diagram->bn_reselect, &T_fm::bn_reelectClick},
+        {diagram->bn_diagram, &T_fm::bn_diagramClick},
+        {diagram->bn_maintenance, &T_fm::bn_maintenanceClick},
+        {diagram->bn_ancillary, &T_fm::bn_ancillaryClick},
+        {diagram->bn_main, &T_fm::ShowMainPage},
+        {diagram->bn_diaclose, &T_fm::ShowGraphPage},
+        {diagram->bn_speclose, &T_fm::ShowGraphPage},
+        {diagram->bn_diagclose, &T_fm::ShowGraphPage},
+        {diagram->bn_maintclose, &T_fm::ShowGraphPage},
+        {ancillary->bn_closeancil, &T_fm::ShowGraphPage},
+        {print->bn_cusclose, &T_fm::ShowGraphPage},
+    };
+    for (const auto& [button, handler] : buttons)
+        connect(button, &TNoShape::clicked, this, handler);
+    connect(input, &InputPage::fanChosen, this, &T_fm::ShowGraphPage);
+    connect(start, &StartPage::languageChosen, this,
+            [this](const QString& code) { SwitchLanguage(code.toStdString()); });
+}
+
 void T_fm::bn_aboutClick() {
-    ShowPage(aAbout);
+    ShowPage(about);
 }
 void T_fm::bn_exitClick() {
     close();
 }
 void T_fm::bn_companyClick() {
-    ShowPage(aCompany);
+    ShowPage(company);
 }
 void T_fm::bn_productsClick() {
-    ShowPage(aProducts);
+    ShowPage(products);
 }
 void T_fm::bn_contactClick() {
-    ShowPage(aContact);
+    ShowPage(contact);
 }
 void T_fm::ShowMainPage() {
-    ShowPage(aMain);
+    ShowPage(start);
 }
 void T_fm::ShowGraphPage() {
-    ShowPage(aGraph);
+    ShowPage(diagram);
+}
+void T_fm::bn_choose_productsClick() {
+    input->PrepareForChosenFamilies();
+    ShowPage(input);
 }
 void T_fm::bn_SproductsClick() {
-    ShowPage(aProducts);
+    ShowPage(products);
 }
 void T_fm::bn_printClick() {
-    ShowPage(aPrint);
+    ShowPage(print);
 }
 void T_fm::bn_specificationClick() {
-    ShowPage(aSpecification);
+    ShowPage(diagram->aSpecification);
 }
 void T_fm::bn_drawingClick() {
-    ShowPage(aDrawing);
+    ShowPage(diagram->aDrawing);
 }
 void T_fm::bn_reelectClick() {
-    ShowPage(aInput);
+    ShowPage(input);
 }
 void T_fm::bn_diagramClick() {
-    ShowPage(aDiagram);
+    ShowPage(diagram->aDiagram);
 }
 void T_fm::bn_maintenanceClick() {
-    ShowPage(aMaintenance);
+    ShowPage(diagram->aMaintenance);
+}
+void T_fm::bn_ancillaryClick() {
+    ancillary->Rebuild();
+    ShowPage(ancillary);
 }
 
 std::array<TNoShape*, 10> T_fm::CloseButtons() const {
-    return {bn_factclose, bn_closeabout,    bn_maintclose, bn_diagclose, bn_closeancil,
-            bn_contclose, bn_closeproducts, bn_cusclose,   bn_speclose,  bn_diaclose};
+    return {company->bn_factclose,      about->bn_closeabout,     diagram->bn_maintclose,
+            diagram->bn_diagclose,      ancillary->bn_closeancil, contact->bn_contclose,
+            products->bn_closeproducts, print->bn_cusclose,       diagram->bn_speclose,
+            diagram->bn_diaclose};
 }
 
 } // namespace vd

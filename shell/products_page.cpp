@@ -1,12 +1,12 @@
 // The product range browser: twelve family pictures that include or exclude
 // their families, and the family description on pointing.
-#include "main_window.h"
+#include "products_page.h"
+
+#include "noshape.h"
 #include "picture_box.h"
 #include "text_loader.h"
 #include "vd_variables.h"
 
-#include <QComboBox>
-#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
@@ -17,7 +17,7 @@ namespace vd {
 namespace {
 
 struct FamilyInfo {
-    PictureBox* T_fm::*control;
+    PictureBox* ProductsPage::*control;
     const char* name;
     int x, y;
     PictureBox::Mode mode;
@@ -32,30 +32,30 @@ struct FamilyInfo {
 const std::vector<FamilyInfo>& Families() {
     using M = PictureBox::Mode;
     static const std::vector<FamilyInfo> families = {
-        {&T_fm::im_pw, "im_pw", 94, 18, M::Own, &FlagPW, nullptr, "bmp\\pw.bmp", "bmp\\pw_r.bmp",
-         "PW", "pw.txt"},
-        {&T_fm::im_mtzl, "im_mtzl", 190, 18, M::Own, &FlagMTZL, nullptr, "bmp\\mtz.bmp",
+        {&ProductsPage::im_pw, "im_pw", 94, 18, M::Own, &FlagPW, nullptr, "bmp\\pw.bmp",
+         "bmp\\pw_r.bmp", "PW", "pw.txt"},
+        {&ProductsPage::im_mtzl, "im_mtzl", 190, 18, M::Own, &FlagMTZL, nullptr, "bmp\\mtz.bmp",
          "bmp\\mtz_r.bmp", "MTZL", "mtz.txt"},
-        {&T_fm::im_mt, "im_mt", 90, 112, M::Stretched, &FlagMT, &FlagMTZ, "bmp\\mt.bmp",
+        {&ProductsPage::im_mt, "im_mt", 90, 112, M::Stretched, &FlagMT, &FlagMTZ, "bmp\\mt.bmp",
          "bmp\\mt_r.bmp", "MT", "mt.txt"},
-        {&T_fm::Im_ghz, "Im_ghz", 224, 112, M::Own, &FlagGHZ, nullptr, "bmp\\ghz.bmp",
+        {&ProductsPage::Im_ghz, "Im_ghz", 224, 112, M::Own, &FlagGHZ, nullptr, "bmp\\ghz.bmp",
          "bmp\\ghz_r.bmp", "GHZ", "ghz.txt"},
-        {&T_fm::im_ghj, "im_ghj", 316, 112, M::Own, &FlagGHJ, nullptr, "bmp\\ghj.bmp",
+        {&ProductsPage::im_ghj, "im_ghj", 316, 112, M::Own, &FlagGHJ, nullptr, "bmp\\ghj.bmp",
          "bmp\\ghj_r.bmp", "GHJ", "ghj.txt"},
-        {&T_fm::im_bnbq, "im_bnbq", 418, 122, M::Own, &FlagBNBQ, nullptr, "bmp\\bnbq.bmp",
+        {&ProductsPage::im_bnbq, "im_bnbq", 418, 122, M::Own, &FlagBNBQ, nullptr, "bmp\\bnbq.bmp",
          "bmp\\bnbq_r.bmp", "BN", "bnbq.txt"},
-        {&T_fm::im_lw, "im_lw", 520, 122, M::Own, &FlagLW, nullptr, "bmp\\lw.bmp", "bmp\\lw_r.bmp",
-         "LW", "lw.txt"},
-        {&T_fm::im_udy, "im_udy", 84, 218, M::Own, &FlagUDY, &FlagUDYZ, "bmp\\udy.bmp",
+        {&ProductsPage::im_lw, "im_lw", 520, 122, M::Own, &FlagLW, nullptr, "bmp\\lw.bmp",
+         "bmp\\lw_r.bmp", "LW", "lw.txt"},
+        {&ProductsPage::im_udy, "im_udy", 84, 218, M::Own, &FlagUDY, &FlagUDYZ, "bmp\\udy.bmp",
          "bmp\\udy_r.bmp", "UDY", "udy.txt"},
-        {&T_fm::im_uvj, "im_uvj", 204, 218, M::Stretched, &FlagUVJ, nullptr, "bmp\\uvj.bmp",
+        {&ProductsPage::im_uvj, "im_uvj", 204, 218, M::Stretched, &FlagUVJ, nullptr, "bmp\\uvj.bmp",
          "bmp\\uvj_r.bmp", "UVJ", "uvj.txt"},
-        {&T_fm::im_uvx, "im_uvx", 338, 218, M::Own, &FlagUVX, nullptr, "bmp\\UVX.bmp",
+        {&ProductsPage::im_uvx, "im_uvx", 338, 218, M::Own, &FlagUVX, nullptr, "bmp\\UVX.bmp",
          "bmp\\UVX_r.bmp", "UVX", "uvx.txt"},
-        {&T_fm::im_eh, "im_eh", 440, 218, M::Own, &FlagEH, nullptr, "bmp\\EH.bmp", "bmp\\EH_r.bmp",
-         "EH", "eh.txt"},
-        {&T_fm::im_aq, "im_aq", 528, 218, M::Own, &FlagAQ, nullptr, "bmp\\AQ.bmp", "bmp\\AQ_r.bmp",
-         "AQ", "aq.txt"},
+        {&ProductsPage::im_eh, "im_eh", 440, 218, M::Own, &FlagEH, nullptr, "bmp\\EH.bmp",
+         "bmp\\EH_r.bmp", "EH", "eh.txt"},
+        {&ProductsPage::im_aq, "im_aq", 528, 218, M::Own, &FlagAQ, nullptr, "bmp\\AQ.bmp",
+         "bmp\\AQ_r.bmp", "AQ", "aq.txt"},
     };
     return families;
 }
@@ -72,10 +72,40 @@ void Etched(QWidget* page, bool horizontal, int x, int y, int length) {
 
 } // namespace
 
-void T_fm::BuildFamilyPictures() {
+ProductsPage::ProductsPage(UiServices services, QWidget* parent)
+    : Page("aProducts", true, services, parent) {
+    struct Group {
+        QLabel* ProductsPage::*label;
+        const char* name;
+        int x, y, w;
+    };
+    const Group groups[] = {{&ProductsPage::lb_cdf, "lb_cdf", 64, 3, 217},
+                            {&ProductsPage::lb_rdf, "lb_rdf", 68, 95, 133},
+                            {&ProductsPage::lb_rf, "lb_rf", 208, 95, 193},
+                            {&ProductsPage::lb_wf, "lb_wf", 408, 95, 201},
+                            {&ProductsPage::lb_idf, "lb_idf", 61, 202, 114},
+                            {&ProductsPage::lb_ujv, "lb_ujv", 182, 202, 124},
+                            {&ProductsPage::lb_uxv, "lb_uxv", 312, 202, 112},
+                            {&ProductsPage::lb_aqeh, "lb_aqeh", 432, 202, 177}};
+    for (const Group& g : groups) {
+        QLabel* l = Label(this, g.name, g.x, g.y, g.w, 14);
+        l->setFont(Arial(11));
+        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        this->*g.label = l;
+    }
+    re_products = new QTextEdit(this);
+    re_products->setObjectName("re_products");
+    re_products->setGeometry(64, 312, 544, 128);
+    re_products->setFont(Arial(11));
+    BuildFamilyPictures();
+    bn_choose_products = NewButton("bn_choose_products", 348, 10);
+    bn_closeproducts = NewButton("bn_closeproducts", 482, 10);
+}
+
+void ProductsPage::BuildFamilyPictures() {
     for (size_t i = 0; i < Families().size(); ++i) {
         const FamilyInfo& f = Families()[i];
-        auto* box = new PictureBox(f.mode, aProducts);
+        auto* box = new PictureBox(f.mode, this);
         box->setObjectName(f.name);
         box->setGeometry(f.x, f.y, 80, 80);
         box->setCursor(Qt::PointingHandCursor);
@@ -90,17 +120,16 @@ void T_fm::BuildFamilyPictures() {
                 [this, i] { FamilyMouseMove(static_cast<int>(i)); });
     }
     for (int y : {94, 200, 306})
-        Etched(aProducts, true, 69, y, 608 - 69);
-    Etched(aProducts, false, 284, 7, 80);
+        Etched(this, true, 69, y, 608 - 69);
+    Etched(this, false, 284, 7, 80);
     for (int x : {204, 402})
-        Etched(aProducts, false, x, 104, 80);
+        Etched(this, false, x, 104, 80);
     for (int x : {177, 308, 428})
-        Etched(aProducts, false, x, 216, 65);
-    aProducts->setMouseTracking(true);
-    aProducts->installEventFilter(this);
+        Etched(this, false, x, 216, 65);
+    setMouseTracking(true);
 }
 
-void T_fm::FamilyClick(int index) {
+void ProductsPage::FamilyClick(int index) {
     const FamilyInfo& f = Families()[static_cast<size_t>(index)];
     bool include;
     if (f.second) {
@@ -116,7 +145,7 @@ void T_fm::FamilyClick(int index) {
     Guarded([&] { (this->*f.control)->LoadDataFile(include ? f.included : f.excluded); });
 }
 
-void T_fm::FamilyMouseMove(int index) {
+void ProductsPage::FamilyMouseMove(int index) {
     const FamilyInfo& f = Families()[static_cast<size_t>(index)];
     if (ShownFamily == f.key)
         return;
@@ -127,28 +156,16 @@ void T_fm::FamilyMouseMove(int index) {
     });
 }
 
-void T_fm::Panel4MouseMove() {
+void ProductsPage::Panel4MouseMove() {
     ShownFamily = "None";
     re_products->clear();
 }
 
-bool T_fm::ProductsPageEvent(QEvent* event) {
-    if (event->type() != QEvent::MouseMove)
-        return false;
-    auto* mouse = static_cast<QMouseEvent*>(event);
+void ProductsPage::mouseMoveEvent(QMouseEvent* event) {
     // Only the bare page: labels, lines, buttons and the box have no effect.
-    if (!aProducts->childAt(mouse->position().toPoint()))
+    if (!childAt(event->position().toPoint()))
         Panel4MouseMove();
-    return false;
-}
-
-void T_fm::bn_choose_productsClick() {
-    const bool duct = FlagMT == "Y" || FlagMTZ == "Y" || FlagUDY == "Y" || FlagUDYZ == "Y";
-    lb_ductType->setVisible(duct);
-    cb_ducttype->setVisible(duct);
-    cb_pressureType->setCurrentIndex(FlagEH == "Y" || FlagAQ == "Y" ? 0 : 1);
-    ResetGrid();
-    ShowPage(aInput);
+    Page::mouseMoveEvent(event);
 }
 
 } // namespace vd

@@ -50,9 +50,9 @@ TEST_F(HostileCatalogue, LengthBytesAboveTheirMaximumAreCutToTheField) {
     CatalogueBytes(bytes);
     T_fm& w = Ready();
     SelectAndOpenEveryRow(w);
-    ASSERT_EQ(w.sgModel.RowCount(), 4);
-    EXPECT_EQ(w.sgModel.Cell(ResultsGrid::kModel, 3), "ABCDEFGHIJKLM"); // F1 sorts last
-    EXPECT_EQ(w.sgModel.Cell(ResultsGrid::kPicture, 2).size(), 25u);
+    ASSERT_EQ(w.input->sgModel.RowCount(), 4);
+    EXPECT_EQ(w.input->sgModel.Cell(ResultsGrid::kModel, 3), "ABCDEFGHIJKLM"); // F1 sorts last
+    EXPECT_EQ(w.input->sgModel.Cell(ResultsGrid::kPicture, 2).size(), 25u);
     EXPECT_TRUE(messages.errors.empty());
     const VdcatResult check = Check();
     EXPECT_EQ(check.code, 4);
@@ -75,13 +75,13 @@ TEST_F(HostileCatalogue, NaNAndInfiniteNumbersAreRejectedOrDrawnButNeverHang) {
     recs[2].power[1] = nan;
     Catalogue(recs);
     T_fm& w = Ready();
-    w.se_dev->setText("100");
+    w.input->se_dev->setText("100");
     const double seconds = Timed([&] { SelectAndOpenEveryRow(w); });
     EXPECT_LT(seconds, 10);
     EXPECT_TRUE(messages.errors.empty());
-    for (int r = 1; r < w.sgModel.RowCount(); ++r)
+    for (int r = 1; r < w.input->sgModel.RowCount(); ++r)
         for (int c : {ResultsGrid::kVolume, ResultsGrid::kPressure, ResultsGrid::kPercent}) {
-            const std::string& cell = w.sgModel.Cell(c, r);
+            const std::string& cell = w.input->sgModel.Cell(c, r);
             EXPECT_EQ(cell.find("nan"), std::string::npos) << cell;
             EXPECT_EQ(cell.find("inf"), std::string::npos) << cell;
         }
@@ -98,9 +98,9 @@ TEST_F(HostileCatalogue, CurveCountsOutsideOneToFiveDrawWhatTheRecordHas) {
     Catalogue(recs);
     T_fm& w = Ready();
     SelectAndOpenEveryRow(w);
-    EXPECT_EQ(w.sgModel.RowCount(), 4);
+    EXPECT_EQ(w.input->sgModel.RowCount(), 4);
     EXPECT_TRUE(messages.errors.empty());
-    EXPECT_FALSE(w.Im_data->pixmap().isNull());
+    EXPECT_FALSE(w.diagram->Im_data->pixmap().isNull());
     const VdcatResult check = Check();
     EXPECT_EQ(check.code, 4);
     EXPECT_NE(check.out.find("1000 is outside 0..5"), std::string::npos) << check.out;
@@ -123,12 +123,12 @@ TEST_F(HostileCatalogue, SoundLabelsThatNameNoLanguageEntryLeaveTheRowUnlabelled
     auto rowTexts = [&](int fanNo) {
         SelectedFanNo = fanNo;
         int row = 1;
-        while (row < w.sgModel.RowCount() &&
-               w.sgModel.Cell(ResultsGrid::kFanNo, row) != std::to_string(fanNo))
+        while (row < w.input->sgModel.RowCount() &&
+               w.input->sgModel.Cell(ResultsGrid::kFanNo, row) != std::to_string(fanNo))
             ++row;
-        w.sgModel.SetCurrentRow(row);
+        w.input->sgModel.SetCurrentRow(row);
         vdtest::RecordingCanvas canvas;
-        DrawDataTable(DrawTarget::Screen(canvas), w.sgModel);
+        DrawDataTable(DrawTarget::Screen(canvas), w.input->sgModel);
         std::map<int, std::pair<std::string, std::string>> rows; // y -> label, first value
         for (const auto& t : canvas.Of(vdtest::CanvasCall::Op::Text)) {
             if (t.y1 < 272)
@@ -159,21 +159,21 @@ TEST_F(HostileCatalogue, SoundLabelsThatNameNoLanguageEntryLeaveTheRowUnlabelled
 
 TEST_F(HostileCatalogue, AFanNumberThatNoLongerExistsIsReportedOnTheDoubleClick) {
     T_fm& w = Ready();
-    w.bn_select->click();
-    ASSERT_EQ(w.sgModel.RowCount(), 4);
+    w.input->bn_select->click();
+    ASSERT_EQ(w.input->sgModel.RowCount(), 4);
     int fan3 = 1;
-    while (w.sgModel.Cell(ResultsGrid::kFanNo, fan3) != "3")
+    while (w.input->sgModel.Cell(ResultsGrid::kFanNo, fan3) != "3")
         ++fan3;
     // The catalogue is replaced by a shorter one between select and double click.
     Catalogue({ThreeFans()[0]});
-    Q_EMIT w.sg->rowDoubleClicked(fan3);
+    Q_EMIT w.input->sg->rowDoubleClicked(fan3);
     ASSERT_EQ(messages.errors.size(), 1u);
     EXPECT_NE(messages.errors[0].find("record 3 does not exist"), std::string::npos)
         << messages.errors[0];
     // And removed altogether.
     std::filesystem::remove(dir / "dat/vd_fan.rec");
-    w.ShowPage(w.aInput);
-    Q_EMIT w.sg->rowDoubleClicked(1);
+    w.ShowPage(w.input);
+    Q_EMIT w.input->sg->rowDoubleClicked(1);
     ASSERT_EQ(messages.errors.size(), 2u);
     EXPECT_NE(messages.errors[1].find("dat\\vd_fan.rec"), std::string::npos) << messages.errors[1];
 }
@@ -183,8 +183,8 @@ class SpoiltCatalogue : public HostileCatalogue, public ::testing::WithParamInte
 TEST_P(SpoiltCatalogue, TheSelectButtonReportsIt) {
     Spoil(dir / "dat/vd_fan.rec", GetParam());
     T_fm& w = Ready();
-    w.bn_select->click();
-    EXPECT_FALSE(w.sg->isVisibleTo(w.aInput));
+    w.input->bn_select->click();
+    EXPECT_FALSE(w.input->sg->isVisibleTo(w.input));
     if (GetParam() == Damage::Empty) {
         // No record: no fan meets the duty.
         EXPECT_TRUE(messages.errors.empty());

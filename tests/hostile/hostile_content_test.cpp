@@ -181,7 +181,7 @@ TEST_F(HostileLanguage, ALineWithoutCommasShiftsTheLaterEntriesAndNothingElse) {
     EXPECT_EQ(LanguageText[3], "UK4"); // the field ran on to the next line's first comma
     EXPECT_EQ(LanguageText[248], "UK249");
     EXPECT_EQ(LanguageText[249], ""); // the file ended first
-    EXPECT_EQ(w.bn_about->caption(), "UK0");
+    EXPECT_EQ(w.start->bn_about->caption(), "UK0");
     w.SwitchLanguage("IT");
     EXPECT_EQ(LanguageText[3], "IT4");
     ExpectEntriesFit();
@@ -212,8 +212,8 @@ TEST_F(HostileLanguage, RandomBytesGiveShortEntriesAndAWorkingWindow) {
             ExpectEntriesFit();
             w.SwitchLanguage("FI");
             ExpectEntriesFit();
-            w.bn_products->click();
-            EXPECT_EQ(w.CurrentPage(), w.aProducts);
+            w.start->bn_products->click();
+            EXPECT_EQ(w.CurrentPage(), w.products);
             window.reset();
         }
     }
@@ -259,11 +259,11 @@ TEST_F(AbsurdMaterial, MetafilesAreDrawnOrGiveWayToTheBlankOneQuickly) {
         messages.errors.clear();
         double seconds = Timed([&] {
             T_fm& w = Choose(m.name, "none.txt");
-            for (QWidget* page : {w.aDiagram, w.aDrawing}) {
+            for (QWidget* page : {w.diagram->aDiagram, w.diagram->aDrawing}) {
                 w.ShowPage(page);
                 EXPECT_FALSE(w.grab().isNull());
             }
-            const std::string shown = w.im_draw->source();
+            const std::string shown = w.diagram->im_draw->source();
             EXPECT_TRUE(shown == "wmf\\" + std::string(m.name) || shown == "wmf\\blank.wmf")
                 << shown;
         });
@@ -284,9 +284,9 @@ TEST_F(AbsurdMaterial, RichTextIsShownOnTheSpecificationPageQuickly) {
         messages.shown.clear();
         double seconds = Timed([&] {
             T_fm& w = Choose("none.wmf", r.name);
-            w.ShowPage(w.aSpecification);
+            w.ShowPage(w.diagram->aSpecification);
             EXPECT_FALSE(w.grab().isNull());
-            EXPECT_NE(w.re_spec->toPlainText().trimmed(),
+            EXPECT_NE(w.diagram->re_spec->toPlainText().trimmed(),
                       "re_specification"); // replaced by the file
         });
         EXPECT_LT(seconds, 10);

@@ -88,8 +88,8 @@ TEST_P(StartupFile, IsReportedByNameAndTheWindowGoesOn) {
     // The window is alive and safe: no family is included.
     for (const auto& f : FamilyFlags())
         EXPECT_EQ(*f.flag, "N") << f.name;
-    window->bn_about->click();
-    EXPECT_EQ(window->CurrentPage(), window->aAbout);
+    window->start->bn_about->click();
+    EXPECT_EQ(window->CurrentPage(), window->about);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -156,13 +156,14 @@ TEST_P(FanMaterial, IsReplacedOrReportedAndTheDiagramPageOpens) {
     EXPECT_EQ(messages.shown, expected);
     // A drawing or diagram picture that cannot be shown gives way to the blank one.
     if (file == "wmf\\d.wmf") {
-        EXPECT_EQ(w.im_diag->source(), "wmf\\blank.wmf");
+        EXPECT_EQ(w.diagram->im_diag->source(), "wmf\\blank.wmf");
     }
     if (file == "wmf\\dr.wmf") {
-        EXPECT_EQ(w.im_draw->source(), "wmf\\blank.wmf");
+        EXPECT_EQ(w.diagram->im_draw->source(), "wmf\\blank.wmf");
     }
     // Painting the pages is part of showing them.
-    for (QWidget* page : {w.aDiagram, w.aDrawing, w.aSpecification, w.aMaintenance}) {
+    for (QWidget* page : {w.diagram->aDiagram, w.diagram->aDrawing, w.diagram->aSpecification,
+                          w.diagram->aMaintenance}) {
         w.ShowPage(page);
         EXPECT_FALSE(w.grab().isNull());
     }
@@ -223,7 +224,8 @@ class ClipFiles : public ::testing::Test {
     }
     void TearDown() override { ResetVariables(); }
     std::unique_ptr<TFrmClip> Open() {
-        return std::make_unique<TFrmClip>(ClipServices{&messages, &clipboard, &input});
+        return std::make_unique<TFrmClip>(
+            UiServices{.messages = &messages, .input = &input, .clipboard = &clipboard});
     }
     vdtest::TempDir dir;
     ClipMessages messages;
@@ -304,16 +306,17 @@ TEST_P(BrowserMaterial, AFamilyPictureDescriptionOrAncillaryPictureIsReportedByN
     ASSERT_TRUE(messages.errors.empty()) << messages.errors[0];
 
     // A click includes the family even when its included look cannot be shown.
-    QTest::mouseClick(w.im_pw, Qt::LeftButton);
+    QTest::mouseClick(w.products->im_pw, Qt::LeftButton);
     EXPECT_EQ(FlagPW, "Y");
     ASSERT_EQ(messages.errors.size(), 1u);
     EXPECT_NE(messages.errors[0].find("bmp\\pw_r.bmp"), std::string::npos) << messages.errors[0];
-    EXPECT_EQ(w.im_pw->source(), "bmp\\pw.bmp");
+    EXPECT_EQ(w.products->im_pw->source(), "bmp\\pw.bmp");
 
     // Hovering shows the description; an empty one is an empty text.
-    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), w.im_pw->mapToGlobal(QPointF(5, 5)),
-                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(w.im_pw, &move);
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5),
+                     w.products->im_pw->mapToGlobal(QPointF(5, 5)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(w.products->im_pw, &move);
     if (harm == Harm::Empty) {
         EXPECT_EQ(messages.errors.size(), 1u);
         EXPECT_EQ(ShownFamily, "PW");
@@ -325,17 +328,17 @@ TEST_P(BrowserMaterial, AFamilyPictureDescriptionOrAncillaryPictureIsReportedByN
 
     // The first ancillary's picture, then one that loads.
     FanRecord = vdtest::MakeFan(1, "PW", "x", {1}, {0});
-    w.ShowPage(w.aGraph);
-    w.bn_ancillary->click();
+    w.ShowPage(w.diagram);
+    w.diagram->bn_ancillary->click();
     const size_t before = messages.errors.size();
-    Q_EMIT w.list_ancil->itemClicked(w.list_ancil->item(0));
+    Q_EMIT w.ancillary->list_ancil->itemClicked(w.ancillary->list_ancil->item(0));
     ASSERT_EQ(messages.errors.size(), before + 1);
     EXPECT_NE(messages.errors.back().find("bmp\\qms.bmp"), std::string::npos)
         << messages.errors.back();
-    ASSERT_EQ(w.list_ancil->count(), 19);
-    Q_EMIT w.list_ancil->itemClicked(w.list_ancil->item(8)); // the bracket
+    ASSERT_EQ(w.ancillary->list_ancil->count(), 19);
+    Q_EMIT w.ancillary->list_ancil->itemClicked(w.ancillary->list_ancil->item(8)); // the bracket
     EXPECT_EQ(messages.errors.size(), before + 1);
-    EXPECT_EQ(w.im_anc->source(), "bmp\\BRACKET.bmp");
+    EXPECT_EQ(w.ancillary->im_anc->source(), "bmp\\BRACKET.bmp");
 }
 
 INSTANTIATE_TEST_SUITE_P(Harms, BrowserMaterial, ::testing::ValuesIn(kHarms),

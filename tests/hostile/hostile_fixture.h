@@ -159,26 +159,26 @@ class WindowTest : public ShellTest {
         vd::T_fm& w = Start();
         for (const auto& f : vd::FamilyFlags())
             *f.flag = "Y";
-        w.ShowPage(w.aInput);
-        w.se_volume->setText("1");
-        w.se_pressure->setText("100");
-        w.se_dev->setText("20");
+        w.ShowPage(w.input);
+        w.input->se_volume->setText("1");
+        w.input->se_pressure->setText("100");
+        w.input->se_dev->setText("20");
         return w;
     }
     std::vector<std::string> Models(vd::T_fm& w) {
         std::vector<std::string> v;
-        for (int r = 1; r < w.sgModel.RowCount(); ++r)
-            v.push_back(w.sgModel.Cell(vd::ResultsGrid::kModel, r));
+        for (int r = 1; r < w.input->sgModel.RowCount(); ++r)
+            v.push_back(w.input->sgModel.Cell(vd::ResultsGrid::kModel, r));
         return v;
     }
     // Select, then a double click on every result row; each must draw the
     // diagram page without an error.
     void SelectAndOpenEveryRow(vd::T_fm& w) {
-        w.bn_select->click();
-        for (int r = 1; r < w.sgModel.RowCount(); ++r) {
-            w.ShowPage(w.aInput);
-            Q_EMIT w.sg->rowDoubleClicked(r);
-            EXPECT_EQ(w.CurrentPage(), w.aGraph);
+        w.input->bn_select->click();
+        for (int r = 1; r < w.input->sgModel.RowCount(); ++r) {
+            w.ShowPage(w.input);
+            Q_EMIT w.input->sg->rowDoubleClicked(r);
+            EXPECT_EQ(w.CurrentPage(), w.diagram);
         }
     }
 };

@@ -51,10 +51,10 @@ TEST_F(WindowTest, ABitmapWhosePixelsNameColoursBeyondItsTableIsDrawnFromTheTabl
             r.picture_file.assign(name);
         Catalogue(recs);
         T_fm& w = Ready();
-        w.bn_select->click();
-        ASSERT_EQ(w.im_pic->source(), "bmp\\" + std::string(name));
+        w.input->bn_select->click();
+        ASSERT_EQ(w.input->im_pic->source(), "bmp\\" + std::string(name));
         EXPECT_TRUE(messages.shown.empty());
-        EXPECT_TRUE(IndicesWithinTable(w.im_pic->picture().image()));
+        EXPECT_TRUE(IndicesWithinTable(w.input->im_pic->picture().image()));
         EXPECT_FALSE(w.grab().isNull());
         window.reset();
     }

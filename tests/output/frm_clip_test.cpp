@@ -1,6 +1,7 @@
 // The clipboard set-up window through its buttons, with the clipboard, the
 // input dialog and the message boxes replaced by recorders.
 #include "frm_clip.h"
+#include "qt_ui_services.h"
 #include "results_grid.h"
 #include "test_files.h"
 #include "ui_seams.h"
@@ -62,7 +63,8 @@ class FrmClipTest : public ::testing::Test {
     }
     void TearDown() override { ResetVariables(); }
     std::unique_ptr<TFrmClip> Start() {
-        return std::make_unique<TFrmClip>(ClipServices{&messages, &clipboard, &input});
+        return std::make_unique<TFrmClip>(
+            UiServices{.messages = &messages, .input = &input, .clipboard = &clipboard});
     }
     static void Click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
     static std::string Details(const TFrmClip& w) { return w.memDesc->toPlainText().toStdString(); }
@@ -231,13 +233,14 @@ TEST_F(FrmClipTest, ShowModalBlocksUntilClosed) {
     EXPECT_FALSE(w->isVisible());
 }
 
-// With no fakes the window puts Unicode text on the system clipboard.
+// With the Qt services the window puts Unicode text on the system clipboard.
 TEST_F(FrmClipTest, QtClipboardGetsTheTextDecoded) {
     WriteFile(dir / "clips/clip.txt", "TSFP kW/(m\xB3/s)\r\n");
     WriteFile(dir / "clips/desc.txt", "x\r\n");
     WriteFile(dir / "clips/cols.txt", "5\r\n");
     grid.SetCell(5, 1, "1.25");
-    TFrmClip w;
+    QtUiServices qt;
+    TFrmClip w(qt.services());
     w.Do_Copy(grid);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8("SFP kW/(m³/s)\t\n1.25\t"));
 }

@@ -48,49 +48,50 @@ class DetailTest : public ShellTest {
 TEST_F(DetailTest, TheFivePiecesLoadIntoTheirPages) {
     T_fm& w = Start();
     FanRecord = Fan("1");
-    w.LoadFanDetail();
+    w.diagram->LoadFanDetail();
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(w.im_diag->source(), "wmf\\d1.wmf");
-    EXPECT_EQ(w.re_maint->toPlainText().trimmed(), "Isolate the supply first.");
-    EXPECT_EQ(w.memo_print2->toPlainText().trimmed(), "Isolate the supply first.");
-    EXPECT_EQ(w.im_spec->source(), "bmp\\bigp1.bmp");
-    EXPECT_EQ(w.im_spec->size(), QSize(120, 90)); // sized to its picture
-    EXPECT_EQ(w.re_spec->toPlainText().trimmed(), "Casing galvanised");
-    EXPECT_EQ(w.im_draw->source(), "wmf\\dr1.wmf");
+    EXPECT_EQ(w.diagram->im_diag->source(), "wmf\\d1.wmf");
+    EXPECT_EQ(w.diagram->re_maint->toPlainText().trimmed(), "Isolate the supply first.");
+    EXPECT_EQ(w.diagram->memo_print2->toPlainText().trimmed(), "Isolate the supply first.");
+    EXPECT_EQ(w.diagram->im_spec->source(), "bmp\\bigp1.bmp");
+    EXPECT_EQ(w.diagram->im_spec->size(), QSize(120, 90)); // sized to its picture
+    EXPECT_EQ(w.diagram->re_spec->toPlainText().trimmed(), "Casing galvanised");
+    EXPECT_EQ(w.diagram->im_draw->source(), "wmf\\dr1.wmf");
 }
 
 TEST_F(DetailTest, MissingMaterialIsReplacedOrReportedInOrder) {
     T_fm& w = Start();
     FanRecord = Fan("9");
-    w.LoadFanDetail();
+    w.diagram->LoadFanDetail();
     EXPECT_EQ(messages.shown,
               (std::vector<std::string>{"Cannot find maintenance text UKm9.txt",
                                         "Cannot find picture bigp9.bmp",
                                         "Cannot find specification text UKs9.txt"}));
-    EXPECT_EQ(w.im_diag->source(), "wmf\\blank.wmf"); // silently
-    EXPECT_EQ(w.im_draw->source(), "wmf\\blank.wmf");
-    EXPECT_EQ(w.re_maint->toPlainText().trimmed(), "re_maint");
-    EXPECT_EQ(w.re_spec->toPlainText().trimmed(), "re_specification");
+    EXPECT_EQ(w.diagram->im_diag->source(), "wmf\\blank.wmf"); // silently
+    EXPECT_EQ(w.diagram->im_draw->source(), "wmf\\blank.wmf");
+    EXPECT_EQ(w.diagram->re_maint->toPlainText().trimmed(), "re_maint");
+    EXPECT_EQ(w.diagram->re_spec->toPlainText().trimmed(), "re_specification");
 }
 
 TEST_F(DetailTest, AFailedLoadKeepsThePreviousFansMaterial) {
     T_fm& w = Start();
     FanRecord = Fan("1");
-    w.LoadFanDetail();
+    w.diagram->LoadFanDetail();
     TFanRecord second = Fan("1");
     second.picture_file.assign("p2.bmp");
     FanRecord = second;
-    w.LoadFanDetail();
+    w.diagram->LoadFanDetail();
     EXPECT_EQ(messages.shown, std::vector<std::string>{"Cannot find picture bigp2.bmp"});
-    EXPECT_EQ(w.im_spec->source(), "bmp\\bigp1.bmp");
+    EXPECT_EQ(w.diagram->im_spec->source(), "bmp\\bigp1.bmp");
 }
 
 TEST_F(DetailTest, TextsFollowTheCurrentLanguage) {
     T_fm& w = Start();
     w.SwitchLanguage("SW");
     FanRecord = Fan("1");
-    w.LoadFanDetail();
-    EXPECT_EQ(w.re_maint->toPlainText().trimmed().toStdString(), "Bryt matningen f\u00f6rst.");
+    w.diagram->LoadFanDetail();
+    EXPECT_EQ(w.diagram->re_maint->toPlainText().trimmed().toStdString(),
+              "Bryt matningen f\u00f6rst.");
     EXPECT_EQ(messages.shown, std::vector<std::string>{"Cannot find specification text SWs1.txt"});
 }
 
@@ -98,31 +99,32 @@ TEST_F(DetailTest, AMissingBlankMetafileEndsTheLoad) {
     T_fm& w = Start();
     std::filesystem::remove(dir / "wmf/blank.wmf");
     FanRecord = Fan("9");
-    EXPECT_THROW(w.LoadFanDetail(), FileError);
+    EXPECT_THROW(w.diagram->LoadFanDetail(), FileError);
     EXPECT_TRUE(messages.shown.empty()); // the later steps did not run
 }
 
 TEST_F(DetailTest, MovingBetweenTheDetailPagesShowsNoMessage) {
     T_fm& w = Start();
     FanRecord = Fan("9");
-    w.LoadFanDetail();
+    w.diagram->LoadFanDetail();
     messages.shown.clear();
-    w.ShowPage(w.aGraph);
-    for (TNoShape* open : {w.bn_specification, w.bn_drawing, w.bn_diagram, w.bn_maintenance}) {
+    w.ShowPage(w.diagram);
+    for (TNoShape* open : {w.diagram->bn_specification, w.diagram->bn_drawing,
+                           w.diagram->bn_diagram, w.diagram->bn_maintenance}) {
         open->click();
-        EXPECT_NE(w.CurrentPage(), w.aGraph);
-        w.ShowPage(w.aGraph);
+        EXPECT_NE(w.CurrentPage(), w.diagram);
+        w.ShowPage(w.diagram);
     }
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(w.im_diag->source(), "wmf\\blank.wmf");
+    EXPECT_EQ(w.diagram->im_diag->source(), "wmf\\blank.wmf");
 }
 
 TEST_F(DetailTest, DetailPagesCarryTheirControlsWhereTheLayoutPutsThem) {
     T_fm& w = Start();
-    EXPECT_EQ(w.im_diag->geometry(), QRect(90, 80, 511, 337));
-    EXPECT_EQ(w.im_draw->geometry(), QRect(90, 54, 500, 300));
-    EXPECT_EQ(w.im_dims->geometry(), QRect(90, 364, 500, 50));
-    EXPECT_EQ(w.re_spec->geometry(), QRect(288, 60, 315, 363));
-    EXPECT_EQ(w.re_maint->geometry(), QRect(90, 68, 514, 349));
-    EXPECT_EQ(w.Im_data->geometry(), QRect(68, 90, 545, 342));
+    EXPECT_EQ(w.diagram->im_diag->geometry(), QRect(90, 80, 511, 337));
+    EXPECT_EQ(w.diagram->im_draw->geometry(), QRect(90, 54, 500, 300));
+    EXPECT_EQ(w.diagram->im_dims->geometry(), QRect(90, 364, 500, 50));
+    EXPECT_EQ(w.diagram->re_spec->geometry(), QRect(288, 60, 315, 363));
+    EXPECT_EQ(w.diagram->re_maint->geometry(), QRect(90, 68, 514, 349));
+    EXPECT_EQ(w.diagram->Im_data->geometry(), QRect(68, 90, 545, 342));
 }

@@ -50,93 +50,93 @@ class BrowserTest : public ShellTest {
         QApplication::sendEvent(w, &move);
     }
     void HoverPage(T_fm& w, QPoint at) {
-        QMouseEvent move(QEvent::MouseMove, QPointF(at), w.aProducts->mapToGlobal(QPointF(at)),
+        QMouseEvent move(QEvent::MouseMove, QPointF(at), w.products->mapToGlobal(QPointF(at)),
                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(w.aProducts, &move);
+        QApplication::sendEvent(w.products, &move);
     }
 };
 
 TEST_F(BrowserTest, TwoClicksOnAFamilyGiveBackItsStartingFlagAndPicture) {
     T_fm& w = Start();
-    EXPECT_EQ(w.im_pw->source(), "bmp\\pw.bmp");
-    QTest::mouseClick(w.im_pw, Qt::LeftButton);
+    EXPECT_EQ(w.products->im_pw->source(), "bmp\\pw.bmp");
+    QTest::mouseClick(w.products->im_pw, Qt::LeftButton);
     EXPECT_EQ(FlagPW, "Y");
-    EXPECT_EQ(w.im_pw->source(), "bmp\\pw_r.bmp");
-    QTest::mouseClick(w.im_pw, Qt::LeftButton);
+    EXPECT_EQ(w.products->im_pw->source(), "bmp\\pw_r.bmp");
+    QTest::mouseClick(w.products->im_pw, Qt::LeftButton);
     EXPECT_EQ(FlagPW, "N");
-    EXPECT_EQ(w.im_pw->source(), "bmp\\pw.bmp");
-    QTest::mouseClick(w.im_uvx, Qt::LeftButton);
-    EXPECT_EQ(w.im_uvx->source(), "bmp\\UVX_r.bmp"); // names as written, capitals kept
+    EXPECT_EQ(w.products->im_pw->source(), "bmp\\pw.bmp");
+    QTest::mouseClick(w.products->im_uvx, Qt::LeftButton);
+    EXPECT_EQ(w.products->im_uvx->source(), "bmp\\UVX_r.bmp"); // names as written, capitals kept
 }
 
 TEST_F(BrowserTest, AMissingPictureKeepsTheOldLookButTheFlagChanges) {
     T_fm& w = Start();
     std::filesystem::remove(dir / "bmp/lw_r.bmp");
-    QTest::mouseClick(w.im_lw, Qt::LeftButton);
+    QTest::mouseClick(w.products->im_lw, Qt::LeftButton);
     EXPECT_EQ(FlagLW, "Y");
     EXPECT_EQ(messages.errors.size(), 1u);
-    EXPECT_EQ(w.im_lw->source(), "bmp\\lw.bmp");
+    EXPECT_EQ(w.products->im_lw->source(), "bmp\\lw.bmp");
 }
 
 TEST_F(BrowserTest, MtFollowsTheDuctTypeAndAClickExcludesBothVariants) {
     T_fm& w = Start();
-    QTest::mouseClick(w.im_mt, Qt::LeftButton);
+    QTest::mouseClick(w.products->im_mt, Qt::LeftButton);
     EXPECT_EQ(FlagMT + FlagMTZ, "YN");
-    w.bn_choose_products->click();
-    EXPECT_TRUE(w.cb_ducttype->isVisibleTo(w.aInput));
-    w.cb_ducttype->setCurrentIndex(1);
-    Q_EMIT w.cb_ducttype->activated(1);
+    w.products->bn_choose_products->click();
+    EXPECT_TRUE(w.input->cb_ducttype->isVisibleTo(w.input));
+    w.input->cb_ducttype->setCurrentIndex(1);
+    Q_EMIT w.input->cb_ducttype->activated(1);
     EXPECT_EQ(FlagMT + FlagMTZ, "NY");
     EXPECT_NE(FlagSummary().find("MT: N,MTZ: Y"), std::string::npos);
-    QTest::mouseClick(w.im_mt, Qt::LeftButton);
+    QTest::mouseClick(w.products->im_mt, Qt::LeftButton);
     EXPECT_EQ(FlagMT + FlagMTZ, "NN");
-    EXPECT_EQ(w.im_mt->source(), "bmp\\mt.bmp");
-    QTest::mouseClick(w.im_udy, Qt::LeftButton); // always the rectangular variant
+    EXPECT_EQ(w.products->im_mt->source(), "bmp\\mt.bmp");
+    QTest::mouseClick(w.products->im_udy, Qt::LeftButton); // always the rectangular variant
     EXPECT_EQ(FlagUDY + FlagUDYZ, "YN");
 }
 
 TEST_F(BrowserTest, ChoosingPreparesTheInputPage) {
     T_fm& w = Start();
-    w.bn_choose_products->click();
-    EXPECT_EQ(w.CurrentPage(), w.aInput);
-    EXPECT_FALSE(w.cb_ducttype->isVisibleTo(w.aInput));
-    EXPECT_FALSE(w.lb_ductType->isVisibleTo(w.aInput));
-    EXPECT_EQ(w.cb_pressureType->currentIndex(), 1);
-    w.ShowPage(w.aProducts);
-    QTest::mouseClick(w.im_eh, Qt::LeftButton);
-    w.bn_choose_products->click();
-    EXPECT_EQ(w.cb_pressureType->currentIndex(), 0);
-    w.ShowPage(w.aProducts);
-    QTest::mouseClick(w.im_udy, Qt::LeftButton);
-    w.bn_choose_products->click();
-    EXPECT_TRUE(w.cb_ducttype->isVisibleTo(w.aInput));
+    w.products->bn_choose_products->click();
+    EXPECT_EQ(w.CurrentPage(), w.input);
+    EXPECT_FALSE(w.input->cb_ducttype->isVisibleTo(w.input));
+    EXPECT_FALSE(w.input->lb_ductType->isVisibleTo(w.input));
+    EXPECT_EQ(w.input->cb_pressureType->currentIndex(), 1);
+    w.ShowPage(w.products);
+    QTest::mouseClick(w.products->im_eh, Qt::LeftButton);
+    w.products->bn_choose_products->click();
+    EXPECT_EQ(w.input->cb_pressureType->currentIndex(), 0);
+    w.ShowPage(w.products);
+    QTest::mouseClick(w.products->im_udy, Qt::LeftButton);
+    w.products->bn_choose_products->click();
+    EXPECT_TRUE(w.input->cb_ducttype->isVisibleTo(w.input));
 }
 
 TEST_F(BrowserTest, TheDescriptionIsLoadedOncePerVisit) {
     T_fm& w = Start();
-    Hover(w.im_pw);
+    Hover(w.products->im_pw);
     EXPECT_EQ(ShownFamily, "PW");
-    EXPECT_EQ(w.re_products->toPlainText().trimmed(), "Circular duct fans PW");
+    EXPECT_EQ(w.products->re_products->toPlainText().trimmed(), "Circular duct fans PW");
     vdtest::WriteFile(dir / "txt/UKpw.txt", "changed\r\n");
-    Hover(w.im_pw); // moving within the picture loads nothing
-    EXPECT_EQ(w.re_products->toPlainText().trimmed(), "Circular duct fans PW");
-    Hover(w.im_mtzl);
+    Hover(w.products->im_pw); // moving within the picture loads nothing
+    EXPECT_EQ(w.products->re_products->toPlainText().trimmed(), "Circular duct fans PW");
+    Hover(w.products->im_mtzl);
     EXPECT_EQ(ShownFamily, "MTZL");
-    Hover(w.im_pw);
-    EXPECT_EQ(w.re_products->toPlainText().trimmed(), "changed");
+    Hover(w.products->im_pw);
+    EXPECT_EQ(w.products->re_products->toPlainText().trimmed(), "changed");
     HoverPage(w, QPoint(600, 60)); // bare background
     EXPECT_EQ(ShownFamily, "None");
-    EXPECT_TRUE(w.re_products->toPlainText().isEmpty());
-    HoverPage(w, w.lb_cdf->geometry().center()); // a label: no effect
-    Hover(w.im_pw);
+    EXPECT_TRUE(w.products->re_products->toPlainText().isEmpty());
+    HoverPage(w, w.products->lb_cdf->geometry().center()); // a label: no effect
+    Hover(w.products->im_pw);
     EXPECT_EQ(ShownFamily, "PW");
 }
 
 TEST_F(BrowserTest, AMissingDescriptionIsReportedOnEveryVisitAndKeepsShownFamily) {
     std::filesystem::remove(dir / "txt/UKghj.txt");
     T_fm& w = Start();
-    Hover(w.im_ghj);
-    Hover(w.im_ghj);
+    Hover(w.products->im_ghj);
+    Hover(w.products->im_ghj);
     EXPECT_EQ(messages.errors.size(), 2u);
     EXPECT_EQ(ShownFamily, "");
 }
@@ -144,8 +144,9 @@ TEST_F(BrowserTest, AMissingDescriptionIsReportedOnEveryVisitAndKeepsShownFamily
 TEST_F(BrowserTest, DescriptionsFollowTheCurrentLanguage) {
     T_fm& w = Start();
     w.SwitchLanguage("SW");
-    Hover(w.im_bnbq);
-    EXPECT_EQ(w.re_products->toPlainText().trimmed().toStdString(), "V\u00e4ggfl\u00e4ktar");
+    Hover(w.products->im_bnbq);
+    EXPECT_EQ(w.products->re_products->toPlainText().trimmed().toStdString(),
+              "V\u00e4ggfl\u00e4ktar");
 }
 
 // ---- input page ---------------------------------------------------------------
@@ -170,165 +171,167 @@ class InputTest : public ShellTest {
     T_fm& Ready() {
         T_fm& w = Start();
         FlagPW = "Y";
-        w.ShowPage(w.aInput);
-        w.se_volume->setText("1");
-        w.se_pressure->setText("100");
-        w.se_dev->setText("20");
+        w.ShowPage(w.input);
+        w.input->se_volume->setText("1");
+        w.input->se_pressure->setText("100");
+        w.input->se_dev->setText("20");
         return w;
     }
     std::vector<std::string> Models(T_fm& w) {
         std::vector<std::string> v;
-        for (int r = 0; r < w.sg->rowCount(); ++r)
-            v.push_back(w.sg->item(r, 1)->text().toStdString());
+        for (int r = 0; r < w.input->sg->rowCount(); ++r)
+            v.push_back(w.input->sg->item(r, 1)->text().toStdString());
         return v;
     }
 };
 
 TEST_F(InputTest, SelectFillsTheGridSortedAndShowsTheFirstPicture) {
     T_fm& w = Ready();
-    w.bn_select->click();
-    EXPECT_EQ(w.CurrentPage(), w.aInput);
-    ASSERT_TRUE(w.sg->isVisibleTo(w.aInput));
+    w.input->bn_select->click();
+    EXPECT_EQ(w.CurrentPage(), w.input);
+    ASSERT_TRUE(w.input->sg->isVisibleTo(w.input));
     EXPECT_EQ(Models(w), (std::vector<std::string>{"C115", "B100", "A98"}));
     // Row 1 is C115 whose picture is missing: the message comes once.
     EXPECT_EQ(messages.shown, std::vector<std::string>{"Picture not found for this fan!"});
-    EXPECT_EQ(w.sg->horizontalHeaderItem(2)->text(), "m3/s");
-    EXPECT_EQ(w.sg->horizontalHeaderItem(0)->text().toStdString(), Cp1252ToUtf8(LanguageText[22]));
-    EXPECT_TRUE(w.sg->isColumnHidden(10));
-    EXPECT_EQ(w.sg->columnWidth(9), 85);
+    EXPECT_EQ(w.input->sg->horizontalHeaderItem(2)->text(), "m3/s");
+    EXPECT_EQ(w.input->sg->horizontalHeaderItem(0)->text().toStdString(),
+              Cp1252ToUtf8(LanguageText[22]));
+    EXPECT_TRUE(w.input->sg->isColumnHidden(10));
+    EXPECT_EQ(w.input->sg->columnWidth(9), 85);
 }
 
 TEST_F(InputTest, AClickShowsTheRowsPictureAndAMissingOneOnce) {
     T_fm& w = Ready();
-    w.bn_select->click();
+    w.input->bn_select->click();
     messages.shown.clear();
-    Q_EMIT w.sg->rowClicked(2);
-    EXPECT_EQ(w.im_pic->source(), "bmp\\b.bmp");
-    Q_EMIT w.sg->rowClicked(1);
+    Q_EMIT w.input->sg->rowClicked(2);
+    EXPECT_EQ(w.input->im_pic->source(), "bmp\\b.bmp");
+    Q_EMIT w.input->sg->rowClicked(1);
     EXPECT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(w.im_pic->source(), "bmp\\b.bmp"); // the previous picture stays
+    EXPECT_EQ(w.input->im_pic->source(), "bmp\\b.bmp"); // the previous picture stays
 }
 
 TEST_F(InputTest, HeaderClicksSortAndTheDirectionStaysForTheNextRun) {
     T_fm& w = Ready();
-    w.bn_select->click();
-    Q_EMIT w.sg->headerClicked(4);
+    w.input->bn_select->click();
+    Q_EMIT w.input->sg->headerClicked(4);
     EXPECT_EQ(Models(w), (std::vector<std::string>{"A98", "B100", "C115"}));
-    w.bn_select->click();
+    w.input->bn_select->click();
     EXPECT_EQ(Models(w), (std::vector<std::string>{"A98", "B100", "C115"}));
 }
 
 TEST_F(InputTest, VolumeIsCheckedBeforePressureAndNothingRuns) {
     T_fm& w = Ready();
-    w.se_volume->setText("0");
-    w.se_pressure->setText("-3");
-    w.bn_select->click();
+    w.input->se_volume->setText("0");
+    w.input->se_pressure->setText("-3");
+    w.input->bn_select->click();
     EXPECT_EQ(messages.shown, std::vector<std::string>{"Volume incorrect"});
-    EXPECT_FALSE(w.sg->isVisibleTo(w.aInput));
+    EXPECT_FALSE(w.input->sg->isVisibleTo(w.input));
     messages.shown.clear();
-    w.se_volume->setText("1");
-    w.bn_select->click();
+    w.input->se_volume->setText("1");
+    w.input->bn_select->click();
     EXPECT_EQ(messages.shown, std::vector<std::string>{"Pressure incorrect"});
 }
 
 TEST_F(InputTest, NoFanFoundClearsTheGridAgain) {
     T_fm& w = Ready();
     FlagPW = "N";
-    w.bn_select->click();
+    w.input->bn_select->click();
     EXPECT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0], LanguageText[95]);
-    EXPECT_FALSE(w.sg->isVisibleTo(w.aInput));
-    EXPECT_EQ(w.sg->rowCount(), 1);
+    EXPECT_FALSE(w.input->sg->isVisibleTo(w.input));
+    EXPECT_EQ(w.input->sg->rowCount(), 1);
 }
 
 TEST_F(InputTest, ChangingAnInputClearsTheResults) {
     T_fm& w = Ready();
-    w.bn_select->click();
-    ASSERT_TRUE(w.sg->isVisibleTo(w.aInput));
-    QTest::keyClick(w.se_volume, Qt::Key_2);
-    EXPECT_FALSE(w.sg->isVisibleTo(w.aInput));
-    EXPECT_TRUE(w.im_pic->isEmpty());
-    w.bn_select->click();
-    Q_EMIT w.cb_punit->activated(1);
-    EXPECT_FALSE(w.sg->isVisibleTo(w.aInput));
+    w.input->bn_select->click();
+    ASSERT_TRUE(w.input->sg->isVisibleTo(w.input));
+    QTest::keyClick(w.input->se_volume, Qt::Key_2);
+    EXPECT_FALSE(w.input->sg->isVisibleTo(w.input));
+    EXPECT_TRUE(w.input->im_pic->isEmpty());
+    w.input->bn_select->click();
+    Q_EMIT w.input->cb_punit->activated(1);
+    EXPECT_FALSE(w.input->sg->isVisibleTo(w.input));
 }
 
 TEST_F(InputTest, TotalPressureIsRefusedWhileAStaticOnlyFamilyIsIncluded) {
     T_fm& w = Ready();
     FlagAQ = "Y";
-    w.cb_pressureType->setCurrentIndex(1);
-    Q_EMIT w.cb_pressureType->activated(1);
+    w.input->cb_pressureType->setCurrentIndex(1);
+    Q_EMIT w.input->cb_pressureType->activated(1);
     EXPECT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(w.cb_pressureType->currentIndex(), 0);
+    EXPECT_EQ(w.input->cb_pressureType->currentIndex(), 0);
 }
 
 TEST_F(InputTest, TheCalculatorReturnsItsResultAndFiresTheChangeHandler) {
     T_fm& w = Ready();
-    w.bn_select->click();
-    ASSERT_TRUE(w.sg->isVisibleTo(w.aInput));
-    w.se_volume->OpenCalculator();
-    CalculatorPopup* calc = w.se_volume->popup();
+    w.input->bn_select->click();
+    ASSERT_TRUE(w.input->sg->isVisibleTo(w.input));
+    w.input->se_volume->OpenCalculator();
+    CalculatorPopup* calc = w.input->se_volume->popup();
     for (const char* k : {"C", "7", "2", "0", "0", "/", "3", "6", "0", "0", "OK"})
         calc->key(k)->click();
-    EXPECT_EQ(w.se_volume->text(), "2");
-    EXPECT_FALSE(w.sg->isVisibleTo(w.aInput)); // the change handler ran
+    EXPECT_EQ(w.input->se_volume->text(), "2");
+    EXPECT_FALSE(w.input->sg->isVisibleTo(w.input)); // the change handler ran
 }
 
 TEST_F(InputTest, ADoubleClickChoosesTheFanAndShowsTheDiagramPage) {
     T_fm& w = Ready();
     int drawn = 0;
-    w.DrawChosenFan = [&] { ++drawn; };
-    w.bn_select->click();
-    Q_EMIT w.sg->rowDoubleClicked(2);
-    EXPECT_EQ(w.CurrentPage(), w.aGraph);
+    w.input->DrawChosenFan = [&] { ++drawn; };
+    w.input->bn_select->click();
+    Q_EMIT w.input->sg->rowDoubleClicked(2);
+    EXPECT_EQ(w.CurrentPage(), w.diagram);
     EXPECT_EQ(SelectedFanNo, 2); // B100 is fan 2
     EXPECT_EQ(drawn, 1);
-    w.ShowPage(w.aInput);
-    Q_EMIT w.sg->rowDoubleClicked(0); // the header row
-    EXPECT_EQ(w.CurrentPage(), w.aInput);
+    w.ShowPage(w.input);
+    Q_EMIT w.input->sg->rowDoubleClicked(0); // the header row
+    EXPECT_EQ(w.CurrentPage(), w.input);
 }
 
 TEST_F(InputTest, ADoubleClickOnARejectRowOpensThePageButDrawsNothing) {
     T_fm& w = Ready();
     int drawn = 0;
-    w.DrawChosenFan = [&] { ++drawn; };
-    w.cb_rej->setChecked(true);
+    w.input->DrawChosenFan = [&] { ++drawn; };
+    w.input->cb_rej->setChecked(true);
     FlagPW = "N";
-    w.bn_select->click();
-    Q_EMIT w.sg->rowDoubleClicked(1);
-    EXPECT_EQ(w.CurrentPage(), w.aGraph);
+    w.input->bn_select->click();
+    Q_EMIT w.input->sg->rowDoubleClicked(1);
+    EXPECT_EQ(w.CurrentPage(), w.diagram);
     EXPECT_EQ(drawn, 0);
     EXPECT_EQ(messages.errors.size(), 1u);
 }
 
 TEST_F(InputTest, AMouseClickOnAnotherRowReportsAMissingPictureOnce) {
     T_fm& w = Ready();
-    w.bn_select->click();
-    w.sg->setCurrentCell(1, 0); // B100, whose picture exists
+    w.input->bn_select->click();
+    w.input->sg->setCurrentCell(1, 0); // B100, whose picture exists
     messages.shown.clear();
-    const QRect cell = w.sg->visualItemRect(w.sg->item(0, 1)); // C115: picture missing
-    QTest::mouseClick(w.sg->viewport(), Qt::LeftButton, {}, cell.center());
+    const QRect cell =
+        w.input->sg->visualItemRect(w.input->sg->item(0, 1)); // C115: picture missing
+    QTest::mouseClick(w.input->sg->viewport(), Qt::LeftButton, {}, cell.center());
     EXPECT_EQ(messages.shown, std::vector<std::string>{"Picture not found for this fan!"});
-    EXPECT_EQ(w.sgModel.CurrentRow(), 1);
+    EXPECT_EQ(w.input->sgModel.CurrentRow(), 1);
     messages.shown.clear();
-    QTest::keyClick(w.sg, Qt::Key_Down); // the keyboard moves the current row: a click too
-    EXPECT_EQ(w.im_pic->source(), "bmp\\b.bmp");
+    QTest::keyClick(w.input->sg, Qt::Key_Down); // the keyboard moves the current row: a click too
+    EXPECT_EQ(w.input->im_pic->source(), "bmp\\b.bmp");
     EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(InputTest, AfterALanguageSwitchASelectUsesTotalAndThePreviousSupply) {
     T_fm& w = Ready();
-    w.cb_supply->setCurrentIndex(1);
-    w.cb_pressureType->setCurrentIndex(0);
-    w.bn_select->click();
+    w.input->cb_supply->setCurrentIndex(1);
+    w.input->cb_pressureType->setCurrentIndex(0);
+    w.input->bn_select->click();
     EXPECT_EQ(PressureType, "Static");
     EXPECT_EQ(SupplyVolts, "230");
     w.SwitchLanguage("SW");
-    EXPECT_EQ(w.CurrentPage(), w.aInput);
-    EXPECT_EQ(w.cb_supply->currentIndex(), -1);
+    EXPECT_EQ(w.CurrentPage(), w.input);
+    EXPECT_EQ(w.input->cb_supply->currentIndex(), -1);
     // The grid filled before the switch keeps its old headings.
-    EXPECT_EQ(w.sg->horizontalHeaderItem(0)->text().toStdString(), "No.");
-    w.bn_select->click();
+    EXPECT_EQ(w.input->sg->horizontalHeaderItem(0)->text().toStdString(), "No.");
+    w.input->bn_select->click();
     EXPECT_EQ(PressureType, "Total");
     EXPECT_EQ(SupplyVolts, "230");
     EXPECT_EQ(SupplyHz, 50);

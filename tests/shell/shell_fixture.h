@@ -1,9 +1,18 @@
 #pragma once
 // A main window started on a copy of the delivered texts in a temporary data
 // folder, with message boxes recorded instead of shown.
+#include "about_page.h"
+#include "ancillary_page.h"
+#include "company_page.h"
+#include "contact_page.h"
+#include "diagram_page.h"
+#include "input_page.h"
 #include "main_window.h"
 #include "number_text.h"
 #include "paths.h"
+#include "print_page.h"
+#include "products_page.h"
+#include "start_page.h"
 #include "test_files.h"
 #include "vd_variables.h"
 
@@ -36,7 +45,7 @@ class ShellTest : public ::testing::Test {
         vdtest::WriteFile(dir / "txt/vd_setup.txt", code + "\r\n");
     }
     vd::T_fm& Start() {
-        window = std::make_unique<vd::T_fm>(vd::ShellServices{&messages});
+        window = std::make_unique<vd::T_fm>(vd::UiServices{.messages = &messages});
         window->FormCreate();
         return *window;
     }

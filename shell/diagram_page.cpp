@@ -1,24 +1,40 @@
-// The chosen fan's pages: the performance diagram with its data table, and
-// the detail material that LoadFanDetail puts on the four detail pages.
+#include "diagram_page.h"
+
 #include "fan_pictures.h"
-#include "main_window.h"
-#include "performance_diagram.h"
+#include "noshape.h"
 #include "picture_box.h"
 #include "qpainter_canvas.h"
-#include "qt_text.h"
 #include "text_loader.h"
-#include "ui_seams.h"
 #include "vd_variables.h"
 
 #include <QLabel>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
 namespace vd {
 
-void T_fm::BuildDetailContent() {
-    lb_Y = new QLabel(aGraph);
+DiagramPage::DiagramPage(UiServices services, QWidget* parent)
+    : Page("aGraph", true, services, parent) {
+    bn_print = NewButton("bn_print", 68, 4);
+    bn_specification = NewButton("bn_specification", 208, 4);
+    bn_drawing = NewButton("bn_drawing", 347, 4);
+    bn_reselect = NewButton("bn_reselect", 487, 4);
+    bn_diagram = NewButton("bn_diagram", 68, 45);
+    bn_maintenance = NewButton("bn_maintenance", 208, 45);
+    bn_ancillary = NewButton("bn_ancillary", 347, 45);
+    bn_main = NewButton("bn_main", 487, 45);
+    Im_data = new QLabel(this);
+    Im_data->setObjectName("Im_data");
+    Im_data->setGeometry(68, 90, 545, 342);
+
+    aDrawing = NewDetailPage("aDrawing", "lb_drawing", lb_drawing, "bn_diaclose", bn_diaclose);
+    aSpecification = NewDetailPage("aSpecification", "lb_specification", lb_specification,
+                                   "bn_speclose", bn_speclose);
+    aDiagram = NewDetailPage("aDiagram", "lb_diagram", lb_diagram, "bn_diagclose", bn_diagclose);
+    aMaintenance = NewDetailPage("aMaintenance", "lb_maintenance", lb_maintenance, "bn_maintclose",
+                                 bn_maintclose);
+
+    lb_Y = new QLabel(this);
     lb_Y->setObjectName("lb_Y");
     lb_Y->move(304, 54);
 
@@ -54,10 +70,23 @@ void T_fm::BuildDetailContent() {
     re_maint->setFont(arial);
     re_maint->setPlainText("re_maint");
 
-    DrawChosenFan = [this] { DrawFanPages(); };
+    memo_print2 = new QPlainTextEdit(aMaintenance);
+    memo_print2->setObjectName("memo_print2");
+    memo_print2->hide();
 }
 
-void T_fm::LoadFanDetail() {
+Page* DiagramPage::NewDetailPage(const char* name, const char* title, QLabel*& titleLabel,
+                                 const char* close, TNoShape*& closeButton) {
+    // A page of the stack, not a child of this one: the window adds it.
+    auto* page = new Page(name, true, services_, parentWidget());
+    // The detail pages carry their strip a little lower than the others.
+    page->findChild<QLabel*>("im_banner")->move(8, 20);
+    titleLabel = page->NewTitle(title, 90, 19);
+    closeButton = page->NewButton(close, 478, 10);
+    return page;
+}
+
+void DiagramPage::LoadFanDetail() {
     const TFanRecord& r = FanRecord;
     auto pictureOrBlank = [](PictureBox* box, const std::string& file) {
         try {
@@ -98,14 +127,14 @@ void T_fm::LoadFanDetail() {
     pictureOrBlank(im_draw, r.drawing_file.str());
 }
 
-void T_fm::DrawFanPages() {
+void DiagramPage::DrawFanPages(const ResultsGrid& grid) {
     // At the screen's pixel ratio, so that a HiDPI screen shows the drawings
     // at full resolution. A failure ends the drawing and leaves the pictures
     // of the previous fan; the caller reports it.
     const int ratio = std::max(1, qRound(devicePixelRatioF()));
     QImage diagram = MakeDrawingImage(kDiagramPictureSize, ratio);
     QImage dimensions = MakeDrawingImage(kDimensionPictureSize, ratio);
-    DrawFanPictures(diagram, dimensions, sgModel, *this);
+    DrawFanPictures(diagram, dimensions, grid, *this);
     Im_data->setPixmap(QPixmap::fromImage(diagram));
     im_dims->setPixmap(QPixmap::fromImage(dimensions));
 }
