@@ -2,6 +2,7 @@
 
 #include "fan_file.h"
 #include "number_text.h"
+#include "speed_steps.h"
 #include "units.h"
 #include "vd_variables.h"
 
@@ -113,14 +114,10 @@ void DrawSpeedSteps(const DrawTarget& t, const TFanRecord& r) {
     t.canvas->SetFontSize(9);
     t.Text(305, 308, LanguageEntry(132));
     t.Text(305, 326, LanguageEntry(133));
-    static constexpr std::array<const char*, 5> kSteps = {"5", "4", "3", "2", "1"};
-    static constexpr std::array<const char*, 5> kSinglePhase = {"230", "165", "135", "110", " 80"};
-    static constexpr std::array<const char*, 5> kThreePhase = {"400", "240", "185", "145", " 95"};
-    const auto& volts = r.phases == 1 ? kSinglePhase : kThreePhase;
-    for (int i = 0; i < 5; ++i)
-        t.Text(362 + 40 * i, 308, kSteps[static_cast<size_t>(i)]);
-    for (int i = 0; i < 5; ++i)
-        t.Text(355 + 40 * i, 326, volts[static_cast<size_t>(i)]);
+    for (int curve = 1; curve <= kMaxCurves; ++curve)
+        t.Text(362 + 40 * (curve - 1), 308, SpeedStepLabel(curve));
+    for (int curve = 1; curve <= kMaxCurves; ++curve)
+        t.Text(355 + 40 * (curve - 1), 326, SpeedStepVolts(curve, r.phases));
     // Reaches 5 units past the diagram's frame; a screen picture cuts it off.
     t.Line(300, 306, 550, 306);
     t.Line(300, 324, 550, 324);

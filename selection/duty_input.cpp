@@ -30,9 +30,7 @@ const std::array<SupplyChoice, 5>& SupplyChoices() {
     return choices;
 }
 
-SelectOutcome RunSelectButton(const DutyInputs& in, const SelectionControls& controls,
-                              ResultsGrid& sg, MessageService& messages,
-                              const std::function<void()>& resetGrid) {
+SelectOutcome StoreDutyPoint(const DutyInputs& in, MessageService& messages) {
     PressureType = in.pressureTypeIndex == 0 ? "Static" : "Total";
     EnteredVolume = static_cast<float>(in.volume);
     EnteredPressure = static_cast<float>(in.pressure);
@@ -56,8 +54,17 @@ SelectOutcome RunSelectButton(const DutyInputs& in, const SelectionControls& con
         SupplyHz = s.hz;
         SupplyVolts = s.volts;
     }
+    return SelectOutcome::Ran;
+}
+
+SelectOutcome RunSelectButton(const DutyInputs& in, const SelectionControls& controls,
+                              ResultsGrid& sg, MessageService& messages,
+                              const std::function<void()>& resetGrid,
+                              const CatalogueImage* catalogue) {
+    if (SelectOutcome stored = StoreDutyPoint(in, messages); stored != SelectOutcome::Ran)
+        return stored;
     resetGrid();
-    SelectFans(controls, sg, messages);
+    SelectFans(controls, sg, messages, catalogue);
     return SelectOutcome::Ran;
 }
 

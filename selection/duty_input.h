@@ -41,12 +41,19 @@ enum class SelectOutcome { VolumeIncorrect, PressureIncorrect, Ran };
 inline constexpr const char* kVolumeIncorrect = "Volume incorrect";
 inline constexpr const char* kPressureIncorrect = "Pressure incorrect";
 
+// The select button's first steps: stores the pressure type and the entered
+// values, checks them (the message names what is wrong) and, when they pass,
+// the duty point in the catalogue's units and the supply. Ran means passed.
+SelectOutcome StoreDutyPoint(const DutyInputs& in, MessageService& messages);
+
 // The select button: stores the duty point, checks it, clears the grid
-// (`resetGrid`), runs the selection. The caller shows row 1's picture after a
-// run with ResultsAvailable, or resets the grid again without.
+// (`resetGrid`), runs the selection (over `catalogue` when one was read
+// before). The caller shows row 1's picture after a run with
+// ResultsAvailable, or resets the grid again without.
 SelectOutcome RunSelectButton(const DutyInputs& in, const SelectionControls& controls,
                               ResultsGrid& sg, MessageService& messages,
-                              const std::function<void()>& resetGrid);
+                              const std::function<void()>& resetGrid,
+                              const CatalogueImage* catalogue = nullptr);
 
 // Pressure-type rule: total is refused while a static-only family is
 // included. Returns the index the list must show.

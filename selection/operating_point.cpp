@@ -18,18 +18,22 @@ float SystemConstant(float dutyVolume, float dutyPressure, float pv) {
                               (static_cast<LD>(dutyVolume) * dutyVolume));
 }
 
-OperatingPoint ComputeOperatingPoint(const TFanRecord& rec, float k) {
-    const PointTable& V = rec.vol;
-    const PointTable& P = rec.pres;
-    const PointTable& W = rec.power;
+OperatingPoint ComputeOperatingPoint(const TFanRecord& rec, float k, int curve) {
+    // Point i of the curve: the tables number the curves' points one after another.
+    const int base = 20 * (curve - 1);
+    auto V = [&](int i) { return rec.vol[base + i]; };
+    auto P = [&](int i) { return rec.pres[base + i]; };
+    auto W = [&](int i) { return rec.power[base + i]; };
     OperatingPoint op;
+    if (curve < 1 || curve > 5)
+        return op;
 
-    float Vp = V[1], Pp = P[1], Wp = W[1];
+    float Vp = V(1), Pp = P(1), Wp = W(1);
     if (Vp == 0)
         Vp = 0.00001f;
 
     for (int i = 2; i <= 19; ++i) {
-        const float Vi = V[i], Pi = P[i], Wi = W[i];
+        const float Vi = V(i), Pi = P(i), Wi = W(i);
         if (!(Vi > 0) || !std::isfinite(Vi) || !std::isfinite(Pi))
             continue;
         const float kp = static_cast<float>(static_cast<LD>(Pp) / (static_cast<LD>(Vp) * Vp));

@@ -21,9 +21,10 @@ float VelocityPressure(float dutyVolume, float outletArea);
 // System constant k = (duty pressure + pv) ÷ duty volume².
 float SystemConstant(float dutyVolume, float dutyPressure, float pv);
 
-// Operating point on curve 1 of `rec` for the system constant k. Points whose
-// volume is not a positive finite number, or whose pressure is not finite, are
-// skipped; the first segment that brackets k wins.
-OperatingPoint ComputeOperatingPoint(const TFanRecord& rec, float k);
+// Operating point on curve `curve` (1..5; 1 is full speed) of `rec` for the
+// system constant k. Points whose volume is not a positive finite number, or
+// whose pressure is not finite, are skipped; the first segment that brackets
+// k wins.
+OperatingPoint ComputeOperatingPoint(const TFanRecord& rec, float k, int curve = 1);
 
 } // namespace vd

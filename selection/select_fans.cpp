@@ -1,6 +1,7 @@
 #include "select_fans.h"
 
 #include "fan_file.h"
+#include "fan_verdict.h"
 #include "number_text.h"
 #include "operating_point.h"
 #include "units.h"
@@ -13,25 +14,6 @@ namespace vd {
 using LD = long double;
 
 namespace {
-
-struct FamilyRule {
-    const char* family;
-    std::string* flag;
-    const char* reason;
-};
-
-const std::array<FamilyRule, 19>& FamilyRules() {
-    static const std::array<FamilyRule, 19> rules = {{
-        {"PW", &FlagPW, "xPW"},       {"PW60", &FlagPW, "xPW"},     {"MTZL", &FlagMTZL, "xMTZL"},
-        {"BN1", &FlagBNBQ, "xBN/BQ"}, {"BN2", &FlagBNBQ, "xBN/BQ"}, {"BQ1", &FlagBNBQ, "xBN/BQ"},
-        {"BQ2", &FlagBNBQ, "xBN/BQ"}, {"GHJ", &FlagGHJ, "xGHJ"},    {"GHZ", &FlagGHZ, "xGHZ"},
-        {"MT", &FlagMT, "xMT"},       {"MTZ", &FlagMTZ, "xMTZ"},    {"UDY", &FlagUDY, "xUDY"},
-        {"UDYZ", &FlagUDYZ, "xUDYZ"}, {"UVJ", &FlagUVJ, "xUVJ"},    {"UVX", &FlagUVX, "xUVX"},
-        {"LW", &FlagLW, "xLW"},       {"EHY", &FlagEH, "xEHY"},     {"AQY", &FlagAQ, "xAQY"},
-        {"AQN", &FlagAQ, "xAQN"},
-    }};
-    return rules;
-}
 
 // Specific power in kW per m3/s, or language text 119 when it shows as zero
 // or is not a number at all.
@@ -67,18 +49,23 @@ void WriteResultRow(ResultsGrid& sg, int row, const TFanRecord& rec, const Opera
 
 } // namespace
 
-std::string FamilyRejectReason(std::string_view family) {
-    std::string reason = "OK";
-    for (const auto& rule : FamilyRules())
-        if (family == rule.family && *rule.flag == "N")
-            reason = rule.reason;
-    return reason;
+CatalogueImage ReadCatalogueImage() {
+    CatalogueImage image;
+    FanFile file;
+    file.Open();
+    image.count = file.RecordCount();
+    image.bytes.resize(static_cast<std::size_t>(image.count) * kRecordSize);
+    auto* out = reinterpret_cast<unsigned char*>(image.bytes.data());
+    for (long long i = 0; i < image.count; ++i)
+        file.ReadNextRaw(out + i * kRecordSize);
+    file.Close();
+    return image;
 }
 
-void SelectFans(const SelectionControls& controls, ResultsGrid& sg, MessageService& messages) {
+void SelectFans(const SelectionControls& controls, ResultsGrid& sg, MessageService& messages,
+                const CatalogueImage* catalogue) {
     ResultsAvailable = true;
     int n = 0;
-    const bool isStatic = PressureType == "Static";
 
     // Appends into the spare last row and adds a new spare row.
     auto appendRow = [&]() {
@@ -88,61 +75,37 @@ void SelectFans(const SelectionControls& controls, ResultsGrid& sg, MessageServi
         return row;
     };
 
-    FanFile file;
-    file.Open();
     TFanRecord& rec = FanRecord;
-    unsigned char raw[kRecordSize];
-    while (!file.AtEnd()) {
-        file.ReadNextRaw(raw);
-        // The tests read few fields; the whole record is decoded only for a
-        // row, and for the last record, which the buffer holds after the scan.
+    // The tests read few fields; the whole record is decoded only for a row,
+    // and for the last record, which the buffer holds after the scan.
+    auto scan = [&](const unsigned char* raw, bool last) {
         DecodeSelectionFields(raw, rec);
-        std::string reason = FamilyRejectReason(rec.family.view());
-
-        if (controls.SupplyIndex() > 0) {
-            if (SupplyPhases != rec.phases)
-                reason = "Phase";
-            if (SupplyHz != rec.hz)
-                reason = "Hz";
-            if (SupplyVolts != rec.volts.view())
-                reason = "Volts";
-        }
-
-        OperatingPoint op;
-        float dev = 0;
-        if (reason == "OK") {
-            const float pv = isStatic ? VelocityPressure(DutyVolume, rec.outlet_area) : 0.0f;
-            const float k = SystemConstant(DutyVolume, DutyPressure, pv);
-            op = ComputeOperatingPoint(rec, k);
-            // No bracketing segment, or a segment that gives no usable point:
-            // the fan has no operating point at this duty.
-            const bool usable =
-                op.found && op.Qop > 0 && std::isfinite(op.Qop) && std::isfinite(op.Pop);
-            if (!usable)
-                op = OperatingPoint{};
-            if (static_cast<LD>(rec.min_pa[1]) > op.Pop)
-                reason = "<MinPa";
-            dev = static_cast<float>(static_cast<LD>(op.Qop) / DutyVolume * 100);
-            const LD allowed = controls.AllowedDeviation();
-            if (dev > 100 + allowed)
-                reason = ">Dev";
-            if (100 - allowed > dev)
-                reason = "Dev<";
-            if (!usable || std::isnan(dev))
-                reason = "Dev<";
-        }
-
-        if (reason == "OK" || controls.ShowRejects() || file.AtEnd())
+        const FanVerdict verdict = JudgeFan(rec, controls);
+        const std::string& reason = verdict.reason;
+        if (reason == "OK" || controls.ShowRejects() || last)
             DecodeFanRecord(raw, rec);
         if (reason == "OK") {
-            WriteResultRow(sg, appendRow(), rec, op, dev);
+            WriteResultRow(sg, appendRow(), rec, verdict.op, verdict.dev);
         } else if (controls.ShowRejects()) {
             int row = appendRow();
             sg.SetCell(1, row, rec.model.str());
             sg.SetCell(2, row, reason);
         }
+    };
+    if (catalogue) {
+        const auto* bytes = reinterpret_cast<const unsigned char*>(catalogue->bytes.data());
+        for (long long i = 0; i < catalogue->count; ++i)
+            scan(bytes + i * kRecordSize, i + 1 == catalogue->count);
+    } else {
+        FanFile file;
+        file.Open();
+        unsigned char raw[kRecordSize];
+        while (!file.AtEnd()) {
+            file.ReadNextRaw(raw);
+            scan(raw, file.AtEnd());
+        }
+        file.Close();
     }
-    file.Close();
 
     if (n == 0) {
         messages.ShowMessage(LanguageText[95]);

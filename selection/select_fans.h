@@ -30,8 +30,18 @@ struct FixedSelectionControls : SelectionControls {
 // included (or not governed by any flag).
 std::string FamilyRejectReason(std::string_view family);
 
-// Runs the selection into a grid that ResetResultsGrid has just cleared.
-// FileError from the catalogue ends the run; the rows written so far stay.
-void SelectFans(const SelectionControls& controls, ResultsGrid& sg, MessageService& messages);
+// The catalogue's records read once, for a batch of selections.
+struct CatalogueImage {
+    std::string bytes; // whole records only
+    long long count = 0;
+};
+// Reads the catalogue file; FileError as a scan would raise it.
+CatalogueImage ReadCatalogueImage();
+
+// Runs the selection into a grid that ResetResultsGrid has just cleared, over
+// the catalogue file or, when given, a catalogue read before. FileError from
+// the catalogue ends the run; the rows written so far stay.
+void SelectFans(const SelectionControls& controls, ResultsGrid& sg, MessageService& messages,
+                const CatalogueImage* catalogue = nullptr);
 
 } // namespace vd

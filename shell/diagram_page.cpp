@@ -1,5 +1,6 @@
 #include "diagram_page.h"
 
+#include "fan_detail.h"
 #include "fan_pictures.h"
 #include "noshape.h"
 #include "picture_box.h"
@@ -87,44 +88,21 @@ Page* DiagramPage::NewDetailPage(const char* name, const char* title, QLabel*& t
 }
 
 void DiagramPage::LoadFanDetail() {
-    const TFanRecord& r = FanRecord;
-    auto pictureOrBlank = [](PictureBox* box, const std::string& file) {
-        try {
-            box->LoadDataFile("wmf\\" + file);
-        } catch (const FileError&) {
-            // A missing blank metafile is not caught: it ends the drawing.
-            box->LoadDataFile("wmf\\blank.wmf");
-        }
-    };
     auto text = [](QTextEdit* box, const std::string& file) {
         LoadDataTextFile(*box->document(), file);
         box->moveCursor(QTextCursor::Start);
     };
-
-    pictureOrBlank(im_diag, r.diagram_file.str());
-
-    const std::string maint = LanguageCode + r.maint_file.str();
-    try {
-        text(re_maint, "txt\\" + maint);
-        LoadDataTextFile(*memo_print2->document(), "txt\\" + maint);
-    } catch (const FileError&) {
-        services_.messages->ShowMessage("Cannot find maintenance text " + maint);
-    }
-
-    try {
-        im_spec->LoadDataFile("bmp\\big" + r.picture_file.str());
-    } catch (const FileError&) {
-        services_.messages->ShowMessage("Cannot find picture big" + r.picture_file.str());
-    }
-
-    const std::string spec = LanguageCode + r.spec_file.str();
-    try {
-        text(re_spec, "txt\\" + spec);
-    } catch (const FileError&) {
-        services_.messages->ShowMessage("Cannot find specification text " + spec);
-    }
-
-    pictureOrBlank(im_draw, r.drawing_file.str());
+    FanDetailTargets t;
+    t.diagram = [this](const std::string& path) { im_diag->LoadDataFile(path); };
+    t.maintenance = [&](const std::string& path) {
+        text(re_maint, path);
+        LoadDataTextFile(*memo_print2->document(), path);
+    };
+    t.bigPicture = [this](const std::string& path) { im_spec->LoadDataFile(path); };
+    t.specification = [&](const std::string& path) { text(re_spec, path); };
+    t.drawing = [this](const std::string& path) { im_draw->LoadDataFile(path); };
+    t.message = [this](const std::string& m) { services_.messages->ShowMessage(m); };
+    LoadFanDetailMaterial(FanRecord, LanguageCode, t);
 }
 
 void DiagramPage::DrawFanPages(const ResultsGrid& grid) {

@@ -14,11 +14,6 @@
 namespace vdcat {
 namespace {
 
-int Usage(const char* cmd, const std::string& why) {
-    std::fprintf(stderr, "vdcat %s: %s\n(see vdcat --help)\n", cmd, why.c_str());
-    return kUsage;
-}
-
 // The catalogue under --data (or the current directory).
 bool DataOption(const char* cmd, const Args& args, int& exitCode) {
     Options o = ParseOptions(args, {"--data"}, {});

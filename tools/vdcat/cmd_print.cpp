@@ -4,7 +4,9 @@
 #include "gui_app.h"
 
 #include "ancillaries.h"
+#include "date_text.h"
 #include "errors.h"
+#include "fan_detail.h"
 #include "fan_file.h"
 #include "language_texts.h"
 #include "number_text.h"
@@ -18,13 +20,13 @@
 #include "text_loader.h"
 #include "vd_variables.h"
 
-#include <QDate>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <sstream>
@@ -33,18 +35,8 @@ namespace vdcat {
 
 namespace {
 
-const char* kPrintUsage =
-    "usage: vdcat print SELECT-OPTIONS --fan N --out FILE.pdf [--only "
-    "summary,quotation,instructions]\n"
-    "       [--dpi D] [--date T] [--company T] [--attention T] [--project T] [--reference T]\n"
-    "       [--quote T] [--item T] [--contact T] [--qty T] [--value T] [--despatch T]\n"
-    "       [--delivery T] [--validity T] [--terms T] [--ancillaries P,P,...]\n"
-    "SELECT-OPTIONS are those of vdcat select; fan N must be among its results.\n"
-    "--ancillaries names positions 0..18 of the ancillaries list to tick.";
-
-int Usage(const std::string& why) {
-    std::fprintf(stderr, "vdcat print: %s\n%s\n", why.c_str(), kPrintUsage);
-    return kUsage;
+int PrintUsage(const std::string& why) {
+    return Usage("print", why);
 }
 
 // Each printout is a page of one PDF: a failed printout leaves its page as far
@@ -83,34 +75,51 @@ class PdfPages : public vd::PrintService {
     std::unique_ptr<vd::QPainterCanvas> canvas_;
 };
 
-// The material that the printouts take from the detail pages.
+// The material that the printouts take from the detail pages, loaded once
+// for the fan as the window loads it when the fan is chosen. The data sheet's
+// diagram asks again; the material is already there.
 class PrintMaterial : public vd::DetailLoader {
   public:
-    void LoadFanDetail() override {
-        const vd::TFanRecord& r = vd::FanRecord;
-        diagram = PictureOrBlank(r.diagram_file.str());
-        drawing = PictureOrBlank(r.drawing_file.str());
-        const std::string maint = vd::LanguageCode + r.maint_file.str();
-        try {
-            QTextDocument doc;
-            vd::LoadDataTextFile(doc, "txt\\" + maint);
-            instructions.clear();
-            for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
-                instructions.push_back(vd::ToCp1252(b.text()));
-        } catch (const vd::FileError&) {
-            PrintError("vdcat print: warning: Cannot find maintenance text " + maint);
+    // Loads what the chosen printouts show; each missing piece is named on
+    // stderr. Returns how many were missing.
+    int Load(const vd::PrintChoices& choices) {
+        int missing = 0;
+        vd::FanDetailTargets t;
+        if (choices.instructions) {
+            t.diagram = [&](const std::string& path) { diagram = Picture(path); };
+            t.maintenance = [&](const std::string& path) {
+                QTextDocument doc;
+                vd::LoadDataTextFile(doc, path);
+                instructions.clear();
+                for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
+                    instructions.push_back(vd::ToCp1252(b.text()));
+            };
         }
+        if (choices.summary)
+            t.drawing = [&](const std::string& path) { drawing = Picture(path); };
+        t.message = [&](const std::string& text) {
+            PrintError("vdcat print: " + text);
+            ++missing;
+        };
+        t.replaced = [&](const std::string& what, const std::string& path) {
+            PrintError("vdcat print: Cannot find " + what + " " + path.substr(4));
+            ++missing;
+        };
+        try {
+            vd::LoadFanDetailMaterial(vd::FanRecord, vd::LanguageCode, t);
+        } catch (const vd::FileError& e) {
+            PrintError(std::string("vdcat print: ") + e.what());
+            ++missing;
+        }
+        return missing;
     }
+    void LoadFanDetail() override {}
     std::optional<vd::QtCanvasPicture> diagram, drawing;
     std::vector<std::string> instructions;
 
   private:
-    static vd::QtCanvasPicture PictureOrBlank(const std::string& file) {
-        try {
-            return vd::QtCanvasPicture(vd::LoadDataPicture("wmf\\" + file));
-        } catch (const vd::FileError&) {
-            return vd::QtCanvasPicture(vd::LoadDataPicture("wmf\\blank.wmf"));
-        }
+    static vd::QtCanvasPicture Picture(const std::string& path) {
+        return vd::QtCanvasPicture(vd::LoadDataPicture(path));
     }
 };
 
@@ -124,64 +133,12 @@ std::vector<std::string> SplitList(const std::string& s) {
     return out;
 }
 
-} // namespace
-
-int RunPrint(const Args& args) {
-    std::vector<std::string> names = SelectionOptionNames();
-    const char* extra[] = {"--fan",      "--out",       "--only",    "--dpi",        "--date",
-                           "--company",  "--attention", "--project", "--reference",  "--quote",
-                           "--item",     "--contact",   "--qty",     "--value",      "--despatch",
-                           "--delivery", "--validity",  "--terms",   "--ancillaries"};
-    names.insert(names.end(), std::begin(extra), std::end(extra));
-    Options o = ParseOptions(args, names, {});
-    if (!o.error.empty())
-        return Usage(o.error);
-    if (!o.positional.empty())
-        return Usage("unexpected argument " + o.positional.front());
-    if (!o.get("--fan") || !o.get("--out"))
-        return Usage("--fan and --out are required");
-    auto fan = vd::ParseInteger(*o.get("--fan"));
-    if (!fan)
-        return Usage("--fan is a fan number");
-    int dpi = 600;
-    if (const std::string* d = o.get("--dpi")) {
-        auto v = vd::ParseInteger(*d);
-        if (!v || *v < 20 || *v > 2400)
-            return Usage("--dpi is a resolution from 20 to 2400");
-        dpi = static_cast<int>(*v);
-    }
-    vd::PrintChoices choices{false, false, false};
-    for (const std::string& p :
-         SplitList(o.get("--only") ? *o.get("--only") : "summary,quotation,instructions")) {
-        if (p == "summary")
-            choices.summary = true;
-        else if (p == "quotation")
-            choices.quotation = true;
-        else if (p == "instructions")
-            choices.instructions = true;
-        else
-            return Usage("--only names summary, quotation and instructions");
-    }
-
-    auto app = StartOffscreenGui();
-    vd::ResultsGrid grid;
-    if (int code = RunSelectionFromOptions(o, grid); code != kOk)
-        return code;
-    int row = 0;
-    for (int r = 1; r < grid.RowCount(); ++r)
-        if (grid.Cell(vd::ResultsGrid::kFanNo, r) == std::to_string(*fan))
-            row = r;
-    if (!row) {
-        std::fprintf(stderr, "vdcat print: fan %lld is not among the results for this duty\n",
-                     *fan);
-        return kNoResult;
-    }
-    grid.SetCurrentRow(row);
-    vd::SelectedFanNo = static_cast<std::int32_t>(*fan);
-
-    // The print page's texts: captions in the chosen language, edits from options.
+// The print page's texts: captions in the chosen language, edits from the
+// options (empty without), the date as the window's date field writes today.
+vd::PrintTexts PageTexts(const Options* o) {
     auto text = [&](const char* option) {
-        return o.get(option) ? vd::Utf8ToCp1252(*o.get(option)) : std::string();
+        const std::string* v = o ? o->get(option) : nullptr;
+        return v ? vd::Utf8ToCp1252(*v) : std::string();
     };
     vd::PrintTexts t;
     t.lb_date = vd::LanguageText[71];
@@ -194,8 +151,7 @@ int RunPrint(const Args& args) {
     t.lb_contact2 = vd::LanguageText[83];
     t.lb_qty = vd::LanguageText[78];
     t.lb_ancillaries = vd::LanguageText[64];
-    t.ed_date = o.get("--date") ? text("--date")
-                                : vd::ToCp1252(QDate::currentDate().toString("dd/MM/yyyy"));
+    t.ed_date = o && o->get("--date") ? text("--date") : vd::ToCp1252(vd::TodayAsDateField());
     t.ed_company = text("--company");
     t.ed_attention = text("--attention");
     t.ed_project = text("--project");
@@ -219,30 +175,30 @@ int RunPrint(const Args& args) {
     } catch (const vd::FileError& e) {
         std::fprintf(stderr, "vdcat print: warning: %s\n", e.what());
     }
-    if (const std::string* a = o.get("--ancillaries")) {
-        vd::FetchFanRecord(static_cast<int>(*fan), vd::FanRecord);
-        std::vector<vd::AncillaryItem> offered = vd::BuildAncillaries(vd::FanRecord);
-        std::vector<bool> tick(vd::kAncillaryItems, false);
-        for (const std::string& p : SplitList(*a)) {
-            auto pos = vd::ParseInteger(p);
-            if (!pos || *pos < 0 || *pos >= vd::kAncillaryItems)
-                return Usage("--ancillaries takes positions from 0 to 18");
-            tick[static_cast<size_t>(*pos)] = true;
-        }
-        for (const auto& item : offered)
-            if (tick[static_cast<size_t>(item.position)])
-                t.ancillaries.push_back(item.text);
-    }
+    return t;
+}
 
+int PrintFanRow(vd::ResultsGrid& grid, int row, const vd::PrintTexts& texts,
+                const vd::PrintChoices& choices, int dpi, const std::string& out) {
+    grid.SetCurrentRow(row);
+    auto fan = vd::ParseInteger(grid.Cell(vd::ResultsGrid::kFanNo, row));
+    vd::SelectedFanNo = static_cast<std::int32_t>(fan ? *fan : 0);
+    try {
+        vd::FetchFanRecord(vd::SelectedFanNo, vd::FanRecord);
+    } catch (const vd::FileError& e) {
+        std::fprintf(stderr, "vdcat print: %s\n", e.what());
+        return kDataError;
+    }
     PrintMaterial material;
-    PdfPages pdf(QString::fromStdString(*o.get("--out")), dpi);
+    const int missing = material.Load(choices);
+    PdfPages pdf(QString::fromStdString(out), dpi);
     const std::string logo = vd::DataPath("pics\\vandrel_logo.wmf").string();
     vd::RunPrintouts(pdf, choices, [&](vd::Canvas* canvas, int ux, int uy) {
         vd::PrintContext c;
         c.canvas = canvas;
         c.pageUnitX = ux;
         c.pageUnitY = uy;
-        c.texts = &t;
+        c.texts = &texts;
         c.grid = &grid;
         c.detail = &material;
         c.dataSheetLogo = logo;
@@ -257,7 +213,7 @@ int RunPrint(const Args& args) {
         return c;
     });
     if (!pdf.Finish()) {
-        std::fprintf(stderr, "vdcat print: cannot write %s\n", o.get("--out")->c_str());
+        std::fprintf(stderr, "vdcat print: cannot write %s\n", out.c_str());
         return kDataError;
     }
     if (pdf.failed) {
@@ -265,7 +221,94 @@ int RunPrint(const Args& args) {
                      pdf.failed, pdf.failed == 1 ? "" : "s");
         return kDataError;
     }
-    return kOk;
+    return missing ? kIncomplete : kOk;
+}
+
+} // namespace
+
+int PrintFirstFan(vd::ResultsGrid& grid, const std::string& out) {
+    return PrintFanRow(grid, grid.FixedRows(), PageTexts(nullptr), vd::PrintChoices{}, 300, out);
+}
+
+int RunPrint(const Args& args) {
+    std::vector<std::string> names = SelectionOptionNames();
+    const char* const extra[] = {"--fan",       "--out",     "--only",       "--dpi",
+                                 "--date",      "--company", "--attention",  "--project",
+                                 "--reference", "--quote",   "--item",       "--contact",
+                                 "--qty",       "--value",   "--despatch",   "--delivery",
+                                 "--validity",  "--terms",   "--ancillaries"};
+    names.insert(names.end(), std::begin(extra), std::end(extra));
+    Options o = ParseOptions(args, names, SelectionFlagNames());
+    if (!o.error.empty())
+        return PrintUsage(o.error);
+    if (!o.positional.empty())
+        return PrintUsage("unexpected argument " + o.positional.front());
+    if (!o.get("--fan") || !o.get("--out"))
+        return PrintUsage("--fan and --out are required");
+    auto fan = vd::ParseInteger(*o.get("--fan"));
+    if (!fan)
+        return PrintUsage("--fan is a fan number");
+    int dpi = 600;
+    if (const std::string* d = o.get("--dpi")) {
+        auto v = vd::ParseInteger(*d);
+        if (!v || *v < 20 || *v > 2400)
+            return PrintUsage("--dpi is a resolution from 20 to 2400");
+        dpi = static_cast<int>(*v);
+    }
+    vd::PrintChoices choices{false, false, false};
+    for (const std::string& p :
+         SplitList(o.get("--only") ? *o.get("--only") : "summary,quotation,instructions")) {
+        if (p == "summary")
+            choices.summary = true;
+        else if (p == "quotation")
+            choices.quotation = true;
+        else if (p == "instructions")
+            choices.instructions = true;
+        else
+            return PrintUsage("--only names summary, quotation and instructions");
+    }
+
+    auto app = StartOffscreenGui();
+    vd::ResultsGrid grid;
+    DutyRequest request;
+    if (int code = RunSelectionFromOptions("print", o, request, grid); code != kOk)
+        return code;
+    int row = 0;
+    for (int r = grid.FixedRows(); r < grid.RowCount(); ++r)
+        if (grid.Cell(vd::ResultsGrid::kFanNo, r) == std::to_string(*fan))
+            row = r;
+    if (!row) {
+        std::fprintf(stderr, "vdcat print: fan %lld is not among the results for this duty\n",
+                     *fan);
+        return kNoResult;
+    }
+
+    vd::PrintTexts texts = PageTexts(&o);
+    if (const std::string* a = o.get("--ancillaries")) {
+        try {
+            vd::FetchFanRecord(static_cast<int>(*fan), vd::FanRecord);
+        } catch (const vd::FileError& e) {
+            std::fprintf(stderr, "vdcat print: %s\n", e.what());
+            return kDataError;
+        }
+        const std::vector<vd::AncillaryItem> offered = vd::BuildAncillaries(vd::FanRecord);
+        std::vector<bool> tick(vd::kAncillaryItems, false);
+        for (const std::string& p : SplitList(*a)) {
+            auto pos = vd::ParseInteger(p);
+            if (!pos || *pos < 0 || *pos >= vd::kAncillaryItems)
+                return PrintUsage("--ancillaries takes positions from 0 to 18");
+            const bool held = std::any_of(offered.begin(), offered.end(),
+                                          [&](const auto& item) { return item.position == *pos; });
+            if (!held)
+                return PrintUsage("--ancillaries: item " + p + " is not in the list of fan " +
+                                  std::to_string(*fan));
+            tick[static_cast<size_t>(*pos)] = true;
+        }
+        for (const auto& item : offered)
+            if (tick[static_cast<size_t>(item.position)])
+                texts.ancillaries.push_back(item.text);
+    }
+    return PrintFanRow(grid, row, texts, choices, dpi, *o.get("--out"));
 }
 
 } // namespace vdcat

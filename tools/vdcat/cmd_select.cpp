@@ -1,38 +1,17 @@
-// vdcat select: the select button's sequence on the catalogue, printed.
+// vdcat select and explain: the select button's sequence on the catalogue,
+// as rows or as the story of one fan's tests.
 #include "commands.h"
 
-#include "codepage.h"
-#include "duty_input.h"
 #include "errors.h"
-#include "language_file.h"
+#include "explain_document.h"
 #include "number_text.h"
 #include "paths.h"
-#include "results_grid.h"
-#include "select_fans.h"
-#include "units.h"
-#include "vd_variables.h"
+#include "select_document.h"
 
 #include <cstdio>
 #include <sstream>
 
 namespace vdcat {
-namespace {
-
-struct CollectMessages : vd::MessageService {
-    std::vector<std::string> texts;
-    void ShowMessage(const std::string& text) override { texts.push_back(text); }
-};
-
-int Usage(const std::string& why) {
-    std::fprintf(stderr, "vdcat select: %s\n(see vdcat --help)\n", why.c_str());
-    return kUsage;
-}
-
-bool IsUnit(const std::array<vd::UnitRow, 4>& table, const std::string& u) {
-    return vd::FindUnit(table, u) != nullptr;
-}
-
-} // namespace
 
 const std::vector<std::string>& SelectionOptionNames() {
     static const std::vector<std::string> names = {
@@ -41,128 +20,157 @@ const std::vector<std::string>& SelectionOptionNames() {
     return names;
 }
 
-int RunSelectionFromOptions(const Options& o, vd::ResultsGrid& sg) {
+const std::vector<std::string>& SelectionFlagNames() {
+    static const std::vector<std::string> names = {"--rejects", "--steps"};
+    return names;
+}
+
+std::optional<DutyProblem> DutyFromOptions(const Options& o, DutyRequest& r) {
     for (const char* required : {"--volume", "--volume-unit", "--pressure", "--pressure-unit"})
         if (!o.get(required))
-            return Usage(std::string(required) + " is required");
-
-    vd::ResetVariables();
-    vd::SetDecimalSeparator('.');
-    if (const std::string* d = o.get("--data"))
-        vd::SetDataRoot(*d);
-
-    vd::DutyInputs in;
-    in.volumeUnitText = *o.get("--volume-unit");
-    in.pressureUnitText = *o.get("--pressure-unit");
-    if (!IsUnit(vd::VolumeUnits(), in.volumeUnitText))
-        return Usage("unknown volume unit '" + in.volumeUnitText + "'");
-    if (!IsUnit(vd::PressureUnits(), in.pressureUnitText))
-        return Usage("unknown pressure unit '" + in.pressureUnitText + "'");
-    in.volume = vd::ReadNumericEntry(*o.get("--volume"), '.');
-    in.pressure = vd::ReadNumericEntry(*o.get("--pressure"), '.');
-
-    in.pressureTypeIndex = 1;
+            return DutyProblem{kUsage, std::string(required) + " is required", required + 2};
+    r.volumeUnit = *o.get("--volume-unit");
+    r.pressureUnit = *o.get("--pressure-unit");
+    // A command line takes no unreadable number as 0: the duty is refused
+    // with the input page's message.
+    auto volume = ParseCNumber(*o.get("--volume"));
+    if (!volume)
+        return DutyProblem{kBadDuty, "Volume incorrect", "volume"};
+    auto pressure = ParseCNumber(*o.get("--pressure"));
+    if (!pressure)
+        return DutyProblem{kBadDuty, "Pressure incorrect", "pressure"};
+    r.volume = *volume;
+    r.pressure = *pressure;
     if (const std::string* t = o.get("--pressure-type")) {
-        if (*t == "static")
-            in.pressureTypeIndex = 0;
-        else if (*t != "total")
-            return Usage("--pressure-type is static or total");
+        if (*t != kStatic && *t != kTotal)
+            return DutyProblem{kUsage, "--pressure-type is static or total", "pressure_type"};
+        r.staticPressure = *t == kStatic;
     }
-
-    vd::FixedSelectionControls controls;
-    controls.allowedDeviation = 15;
-    if (const std::string* d = o.get("--deviation"))
-        controls.allowedDeviation = vd::ClampDeviation(vd::ReadNumericEntry(*d, '.'));
-    controls.showRejects = o.has("--rejects");
+    if (const std::string* d = o.get("--deviation")) {
+        auto v = ParseCNumber(*d);
+        if (!v)
+            return DutyProblem{kUsage, "--deviation is a number", "deviation"};
+        r.deviation = *v;
+    }
     if (const std::string* s = o.get("--supply")) {
         auto v = vd::ParseInteger(*s);
         if (!v || *v < 0 || *v > 4)
-            return Usage("--supply is a number from 0 to 4");
-        in.supplyIndex = static_cast<int>(*v);
+            return DutyProblem{kUsage, "--supply is a number from 0 to 4", "supply"};
+        r.supply = static_cast<int>(*v);
     }
-    controls.supplyIndex = in.supplyIndex;
-
-    for (const auto& f : vd::FamilyFlags())
-        *f.flag = "N";
     if (const std::string* inc = o.get("--include")) {
         std::stringstream ss(*inc);
         std::string name;
-        while (std::getline(ss, name, ',')) {
-            if (name.empty())
-                continue;
-            bool found = false;
-            for (const auto& f : vd::FamilyFlags())
-                if (name == f.name) {
-                    *f.flag = "Y";
-                    found = true;
-                }
-            if (!found)
-                return Usage("unknown family flag '" + name + "'");
-        }
+        while (std::getline(ss, name, ','))
+            if (!name.empty())
+                r.families.push_back(name);
     }
+    r.rejects = o.has("--rejects");
+    r.steps = o.has("--steps");
+    return CheckDutyRequest(r);
+}
 
-    // The language gives the texts of "no fan found" and the zero specific power.
-    try {
-        if (const std::string* l = o.get("--language"))
-            vd::LanguageCode = *l;
-        else
-            vd::ReadSetup();
-        vd::ReadLanguageFile();
-    } catch (const vd::FileError& e) {
-        std::fprintf(stderr, "vdcat select: warning: %s; language texts stay empty\n", e.what());
-    }
+int ReportProblem(const char* cmd, const DutyProblem& p) {
+    if (p.exit == kUsage)
+        std::fprintf(stderr, "vdcat %s: %s\n(see vdcat %s --help)\n", cmd, p.message.c_str(), cmd);
+    else
+        PrintError(p.message);
+    return p.exit;
+}
 
-    CollectMessages messages;
-    auto reset = [&] { vd::ResetResultsGrid(sg, in.volumeUnitText, in.pressureUnitText); };
-    reset();
-    vd::SelectOutcome outcome;
-    try {
-        outcome = vd::RunSelectButton(in, controls, sg, messages, reset);
-    } catch (const vd::FileError& e) {
-        std::fprintf(stderr, "%s\n", e.what());
-        return kDataError;
-    }
-    if (outcome != vd::SelectOutcome::Ran) {
-        PrintError(messages.texts.empty() ? "" : messages.texts.front());
-        return kBadDuty;
-    }
-    if (!vd::ResultsAvailable) {
-        PrintError(vd::LanguageText[95]);
-        return kNoResult;
-    }
+// The data root and the language of the duty options; a warning when the
+// language texts cannot be read.
+void PrepareDataAndLanguage(const char* cmd, const Options& o) {
+    if (const std::string* d = o.get("--data"))
+        vd::SetDataRoot(*d);
+    const std::string* l = o.get("--language");
+    if (auto warning = LoadLanguage(l ? *l : std::string()))
+        std::fprintf(stderr, "vdcat %s: warning: %s\n", cmd, warning->c_str());
+}
+
+int RunSelectionFromOptions(const char* cmd, const Options& o, DutyRequest& r,
+                            vd::ResultsGrid& sg) {
+    if (auto problem = DutyFromOptions(o, r))
+        return ReportProblem(cmd, *problem);
+    PrepareDataAndLanguage(cmd, o);
+    if (auto problem = RunDuty(r, sg))
+        return ReportProblem(cmd, *problem);
     return kOk;
 }
 
 int RunSelect(const Args& args) {
     std::vector<std::string> names = SelectionOptionNames();
-    names.push_back("--encoding");
-    Options o = ParseOptions(args, names, {"--rejects"});
+    names.insert(names.end(), {"--encoding", "--format"});
+    std::vector<std::string> flags = SelectionFlagNames();
+    flags.push_back("--header");
+    Options o = ParseOptions(args, names, flags);
     if (!o.error.empty())
-        return Usage(o.error);
+        return Usage("select", o.error);
     if (!o.positional.empty())
-        return Usage("unexpected argument " + o.positional.front());
-    bool raw = false;
+        return Usage("select", "unexpected argument " + o.positional.front());
+    DocumentOptions doc;
     if (const std::string* e = o.get("--encoding")) {
         if (*e == "cp1252")
-            raw = true;
+            doc.cp1252 = true;
         else if (*e != "utf8")
-            return Usage("--encoding is utf8 or cp1252");
+            return Usage("select", "--encoding is utf8 or cp1252");
     }
+    if (const std::string* f = o.get("--format")) {
+        auto format = ParseDocumentFormat(*f);
+        if (!format)
+            return Usage("select", "--format is tsv, csv or json");
+        doc.format = *format;
+    }
+    doc.header = o.has("--header");
+    DutyRequest request;
     vd::ResultsGrid sg;
-    if (int code = RunSelectionFromOptions(o, sg); code != kOk)
+    if (int code = RunSelectionFromOptions("select", o, request, sg); code != kOk)
         return code;
-
     std::string out;
-    for (int row = sg.FixedRows(); row < sg.RowCount(); ++row) {
-        for (int col = 0; col <= 22; ++col) {
-            if (col)
-                out += '\t';
-            out += sg.Cell(col, row);
-        }
-        out += '\n';
+    try {
+        out = SelectDocument(request, sg, doc);
+    } catch (const vd::FileError& e) {
+        std::fprintf(stderr, "vdcat select: %s\n", e.what());
+        return kDataError;
     }
-    if (!raw)
-        out = vd::Cp1252ToUtf8(out);
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    return kOk;
+}
+
+int RunExplain(const Args& args) {
+    std::vector<std::string> names = SelectionOptionNames();
+    names.insert(names.end(), {"--fan", "--format"});
+    Options o = ParseOptions(args, names, SelectionFlagNames());
+    if (!o.error.empty())
+        return Usage("explain", o.error);
+    if (!o.positional.empty())
+        return Usage("explain", "unexpected argument " + o.positional.front());
+    if (!o.get("--fan"))
+        return Usage("explain", "--fan is required");
+    auto fan = vd::ParseInteger(*o.get("--fan"));
+    if (!fan)
+        return Usage("explain", "--fan is a fan number");
+    bool json = false;
+    if (const std::string* f = o.get("--format")) {
+        if (*f != "text" && *f != "json")
+            return Usage("explain", "--format is text or json");
+        json = *f == "json";
+    }
+    DutyRequest request;
+    if (auto problem = DutyFromOptions(o, request))
+        return ReportProblem("explain", *problem);
+    PrepareDataAndLanguage("explain", o);
+    if (auto problem = StoreDuty(request))
+        return ReportProblem("explain", *problem);
+    vd::TFanRecord rec;
+    try {
+        if (!FetchFan(*fan, rec))
+            return Usage("explain", "fan " + std::to_string(*fan) + " is not in the catalogue");
+    } catch (const vd::FileError& e) {
+        std::fprintf(stderr, "vdcat explain: %s\n", e.what());
+        return kDataError;
+    }
+    const std::string out = ExplainDocument(request, rec, json);
     std::fwrite(out.data(), 1, out.size(), stdout);
     return kOk;
 }

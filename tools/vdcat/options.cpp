@@ -57,6 +57,11 @@ Options ParseOptions(const Args& args, const std::vector<std::string>& withValue
     return o;
 }
 
+int Usage(const char* cmd, const std::string& why) {
+    std::fprintf(stderr, "vdcat %s: %s\n(see vdcat %s --help)\n", cmd, why.c_str(), cmd);
+    return kUsage;
+}
+
 void PrintError(const std::string& cp1252Text) {
     std::string s = vd::Cp1252ToUtf8(cp1252Text);
     std::fprintf(stderr, "%s\n", s.c_str());
