@@ -5,8 +5,10 @@
 # What building and running the program needs.
 VD_RUN_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-liberation2 fonts-dejavu-core)
-# What the test suite and the benchmarks need besides.
-VD_TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev poppler-utils xvfb xauth clang-format)
+# What the test suite and the benchmarks need besides (the vdcat tests read
+# its JSON with nlohmann-json).
+VD_TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev poppler-utils xvfb xauth clang-format
+  nlohmann-json3-dev)
 # What the libFuzzer build needs besides.
 VD_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 

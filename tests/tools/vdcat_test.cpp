@@ -1,78 +1,14 @@
 // vdcat as a script sees it: output, messages and exit codes.
 #include "catalogue_text.h"
-#include "test_files.h"
+#include "vdcat_run.h"
 
-#include <array>
-#include <cstdio>
 #include <gtest/gtest.h>
 #include <random>
-#include <sys/wait.h>
 
-namespace {
-
-struct Result {
-    int code = -1;
-    std::string out, err;
-};
-
-std::string ShellQuote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-Result Vdcat(const std::vector<std::string>& args) {
-    vdtest::TempDir io;
-    std::string cmd = VD_VDCAT;
-    for (const auto& a : args)
-        cmd += " " + ShellQuote(a);
-    cmd += " >" + (io / "out").string() + " 2>" + (io / "err").string() + " </dev/null";
-    int status = std::system(cmd.c_str());
-    Result r;
-    r.code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    r.out = vdtest::ReadFile(io / "out");
-    r.err = vdtest::ReadFile(io / "err");
-    return r;
-}
-
-class VdcatTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        vdtest::WriteFile(dir / "txt/vd_setup.txt", "SW\r\n");
-        vdtest::WriteFile(dir / "txt/vd_lan.txt", vdtest::NumberedLanguageFile());
-        Catalogue({vdtest::MakeFan(1, "PW", "PW 1", {2, 1, 0.5f}, {0, 100, 150}, {200, 300, 350}),
-                   vdtest::MakeFan(2, "LW", "LW \xE9", {2.2f, 1.1f, 0.5f}, {0, 100, 150}),
-                   vdtest::MakeFan(3, "ZZ", "Odd", {0.5f, 0.4f}, {0, 10})});
-    }
-    void Catalogue(const std::vector<vd::TFanRecord>& recs) {
-        vdtest::WriteFile(dir / "dat/vd_fan.rec", vdtest::EncodeRecords(recs));
-    }
-    std::vector<std::string> Select(std::vector<std::string> extra) {
-        std::vector<std::string> a = {
-            "select",     "--data", dir.path().string(), "--volume", "1", "--volume-unit", "m3/s",
-            "--pressure", "100",    "--pressure-unit",   "Pa"};
-        a.insert(a.end(), extra.begin(), extra.end());
-        return a;
-    }
-    vdtest::TempDir dir;
-};
-
-std::vector<std::string> Split(const std::string& s, char sep) {
-    std::vector<std::string> v(1);
-    for (char c : s) {
-        if (c == sep)
-            v.emplace_back();
-        else
-            v.back() += c;
-    }
-    return v;
-}
-
-} // namespace
+using namespace vdtest;
 
 TEST_F(VdcatTest, SelectPrintsSortedRowsOfTwentyThreeCells) {
-    Result r = Vdcat(Select({"--include", "PW,LW"}));
+    Result r = Vdcat(Select({"--include", "PW,LW", "--pressure-type", "total"}));
     ASSERT_EQ(r.code, 0) << r.err;
     auto lines = Split(r.out, '\n');
     ASSERT_EQ(lines.size(), 3u); // two rows and the final line end
@@ -124,13 +60,52 @@ TEST_F(VdcatTest, SelectExitCodesTellWhatHappened) {
     EXPECT_NE(missing.err.find("vd_fan.rec"), std::string::npos);
 }
 
-TEST_F(VdcatTest, UnreadableNumbersReadAsZeroAndDeviationIsClamped) {
+TEST_F(VdcatTest, ANumberThatIsNotWhollyANumberRefusesTheDuty) {
+    for (const char* bad : {"250Pa", "1,5", "", "nan", "inf", " 100", "0x10", "1e"}) {
+        auto args = Select({"--include", "PW,LW"});
+        args[8] = bad;
+        Result p = Vdcat(args);
+        EXPECT_EQ(p.code, 2) << "pressure '" << bad << "'";
+        EXPECT_EQ(p.err, "Pressure incorrect\n") << bad;
+        args[8] = "100";
+        args[4] = bad;
+        Result v = Vdcat(args);
+        EXPECT_EQ(v.code, 2) << "volume '" << bad << "'";
+        EXPECT_EQ(v.err, "Volume incorrect\n") << bad;
+    }
+    // The C format in full: sign, fraction, exponent; deviation clamped.
     auto args = Select({"--include", "PW,LW", "--deviation", "250"});
-    args[8] = "lots"; // pressure 0: accepted
-    Result r = Vdcat(args);
-    EXPECT_EQ(r.code, 0) << r.err;
-    args[4] = "1,5"; // decimal point only
-    EXPECT_EQ(Vdcat(args).code, 2);
+    args[4] = "+1e0";
+    args[8] = "1.0E2";
+    EXPECT_EQ(Vdcat(args).out, Vdcat(Select({"--include", "PW,LW", "--deviation", "100"})).out);
+    EXPECT_EQ(Vdcat(Select({"--deviation", "lots"})).code, 64);
+}
+
+TEST_F(VdcatTest, PressureTypeIsStaticByDefaultAndTotalIsRefusedForStaticOnlyFamilies) {
+    // The fans' outlet of 0.05 m2 makes a static duty of 1 m3/s 240 Pa harder.
+    auto base = Select({"--include", "PW,LW", "--deviation", "100"});
+    Result byDefault = Vdcat(base);
+    auto withStatic = base;
+    withStatic.insert(withStatic.end(), {"--pressure-type", "static"});
+    auto withTotal = base;
+    withTotal.insert(withTotal.end(), {"--pressure-type", "total"});
+    ASSERT_EQ(byDefault.code, 0) << byDefault.err;
+    EXPECT_EQ(byDefault.out, Vdcat(withStatic).out);
+    EXPECT_NE(byDefault.out, Vdcat(withTotal).out);
+
+    for (const char* family : {"EH", "AQ", "PW,AQ"}) {
+        Result r = Vdcat(Select({"--include", family, "--pressure-type", "total"}));
+        EXPECT_EQ(r.code, 2) << family;
+        EXPECT_EQ(r.err, "SW127\n") << family;
+        EXPECT_EQ(r.out, "");
+    }
+    EXPECT_NE(Vdcat(Select({"--include", "EH", "--pressure-type", "static"})).code, 2);
+
+    Result help = Vdcat({"select", "--help"});
+    EXPECT_EQ(help.code, 0);
+    for (const char* stated : {"default static", "default 15", "default 0", "default none",
+                               "default tsv", "default the setup"})
+        EXPECT_NE(help.out.find(stated), std::string::npos) << stated;
 }
 
 TEST_F(VdcatTest, DumpAndBuildRoundTrip) {
