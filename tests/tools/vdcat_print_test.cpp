@@ -37,7 +37,139 @@ std::map<std::string, Box> Words(const fs::path& pdf, int page) {
     return words;
 }
 
+struct PrintRun {
+    int code = -1;
+    std::string err;
+};
+
+// vdcat print for fan 112 of the demo catalogue at 1.2 m3/s, 300 Pa.
+PrintRun Print(const fs::path& data, const fs::path& pdf, const std::string& extra) {
+    const fs::path err = pdf.string() + ".err";
+    std::string cmd = std::string(VD_VDCAT) + " print --data '" + data.string() +
+                      "' --volume 1.2 --volume-unit m3/s --pressure 300 --pressure-unit Pa"
+                      " --include BNBQ --fan 112 --language UK --out '" +
+                      pdf.string() + "' " + extra + " 2>'" + err.string() + "'";
+    int status = std::system(cmd.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, vdtest::ReadFile(err)};
+}
+
+std::string PdfText(const fs::path& pdf) {
+    std::string out;
+    FILE* p = popen(("pdftotext '" + pdf.string() + "' - 2>/dev/null").c_str(), "r");
+    if (!p)
+        return out;
+    char buf[4096];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, p)) > 0)
+        out.append(buf, n);
+    pclose(p);
+    return out;
+}
+
+// Dark pixels of page 1 at 72 dpi (one pixel a point) inside a rectangle of
+// page units, counted from where the word `anchor` at page units (ax, ay) is.
+int DarkPixels(const fs::path& pdf, const std::string& anchor, double ax, double ay, double left,
+               double top, double right, double bottom) {
+    auto words = Words(pdf, 1);
+    if (!words.count(anchor))
+        return -1;
+    const double unit = 3.6;
+    const double ox = words[anchor].x - ax * unit, oy = words[anchor].y - ay * unit;
+    const fs::path pgm = pdf.string() + ".pgm";
+    // pdftoppm names its output after the root it is given: ROOT.pgm.
+    std::string cmd =
+        "pdftoppm -gray -r 72 -f 1 -l 1 -singlefile '" + pdf.string() + "' '" + pdf.string() + "'";
+    if (std::system(cmd.c_str()) != 0)
+        return -1;
+    std::string bytes = vdtest::ReadFile(pgm);
+    int w = 0, h = 0, max = 0, consumed = 0;
+    if (std::sscanf(bytes.c_str(), "P5 %d %d %d%n", &w, &h, &max, &consumed) != 3)
+        return -1;
+    const unsigned char* px = reinterpret_cast<const unsigned char*>(bytes.data()) + consumed + 1;
+    int dark = 0;
+    for (int y = int(oy + top * unit) + 2; y < int(oy + bottom * unit) - 2 && y < h; ++y)
+        for (int x = int(ox + left * unit) + 2; x < int(ox + right * unit) - 2 && x < w; ++x)
+            dark += px[y * w + x] < 128;
+    return dark;
+}
+
+// A data tree with the generated catalogue, texts, pictures and drawings.
+void CopyDataTree(const fs::path& to) {
+    const fs::path runtime = VD_RUNTIME_DIR;
+    for (const char* sub : {"dat", "txt", "wmf", "bmp", "pics"})
+        fs::copy(runtime / sub, to / sub, fs::copy_options::recursive);
+}
+
+bool HavePoppler() {
+    return std::system("command -v pdftotext >/dev/null 2>&1 && command -v pdftoppm >/dev/null "
+                       "2>&1") == 0;
+}
+
 } // namespace
+
+TEST(VdcatPrint, EveryPrintoutHoldsTheFansMaterialWhicheverAreChosen) {
+    if (!HavePoppler())
+        GTEST_SKIP() << "poppler-utils are not installed";
+    vdtest::TempDir dir;
+    CopyDataTree(dir.path());
+    // The data sheet's drawing box holds the dimension drawing.
+    PrintRun sheet = Print(dir.path(), dir / "sheet.pdf", "--only summary --dpi 72");
+    ASSERT_EQ(sheet.code, 0) << sheet.err;
+    EXPECT_EQ(sheet.err, "");
+    const int drawn = DarkPixels(dir / "sheet.pdf", "Fan", 10, 5, 10, 130, 150, 198);
+    EXPECT_GT(drawn, 200);
+
+    // The instruction sheet alone: the diagram picture and the maintenance text.
+    PrintRun alone = Print(dir.path(), dir / "alone.pdf", "--only instructions");
+    ASSERT_EQ(alone.code, 0) << alone.err;
+    const std::string text = PdfText(dir / "alone.pdf");
+    EXPECT_NE(text.find("Maintenance and installation instructions"), std::string::npos) << text;
+    EXPECT_NE(text.find("VENTILATION FANS"), std::string::npos) << text; // in the diagram picture
+
+    // Missing material: the window's message, the rest printed, exit 5.
+    fs::remove(dir / "wmf/bn_dim.wmf");
+    fs::remove(dir / "txt/UKbn_maint.txt");
+    PrintRun missing = Print(dir.path(), dir / "missing.pdf", "--dpi 72");
+    EXPECT_EQ(missing.code, 5);
+    EXPECT_NE(missing.err.find("Cannot find maintenance text UKbn_maint.txt\n"), std::string::npos)
+        << missing.err;
+    EXPECT_NE(missing.err.find("Cannot find drawing bn_dim.wmf\n"), std::string::npos)
+        << missing.err;
+    // The blank drawing stands in: a light frame and a line of grey text.
+    EXPECT_LT(DarkPixels(dir / "missing.pdf", "Fan", 10, 5, 10, 130, 150, 198), drawn / 2);
+    EXPECT_NE(PdfText(dir / "missing.pdf").find("Quotation"), std::string::npos);
+}
+
+TEST(VdcatPrint, AncillariesMustBeOnTheFansList) {
+    vdtest::TempDir dir;
+    CopyDataTree(dir.path());
+    // Fan 112 is three-phase: the single-phase controllers (0 to 2) are not offered.
+    PrintRun r = Print(dir.path(), dir / "a.pdf", "--ancillaries 5,1");
+    EXPECT_EQ(r.code, 64);
+    EXPECT_NE(r.err.find("item 1 is not in the list of fan 112"), std::string::npos) << r.err;
+    EXPECT_FALSE(fs::exists(dir / "a.pdf"));
+    EXPECT_EQ(Print(dir.path(), dir / "b.pdf", "--ancillaries 19").code, 64);
+}
+
+TEST(VdcatPrint, AScheduleWritesThePrintoutsOfEachDutysFirstFan) {
+    vdtest::TempDir dir;
+    CopyDataTree(dir.path());
+    vdtest::WriteFile(dir / "s.csv",
+                      "tag,volume,volume_unit,pressure,pressure_unit,pressure_type,families\n"
+                      "../up,1.2,m3/s,300,Pa,static,BNBQ\n"
+                      "B 2,2500,m3/h,250,Pa,static,PW MT\n");
+    std::string cmd = std::string(VD_VDCAT) + " schedule '" + (dir / "s.csv").string() +
+                      "' --data '" + dir.path().string() + "' --language UK --print '" +
+                      (dir / "out").string() + "' >/dev/null 2>&1";
+    int status = std::system(cmd.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_TRUE(fs::exists(dir / "out/.._up.pdf"));
+    EXPECT_TRUE(fs::exists(dir / "out/B_2.pdf"));
+    EXPECT_FALSE(fs::exists(dir / "up.pdf"));
+    if (HavePoppler())
+        EXPECT_NE(PdfText(dir / "out/B_2.pdf").find("Quotation"), std::string::npos);
+}
 
 TEST(VdcatPrint, TheQuotationsTextsSitOnTheirPageUnits) {
     if (std::system("command -v pdftotext >/dev/null 2>&1") != 0)

@@ -27,6 +27,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <algorithm>
+#include <filesystem>
 #include <cstdio>
 #include <optional>
 #include <sstream>
@@ -192,7 +193,10 @@ int PrintFanRow(vd::ResultsGrid& grid, int row, const vd::PrintTexts& texts,
     PrintMaterial material;
     const int missing = material.Load(choices);
     PdfPages pdf(QString::fromStdString(out), dpi);
-    const std::string logo = vd::DataPath("pics\\vandrel_logo.wmf").string();
+    // Absolute: the picture loader resolves a relative path against the data
+    // root once more.
+    const std::string logo =
+        std::filesystem::absolute(vd::DataPath("pics\\vandrel_logo.wmf")).string();
     vd::RunPrintouts(pdf, choices, [&](vd::Canvas* canvas, int ux, int uy) {
         vd::PrintContext c;
         c.canvas = canvas;
