@@ -27,8 +27,8 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <algorithm>
-#include <filesystem>
 #include <cstdio>
+#include <filesystem>
 #include <optional>
 #include <sstream>
 

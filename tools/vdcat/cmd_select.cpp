@@ -2,14 +2,15 @@
 // as rows or as the story of one fan's tests.
 #include "commands.h"
 
+#include "duty_input.h"
 #include "errors.h"
 #include "explain_document.h"
 #include "number_text.h"
 #include "paths.h"
 #include "select_document.h"
 
+#include <algorithm>
 #include <cstdio>
-#include <sstream>
 
 namespace vdcat {
 
@@ -26,48 +27,19 @@ const std::vector<std::string>& SelectionFlagNames() {
 }
 
 std::optional<DutyProblem> DutyFromOptions(const Options& o, DutyRequest& r) {
-    for (const char* required : {"--volume", "--volume-unit", "--pressure", "--pressure-unit"})
-        if (!o.get(required))
-            return DutyProblem{kUsage, std::string(required) + " is required", required + 2};
-    r.volumeUnit = *o.get("--volume-unit");
-    r.pressureUnit = *o.get("--pressure-unit");
-    // A command line takes no unreadable number as 0: the duty is refused
-    // with the input page's message.
-    auto volume = ParseCNumber(*o.get("--volume"));
-    if (!volume)
-        return DutyProblem{kBadDuty, "Volume incorrect", "volume"};
-    auto pressure = ParseCNumber(*o.get("--pressure"));
-    if (!pressure)
-        return DutyProblem{kBadDuty, "Pressure incorrect", "pressure"};
-    r.volume = *volume;
-    r.pressure = *pressure;
-    if (const std::string* t = o.get("--pressure-type")) {
-        if (*t != kStatic && *t != kTotal)
-            return DutyProblem{kUsage, "--pressure-type is static or total", "pressure_type"};
-        r.staticPressure = *t == kStatic;
-    }
-    if (const std::string* d = o.get("--deviation")) {
-        auto v = ParseCNumber(*d);
-        if (!v)
-            return DutyProblem{kUsage, "--deviation is a number", "deviation"};
-        r.deviation = *v;
-    }
-    if (const std::string* s = o.get("--supply")) {
-        auto v = vd::ParseInteger(*s);
-        if (!v || *v < 0 || *v > 4)
-            return DutyProblem{kUsage, "--supply is a number from 0 to 4", "supply"};
-        r.supply = static_cast<int>(*v);
-    }
-    if (const std::string* inc = o.get("--include")) {
-        std::stringstream ss(*inc);
-        std::string name;
-        while (std::getline(ss, name, ','))
-            if (!name.empty())
-                r.families.push_back(name);
-    }
+    // "volume_unit" is given as --volume-unit; the families as --include.
+    auto option = [](const char* field) {
+        if (std::string(field) == "families")
+            return std::string("--include");
+        std::string name = std::string("--") + field;
+        std::replace(name.begin(), name.end(), '_', '-');
+        return name;
+    };
+    if (auto problem = ReadDuty([&](const char* f) { return o.get(option(f)); }, option, r))
+        return problem;
     r.rejects = o.has("--rejects");
     r.steps = o.has("--steps");
-    return CheckDutyRequest(r);
+    return std::nullopt;
 }
 
 int ReportProblem(const char* cmd, const DutyProblem& p) {

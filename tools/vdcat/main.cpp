@@ -43,14 +43,14 @@ int main(int argc, char** argv) {
         std::fputs(text ? text : vdcat::HelpText(""), stdout);
         return text ? vdcat::kOk : vdcat::kUsage;
     }
+    // Every command's help, also of one this build leaves out.
+    if (const char* help = vdcat::HelpText(cmd); help && !cmd.empty() && AsksForHelp(args)) {
+        std::fputs(help, stdout);
+        return vdcat::kOk;
+    }
     for (const Entry& e : kCommands)
-        if (cmd == e.name) {
-            if (AsksForHelp(args)) {
-                std::fputs(vdcat::HelpText(cmd), stdout);
-                return vdcat::kOk;
-            }
+        if (cmd == e.name)
             return e.run(args);
-        }
     std::fprintf(stderr, "vdcat: unknown command '%s'\n\n", cmd.c_str());
     std::fputs(vdcat::HelpText(""), stderr);
     return vdcat::kUsage;

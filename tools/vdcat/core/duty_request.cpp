@@ -57,6 +57,55 @@ DutyProblem Refused(vd::SelectOutcome outcome) {
 
 } // namespace
 
+std::optional<DutyProblem> ReadDuty(const std::function<const std::string*(const char*)>& text,
+                                    const std::function<std::string(const char*)>& shown,
+                                    DutyRequest& r) {
+    for (const char* required : {"volume", "volume_unit", "pressure", "pressure_unit"})
+        if (!text(required))
+            return DutyProblem{kUsage, shown(required) + " is required", required};
+    r.volumeUnit = *text("volume_unit");
+    r.pressureUnit = *text("pressure_unit");
+    auto volume = ParseCNumber(*text("volume"));
+    if (!volume)
+        return DutyProblem{kBadDuty, vd::kVolumeIncorrect, "volume"};
+    auto pressure = ParseCNumber(*text("pressure"));
+    if (!pressure)
+        return DutyProblem{kBadDuty, vd::kPressureIncorrect, "pressure"};
+    r.volume = *volume;
+    r.pressure = *pressure;
+    if (const std::string* t = text("pressure_type")) {
+        if (*t != kStatic && *t != kTotal)
+            return DutyProblem{kUsage, shown("pressure_type") + " is static or total",
+                               "pressure_type"};
+        r.staticPressure = *t == kStatic;
+    }
+    if (const std::string* d = text("deviation")) {
+        auto v = ParseCNumber(*d);
+        if (!v)
+            return DutyProblem{kUsage, shown("deviation") + " is a number", "deviation"};
+        r.deviation = *v;
+    }
+    if (const std::string* s = text("supply")) {
+        auto v = vd::ParseInteger(*s);
+        if (!v || *v < 0 || *v > 4)
+            return DutyProblem{kUsage, shown("supply") + " is a number from 0 to 4", "supply"};
+        r.supply = static_cast<int>(*v);
+    }
+    if (const std::string* families = text("families")) {
+        std::string name;
+        for (char c : *families + ",") {
+            if (c == ',' || c == ';' || c == '+' || c == ' ') {
+                if (!name.empty())
+                    r.families.push_back(name);
+                name.clear();
+            } else {
+                name += c;
+            }
+        }
+    }
+    return CheckDutyRequest(r);
+}
+
 std::optional<long double> ParseCNumber(std::string_view text) {
     std::size_t i = 0;
     const std::size_t n = text.size();

@@ -6,6 +6,7 @@
 #include "results_grid.h"
 #include "select_fans.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -43,6 +44,17 @@ struct DutyProblem {
     std::string message;
     std::string field;
 };
+
+// Reads a request from named texts: volume, volume_unit, pressure,
+// pressure_unit (required), pressure_type, deviation, supply and families
+// (flag names separated by commas, semicolons, '+' or blanks). `text` gives a
+// field's text, nullptr when it is not given; `shown` names a field in a
+// message ("--volume-unit" on a command line). The volume and pressure must be
+// wholly numbers: anything else refuses the duty with the input page's
+// message. Ends with CheckDutyRequest.
+std::optional<DutyProblem> ReadDuty(const std::function<const std::string*(const char*)>& text,
+                                    const std::function<std::string(const char*)>& shown,
+                                    DutyRequest& request);
 
 // A number wholly in the C format: optional sign, digits with an optional
 // decimal point, optional exponent. Anything else ("250Pa", "1,5", "",

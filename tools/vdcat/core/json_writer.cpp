@@ -53,28 +53,15 @@ void JsonWriter::Separate() {
     }
 }
 
-JsonWriter& JsonWriter::BeginObject() {
+JsonWriter& JsonWriter::Open(char bracket) {
     Separate();
-    out_ += '{';
+    out_ += bracket;
     first_.push_back(true);
     return *this;
 }
 
-JsonWriter& JsonWriter::EndObject() {
-    out_ += '}';
-    first_.pop_back();
-    return *this;
-}
-
-JsonWriter& JsonWriter::BeginArray() {
-    Separate();
-    out_ += '[';
-    first_.push_back(true);
-    return *this;
-}
-
-JsonWriter& JsonWriter::EndArray() {
-    out_ += ']';
+JsonWriter& JsonWriter::Close(char bracket) {
+    out_ += bracket;
     first_.pop_back();
     return *this;
 }

@@ -10,10 +10,10 @@ namespace vdcat {
 
 class JsonWriter {
   public:
-    JsonWriter& BeginObject();
-    JsonWriter& EndObject();
-    JsonWriter& BeginArray();
-    JsonWriter& EndArray();
+    JsonWriter& BeginObject() { return Open('{'); }
+    JsonWriter& EndObject() { return Close('}'); }
+    JsonWriter& BeginArray() { return Open('['); }
+    JsonWriter& EndArray() { return Close(']'); }
     JsonWriter& Key(std::string_view utf8);
     JsonWriter& String(std::string_view utf8);
     // A number token as formatted ("2500", "0.300"); one that is not a JSON
@@ -28,6 +28,8 @@ class JsonWriter {
     const std::string& str() const { return out_; }
 
   private:
+    JsonWriter& Open(char bracket);
+    JsonWriter& Close(char bracket);
     void Separate();
     std::string out_;
     std::vector<bool> first_; // per open container: nothing written in it yet

@@ -1,7 +1,6 @@
 #include "schedule.h"
 
 #include "codepage.h"
-#include "number_text.h"
 #include "vd_variables.h"
 
 #include <algorithm>
@@ -30,56 +29,24 @@ std::string Lower(std::string s) {
 const char* const kRequired[] = {"tag",           "volume",        "volume_unit", "pressure",
                                  "pressure_unit", "pressure_type", "families"};
 
-// One line's request; the problem it has, if any.
+// One line's request; the problem it has, if any. An empty optional field
+// takes its default.
 std::optional<DutyProblem> ReadLine(const std::map<std::string, std::size_t>& columns,
                                     const std::vector<std::string>& fields, DutyRequest& r) {
-    auto field = [&](const char* name) -> std::string {
-        auto it = columns.find(name);
-        if (it == columns.end() || it->second >= fields.size())
-            return {};
-        return Trim(fields[it->second]);
+    std::map<std::string, std::string> values;
+    for (const auto& [name, at] : columns)
+        values[name] = at < fields.size() ? Trim(fields[at]) : std::string();
+    values["pressure_type"] = Lower(values["pressure_type"]);
+    auto text = [&](const char* name) -> const std::string* {
+        auto it = values.find(name);
+        if (it == values.end())
+            return nullptr;
+        const bool optional = it->first == "pressure_type" || it->first == "deviation" ||
+                              it->first == "supply" || it->first == "families";
+        return optional && it->second.empty() ? nullptr : &it->second;
     };
-    r.volumeUnit = field("volume_unit");
-    r.pressureUnit = field("pressure_unit");
-    auto volume = ParseCNumber(field("volume"));
-    if (!volume)
-        return DutyProblem{kBadDuty, "Volume incorrect", "volume"};
-    auto pressure = ParseCNumber(field("pressure"));
-    if (!pressure)
-        return DutyProblem{kBadDuty, "Pressure incorrect", "pressure"};
-    r.volume = *volume;
-    r.pressure = *pressure;
-    const std::string type = Lower(field("pressure_type"));
-    if (type != kStatic && type != kTotal && !type.empty())
-        return DutyProblem{kUsage, "pressure_type is static or total", "pressure_type"};
-    r.staticPressure = type != kTotal;
-    if (std::string d = field("deviation"); !d.empty()) {
-        auto v = ParseCNumber(d);
-        if (!v)
-            return DutyProblem{kUsage, "deviation is a number", "deviation"};
-        r.deviation = *v;
-    }
-    if (std::string s = field("supply"); !s.empty()) {
-        auto v = vd::ParseInteger(s);
-        if (!v || *v < 0 || *v > 4)
-            return DutyProblem{kUsage, "supply is a number from 0 to 4", "supply"};
-        r.supply = static_cast<int>(*v);
-    }
-    std::string name;
-    for (char c : field("families") + " ") {
-        if (c == ' ' || c == ';' || c == ',' || c == '+') {
-            if (!name.empty())
-                r.families.push_back(name);
-            name.clear();
-        } else {
-            name += c;
-        }
-    }
-    if (auto problem = CheckDutyRequest(r)) {
-        problem->message.erase(0, problem->message.rfind("--", 0) == 0 ? 2 : 0);
-        return problem;
-    }
-    return std::nullopt;
+    return ReadDuty(
+        text, [](const char* name) { return std::string(name); }, r);
 }
 
 } // namespace
