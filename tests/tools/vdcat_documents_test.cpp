@@ -245,13 +245,15 @@ TEST_F(DocumentsTest, StepsNameTheSlowestStepThatStillDeliversTheDuty) {
     EXPECT_EQ(byFan["2"][0], "");
     EXPECT_EQ(byFan["2"][1], "");
     for (const auto& row : with)
-        if (row[0] == "2")
+        if (row[0] == "2") {
             EXPECT_EQ(byFan["2"][2], row[4]);
+        }
 
     Json doc = Json::parse(Vdcat(Surplus({"--steps", "--format", "json"})).out);
     for (const Json& row : doc["rows"])
-        if (row["fan"] == 1)
+        if (row["fan"] == 1) {
             EXPECT_EQ(row["step"], Json({{"step", 4}, {"volts", 165}, {"percent", 106}}));
+        }
 }
 
 TEST_F(DocumentsTest, ScheduleDoesEveryGoodLineAndNamesTheBadOnes) {

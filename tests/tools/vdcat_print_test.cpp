@@ -167,8 +167,9 @@ TEST(VdcatPrint, AScheduleWritesThePrintoutsOfEachDutysFirstFan) {
     EXPECT_TRUE(fs::exists(dir / "out/.._up.pdf"));
     EXPECT_TRUE(fs::exists(dir / "out/B_2.pdf"));
     EXPECT_FALSE(fs::exists(dir / "up.pdf"));
-    if (HavePoppler())
+    if (HavePoppler()) {
         EXPECT_NE(PdfText(dir / "out/B_2.pdf").find("Quotation"), std::string::npos);
+    }
 }
 
 TEST(VdcatPrint, TheQuotationsTextsSitOnTheirPageUnits) {
