@@ -36,6 +36,7 @@ TEST_F(ShellTest, EveryCaptionedControlShowsItsPlaceholderUntilALanguageIsApplie
             ASSERT_NE(control, nullptr) << c.control << " is not one control of the window";
             EXPECT_EQ(CaptionOf(control), QString::fromLatin1(c.placeholder)) << c.control;
         }
+        EXPECT_EQ(w.windowTitle(), "xVandrel Catalogue");
         // The products page's two buttons are told apart.
         EXPECT_EQ(w.products->bn_closeproducts->caption(), "xClose");
         EXPECT_EQ(w.products->bn_choose_products->caption(), "xSelect");
