@@ -59,8 +59,9 @@ TEST_F(ShellTest, EveryCaptionAndTheTitleComeFromTheLanguageFileInEachLanguage) 
         }
         // Language text 249 alone.
         EXPECT_EQ(w.windowTitle(), QString::fromStdString(Cp1252ToUtf8(LanguageText[249])));
-        if (titles.count(code))
+        if (titles.count(code)) {
             EXPECT_EQ(w.windowTitle(), titles.at(code));
+        }
     }
 }
 
