@@ -3,14 +3,14 @@
 #include "font_faces.h"
 #include "main_window.h"
 #include "number_text.h"
+#include "qt_message_service.h"
 #include "qt_ui_services.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Vandrel Catalogue");
-    QApplication::setApplicationDisplayName("Vandrel Catalogue");
+    vd::SetApplicationTitle("Vandrel Catalogue");
     vd::InstallFontSubstitutions();
     vd::InitDecimalSeparatorFromLocale();
 

@@ -36,6 +36,7 @@ constexpr std::array<RowLabel, 14> kRowLabels = {{
 }};
 
 constexpr int kValueX = 138;
+constexpr int kDimensionFontPoints = 5;
 constexpr int kSupplyValueX = 135;
 constexpr int kTableRight = 300;
 constexpr int kSoundTop = 252, kAreaBottom = 342;
@@ -151,9 +152,17 @@ void DrawDataTable(const DrawTarget& target, const ResultsGrid& grid) {
 
 void DrawDimensionTable(const DrawTarget& target) {
     const TFanRecord& r = FanRecord;
-    target.canvas->SetBrushColor(kWhite);
-    target.canvas->SetPenColor(kBlack);
+    Canvas& c = *target.canvas;
+    c.SetBrushColor(kWhite);
+    c.SetPenColor(kBlack);
     target.Rectangle(0, 0, 500, 50);
+    // A value starts 3 units into its 25-unit column: five digits of Arial at
+    // 5 points (7 pixels on a 96-dpi screen) leave the next grid line clear,
+    // on the screen and on paper, where a column is wider in points.
+    c.SetFontName("Arial");
+    c.SetFontSize(kDimensionFontPoints);
+    c.SetFontStyle(kFontRegular);
+    c.SetFontColor(kBlack);
     int x = 5;
     for (const DimensionField& dim : DimensionFields()) {
         const auto& text = r.*dim.field;

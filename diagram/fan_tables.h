@@ -13,7 +13,8 @@ namespace vd {
 void DrawDataTable(const DrawTarget& target, const ResultsGrid& grid);
 
 // Draws the dimension table from the record buffer as the last fetch left it;
-// dimensions written "0" take no column. The font is the canvas's own.
+// dimensions written "0" take no column. Sets its own font, small enough for a
+// five-character value to fit its column.
 void DrawDimensionTable(const DrawTarget& target);
 
 } // namespace vd

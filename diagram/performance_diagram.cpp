@@ -141,6 +141,21 @@ int CurvesInRecord(const TFanRecord& r) {
     return std::clamp(r.curve_count, 0, kCurves);
 }
 
+// A curve whose twenty points are all zero is absent from the record (a fan
+// of two or three speeds has no fourth curve); its speed-step label would
+// stand alone at the chart's origin.
+bool HasPoints(const TFanRecord& r, int curve) {
+    const int first = kPointsPerCurve * (curve - 1) + 1;
+    for (int i = first; i < first + kPointsPerCurve; ++i)
+        if (r.vol[i] != 0 || r.pres[i] != 0 || r.power[i] != 0)
+            return true;
+    return false;
+}
+
+bool ShowsStepLabel(const TFanRecord& r, int curve) {
+    return r.curve_count > 1 && HasPoints(r, curve);
+}
+
 void DrawPressureCurves(const DrawTarget& t, const TFanRecord& r) {
     Canvas& c = *t.canvas;
     c.SetPenWidth(1);
@@ -154,7 +169,7 @@ void DrawPressureCurves(const DrawTarget& t, const TFanRecord& r) {
             const float y = F(RoundHalfEven(Yp(p)));
             if (k == 1) {
                 t.MoveTo(x, y);
-                if (r.curve_count > 1)
+                if (ShowsStepLabel(r, curve))
                     t.Text(static_cast<int>(x), static_cast<int>(y), std::to_string(6 - curve));
             } else if (p > 0) {
                 t.LineTo(x, y);
@@ -169,7 +184,7 @@ void DrawPowerCurve(const DrawTarget& t, const TFanRecord& r, int curve, const c
     const int first = kPointsPerCurve * (curve - 1) + 1;
     const int x = RoundHalfEven(X(r.vol[first]));
     const int y = RoundHalfEven(Yw(r.power[first]));
-    if (r.curve_count > 1)
+    if (ShowsStepLabel(r, curve))
         t.Text(x + 10, y - 10, label);
     t.MoveTo(F(x), F(y));
     for (int k = 2; k <= kPointsPerCurve; ++k) {
@@ -187,8 +202,7 @@ void DrawPowerCurves(const DrawTarget& t, const TFanRecord& r) {
         return; // a record without curves has no power curve either
     DrawPowerCurve(t, r, 1, "5");
     // Speed step 2 is the fourth curve. A fan of two or three curves has an
-    // empty fourth one, whose label then sits at the chart's origin: stored
-    // catalogues and printed sheets show it so.
+    // empty fourth one: its line position still moves to the origin, unlabelled.
     if (r.curve_count > 1)
         DrawPowerCurve(t, r, 4, "2");
 }

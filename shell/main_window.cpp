@@ -1,5 +1,7 @@
 #include "main_window.h"
 
+#include "captions.h"
+
 #include "about_page.h"
 #include "ancillary_page.h"
 #include "company_page.h"
@@ -39,7 +41,11 @@ constexpr int kMargin = 4;
 
 T_fm::T_fm(UiServices services, QWidget* parent) : QWidget(parent), services_(services) {
     setObjectName("_fm");
-    setFixedSize(kPageWidth + 2 * kMargin, kPageHeight + 2 * kMargin);
+    // Never smaller than the page panel needs. Window managers offer maximise
+    // only to a window whose size can change, so a larger size is allowed too:
+    // the pages grow with the window, the controls keep their places.
+    setMinimumSize(kPageWidth + 2 * kMargin, kPageHeight + 2 * kMargin);
+    resize(minimumSize());
     QFont font("Liberation Sans");
     font.setPixelSize(11);
     setFont(font);
@@ -62,6 +68,10 @@ T_fm::T_fm(UiServices services, QWidget* parent) : QWidget(parent), services_(se
     print = AddPage(new PrintPage(services_, *input, *diagram, *ancillary, _control));
     input->DrawChosenFan = [this] { diagram->DrawFanPages(input->sgModel); };
     ConnectNavigation();
+    // What every control shows until a language is applied; the title until
+    // start-up sets it.
+    ApplyCaptions(*this, [](const WindowCaption& c) { return QString::fromLatin1(c.placeholder); });
+    setWindowTitle("xVandrel Catalogue");
 
     // The window sees every key first, whichever control has the focus.
     qApp->installEventFilter(this);
@@ -69,6 +79,11 @@ T_fm::T_fm(UiServices services, QWidget* parent) : QWidget(parent), services_(se
 
 T_fm::~T_fm() {
     qApp->removeEventFilter(this);
+}
+
+void T_fm::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    _control->setGeometry(kMargin, kMargin, width() - 2 * kMargin, height() - 2 * kMargin);
 }
 
 template <class P> P* T_fm::AddPage(P* page) {
@@ -79,7 +94,7 @@ template <class P> P* T_fm::AddPage(P* page) {
 void T_fm::FormCreate() {
     AppDir = ToCp1252(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()) + "/");
     start->lb_build->setText("1.00.052");
-    setFixedSize(kPageWidth + 2 * kMargin, kPageHeight + 2 * kMargin);
+    resize(minimumSize());
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect area = screen->availableGeometry();
         move(area.center() - rect().center());

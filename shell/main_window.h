@@ -61,6 +61,7 @@ class T_fm : public QWidget {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     template <class P> P* AddPage(P* page);

@@ -19,11 +19,6 @@ StartPage::StartPage(UiServices services, QWidget* parent)
     bn_company = NewButton("bn_company", 291, 79);
     bn_products = NewButton("bn_products", 447, 79);
     bn_contact = NewButton("bn_contact", 321, 129);
-    bn_about->setCaption("xAbout");
-    bn_exit->setCaption("xExit");
-    bn_company->setCaption("xCompany");
-    bn_products->setCaption("xProducts");
-    bn_contact->setCaption("xContact");
 
     struct Flag {
         QLabel** image;

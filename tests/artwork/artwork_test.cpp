@@ -3,11 +3,16 @@
 // colour, flag geometry, the two family looks, the resources and a
 // reproducible build.
 #include "artwork_resources.h"
+#include "codepage.h"
+#include "language_file.h"
+#include "window_captions.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
+#include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QProcess>
 #include <QSet>
@@ -15,7 +20,11 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <fstream>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -133,6 +142,52 @@ TEST(ButtonPicture, KeyColourOnlyAtBottomLeftSoTheWholeButtonIsHot) {
     const QRgb bar = button.pixel(70, 20);
     EXPECT_GT(qBlue(bar), qRed(bar));
     EXPECT_GT(qRed(bar), 170);
+}
+
+// Every caption a hot-spot button shows, in every language of the delivered
+// language file and as the layout's placeholder, lies on the pale bar, clear
+// of the ball: centred on the whole picture in the window's 11-pixel font, up
+// or pressed (one pixel right and down).
+TEST(ButtonPicture, EveryCaptionOfEveryLanguageSitsOnThePaleBar) {
+    const QImage button = Load(kArtDir, "button.bmp");
+    ASSERT_EQ(button.size(), QSize(126, 40));
+    QFont font("Liberation Sans");
+    font.setPixelSize(11);
+    const QFontMetricsF fm(font);
+    std::vector<std::pair<std::string, QString>> captions; // where from, caption
+    for (const char* code : vd::LanguageCodes()) {
+        std::ifstream lan(std::string(VD_DATA_SRC) + "/txt/vd_lan.txt", std::ios::binary);
+        ASSERT_TRUE(lan) << "no language file";
+        const auto texts = vd::ParseLanguageFile(lan, code);
+        for (const vd::WindowCaption& c : vd::WindowCaptions())
+            if (std::string_view(c.control).starts_with("bn_"))
+                captions.emplace_back(
+                    std::string(code) + " " + c.control,
+                    QString::fromStdString(vd::Cp1252ToUtf8(texts[static_cast<size_t>(c.entry)])));
+    }
+    for (const vd::WindowCaption& c : vd::WindowCaptions())
+        if (std::string_view(c.control).starts_with("bn_"))
+            captions.emplace_back(std::string("layout ") + c.control, c.placeholder);
+    ASSERT_EQ(captions.size(), 6u * 28u) << "28 hot-spot buttons";
+
+    double widest = 0;
+    for (const auto& [from, caption] : captions) {
+        SCOPED_TRACE(from + " \"" + caption.toStdString() + "\"");
+        ASSERT_FALSE(caption.isEmpty());
+        const QRectF up =
+            fm.boundingRect(QRectF(0, 0, 126, 40),
+                            Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic, caption);
+        const QRect band = up.united(up.translated(1, 1)).toAlignedRect();
+        widest = std::max(widest, up.width());
+        int notPale = 0;
+        for (int y = band.top(); y <= band.bottom(); ++y)
+            for (int x = band.left(); x <= band.right(); ++x) {
+                const QRgb p = button.pixel(x, y);
+                notPale += qGray(p) < 170 || qRed(p) > qBlue(p);
+            }
+        EXPECT_EQ(notPale, 0) << "caption over x " << band.left() << ".." << band.right();
+    }
+    EXPECT_GT(widest, 70.0) << "the widest caption was measured in the wrong font";
 }
 
 TEST(FlagPictures, BandsAndCrossesSitWhereTheFlagsHaveThem) {

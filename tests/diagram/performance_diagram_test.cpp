@@ -163,15 +163,31 @@ TEST_F(PerformanceDiagram, SpeedStepLabelsOnMultiSpeedFansOnly) {
     EXPECT_EQ(texts(PowerCurves()), (std::vector<std::string>{"5@531,235", "2@480,255"}));
     EXPECT_EQ(Only(PowerCurves(), Op::LineTo).size(), 18u);
 
-    // Three curves: the fourth curve is empty, yet it is drawn and labelled
-    // from its first point, the chart's origin.
+    // Three curves: the fourth is empty. Its line position still moves to the
+    // chart's origin, but no stray "2" is drawn there.
     Write(StandardFan(1, 3));
     canvas.clear();
     Draw();
-    const auto labels = texts(PowerCurves());
-    ASSERT_EQ(labels.size(), 2u);
-    EXPECT_EQ(labels[0], "5@531,235");
-    EXPECT_EQ(labels[1].substr(0, 2), "2@");
+    EXPECT_EQ(texts(PowerCurves()), (std::vector<std::string>{"5@531,235"}));
+    EXPECT_EQ(texts(PressureCurves()),
+              (std::vector<std::string>{"5@521,200", "4@504,200", "3@487,200"}));
+    const auto moves = Only(PowerCurves(), Op::MoveTo);
+    ASSERT_EQ(moves.size(), 2u);
+    EXPECT_EQ(std::pair(moves[1].x1, moves[1].y1), std::pair(350, 275));
+    EXPECT_EQ(Only(PowerCurves(), Op::LineTo).size(), 9u);
+
+    // An empty curve inside the count loses its label, not its place: the
+    // other curves keep their numbers.
+    vd::TFanRecord gap = StandardFan(1, 5);
+    for (int i = 21; i <= 40; ++i)
+        gap.vol[static_cast<size_t>(i)] = gap.pres[static_cast<size_t>(i)] =
+            gap.power[static_cast<size_t>(i)] = 0;
+    Write(gap);
+    canvas.clear();
+    Draw();
+    EXPECT_EQ(texts(PressureCurves()),
+              (std::vector<std::string>{"5@521,200", "3@487,200", "2@470,200", "1@453,200"}));
+    EXPECT_EQ(texts(PowerCurves()), (std::vector<std::string>{"5@531,235", "2@480,255"}));
 
     vd::TFanRecord none = StandardFan(1, 5);
     none.curve_count = 0;

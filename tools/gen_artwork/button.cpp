@@ -10,10 +10,13 @@ namespace {
 constexpr int kWidth = 126;
 constexpr int kHeight = 40;
 
+// The caption is centred on the whole picture, so the ball keeps to the left
+// of x = 23: the band between x = 23 and 103 stays pale bar for a caption of
+// up to 78 pixels (the widest of the delivered languages), pressed or not.
 void PaintButton(QPainter& p) {
-    const QRectF bar(14.5, 8.5, 108, 23);
-    const QPointF ballCentre(16.5, 20);
-    const double ballRadius = 13;
+    const QRectF bar(10.5, 9.5, 106, 21);
+    const QPointF ballCentre(12, 20);
+    const double ballRadius = 10.5;
 
     QPainterPath barPath;
     barPath.addRoundedRect(bar, bar.height() / 2, bar.height() / 2);
@@ -36,8 +39,8 @@ void PaintButton(QPainter& p) {
     p.drawPath(gloss);
 
     // Ball: a glossy red sphere lit from the upper left.
-    QRadialGradient ballFill(ballCentre + QPointF(-4, -5), ballRadius * 1.35,
-                             ballCentre + QPointF(-5, -6));
+    QRadialGradient ballFill(ballCentre + QPointF(-3, -4), ballRadius * 1.35,
+                             ballCentre + QPointF(-4, -5));
     ballFill.setColorAt(0.0, QColor(0xFF, 0x9E, 0x94));
     ballFill.setColorAt(0.35, QColor(0xE8, 0x3B, 0x35));
     ballFill.setColorAt(0.8, QColor(0xB0, 0x1E, 0x1E));
@@ -45,12 +48,12 @@ void PaintButton(QPainter& p) {
     p.setPen(QPen(QColor(0x8A, 0x16, 0x18), 0.8));
     p.setBrush(ballFill);
     p.drawPath(ballPath);
-    QRadialGradient highlight(ballCentre + QPointF(-4.5, -6), 6);
+    QRadialGradient highlight(ballCentre + QPointF(-3.5, -4.5), 5);
     highlight.setColorAt(0.0, QColor(255, 255, 255, 220));
     highlight.setColorAt(1.0, QColor(255, 255, 255, 0));
     p.setPen(Qt::NoPen);
     p.setBrush(highlight);
-    p.drawEllipse(ballCentre + QPointF(-4.5, -6), 6, 4.5);
+    p.drawEllipse(ballCentre + QPointF(-3.5, -4.5), 5, 3.5);
 }
 
 } // namespace
