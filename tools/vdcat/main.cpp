@@ -1,6 +1,7 @@
 // vdcat: the catalogue's command-line companion. It runs the program's own
 // selection and file code for scripts and for the catalogue team.
 #include "commands.h"
+#include "paths.h"
 
 #include <cstdio>
 #include <cstring>
@@ -29,7 +30,8 @@ const char* kUsage =
     "        [--dpi D] [--date T] [--company T] ... [--ancillaries P,P,...]\n"
     "      the data sheet, quotation and instruction sheet of fan N as pages of one PDF\n"
     "\n"
-    "DIR holds dat/ and txt/ (default: the current directory).\n"
+    "DIR holds dat/ and txt/ (default: the data tree beside vdcat, else the installed\n"
+    "one in ../share/vandrel-catalogue, else the current directory).\n"
     "\n"
     "exit codes:\n"
     "  0  success\n"
@@ -47,6 +49,9 @@ int main(int argc, char** argv) {
         std::fputs(kUsage, stderr);
         return vdcat::kUsage;
     }
+    // Data paths go to the program's data tree wherever vdcat is started;
+    // --data overrides it.
+    vd::SetDataRoot(vd::FindDataTree(vd::ExecutableDir()));
     std::string cmd = argv[1];
     vdcat::Args args(argv + 2, argv + argc);
     if (cmd == "--help" || cmd == "-h" || cmd == "help") {
