@@ -225,15 +225,19 @@ TEST(ArtworkResources, EveryWindowPictureIsCompiledIn) {
     }
 }
 
+// Starts the generator offscreen; the caller waits for it.
+void StartGenerator(QProcess& gen, const QStringList& args) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    gen.setProcessEnvironment(env);
+    gen.start(QStringLiteral(VD_GEN_ARTWORK), args);
+}
+
 TEST(Generator, SameInputGivesTheSameBytes) {
     QTemporaryDir out;
     ASSERT_TRUE(out.isValid());
     QProcess gen;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    gen.setProcessEnvironment(env);
-    gen.start(QStringLiteral(VD_GEN_ARTWORK),
-              {"--window-dir", out.filePath("art"), "--bmp-dir", out.filePath("bmp")});
+    StartGenerator(gen, {"--window-dir", out.filePath("art"), "--bmp-dir", out.filePath("bmp")});
     ASSERT_TRUE(gen.waitForFinished(120000));
     ASSERT_EQ(gen.exitCode(), 0) << gen.readAllStandardError().toStdString();
     for (const Expected& e : kWindowPictures) {
@@ -255,11 +259,7 @@ TEST(Generator, UnwritableTargetIsReportedNotCrashed) {
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     QProcess gen;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    gen.setProcessEnvironment(env);
-    gen.start(QStringLiteral(VD_GEN_ARTWORK),
-              {"--window-dir", out.filePath("art"), "--bmp-dir", out.filePath("bmp")});
+    StartGenerator(gen, {"--window-dir", out.filePath("art"), "--bmp-dir", out.filePath("bmp")});
     ASSERT_TRUE(gen.waitForFinished(120000));
     EXPECT_EQ(gen.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(gen.exitCode(), 1);
@@ -270,18 +270,13 @@ TEST(Generator, UnwritableTargetIsReportedNotCrashed) {
     EXPECT_EQ(gen.exitCode(), 2);
 }
 
-} // namespace
-
 // The application icon: every theme size, round on a transparent ground, so
 // that it sits on any panel colour.
 TEST(Generator, IconIsDrawnForEveryThemeSizeOnATransparentGround) {
     QTemporaryDir out;
     ASSERT_TRUE(out.isValid());
     QProcess gen;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    gen.setProcessEnvironment(env);
-    gen.start(QStringLiteral(VD_GEN_ARTWORK), {"--icon-dir", out.path()});
+    StartGenerator(gen, {"--icon-dir", out.path()});
     ASSERT_TRUE(gen.waitForFinished(120000));
     ASSERT_EQ(gen.exitCode(), 0) << gen.readAllStandardError().toStdString();
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
@@ -296,3 +291,5 @@ TEST(Generator, IconIsDrawnForEveryThemeSizeOnATransparentGround) {
         EXPECT_EQ(qAlpha(icon.pixel(size / 2, size / 2)), 255) << size;
     }
 }
+
+} // namespace

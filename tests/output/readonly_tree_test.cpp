@@ -2,11 +2,10 @@
 // tree): the field list is saved to the user's folder and read from there at
 // the next start, and the delivered files stay as they were. Run as an
 // ordinary user (the test's command drops root's rights first).
-#include "clip_seams.h"
+#include "clip_fakes.h"
 #include "frm_clip.h"
 #include "paths.h"
 #include "test_files.h"
-#include "ui_seams.h"
 #include "ui_services.h"
 #include "vd_variables.h"
 
@@ -18,24 +17,13 @@
 #include <unistd.h>
 
 using namespace vd;
+using vdtest::Clipboard;
+using vdtest::Input;
+using vdtest::Messages;
 using vdtest::ReadFile;
 using vdtest::WriteFile;
 
 namespace {
-
-struct Messages : MessageService {
-    std::vector<std::string> shown, errors;
-    void ShowMessage(const std::string& t) override { shown.push_back(t); }
-    void ShowError(const std::string& t) override { errors.push_back(t); }
-};
-struct Clipboard : ClipboardService {
-    void SetText(const std::string&) override {}
-};
-struct Input : InputDialogService {
-    std::string InputBox(const std::string&, const std::string&, const std::string& s) override {
-        return s;
-    }
-};
 
 // Gives the folders back their write permission, so that the temporary
 // folder can be removed whatever the test's outcome.

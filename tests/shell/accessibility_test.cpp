@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QTableWidget>
+#include <QTest>
 
 using namespace vd;
 
@@ -127,4 +128,20 @@ TEST_F(ShellTest, ResultsGridIsATableWithItsColumnHeadings) {
         }
         EXPECT_NE(head, nullptr) << "column " << c << " heading " << heading.toStdString();
     }
+}
+
+// The window's own keys (F10, Ctrl+P) see every key first; Space and Return
+// still reach a focused page button.
+TEST_F(ShellTest, SpaceOrReturnOnAFocusedPageButtonPressesIt) {
+    T_fm& w = Start();
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    auto* about = w.findChild<TNoShape*>("bn_about");
+    about->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(about, Qt::Key_Space);
+    EXPECT_EQ(w.CurrentPage(), w.about);
+    auto* close = w.findChild<TNoShape*>("bn_closeabout");
+    close->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(close, Qt::Key_Return);
+    EXPECT_EQ(w.CurrentPage(), w.start);
 }

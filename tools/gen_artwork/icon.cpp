@@ -4,9 +4,6 @@
 #include "fan_mark.h"
 #include "pictures.h"
 
-#include <QLinearGradient>
-#include <QRadialGradient>
-
 #include <algorithm>
 
 namespace art {
@@ -17,26 +14,7 @@ QImage MakeIcon(int size) {
     return RenderSupersampled(size, size, size < 64 ? 8 : 4, Qt::transparent, [=](QPainter& p) {
         const double margin = std::max(0.5, size / 32.0);
         const double radius = size / 2.0 - margin;
-        const QPointF centre(size / 2.0, size / 2.0);
-
-        QRadialGradient face(centre + QPointF(-radius * 0.3, -radius * 0.38), radius * 1.5);
-        face.setColorAt(0.0, QColor(0xFF, 0xFF, 0xFF));
-        face.setColorAt(1.0, QColor(0xE4, 0xF0, 0xFA));
-        p.setPen(Qt::NoPen);
-        p.setBrush(face);
-        p.drawEllipse(centre, radius, radius);
-
-        FanMarkStyle style;
-        QLinearGradient blades(centre + QPointF(-radius, -radius),
-                               centre + QPointF(radius, radius));
-        blades.setColorAt(0.0, brand::kSky);
-        blades.setColorAt(1.0, brand::kBlue);
-        style.blades = blades;
-        style.hub = brand::kNavy;
-        style.ring = brand::kNavy;
-        style.ringWidth = small ? 0.14 : 0.085;
-        style.rotationDeg = -18;
-        DrawFanMark(p, centre, radius, style);
+        DrawEmblem(p, QPointF(size / 2.0, size / 2.0), radius, small ? 0.14 : 0.085);
     });
 }
 
