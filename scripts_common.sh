@@ -6,11 +6,17 @@
 VD_RUN_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-liberation2 fonts-dejavu-core)
 # What the test suite and the benchmarks need besides (the vdcat tests read
-# its JSON with nlohmann-json).
+# its JSON with nlohmann-json; the install test validates the menu entry and
+# the AppStream metadata).
 VD_TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev poppler-utils xvfb xauth clang-format
-  nlohmann-json3-dev)
+  nlohmann-json3-dev desktop-file-utils appstream)
 # What the libFuzzer build needs besides.
 VD_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+
+# What packaging needs besides: shlibdeps for the .deb's dependencies.
+VD_PACKAGE_PACKAGES=(dpkg-dev file)
+# What listing the live accessibility tree needs.
+VD_ATSPI_PACKAGES=(at-spi2-core python3-pyatspi dbus xvfb xauth)
 
 # vd_install_missing PACKAGE...
 vd_install_missing() {

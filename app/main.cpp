@@ -3,6 +3,7 @@
 #include "font_faces.h"
 #include "main_window.h"
 #include "number_text.h"
+#include "paths.h"
 #include "qt_message_service.h"
 #include "qt_ui_services.h"
 
@@ -11,6 +12,11 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     vd::SetApplicationTitle("Vandrel Catalogue");
+    // Ties the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName("example.vandrel.catalogue");
+    // The data tree beside the program or the installed one, whatever the
+    // current directory.
+    vd::SetDataRoot(vd::FindDataTree(vd::ExecutableDir()));
     vd::InstallFontSubstitutions();
     vd::InitDecimalSeparatorFromLocale();
 

@@ -3,6 +3,7 @@
 #include "errors.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <system_error>
@@ -79,6 +80,41 @@ void SetDataRoot(const fs::path& root) {
 
 fs::path DataPath(std::string_view relative) {
     return ResolveDataPath(relative, g_dataRoot);
+}
+
+fs::path FindDataTree(const fs::path& programDir) {
+    if (programDir.empty())
+        return {};
+    // The catalogue and the language file are what every start needs.
+    auto holdsTree = [](const fs::path& dir) {
+        std::error_code ec;
+        return fs::is_directory(ResolveDataPath("dat", dir), ec) ||
+               fs::is_directory(ResolveDataPath("txt", dir), ec);
+    };
+    if (holdsTree(programDir))
+        return programDir;
+    const fs::path installed =
+        (programDir / ".." / "share" / "vandrel-catalogue").lexically_normal();
+    if (holdsTree(installed))
+        return installed;
+    return {};
+}
+
+fs::path ExecutableDir() {
+    std::error_code ec;
+    const fs::path self = fs::read_symlink("/proc/self/exe", ec);
+    return ec ? fs::path() : self.parent_path();
+}
+
+fs::path UserConfigDir() {
+    // Relative values are ignored, as the base directory convention asks.
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    if (xdg && *xdg == '/')
+        return fs::path(xdg) / "vandrel-catalogue";
+    const char* home = std::getenv("HOME");
+    if (home && *home == '/')
+        return fs::path(home) / ".config" / "vandrel-catalogue";
+    return {};
 }
 
 std::ifstream OpenDataFile(const fs::path& path, std::string_view shownName, std::uintmax_t limit) {

@@ -31,6 +31,20 @@ std::filesystem::path DataPath(std::string_view relative);
 std::ifstream OpenDataFile(const std::filesystem::path& path, std::string_view shownName,
                            std::uintmax_t limit);
 
+// The data tree of a program whose executable lies in `programDir`: that folder
+// itself when the tree lies beside the program (the build tree), otherwise the
+// installed tree `programDir/../share/vandrel-catalogue`. Empty when there is
+// neither, which leaves relative paths to the current directory.
+std::filesystem::path FindDataTree(const std::filesystem::path& programDir);
+
+// The folder of the running executable; empty when the system does not say.
+std::filesystem::path ExecutableDir();
+
+// The user's own folder for what the program writes:
+// $XDG_CONFIG_HOME/vandrel-catalogue, by default ~/.config/vandrel-catalogue.
+// Empty when neither variable names an absolute folder.
+std::filesystem::path UserConfigDir();
+
 // The whole content of a file, or FileError with the file's name as the user
 // wrote it. `limit` guards against reading a huge file where a small one is due.
 std::string ReadWholeFile(std::string_view relative, size_t limit = 64u << 20);

@@ -86,6 +86,30 @@ ClipFieldsLoad LoadClipFields(const fs::path& appDir) {
     return result;
 }
 
+fs::path ClipLoadFolder(const ClipFolders& folders) {
+    std::error_code ec;
+    if (!folders.user.empty() && fs::exists(ResolveDataPath(kFileNames[0], folders.user), ec))
+        return folders.user;
+    return folders.program;
+}
+
+fs::path ClipSaveFolder(const ClipFolders& folders, const fs::path& loadedFrom) {
+    if (folders.user.empty())
+        return folders.program;
+    if (!loadedFrom.empty() && loadedFrom == folders.user)
+        return folders.user;
+    // A save replaces the files by renaming temporaries within the clips
+    // folder (or creates the folder), so that folder's permission is the one
+    // that counts.
+    std::error_code ec;
+    const fs::path clips = ResolveDataPath("clips", folders.program);
+    const fs::path target = fs::exists(clips, ec) ? clips : folders.program;
+    if (::access(target.c_str(), W_OK) != 0 &&
+        (errno == EACCES || errno == EROFS || errno == EPERM))
+        return folders.user;
+    return folders.program;
+}
+
 void RefuseToOverwriteUnread(const std::vector<fs::path>& unread) {
     for (const fs::path& p : unread) {
         std::error_code ec;

@@ -25,6 +25,25 @@ struct ClipFieldsLoad {
     std::vector<std::filesystem::path> unread;
 };
 
+// The two places of the field list: the program's own folder (AppDir), where
+// it is delivered, and the user's folder (UserConfigDir), which holds the
+// user's copy once the program's folder could not take a save.
+struct ClipFolders {
+    std::filesystem::path program;
+    std::filesystem::path user; // empty: the user has no folder
+};
+
+// The folder whose clips files loading reads: the user's when it holds a
+// copy of the list, the program's otherwise.
+std::filesystem::path ClipLoadFolder(const ClipFolders& folders);
+
+// The folder a save writes to: the user's when the list came from there or
+// when the program's folder cannot be written (read-only, another owner);
+// the program's otherwise. Any other fault of the program's folder is left
+// for the save itself to report.
+std::filesystem::path ClipSaveFolder(const ClipFolders& folders,
+                                     const std::filesystem::path& loadedFrom);
+
 // Reads the three files under `appDir`, in the order clip, desc, cols, and
 // stops at the first that cannot be read.
 ClipFieldsLoad LoadClipFields(const std::filesystem::path& appDir);

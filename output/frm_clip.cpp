@@ -3,6 +3,7 @@
 #include "clip_files.h"
 #include "codepage.h"
 #include "errors.h"
+#include "paths.h"
 #include "qt_text.h"
 #include "results_grid.h"
 #include "vd_variables.h"
@@ -42,8 +43,8 @@ QFont ArialPixels(int px) {
     return f;
 }
 
-std::filesystem::path AppDirPath() {
-    return std::filesystem::path(Cp1252ToUtf8(AppDir));
+ClipFolders Folders() {
+    return ClipFolders{std::filesystem::path(Cp1252ToUtf8(AppDir)), UserConfigDir()};
 }
 
 } // namespace
@@ -120,7 +121,8 @@ void TFrmClip::Build() {
 }
 
 void TFrmClip::FormCreate() {
-    ClipFieldsLoad load = LoadClipFields(AppDirPath());
+    loadedFrom_ = ClipLoadFolder(Folders());
+    ClipFieldsLoad load = LoadClipFields(loadedFrom_);
     editor_.fields = std::move(load.fields);
     unread_ = std::move(load.unread);
     editor_.Select(-1);
@@ -203,8 +205,10 @@ void TFrmClip::SpeedButton2Click() {
 void TFrmClip::SpeedButton3Click() {
     try {
         RefuseToOverwriteUnread(unread_);
-        SaveClipFields(editor_.fields, AppDirPath());
+        const std::filesystem::path target = ClipSaveFolder(Folders(), loadedFrom_);
+        SaveClipFields(editor_.fields, target);
         unread_.clear();
+        loadedFrom_ = target;
     } catch (const FileError& e) {
         services_.messages->ShowError(e.what());
         return;

@@ -24,7 +24,8 @@ class TFrmClip : public QDialog {
     Q_OBJECT
   public:
     // Uses the messages, input box and clipboard of `services`; loads the
-    // field list from AppDir's clips folder.
+    // field list: the user's copy when there is one, otherwise the one in
+    // AppDir's clips folder.
     explicit TFrmClip(UiServices services, QWidget* parent = nullptr);
     ~TFrmClip() override;
 
@@ -67,6 +68,8 @@ class TFrmClip : public QDialog {
     ClipFieldEditor editor_;
     // Field list files that loading did not read; saving must not replace them.
     std::vector<std::filesystem::path> unread_;
+    // The folder the list was loaded from: the program's or the user's.
+    std::filesystem::path loadedFrom_;
 };
 
 } // namespace vd

@@ -66,6 +66,12 @@ InputPage::InputPage(UiServices services, QWidget* parent)
     cb_ducttype = List(this, "cb_ducttype", 360, 144, 150);
     lb_ductType->hide();
     cb_ducttype->hide();
+    // Screen readers name each entry and list by the label before it.
+    lb_volume->setBuddy(se_volume);
+    lb_pressure->setBuddy(se_pressure);
+    lb_deviation->setBuddy(se_dev);
+    lb_supply->setBuddy(cb_supply);
+    lb_ductType->setBuddy(cb_ducttype);
     cb_rej = new QCheckBox(this);
     cb_rej->setObjectName("cb_rej");
     cb_rej->setGeometry(360, 66, 150, 18);

@@ -12,6 +12,7 @@
 #include "language_file.h"
 #include "language_texts.h"
 #include "noshape.h"
+#include "paths.h"
 #include "picture.h"
 #include "print_page.h"
 #include "print_run.h"
@@ -92,7 +93,11 @@ template <class P> P* T_fm::AddPage(P* page) {
 }
 
 void T_fm::FormCreate() {
-    AppDir = ToCp1252(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()) + "/");
+    // The folder of the program's own files: its data tree when it has one
+    // (beside it in the build tree, or the installed tree), else its own.
+    const QString programFiles = DataRoot().empty() ? QCoreApplication::applicationDirPath()
+                                                    : QString::fromStdString(DataRoot().string());
+    AppDir = ToCp1252(QDir::toNativeSeparators(programFiles) + "/");
     start->lb_build->setText("1.00.052");
     resize(minimumSize());
     if (QScreen* screen = QGuiApplication::primaryScreen()) {

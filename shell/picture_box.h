@@ -5,6 +5,7 @@
 #include "picture.h"
 
 #include <QWidget>
+#include <functional>
 #include <string>
 
 namespace vd {
@@ -30,6 +31,19 @@ class PictureBox : public QWidget {
     const std::string& source() const { return source_; }
     Mode mode() const { return mode_; }
 
+    // A picture the user switches on and off by clicking: a check box to
+    // assistive technology, checked while `checked` says so, named by `name`
+    // (asked each time, so it follows the language). Tab reaches it, and
+    // Space or Return click it.
+    void SetToggle(std::function<bool()> checked, std::function<QString()> name);
+    bool isToggle() const { return static_cast<bool>(checked_); }
+    bool isChecked() const { return checked_ && checked_(); }
+    QString toggleName() const { return name_ ? name_() : QString(); }
+    // Tells assistive technology that the checked state has changed.
+    void NotifyToggled();
+    // What a click does: emits clicked().
+    void click() { Q_EMIT clicked(); }
+
   Q_SIGNALS:
     void clicked();
     void mouseMoved();
@@ -38,8 +52,13 @@ class PictureBox : public QWidget {
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
+    std::function<bool()> checked_;
+    std::function<QString()> name_;
     Mode mode_;
     Picture picture_;
     std::string source_;

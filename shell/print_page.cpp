@@ -118,6 +118,22 @@ PrintPage::PrintPage(UiServices services, const InputPage& input, DiagramPage& d
     ed_delivery = Edit(panel, "ed_delivery", 112, 307, 394);
     lb_terms = label("lb_terms", 6, 336);
     ed_terms = Edit(panel, "ed_terms", 112, 333, 394);
+    const std::pair<QLabel*, QWidget*> labelled[] = {{lb_date, ed_date},
+                                                     {lb_company, ed_company},
+                                                     {lb_attention, ed_attention},
+                                                     {lb_project, ed_project},
+                                                     {lb_reference, ed_reference},
+                                                     {lb_quote, ed_quote},
+                                                     {lb_value, ed_value},
+                                                     {lb_item, ed_item},
+                                                     {lb_despatch, ed_despatch},
+                                                     {lb_validity, ed_validity},
+                                                     {lb_qty, ed_qty},
+                                                     {lb_contact2, ed_contact},
+                                                     {lb_delivery, ed_delivery},
+                                                     {lb_terms, ed_terms}};
+    for (const auto& [l, edit] : labelled)
+        l->setBuddy(edit);
     QWidget* order[] = {ed_date,  ed_company, ed_attention, ed_project,  ed_reference,
                         ed_quote, ed_value,   ed_item,      ed_despatch, ed_validity,
                         ed_qty,   ed_contact, ed_delivery,  ed_terms,    group};

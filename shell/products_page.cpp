@@ -27,35 +27,37 @@ struct FamilyInfo {
     const char* included;
     const char* key;
     const char* description;
+    QLabel* ProductsPage::*group; // the label over the picture's product group
+    const char* shownCode;        // the family as a screen reader names it
 };
 
 const std::vector<FamilyInfo>& Families() {
     using M = PictureBox::Mode;
     static const std::vector<FamilyInfo> families = {
         {&ProductsPage::im_pw, "im_pw", 94, 18, M::Own, &FlagPW, nullptr, "bmp\\pw.bmp",
-         "bmp\\pw_r.bmp", "PW", "pw.txt"},
+         "bmp\\pw_r.bmp", "PW", "pw.txt", &ProductsPage::lb_cdf, "PW"},
         {&ProductsPage::im_mtzl, "im_mtzl", 190, 18, M::Own, &FlagMTZL, nullptr, "bmp\\mtz.bmp",
-         "bmp\\mtz_r.bmp", "MTZL", "mtz.txt"},
+         "bmp\\mtz_r.bmp", "MTZL", "mtz.txt", &ProductsPage::lb_cdf, "MTZL"},
         {&ProductsPage::im_mt, "im_mt", 90, 112, M::Stretched, &FlagMT, &FlagMTZ, "bmp\\mt.bmp",
-         "bmp\\mt_r.bmp", "MT", "mt.txt"},
+         "bmp\\mt_r.bmp", "MT", "mt.txt", &ProductsPage::lb_rdf, "MT/MTZ"},
         {&ProductsPage::Im_ghz, "Im_ghz", 224, 112, M::Own, &FlagGHZ, nullptr, "bmp\\ghz.bmp",
-         "bmp\\ghz_r.bmp", "GHZ", "ghz.txt"},
+         "bmp\\ghz_r.bmp", "GHZ", "ghz.txt", &ProductsPage::lb_rf, "GHZ"},
         {&ProductsPage::im_ghj, "im_ghj", 316, 112, M::Own, &FlagGHJ, nullptr, "bmp\\ghj.bmp",
-         "bmp\\ghj_r.bmp", "GHJ", "ghj.txt"},
+         "bmp\\ghj_r.bmp", "GHJ", "ghj.txt", &ProductsPage::lb_rf, "GHJ"},
         {&ProductsPage::im_bnbq, "im_bnbq", 418, 122, M::Own, &FlagBNBQ, nullptr, "bmp\\bnbq.bmp",
-         "bmp\\bnbq_r.bmp", "BN", "bnbq.txt"},
+         "bmp\\bnbq_r.bmp", "BN", "bnbq.txt", &ProductsPage::lb_wf, "BN/BQ"},
         {&ProductsPage::im_lw, "im_lw", 520, 122, M::Own, &FlagLW, nullptr, "bmp\\lw.bmp",
-         "bmp\\lw_r.bmp", "LW", "lw.txt"},
+         "bmp\\lw_r.bmp", "LW", "lw.txt", &ProductsPage::lb_wf, "LW"},
         {&ProductsPage::im_udy, "im_udy", 84, 218, M::Own, &FlagUDY, &FlagUDYZ, "bmp\\udy.bmp",
-         "bmp\\udy_r.bmp", "UDY", "udy.txt"},
+         "bmp\\udy_r.bmp", "UDY", "udy.txt", &ProductsPage::lb_idf, "UDY/UDYZ"},
         {&ProductsPage::im_uvj, "im_uvj", 204, 218, M::Stretched, &FlagUVJ, nullptr, "bmp\\uvj.bmp",
-         "bmp\\uvj_r.bmp", "UVJ", "uvj.txt"},
+         "bmp\\uvj_r.bmp", "UVJ", "uvj.txt", &ProductsPage::lb_ujv, "UVJ"},
         {&ProductsPage::im_uvx, "im_uvx", 338, 218, M::Own, &FlagUVX, nullptr, "bmp\\UVX.bmp",
-         "bmp\\UVX_r.bmp", "UVX", "uvx.txt"},
+         "bmp\\UVX_r.bmp", "UVX", "uvx.txt", &ProductsPage::lb_uxv, "UVX"},
         {&ProductsPage::im_eh, "im_eh", 440, 218, M::Own, &FlagEH, nullptr, "bmp\\EH.bmp",
-         "bmp\\EH_r.bmp", "EH", "eh.txt"},
+         "bmp\\EH_r.bmp", "EH", "eh.txt", &ProductsPage::lb_aqeh, "EH"},
         {&ProductsPage::im_aq, "im_aq", 528, 218, M::Own, &FlagAQ, nullptr, "bmp\\AQ.bmp",
-         "bmp\\AQ_r.bmp", "AQ", "aq.txt"},
+         "bmp\\AQ_r.bmp", "AQ", "aq.txt", &ProductsPage::lb_aqeh, "AQ"},
     };
     return families;
 }
@@ -115,6 +117,9 @@ void ProductsPage::BuildFamilyPictures() {
         } catch (const FileError&) {
         }
         this->*f.control = box;
+        // To a screen reader: a check box named by its group and family.
+        box->SetToggle([&f] { return *f.first == "Y" || (f.second && *f.second == "Y"); },
+                       [this, &f] { return (this->*f.group)->text() + ": " + f.shownCode; });
         connect(box, &PictureBox::clicked, this, [this, i] { FamilyClick(static_cast<int>(i)); });
         connect(box, &PictureBox::mouseMoved, this,
                 [this, i] { FamilyMouseMove(static_cast<int>(i)); });
@@ -142,6 +147,7 @@ void ProductsPage::FamilyClick(int index) {
     }
     // The flag has changed already; a picture that fails to load leaves the
     // old look until the next click.
+    (this->*f.control)->NotifyToggled();
     Guarded([&] { (this->*f.control)->LoadDataFile(include ? f.included : f.excluded); });
 }
 

@@ -26,14 +26,17 @@ StartPage::StartPage(UiServices services, QWidget* parent)
         const QString* resource;
         int top, height;
         const char* code;
+        const char* language; // as its speakers name it, for screen readers
     };
-    const Flag flags[] = {{&image_SW, "image_SW", &artwork::kFlagSw, 238, 40, "SW"},
-                          {&image_FI, "image_FI", &artwork::kFlagFi, 276, 40, "FI"},
-                          {&image_UK, "image_UK", &artwork::kFlagUk, 314, 39, "UK"},
-                          {&image_IT, "image_IT", &artwork::kFlagIt, 354, 40, "IT"},
-                          {&image_FR, "image_FR", &artwork::kFlagFr, 394, 39, "FR"}};
+    const Flag flags[] = {
+        {&image_SW, "image_SW", &artwork::kFlagSw, 238, 40, "SW", "Svenska"},
+        {&image_FI, "image_FI", &artwork::kFlagFi, 276, 40, "FI", "Suomi"},
+        {&image_UK, "image_UK", &artwork::kFlagUk, 314, 39, "UK", "English"},
+        {&image_IT, "image_IT", &artwork::kFlagIt, 354, 40, "IT", "Italiano"},
+        {&image_FR, "image_FR", &artwork::kFlagFr, 394, 39, "FR", "Fran\u00E7ais"}};
     for (const Flag& f : flags) {
         *f.image = ArtPicture(this, f.name, *f.resource, 558, f.top, 58, f.height);
+        (*f.image)->setAccessibleName(QString::fromUtf8(f.language));
         (*f.image)->setCursor(Qt::PointingHandCursor);
         (*f.image)->setProperty("languageCode", f.code);
         (*f.image)->installEventFilter(this);

@@ -2,10 +2,13 @@
 
 #include "errors.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QHelpEvent>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMouseEvent>
 #include <QPainter>
@@ -51,14 +54,67 @@ QImage PaintReady(const QImage& face, QRgb key) {
     return out;
 }
 
+class NoShapeAccessible : public QAccessibleWidget {
+  public:
+    explicit NoShapeAccessible(TNoShape* button) : QAccessibleWidget(button, QAccessible::Button) {}
+    TNoShape* button() const { return static_cast<TNoShape*>(widget()); }
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) {
+            const QString set = button()->accessibleName();
+            return set.isEmpty() ? button()->accessibleCaption() : set;
+        }
+        if (t == QAccessible::Accelerator) {
+            const QKeySequence key = QKeySequence::mnemonic(button()->caption());
+            return key.toString(QKeySequence::NativeText);
+        }
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State st = QAccessibleWidget::state();
+        st.pressed = button()->isDown();
+        return st;
+    }
+    QStringList actionNames() const override {
+        return button()->isEnabled() ? QStringList{pressAction()} : QStringList();
+    }
+    void doAction(const QString& action) override {
+        if (action == pressAction() && button()->isEnabled())
+            button()->click();
+    }
+    QStringList keyBindingsForAction(const QString& action) const override {
+        if (action != pressAction())
+            return {};
+        const QKeySequence key = QKeySequence::mnemonic(button()->caption());
+        return key.isEmpty() ? QStringList() : QStringList{key.toString(QKeySequence::NativeText)};
+    }
+};
+
+QAccessibleInterface* NoShapeFactory(const QString&, QObject* object) {
+    if (auto* button = qobject_cast<TNoShape*>(object))
+        return new NoShapeAccessible(button);
+    return nullptr;
+}
+
 } // namespace
 
+void InstallNoShapeAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(NoShapeFactory);
+        return true;
+    }();
+    (void)installed;
+}
+
 TNoShape::TNoShape(QWidget* parent) : QWidget(parent) {
+    InstallNoShapeAccessibility();
     setGeometry(0, 0, 80, 80);
     // Windowless in spirit: nothing is filled, the parent shows through.
     setAutoFillBackground(false);
     setAttribute(Qt::WA_TranslucentBackground);
-    setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab for keyboard and screen reader users; a mouse click does
+    // not take the focus from the control that has it.
+    setFocusPolicy(Qt::TabFocus);
     // Move events without a button, for the hint rule.
     setMouseTracking(true);
 
@@ -86,9 +142,29 @@ void TNoShape::loadBitmap(const QString& path) {
 }
 
 void TNoShape::setCaption(const QString& caption) {
+    const QString before = accessibleCaption();
     caption_ = caption.left(kMaxCaptionLength);
     accelerator_->setKey(QKeySequence::mnemonic(caption_));
     update();
+    // A screen reader hears the new caption after a language switch.
+    if (accessibleCaption() != before && accessibleName().isEmpty()) {
+        QAccessibleEvent changed(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+}
+
+QString TNoShape::accessibleCaption() const {
+    // "&&" is a literal "&", a lone "&" marks the next character.
+    QString out;
+    out.reserve(caption_.size());
+    for (qsizetype i = 0; i < caption_.size(); ++i) {
+        if (caption_[i] == QLatin1Char('&') && i + 1 < caption_.size())
+            ++i;
+        else if (caption_[i] == QLatin1Char('&'))
+            continue;
+        out += caption_[i];
+    }
+    return out;
 }
 
 void TNoShape::setAutoSize(bool on) {
@@ -178,6 +254,15 @@ void TNoShape::paintEvent(QPaintEvent*) {
         painter.setFont(font());
         drawCaption(painter, caption_, pressed_, rect());
     }
+    // Where the keyboard is: a dotted frame inside the picture's bevel, once
+    // the user moves the focus by keyboard (as standard buttons do).
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        QPen dotted(palette().color(QPalette::Active, foregroundRole()), 1, Qt::DotLine);
+        painter.setPen(dotted);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(
+            rect().adjusted(4, 4, -5, -5).translated(pressed_ ? 1 : 0, pressed_ ? 1 : 0));
+    }
 }
 
 void TNoShape::mousePressEvent(QMouseEvent* event) {
@@ -217,6 +302,57 @@ void TNoShape::mouseMoveEvent(QMouseEvent* event) {
         showHint_ = savedShowHint_;
         hintHidden_ = false;
     }
+}
+
+void TNoShape::keyPressEvent(QKeyEvent* event) {
+    const auto mods = event->modifiers() & ~Qt::KeypadModifier;
+    if (mods != Qt::NoModifier || !isEnabled()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Space:
+        if (!event->isAutoRepeat()) {
+            spaceHeld_ = true;
+            pressed_ = true;
+            repaint();
+        }
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!event->isAutoRepeat())
+            click();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void TNoShape::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Space || event->isAutoRepeat() || !spaceHeld_) {
+        QWidget::keyReleaseEvent(event);
+        return;
+    }
+    spaceHeld_ = false;
+    pressed_ = false;
+    repaint();
+    if (isEnabled())
+        click();
+}
+
+void TNoShape::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void TNoShape::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    // Space let go elsewhere: no click, and the face comes back up.
+    if (spaceHeld_) {
+        spaceHeld_ = false;
+        pressed_ = false;
+    }
+    update();
 }
 
 void TNoShape::resizeEvent(QResizeEvent* event) {

@@ -4,7 +4,8 @@
 // through), reacts to the mouse only on the picture's opaque pixels (the hot
 // spot), centres a caption on the picture, and while the left button is held
 // looks pressed: a down face with an inverted bevel, picture and caption one
-// pixel right and down. The click comes on release over the hot spot.
+// pixel right and down. The click comes on release over the hot spot. The
+// keyboard reaches it by Tab; screen readers see a push button.
 #include "noshape_faces.h"
 
 #include <QImage>
@@ -57,6 +58,8 @@ class TNoShape : public QWidget {
     void setBounds(int left, int top, int width, int height);
 
     bool isHotSpot(int x, int y) const;
+    // The caption as a screen reader says it: without the accelerator marks.
+    QString accessibleCaption() const;
     bool isDown() const { return pressed_; }
 
     // Fires OnClick and clicked(), as a release over the hot spot does.
@@ -78,6 +81,12 @@ class TNoShape : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    // Space (down while held, click on release) and Return or Enter press a
+    // focused button, as they press a standard one.
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -106,6 +115,12 @@ class TNoShape : public QWidget {
     bool savedShowHint_ = false;
 
     bool pressed_ = false;
+    bool spaceHeld_ = false;
 };
+
+// Makes every TNoShape a push button to assistive technology (named by its
+// caption, pressed by its default action). Called by each button's
+// constructor; installing more than once does nothing.
+void InstallNoShapeAccessibility();
 
 } // namespace vd

@@ -280,15 +280,19 @@ TEST(ArtworkResources, EveryWindowPictureIsCompiledIn) {
     }
 }
 
+// Starts the generator offscreen; the caller waits for it.
+void StartGenerator(QProcess& gen, const QStringList& args) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    gen.setProcessEnvironment(env);
+    gen.start(QStringLiteral(VD_GEN_ARTWORK), args);
+}
+
 TEST(Generator, SameInputGivesTheSameBytes) {
     QTemporaryDir out;
     ASSERT_TRUE(out.isValid());
     QProcess gen;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    gen.setProcessEnvironment(env);
-    gen.start(QStringLiteral(VD_GEN_ARTWORK),
-              {"--window-dir", out.filePath("art"), "--bmp-dir", out.filePath("bmp")});
+    StartGenerator(gen, {"--window-dir", out.filePath("art"), "--bmp-dir", out.filePath("bmp")});
     ASSERT_TRUE(gen.waitForFinished(120000));
     ASSERT_EQ(gen.exitCode(), 0) << gen.readAllStandardError().toStdString();
     for (const Expected& e : kWindowPictures) {
@@ -310,11 +314,7 @@ TEST(Generator, UnwritableTargetIsReportedNotCrashed) {
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     QProcess gen;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    gen.setProcessEnvironment(env);
-    gen.start(QStringLiteral(VD_GEN_ARTWORK),
-              {"--window-dir", out.filePath("art"), "--bmp-dir", out.filePath("bmp")});
+    StartGenerator(gen, {"--window-dir", out.filePath("art"), "--bmp-dir", out.filePath("bmp")});
     ASSERT_TRUE(gen.waitForFinished(120000));
     EXPECT_EQ(gen.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(gen.exitCode(), 1);
@@ -323,6 +323,28 @@ TEST(Generator, UnwritableTargetIsReportedNotCrashed) {
     gen.start(QStringLiteral(VD_GEN_ARTWORK), {"--window-dir"});
     ASSERT_TRUE(gen.waitForFinished(120000));
     EXPECT_EQ(gen.exitCode(), 2);
+}
+
+// The application icon: every theme size, round on a transparent ground, so
+// that it sits on any panel colour.
+TEST(Generator, IconIsDrawnForEveryThemeSizeOnATransparentGround) {
+    QTemporaryDir out;
+    ASSERT_TRUE(out.isValid());
+    QProcess gen;
+    StartGenerator(gen, {"--icon-dir", out.path()});
+    ASSERT_TRUE(gen.waitForFinished(120000));
+    ASSERT_EQ(gen.exitCode(), 0) << gen.readAllStandardError().toStdString();
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString path =
+            out.filePath(QStringLiteral("%1x%1/apps/vandrel-catalogue.png").arg(size));
+        const QImage icon(path);
+        ASSERT_FALSE(icon.isNull()) << path.toStdString();
+        EXPECT_EQ(icon.size(), QSize(size, size));
+        EXPECT_TRUE(icon.hasAlphaChannel());
+        EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << size;
+        EXPECT_EQ(qAlpha(icon.pixel(size - 1, size - 1)), 0) << size;
+        EXPECT_EQ(qAlpha(icon.pixel(size / 2, size / 2)), 255) << size;
+    }
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 #include "paths.h"
 #include "test_files.h"
 
+#include <cstdlib>
+
 #include <gtest/gtest.h>
 
 using namespace vd;
@@ -36,4 +38,40 @@ TEST(Paths, LinesSplitAtAnyLineEnd) {
     EXPECT_EQ(SplitLines("a\r\nb\nc\rd"), (std::vector<std::string>{"a", "b", "c", "d"}));
     EXPECT_EQ(SplitLines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));
     EXPECT_TRUE(SplitLines("").empty());
+}
+
+TEST(DataTree, TheTreeBesideTheProgramWinsOverTheInstalledOne) {
+    vdtest::TempDir dir;
+    std::filesystem::create_directories(dir / "bin");
+    std::filesystem::create_directories(dir / "share/vandrel-catalogue/dat");
+    EXPECT_EQ(FindDataTree(dir / "bin"), dir / "share/vandrel-catalogue");
+    // A build tree: the program and its data in one folder.
+    std::filesystem::create_directories(dir / "bin/TXT");
+    EXPECT_EQ(FindDataTree(dir / "bin"), dir / "bin");
+}
+
+TEST(DataTree, NoTreeLeavesPathsToTheCurrentDirectory) {
+    vdtest::TempDir dir;
+    std::filesystem::create_directories(dir / "bin");
+    // A file named like the tree's folder is not a tree.
+    vdtest::WriteFile(dir / "bin/dat", "");
+    EXPECT_TRUE(FindDataTree(dir / "bin").empty());
+    EXPECT_TRUE(FindDataTree({}).empty());
+}
+
+TEST(DataTree, UserFolderFollowsTheBaseDirectoryConvention) {
+    const char* oldXdg = std::getenv("XDG_CONFIG_HOME");
+    const char* oldHome = std::getenv("HOME");
+    const std::string savedXdg = oldXdg ? oldXdg : "", savedHome = oldHome ? oldHome : "";
+    setenv("HOME", "/home/u", 1);
+    setenv("XDG_CONFIG_HOME", "/cfg", 1);
+    EXPECT_EQ(UserConfigDir(), std::filesystem::path("/cfg/vandrel-catalogue"));
+    setenv("XDG_CONFIG_HOME", "relative/cfg", 1);
+    EXPECT_EQ(UserConfigDir(), std::filesystem::path("/home/u/.config/vandrel-catalogue"));
+    unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(UserConfigDir(), std::filesystem::path("/home/u/.config/vandrel-catalogue"));
+    unsetenv("HOME");
+    EXPECT_TRUE(UserConfigDir().empty());
+    oldXdg ? setenv("XDG_CONFIG_HOME", savedXdg.c_str(), 1) : unsetenv("XDG_CONFIG_HOME");
+    oldHome ? setenv("HOME", savedHome.c_str(), 1) : unsetenv("HOME");
 }

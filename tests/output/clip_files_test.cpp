@@ -188,3 +188,26 @@ TEST(DeliveredClipFields, MatchTheResultsGridColumns) {
     ResultsGrid grid;
     EXPECT_NO_THROW(BuildClipText(load.fields, grid, {false, true}));
 }
+
+TEST_F(ClipFilesTest, TheUsersCopyIsReadInPreferenceAndKeepsTheSaves) {
+    const ClipFolders folders{dir / "program", dir / "user"};
+    WriteFile(dir / "program/clips/clip.txt", "TA\r\n");
+    EXPECT_EQ(ClipLoadFolder(folders), folders.program);
+    EXPECT_EQ(ClipSaveFolder(folders, folders.program), folders.program);
+
+    WriteFile(dir / "user/Clips/Clip.txt", "FA\r\n");
+    EXPECT_EQ(ClipLoadFolder(folders), folders.user);
+    // Saved where it came from, or the next start would not see the save.
+    EXPECT_EQ(ClipSaveFolder(folders, folders.user), folders.user);
+    // Without a user folder everything stays with the program.
+    EXPECT_EQ(ClipLoadFolder({folders.program, {}}), folders.program);
+}
+
+// Only a folder the user may not write sends the save elsewhere; any other
+// fault is the save's to report.
+TEST_F(ClipFilesTest, AFaultyProgramFolderIsNotMistakenForAReadOnlyOne) {
+    const ClipFolders folders{dir / "program", dir / "user"};
+    WriteFile(dir / "program/clips", "a file in the folder's place");
+    EXPECT_EQ(ClipSaveFolder(folders, folders.program), folders.program);
+    EXPECT_THROW(SaveClipFields({{"A", true, "a", "1"}}, folders.program), FileError);
+}

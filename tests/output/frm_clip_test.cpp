@@ -1,5 +1,6 @@
 // The clipboard set-up window through its buttons, with the clipboard, the
 // input dialog and the message boxes replaced by recorders.
+#include "clip_fakes.h"
 #include "frm_clip.h"
 #include "qt_ui_services.h"
 #include "results_grid.h"
@@ -19,32 +20,13 @@
 #include <gtest/gtest.h>
 
 using namespace vd;
+using vdtest::Clipboard;
+using vdtest::Input;
+using vdtest::Messages;
 using vdtest::ReadFile;
 using vdtest::WriteFile;
 
 namespace {
-
-struct Messages : MessageService {
-    std::vector<std::string> shown, errors;
-    void ShowMessage(const std::string& t) override { shown.push_back(t); }
-    void ShowError(const std::string& t) override { errors.push_back(t); }
-};
-struct Clipboard : ClipboardService {
-    std::vector<std::string> texts;
-    void SetText(const std::string& t) override { texts.push_back(t); }
-};
-struct Input : InputDialogService {
-    std::deque<std::string> answers;
-    std::vector<std::string> asked;
-    std::string InputBox(const std::string& title, const std::string& prompt,
-                         const std::string& initial) override {
-        asked.push_back(title + "|" + prompt + "|" + initial);
-        std::string a = answers.empty() ? initial : answers.front();
-        if (!answers.empty())
-            answers.pop_front();
-        return a;
-    }
-};
 
 class FrmClipTest : public ::testing::Test {
   protected:

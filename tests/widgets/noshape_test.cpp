@@ -4,6 +4,7 @@
 
 #include "errors.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -270,6 +271,84 @@ TEST_F(NoShapeTest, UnreadablePictureFileIsAnErrorAndKeepsThePicture) {
     EXPECT_THROW(button_->loadBitmap(path), FileError);
     EXPECT_THROW(button_->loadBitmap(dir.filePath("missing.bmp")), FileError);
     EXPECT_EQ(button_->bitmap().size(), QSize(30, 20));
+}
+
+// Screen readers: a push button named by its caption, pressed by its action.
+TEST_F(NoShapeTest, ScreenReadersSeeAPushButtonNamedByItsCaption) {
+    button_->setCaption("Fish && &Chips");
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(button_);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->role(), QAccessible::Button);
+    EXPECT_EQ(a->text(QAccessible::Name), "Fish & Chips");
+    EXPECT_TRUE(a->state().focusable);
+    // A language switch renames it.
+    button_->setCaption("&Skriv ut");
+    EXPECT_EQ(a->text(QAccessible::Name), "Skriv ut");
+
+    QAccessibleActionInterface* act = a->actionInterface();
+    ASSERT_NE(act, nullptr);
+    ASSERT_EQ(act->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+    act->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(clicks_, 1);
+
+    button_->setEnabled(false);
+    EXPECT_TRUE(a->state().disabled);
+    EXPECT_TRUE(act->actionNames().isEmpty());
+    act->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(clicks_, 1);
+}
+
+TEST_F(NoShapeTest, SpaceAndReturnPressAFocusedButton) {
+    host_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(host_.get()));
+    EXPECT_EQ(button_->focusPolicy(), Qt::TabFocus);
+    button_->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(button_->hasFocus());
+
+    QTest::keyPress(button_, Qt::Key_Space);
+    EXPECT_TRUE(button_->isDown());
+    EXPECT_EQ(clicks_, 0);
+    QTest::keyRelease(button_, Qt::Key_Space);
+    EXPECT_FALSE(button_->isDown());
+    EXPECT_EQ(clicks_, 1);
+
+    QTest::keyClick(button_, Qt::Key_Return);
+    QTest::keyClick(button_, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(clicks_, 3);
+
+    // With a modifier, or disabled, the keys do nothing.
+    QTest::keyClick(button_, Qt::Key_Space, Qt::ControlModifier);
+    button_->setEnabled(false);
+    QTest::keyClick(button_, Qt::Key_Return);
+    EXPECT_EQ(clicks_, 3);
+}
+
+TEST_F(NoShapeTest, SpaceLetGoAfterTheFocusLeftDoesNotClick) {
+    auto* other = new QWidget(host_.get());
+    other->setFocusPolicy(Qt::StrongFocus);
+    other->show();
+    host_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(host_.get()));
+    button_->setFocus(Qt::TabFocusReason);
+    QTest::keyPress(button_, Qt::Key_Space);
+    other->setFocus(Qt::TabFocusReason);
+    EXPECT_FALSE(button_->isDown());
+    QTest::keyRelease(button_, Qt::Key_Space);
+    EXPECT_EQ(clicks_, 0);
+}
+
+// The dotted frame shows where the keyboard is, once the user uses it.
+TEST_F(NoShapeTest, KeyboardFocusIsFramedOnlyAfterTheKeyboardMovedIt) {
+    host_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(host_.get()));
+    button_->setFocus(Qt::TabFocusReason);
+    const QImage quiet = Grab();
+    host_->setAttribute(Qt::WA_KeyboardFocusChange);
+    button_->repaint();
+    const QImage framed = Grab();
+    EXPECT_NE(quiet, framed);
+    button_->clearFocus();
+    EXPECT_EQ(Grab(), quiet);
 }
 
 } // namespace

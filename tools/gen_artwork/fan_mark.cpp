@@ -1,5 +1,9 @@
 #include "fan_mark.h"
 
+#include "art_common.h"
+
+#include <QLinearGradient>
+#include <QRadialGradient>
 #include <QtMath>
 
 #include <cmath>
@@ -59,6 +63,29 @@ void DrawFanMark(QPainter& p, const QPointF& centre, double radius, const FanMar
     p.setBrush(QColor(255, 255, 255, 200));
     p.drawEllipse(centre, hub * 0.28, hub * 0.28);
     p.restore();
+}
+
+void DrawEmblem(QPainter& p, const QPointF& centre, double radius, double ringWidth) {
+    QPainterPath disc;
+    disc.addEllipse(centre, radius, radius);
+    // The light falls from the upper left.
+    QRadialGradient face(centre + QPointF(-30, -36) * (radius / 96), radius * 1.5);
+    face.setColorAt(0.0, QColor(0xFF, 0xFF, 0xFF));
+    face.setColorAt(1.0, QColor(0xE4, 0xF0, 0xFA));
+    p.setPen(Qt::NoPen);
+    p.setBrush(face);
+    p.drawPath(disc);
+
+    FanMarkStyle style;
+    QLinearGradient blades(centre + QPointF(-radius, -radius), centre + QPointF(radius, radius));
+    blades.setColorAt(0.0, brand::kSky);
+    blades.setColorAt(1.0, brand::kBlue);
+    style.blades = blades;
+    style.hub = brand::kNavy;
+    style.ring = brand::kNavy;
+    style.ringWidth = ringWidth;
+    style.rotationDeg = -18;
+    DrawFanMark(p, centre, radius, style);
 }
 
 } // namespace art

@@ -25,4 +25,8 @@ struct FanMarkStyle {
 
 void DrawFanMark(QPainter& p, const QPointF& centre, double radius, const FanMarkStyle& style);
 
+// The emblem as the logo shows it and the application icon repeats it: the
+// mark in brand blue on a light disc inside a navy ring of `ringWidth`.
+void DrawEmblem(QPainter& p, const QPointF& centre, double radius, double ringWidth);
+
 } // namespace art

@@ -47,24 +47,7 @@ void Mark(QPainter& p) {
     disc.addEllipse(kMarkCentre, kMarkRadius, kMarkRadius);
     SoftShadow(p, disc, QPointF(0, 6), 10, QColor(0x0B, 0x2A, 0x4A, 70));
 
-    QRadialGradient face(kMarkCentre + QPointF(-30, -36), kMarkRadius * 1.5);
-    face.setColorAt(0.0, QColor(0xFF, 0xFF, 0xFF));
-    face.setColorAt(1.0, QColor(0xE4, 0xF0, 0xFA));
-    p.setPen(Qt::NoPen);
-    p.setBrush(face);
-    p.drawPath(disc);
-
-    FanMarkStyle style;
-    QLinearGradient blades(kMarkCentre + QPointF(-kMarkRadius, -kMarkRadius),
-                           kMarkCentre + QPointF(kMarkRadius, kMarkRadius));
-    blades.setColorAt(0.0, brand::kSky);
-    blades.setColorAt(1.0, brand::kBlue);
-    style.blades = blades;
-    style.hub = brand::kNavy;
-    style.ring = brand::kNavy;
-    style.ringWidth = 0.085;
-    style.rotationDeg = -18;
-    DrawFanMark(p, kMarkCentre, kMarkRadius, style);
+    DrawEmblem(p, kMarkCentre, kMarkRadius, 0.085);
 }
 
 void Wordmark(QPainter& p) {

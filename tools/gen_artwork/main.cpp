@@ -1,6 +1,8 @@
 // Generates the program's artwork: the window pictures (compiled in as
 // resources) and the product browser's family pictures (loaded at run time).
 //   gen_artwork --window-dir DIR --bmp-dir DIR
+//   gen_artwork --icon-dir DIR    the application icon as an icon theme tree
+//                                 (DIR/NxN/apps/vandrel-catalogue.png)
 #include "art_common.h"
 #include "bmp_writer.h"
 #include "pictures.h"
@@ -17,12 +19,29 @@
 namespace {
 
 int Usage() {
-    std::fprintf(stderr, "usage: gen_artwork --window-dir DIR --bmp-dir DIR\n");
+    std::fprintf(stderr, "usage: gen_artwork --window-dir DIR --bmp-dir DIR\n"
+                         "       gen_artwork --icon-dir DIR\n");
     return 2;
 }
 
 void Write(const QString& dir, const QString& name, const QImage& image) {
     art::WriteBmp24(image, QDir(dir).filePath(name));
+}
+
+// The sizes of the desktop's icon theme that the icon is drawn for.
+constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+
+int WriteIcons(const QString& dir) {
+    for (int size : kIconSizes) {
+        const QString folder = QStringLiteral("%1/%2x%2/apps").arg(dir).arg(size);
+        if (!QDir().mkpath(folder) ||
+            !art::MakeIcon(size).save(folder + QStringLiteral("/vandrel-catalogue.png"), "PNG")) {
+            std::fprintf(stderr, "gen_artwork: cannot write the %dx%d icon in %s\n", size, size,
+                         qPrintable(folder));
+            return 1;
+        }
+    }
+    return 0;
 }
 
 } // namespace
@@ -33,6 +52,8 @@ int main(int argc, char** argv) {
     QString windowDir;
     QString bmpDir;
     const QStringList args = app.arguments();
+    if (args.size() == 3 && args[1] == QLatin1String("--icon-dir"))
+        return WriteIcons(args[2]);
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--window-dir") && i + 1 < args.size())
             windowDir = args[++i];

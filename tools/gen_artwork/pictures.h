@@ -21,6 +21,9 @@ QImage MakeAbout();
 QImage MakeCompanyBuilding();
 QImage MakeCompanyEmblem();
 
+// The application icon, `size` pixels square, transparent outside its disc.
+QImage MakeIcon(int size);
+
 QImage MakeFlagUk();
 QImage MakeFlagSweden();
 QImage MakeFlagFinland();

@@ -14,7 +14,7 @@
 namespace vdcat {
 namespace {
 
-// The catalogue under --data (or the current directory).
+// The catalogue under --data (or the program's data tree).
 bool DataOption(const char* cmd, const Args& args, int& exitCode) {
     Options o = ParseOptions(args, {"--data"}, {});
     if (!o.error.empty() || !o.positional.empty()) {

@@ -25,7 +25,7 @@ namespace {
     "  --language XX                   UK, SW, FI, FR or IT; default the setup\n"                  \
     "      file's language\n"                                                                      \
     "  --data DIR                      the data tree with dat/ and txt/; default the\n"            \
-    "      current directory\n"
+    "      tree beside vdcat, else the installed one, else the current directory\n"
 
 const char* kOverview =
     "usage: vdcat COMMAND [options]\n"

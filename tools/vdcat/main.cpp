@@ -1,6 +1,7 @@
 // vdcat: the catalogue's command-line companion. It runs the program's own
 // selection and file code for scripts and for the catalogue team.
 #include "commands.h"
+#include "paths.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -36,6 +37,9 @@ int main(int argc, char** argv) {
         std::fputs(vdcat::HelpText(""), stderr);
         return vdcat::kUsage;
     }
+    // Data paths go to the program's data tree wherever vdcat is started;
+    // --data overrides it.
+    vd::SetDataRoot(vd::FindDataTree(vd::ExecutableDir()));
     const std::string cmd = argv[1];
     const vdcat::Args args(argv + 2, argv + argc);
     if (cmd == "--help" || cmd == "-h" || cmd == "help") {
