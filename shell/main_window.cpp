@@ -123,8 +123,9 @@ void T_fm::WindowPrint() {
     const QImage image = grab().toImage();
     const int dpiX = services_.printer->DpiX(), dpiY = services_.printer->DpiY();
     const QtCanvasPicture picture(Picture::FromImage(image));
-    // As large on paper as on a 96-dpi screen.
-    PrintJob(*services_.printer, "Vandrel Catalogue", [&](Canvas* canvas) {
+    // As large on paper as on a 96-dpi screen, with the title and orientation
+    // chosen in the dialog.
+    PrintDialogJob(*services_.printer, [&](Canvas* canvas) {
         canvas->StretchDraw(0, 0, image.width() * dpiX / 96, image.height() * dpiY / 96, &picture);
     });
 }
