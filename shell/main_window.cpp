@@ -6,6 +6,7 @@
 #include "contact_page.h"
 #include "diagram_page.h"
 #include "errors.h"
+#include "fan_file.h"
 #include "input_page.h"
 #include "language_file.h"
 #include "language_texts.h"
@@ -61,6 +62,12 @@ T_fm::T_fm(UiServices services, QWidget* parent) : QWidget(parent), services_(se
     ancillary = AddPage(new AncillaryPage(services_, _control));
     print = AddPage(new PrintPage(services_, *input, *diagram, *ancillary, _control));
     input->DrawChosenFan = [this] { diagram->DrawFanPages(input->sgModel); };
+    // The quotation prints the ticked items of the chosen fan's list, whether
+    // or not the ancillaries page is opened.
+    input->FanChosenAndDrawn = [this] {
+        FetchFanRecord(SelectedFanNo, FanRecord);
+        ancillary->Rebuild();
+    };
     ConnectNavigation();
 
     // The window sees every key first, whichever control has the focus.
