@@ -6,9 +6,9 @@
 
 namespace vd {
 
-bool PrintJob(PrintService& printer, const std::string& title,
-              const std::function<void(Canvas*)>& draw) {
-    Canvas* canvas = printer.BeginJob(title);
+namespace {
+
+bool Print(PrintService& printer, Canvas* canvas, const std::function<void(Canvas*)>& draw) {
     if (!canvas)
         return false;
     try {
@@ -19,6 +19,19 @@ bool PrintJob(PrintService& printer, const std::string& title,
         printer.AbortJob();
         return false;
     }
+}
+
+} // namespace
+
+bool PrintJob(PrintService& printer, const std::string& title,
+              const std::function<void(Canvas*)>& draw) {
+    return Print(printer, printer.BeginJob(title), draw);
+}
+
+bool PrintDialogJob(PrintService& printer, const std::function<void(Canvas*)>& draw) {
+    const bool printed = Print(printer, printer.BeginDialogJob(), draw);
+    printer.FinishRun();
+    return printed;
 }
 
 int RunPrintouts(PrintService& printer, const PrintChoices& choices,
@@ -37,6 +50,7 @@ int RunPrintouts(PrintService& printer, const PrintChoices& choices,
         if (ticked)
             finished += PrintJob(printer, title,
                                  [&](Canvas* canvas) { print(context(canvas, unitX, unitY)); });
+    printer.FinishRun();
     return finished;
 }
 

@@ -18,8 +18,12 @@ class PrintService {
     virtual int DpiY() const = 0;
     // Starts a portrait job; nullptr when the printer refuses it.
     virtual Canvas* BeginJob(const std::string& title) = 0;
+    // Starts a job with the title and orientation chosen in the dialog.
+    virtual Canvas* BeginDialogJob() { return BeginJob(std::string()); }
     virtual void EndJob() = 0;
     virtual void AbortJob() = 0;
+    // Ends what the dialog began: a file that holds the run's pages is closed.
+    virtual void FinishRun() {}
 };
 
 } // namespace vd

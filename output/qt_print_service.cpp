@@ -4,7 +4,6 @@
 #include "qpainter_canvas.h"
 #include "qt_text.h"
 
-#include <QFileInfo>
 #include <QPageLayout>
 #include <QPrintDialog>
 
@@ -20,18 +19,21 @@ QtPrintService::QtPrintService(QWidget* parent)
     : parent_(parent), printer_(QPrinter::HighResolution) {}
 
 QtPrintService::~QtPrintService() {
-    if (painter_.isActive())
-        painter_.end();
+    FinishRun();
 }
 
 bool QtPrintService::ShowDialog() {
     QPrintDialog dialog(&printer_, parent_);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    chosenFile_ =
-        printer_.outputFormat() == QPrinter::PdfFormat ? printer_.outputFileName() : QString();
-    jobs_ = 0;
+    Chosen();
     return true;
+}
+
+void QtPrintService::Chosen() {
+    FinishRun();
+    toFile_ =
+        printer_.outputFormat() == QPrinter::PdfFormat && !printer_.outputFileName().isEmpty();
 }
 
 int QtPrintService::DpiX() const {
@@ -42,31 +44,45 @@ int QtPrintService::DpiY() const {
 }
 
 Canvas* QtPrintService::BeginJob(const std::string& title) {
-    printer_.setDocName(FromCp1252(title));
-    printer_.setPageOrientation(QPageLayout::Portrait);
-    // Each printout is a job of its own; printed to a file, the second and
-    // third would overwrite the first, so they get files of their own.
-    if (!chosenFile_.isEmpty() && jobs_ > 0) {
-        QFileInfo f(chosenFile_);
-        printer_.setOutputFileName(f.path() + "/" + f.completeBaseName() + "-" +
-                                   QString::number(jobs_ + 1) + "." +
-                                   (f.suffix().isEmpty() ? QString("pdf") : f.suffix()));
+    title_ = title;
+    recording_ = std::make_unique<PageRecording>();
+    return recording_.get();
+}
+
+Canvas* QtPrintService::BeginDialogJob() {
+    title_.reset();
+    recording_ = std::make_unique<PageRecording>();
+    return recording_.get();
+}
+
+bool QtPrintService::StartPage() {
+    if (painter_.isActive())
+        return toFile_ && printer_.newPage();
+    if (title_) {
+        printer_.setDocName(FromCp1252(*title_));
+        printer_.setPageOrientation(QPageLayout::Portrait);
     }
-    ++jobs_;
-    if (!painter_.begin(&printer_))
-        return nullptr;
-    canvas_ = std::make_unique<QPainterCanvas>(painter_, 0);
-    return canvas_.get();
+    return painter_.begin(&printer_);
 }
 
 void QtPrintService::EndJob() {
-    canvas_.reset();
-    painter_.end();
+    const std::unique_ptr<PageRecording> page = std::move(recording_);
+    if (!page || !StartPage())
+        return;
+    QPainterCanvas canvas(painter_, 0);
+    page->Replay(canvas);
+    // To a printer every printout is a job of its own.
+    if (!toFile_)
+        painter_.end();
 }
 
 void QtPrintService::AbortJob() {
-    canvas_.reset();
-    printer_.abort();
+    // Nothing of it reached the printer.
+    recording_.reset();
+}
+
+void QtPrintService::FinishRun() {
+    recording_.reset();
     if (painter_.isActive())
         painter_.end();
 }

@@ -1,11 +1,15 @@
 #pragma once
 // The printer on Qt: the standard print dialog and QPrinter jobs, to any CUPS
-// printer or to a PDF file.
+// printer or to a PDF file. A job is recorded while it is drawn and printed
+// when it ends: to a printer as a job of its own, to a PDF file as the next
+// page of the one file the dialog named.
+#include "page_recording.h"
 #include "print_service.h"
 
 #include <QPainter>
 #include <QPrinter>
 #include <memory>
+#include <optional>
 
 class QWidget;
 
@@ -28,19 +32,28 @@ class QtPrintService : public PrintService {
     int DpiX() const override;
     int DpiY() const override;
     Canvas* BeginJob(const std::string& title) override;
+    Canvas* BeginDialogJob() override;
     void EndJob() override;
     void AbortJob() override;
+    void FinishRun() override;
 
     QPrinter& printer() { return printer_; }
     void setParent(QWidget* parent) { parent_ = parent; }
 
+  protected:
+    // Takes the printer's settings as the dialog left them.
+    void Chosen();
+
   private:
+    // Opens the printer's job or, in a file, the next page.
+    bool StartPage();
+
     QWidget* parent_;
     QPrinter printer_;
     QPainter painter_;
-    std::unique_ptr<QPainterCanvas> canvas_;
-    QString chosenFile_; // a PDF file chosen in the dialog
-    int jobs_ = 0;       // jobs since the dialog
+    std::unique_ptr<PageRecording> recording_;
+    std::optional<std::string> title_; // none: as chosen in the dialog
+    bool toFile_ = false;              // a PDF file chosen in the dialog
 };
 
 } // namespace vd

@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 
 namespace vd {
 
@@ -31,6 +32,31 @@ struct LiveControls : SelectionControls {
         return ClampDeviation(ReadNumericEntry(ToCp1252(w->se_dev->text()), DecimalSepText()[0]));
     }
     bool ShowRejects() const override { return w->cb_rej->isChecked(); }
+};
+
+// The busy cursor for the length of a selection run, gone again before an
+// error of the run is reported.
+struct BusyCursor {
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+// Messages that come up during a busy run show the ordinary cursor.
+struct ArrowCursorMessages : MessageService {
+    MessageService& inner;
+    explicit ArrowCursorMessages(MessageService& m) : inner(m) {}
+    void ShowMessage(const std::string& text) override {
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+        inner.ShowMessage(text);
+        QApplication::restoreOverrideCursor();
+    }
+    void ShowError(const std::string& text) override {
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+        inner.ShowError(text);
+        QApplication::restoreOverrideCursor();
+    }
 };
 
 } // namespace
@@ -58,6 +84,7 @@ InputPage::InputPage(UiServices services, QWidget* parent)
     cb_pressureType = List(this, "cb_pressureType", 360, 90, 150);
     lb_deviation = Label(this, "lb_deviation", 72, 120, 120, 16);
     se_dev = entry("se_dev", 196, 117, 62);
+    se_dev->SetRange(0, 100);
     lb_percent = Label(this, "lb_percent", 262, 120, 14, 16);
     lb_percent->setText("%");
     lb_supply = Label(this, "lb_supply", 72, 147, 120, 16);
@@ -129,6 +156,13 @@ void InputPage::CreateClipWindow() {
 }
 
 void InputPage::ConnectInputHandlers() {
+    // A click's missing-picture message waits for the double-click interval:
+    // shown at once, the modal box would swallow the second click of a
+    // double click, and a fan without its small picture could not be opened.
+    pictureNotice_ = new QTimer(this);
+    pictureNotice_->setSingleShot(true);
+    connect(pictureNotice_, &QTimer::timeout, this,
+            [this] { services_.messages->ShowMessage("Picture not found for this fan!"); });
     connect(bn_select, &TNoShape::clicked, this, &InputPage::bn_selectClick);
     for (TCalcEdit* e : {se_volume, se_pressure, se_dev})
         connect(e, &TCalcEdit::changed, this, &InputPage::InputChanged);
@@ -175,11 +209,15 @@ void InputPage::ShowGridModel() {
     sg->Show(sgModel);
 }
 
-void InputPage::ShowRowPicture(int modelRow) {
+void InputPage::ShowRowPicture(int modelRow, bool afterClick) {
+    pictureNotice_->stop();
     try {
         im_pic->LoadDataFile("bmp\\" + sgModel.Cell(ResultsGrid::kPicture, modelRow));
     } catch (const FileError&) {
-        services_.messages->ShowMessage("Picture not found for this fan!");
+        if (afterClick)
+            pictureNotice_->start(QApplication::doubleClickInterval());
+        else
+            services_.messages->ShowMessage("Picture not found for this fan!");
     }
 }
 
@@ -193,13 +231,12 @@ void InputPage::bn_selectClick() {
     in.pressureUnitText = ToCp1252(cb_punit->currentText());
     in.supplyIndex = cb_supply->currentIndex();
     LiveControls controls(this);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ArrowCursorMessages messages(*services_.messages);
     SelectOutcome outcome = SelectOutcome::VolumeIncorrect;
     const bool ran = Guarded([&] {
-        outcome =
-            RunSelectButton(in, controls, sgModel, *services_.messages, [this] { ResetGrid(); });
+        const BusyCursor busy;
+        outcome = RunSelectButton(in, controls, sgModel, messages, [this] { ResetGrid(); });
     });
-    QApplication::restoreOverrideCursor();
     if (!ran) {
         // The rows written before the failure stay, in a hidden grid.
         sgModel.SetVisible(false);
@@ -220,7 +257,7 @@ void InputPage::bn_selectClick() {
 void InputPage::sgClick(int modelRow) {
     sgModel.SetCurrentRow(modelRow);
     if (!sgModel.Cell(ResultsGrid::kPicture, modelRow).empty())
-        ShowRowPicture(modelRow);
+        ShowRowPicture(modelRow, true);
 }
 
 void InputPage::sgHeaderClick(int column) {
@@ -231,6 +268,7 @@ void InputPage::sgHeaderClick(int column) {
 void InputPage::sgDblClick(int modelRow) {
     if (modelRow < 1)
         return;
+    pictureNotice_->stop(); // the fan opens; its missing picture is no news
     sgModel.SetCurrentRow(modelRow);
     Q_EMIT fanChosen();
     Guarded([&] {
@@ -241,6 +279,8 @@ void InputPage::sgDblClick(int modelRow) {
         SelectedFanNo = static_cast<std::int32_t>(*no);
         if (DrawChosenFan)
             DrawChosenFan();
+        if (FanChosenAndDrawn)
+            FanChosenAndDrawn();
     });
 }
 

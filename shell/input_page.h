@@ -10,6 +10,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
+class QTimer;
 
 namespace vd {
 
@@ -53,6 +54,8 @@ class InputPage : public Page {
     TFrmClip* FrmClip = nullptr;
     // What a double click on a result row draws, after fanChosen.
     std::function<void()> DrawChosenFan;
+    // Then, in the same error guard, what else follows the chosen fan.
+    std::function<void()> FanChosenAndDrawn;
 
   Q_SIGNALS:
     // A double click on a result row: the diagram page is to be shown.
@@ -63,13 +66,17 @@ class InputPage : public Page {
     void InputChanged();
     void cb_pressureTypeChange(int index);
     void cb_ducttypeChange(int index);
-    void ShowRowPicture(int modelRow);
+    // Loads the row's small picture; a missing one is reported at once, or,
+    // after a click, only when no double click follows it.
+    void ShowRowPicture(int modelRow, bool afterClick = false);
     void bn_selectClick();
     void sgClick(int modelRow);
     void sgDblClick(int modelRow);
     void sgHeaderClick(int column);
     void bn_copyClick();
     void SpeedButton1Click();
+
+    QTimer* pictureNotice_ = nullptr; // a missing picture's message, held for a double click
 };
 
 } // namespace vd

@@ -8,6 +8,7 @@
 #include "contact_page.h"
 #include "diagram_page.h"
 #include "errors.h"
+#include "fan_file.h"
 #include "input_page.h"
 #include "language_file.h"
 #include "language_texts.h"
@@ -68,6 +69,12 @@ T_fm::T_fm(UiServices services, QWidget* parent) : QWidget(parent), services_(se
     ancillary = AddPage(new AncillaryPage(services_, _control));
     print = AddPage(new PrintPage(services_, *input, *diagram, *ancillary, _control));
     input->DrawChosenFan = [this] { diagram->DrawFanPages(input->sgModel); };
+    // The quotation prints the ticked items of the chosen fan's list, whether
+    // or not the ancillaries page is opened.
+    input->FanChosenAndDrawn = [this] {
+        FetchFanRecord(SelectedFanNo, FanRecord);
+        ancillary->Rebuild();
+    };
     ConnectNavigation();
     // What every control shows until a language is applied; the title until
     // start-up sets it.
@@ -143,8 +150,9 @@ void T_fm::WindowPrint() {
     const QImage image = grab().toImage();
     const int dpiX = services_.printer->DpiX(), dpiY = services_.printer->DpiY();
     const QtCanvasPicture picture(Picture::FromImage(image));
-    // As large on paper as on a 96-dpi screen.
-    PrintJob(*services_.printer, "Vandrel Catalogue", [&](Canvas* canvas) {
+    // As large on paper as on a 96-dpi screen, with the title and orientation
+    // chosen in the dialog.
+    PrintDialogJob(*services_.printer, [&](Canvas* canvas) {
         canvas->StretchDraw(0, 0, image.width() * dpiX / 96, image.height() * dpiY / 96, &picture);
     });
 }

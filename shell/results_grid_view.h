@@ -26,10 +26,13 @@ class ResultsGridView : public QTableWidget {
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     bool showing_ = false;
     bool pressing_ = false; // a mouse press moves the current row; its click reports it
+    int sortColumn_ = 0;
+    Qt::SortOrder sortOrder_ = Qt::DescendingOrder;
 };
 
 } // namespace vd

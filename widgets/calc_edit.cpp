@@ -8,10 +8,52 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
+#include <QValidator>
+#include <cmath>
 
 namespace vd {
 
+namespace {
+
+// Accepts what is, or can be typed on into, a number of the entry's range in
+// the system's format. The separator is asked for at each check, as the
+// entries live as long as the program and tests change it.
+class NumberTextValidator : public QValidator {
+  public:
+    explicit NumberTextValidator(TCalcEdit* edit) : QValidator(edit), edit_(edit) {}
+
+    State validate(QString& input, int&) const override {
+        const QChar sep = QChar::fromLatin1(DecimalSepText()[0]);
+        const bool negatives = !edit_->low() || *edit_->low() < 0;
+        bool seenSep = false, seenDigit = false;
+        for (int i = 0; i < input.size(); ++i) {
+            const QChar c = input[i];
+            const bool digit = c >= u'0' && c <= u'9';
+            const bool point = c == sep && !seenSep;
+            const bool minus = c == u'-' && i == 0 && negatives;
+            if (!digit && !point && !minus)
+                return Invalid;
+            seenDigit = seenDigit || digit;
+            seenSep = seenSep || point;
+        }
+        if (!seenDigit)
+            return Intermediate;
+        const auto v = ParseDecimal(input.toStdString(), sep.toLatin1());
+        if (!v)
+            return Intermediate; // "-" or a lone separator, on the way to a number
+        if ((edit_->high() && *v > *edit_->high()) || (edit_->low() && *v < *edit_->low()))
+            return Invalid;
+        return Acceptable;
+    }
+
+  private:
+    const TCalcEdit* edit_;
+};
+
+} // namespace
+
 TCalcEdit::TCalcEdit(QWidget* parent) : QLineEdit(parent) {
+    setValidator(new NumberTextValidator(this));
     button_ = new QToolButton(this);
     button_->setObjectName("calculatorButton");
     button_->setText(QString::fromUtf8("\u2026"));
@@ -41,8 +83,23 @@ void TCalcEdit::OpenCalculator() {
     popup_->setFocus();
 }
 
+void TCalcEdit::SetRange(long double low, long double high) {
+    low_ = low;
+    high_ = high;
+}
+
 void TCalcEdit::AcceptResult(const QString& result) {
-    setText(result);
+    const char sep = DecimalSepText()[0];
+    const auto v = ParseDecimal(result.toStdString(), sep);
+    std::optional<long double> bound;
+    if (v && high_ && *v > *high_)
+        bound = high_;
+    else if (v && low_ && *v < *low_)
+        bound = low_;
+    if (bound)
+        setText(QString::fromStdString(FormatFixed(*bound, *bound == std::floor(*bound) ? 0 : 2)));
+    else
+        setText(result);
     Q_EMIT changed();
 }
 

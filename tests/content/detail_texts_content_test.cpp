@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <map>
+#include <regex>
 #include <set>
 #include <string>
 #include <vector>
@@ -191,6 +192,46 @@ TEST(DetailTexts, MaintenanceTextsArePlainLinesThatFitTheInstructionSheet) {
             EXPECT_LE(lines.size(), 50u);
             for (size_t i = 0; i < lines.size(); ++i)
                 EXPECT_LE(lines[i].size(), 76u) << "line " << i + 1;
+        }
+    }
+}
+
+// The first line of a language's address file: the sender of its printouts.
+// Languages without an address file print no sender.
+std::string Sender(const std::string& code) {
+    const fs::path file = kTxt / (code + "Address.txt");
+    return fs::exists(file) ? vd::SplitLines(Read(code + "Address.txt")).at(0) : std::string();
+}
+
+TEST(SentDocuments, InstructionTextsNameOnlyTheSendersCompany) {
+    std::set<std::string> companies;
+    for (const char* code : kLanguages)
+        if (!Sender(code).empty())
+            companies.insert(Sender(code));
+    ASSERT_EQ(companies.size(), 2u);
+    for (const auto& entry : fs::directory_iterator(kTxt)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() < 12 || name.substr(name.size() - 10) != "_maint.txt")
+            continue;
+        const std::string text = Read(name), sender = Sender(name.substr(0, 2));
+        for (const std::string& company : companies)
+            EXPECT_EQ(text.find(company) != std::string::npos, company == sender)
+                << name << (company == sender ? " does not name " : " names ") << company;
+    }
+}
+
+TEST(SentDocuments, QuotationFootersHoldForAnyQuotation) {
+    // Value, despatch, delivery, validity and terms are typed on the print
+    // page and printed above the footer: the footer must not state its own.
+    // Figures may appear only in the standards it cites and their air density.
+    const std::regex cited(R"(ISO \d+|1[.,]2 kg/m)");
+    const std::regex currency(R"(\b(GBP|SEK|EUR|USD|euro|euros|euroina|kr)\b|\x80|\xA3)");
+    for (const char* code : kLanguages) {
+        for (const std::string& line : vd::SplitLines(Read(code + std::string("Quote.txt")))) {
+            SCOPED_TRACE(code + std::string("Quote.txt: ") + line);
+            const std::string rest = std::regex_replace(line, cited, "");
+            EXPECT_EQ(rest.find_first_of("0123456789"), std::string::npos);
+            EXPECT_FALSE(std::regex_search(line, currency));
         }
     }
 }

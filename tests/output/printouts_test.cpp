@@ -41,6 +41,8 @@ class FakePrinter : public PrintService {
     }
     void EndJob() override { jobs.back().finished = true; }
     void AbortJob() override { jobs.back().aborted = true; }
+    void FinishRun() override { ++runsFinished; }
+    int runsFinished = 0;
 };
 
 struct Silent : MessageService {
@@ -139,6 +141,7 @@ TEST_F(PrintoutTest, ThreeJobsInOrderEachWithTheJobTitle) {
     EXPECT_EQ(Page(2).TextAt(10 * 30, 20 * 30), "T73"); // instruction sheet
     EXPECT_EQ(loaded, (std::vector<std::string>{"/app/pics/vandrel_logo.wmf", "pics\\logo_text.wmf",
                                                 "pics\\Vandrel_Logo.wmf"}));
+    EXPECT_EQ(printer.runsFinished, 1); // a file holding the pages is closed
 }
 
 TEST_F(PrintoutTest, PageUnitsComeFromTheChosenPrinter) {

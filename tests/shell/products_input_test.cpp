@@ -12,6 +12,7 @@
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
@@ -153,6 +154,11 @@ TEST_F(BrowserTest, DescriptionsFollowTheCurrentLanguage) {
 
 class InputTest : public ShellTest {
   protected:
+    static TFanRecord ThreePhase(TFanRecord r) {
+        r.phases = 3;
+        r.volts.assign("400");
+        return r;
+    }
     void SetUp() override {
         ShellTest::SetUp();
         auto fan = [](int no, const char* model, float f, const char* picture) {
@@ -164,7 +170,7 @@ class InputTest : public ShellTest {
         vdtest::WriteFile(
             dir / "dat/vd_fan.rec",
             vdtest::EncodeRecords({fan(1, "A98", 0.98f, "a.bmp"), fan(2, "B100", 1.0f, "b.bmp"),
-                                   fan(3, "C115", 1.15f, "missing.bmp")}));
+                                   ThreePhase(fan(3, "C115", 1.15f, "missing.bmp"))}));
         WriteBmp(dir / "bmp/a.bmp", Qt::red, 40, 30);
         WriteBmp(dir / "bmp/b.bmp", Qt::blue, 40, 30);
     }
@@ -207,6 +213,7 @@ TEST_F(InputTest, AClickShowsTheRowsPictureAndAMissingOneOnce) {
     Q_EMIT w.input->sg->rowClicked(2);
     EXPECT_EQ(w.input->im_pic->source(), "bmp\\b.bmp");
     Q_EMIT w.input->sg->rowClicked(1);
+    QTest::qWait(QApplication::doubleClickInterval() + 100); // no double click came
     EXPECT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(w.input->im_pic->source(), "bmp\\b.bmp"); // the previous picture stays
 }
@@ -311,6 +318,8 @@ TEST_F(InputTest, AMouseClickOnAnotherRowReportsAMissingPictureOnce) {
     const QRect cell =
         w.input->sg->visualItemRect(w.input->sg->item(0, 1)); // C115: picture missing
     QTest::mouseClick(w.input->sg->viewport(), Qt::LeftButton, {}, cell.center());
+    EXPECT_TRUE(messages.shown.empty()); // a double click may still follow
+    QTest::qWait(QApplication::doubleClickInterval() + 100);
     EXPECT_EQ(messages.shown, std::vector<std::string>{"Picture not found for this fan!"});
     EXPECT_EQ(w.input->sgModel.CurrentRow(), 1);
     messages.shown.clear();
@@ -335,4 +344,70 @@ TEST_F(InputTest, AfterALanguageSwitchASelectUsesTotalAndThePreviousSupply) {
     EXPECT_EQ(PressureType, "Total");
     EXPECT_EQ(SupplyVolts, "230");
     EXPECT_EQ(SupplyHz, 50);
+}
+
+TEST_F(InputTest, ADoubleClickOpensAFanWhosePictureIsMissingWithoutTheMessage) {
+    T_fm& w = Ready();
+    w.input->DrawChosenFan = [] {};
+    w.input->bn_select->click();
+    w.input->sg->setCurrentCell(1, 0);
+    messages.shown.clear();
+    QWidget* grid = w.input->sg->viewport();
+    const QPoint at = w.input->sg->visualItemRect(w.input->sg->item(0, 1)).center(); // C115
+    // The events of a double click: a click, then a press that is a double click.
+    QTest::mouseClick(grid, Qt::LeftButton, {}, at);
+    QTest::mousePress(grid, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(grid, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(grid, Qt::LeftButton, {}, at);
+    EXPECT_EQ(w.CurrentPage(), w.diagram);
+    EXPECT_EQ(SelectedFanNo, 3);
+    QTest::qWait(QApplication::doubleClickInterval() + 100);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(InputTest, ReturnOnAResultRowOpensItsFan) {
+    T_fm& w = Ready();
+    w.input->DrawChosenFan = [] {};
+    w.input->bn_select->click();
+    w.input->sg->setCurrentCell(1, 0); // B100
+    QTest::keyClick(w.input->sg, Qt::Key_Return);
+    EXPECT_EQ(w.CurrentPage(), w.diagram);
+    EXPECT_EQ(SelectedFanNo, 2);
+}
+
+TEST_F(InputTest, ChoosingAFanRebuildsTheAncillariesTheQuotationPrints) {
+    T_fm& w = Ready();
+    w.input->DrawChosenFan = [] {};
+    w.input->bn_select->click();
+    Q_EMIT w.input->sg->rowDoubleClicked(2); // B100: single phase, 230 V, 0.5 A
+    QListWidget* list = w.ancillary->list_ancil;
+    ASSERT_EQ(list->count(), 19);
+    list->item(0)->setCheckState(Qt::Checked); // a speed controller
+    list->item(5)->setCheckState(Qt::Checked); // an accessory
+    w.ShowPage(w.input);
+    Q_EMIT w.input->sg->rowDoubleClicked(1); // C115: three phase, no controllers
+    EXPECT_EQ(list->count(), 16);
+    EXPECT_EQ(w.print->CollectPrintTexts().ancillaries,
+              std::vector<std::string>{LanguageText[104]});
+}
+
+TEST_F(InputTest, MessagesOfTheSelectRunShowTheOrdinaryCursor) {
+    T_fm& w = Ready();
+    FlagPW = "N"; // no fan found: the run's own message
+    w.input->bn_select->click();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.busyCursor, std::vector<bool>{false});
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(InputTest, TheDeviationEntryShowsTheValueTheRunUses) {
+    T_fm& w = Ready();
+    TCalcEdit* dev = w.input->se_dev;
+    dev->clear();
+    QTest::keyClicks(dev, "200");
+    EXPECT_EQ(dev->text(), "20");
+    dev->OpenCalculator();
+    for (const char* k : {"C", "2", "0", "0", "OK"})
+        dev->popup()->key(k)->click();
+    EXPECT_EQ(dev->text(), "100");
 }

@@ -16,13 +16,20 @@
 #include "test_files.h"
 #include "vd_variables.h"
 
+#include <QApplication>
+#include <QCursor>
 #include <gtest/gtest.h>
 #include <memory>
 
 struct RecordingMessages : vd::MessageService {
     std::vector<std::string> shown;
     std::vector<std::string> errors;
-    void ShowMessage(const std::string& text) override { shown.push_back(text); }
+    std::vector<bool> busyCursor; // per message shown: under the busy cursor
+    void ShowMessage(const std::string& text) override {
+        shown.push_back(text);
+        const QCursor* c = QApplication::overrideCursor();
+        busyCursor.push_back(c && c->shape() == Qt::WaitCursor);
+    }
     void ShowError(const std::string& text) override { errors.push_back(text); }
 };
 

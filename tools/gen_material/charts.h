@@ -11,8 +11,10 @@
 
 namespace material {
 
-// Frame of the charts: 511 × 337 pixels at 96 dpi, as the diagram page shows it.
-inline const QRectF kChartFrame(0, 0, 5110, 3370);
+// Frame of the charts, in the proportions of the box the instruction sheet
+// stretches them into (87 × 54 page units), so that nothing is distorted on
+// paper; the diagram page's 511 × 337 box differs from it by 6 %.
+inline const QRectF kChartFrame(0, 0, 5220, 3240);
 inline constexpr int kChartUnitsPerInch = 960;
 
 struct ChartFamily {

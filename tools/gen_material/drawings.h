@@ -25,8 +25,10 @@ std::string MakeDimensionDrawing(const DrawingKind& kind, const std::string& fam
                                  const Dims& dims,
                                  std::vector<std::string>* shownLetters = nullptr);
 
-// Frame of the drawings: 500 × 300 pixels at 96 dpi, as the drawing page shows it.
-inline const QRectF kDrawingFrame(0, 0, 5000, 3000);
+// Frame of the drawings, in the proportions of the box the data sheet
+// stretches them into (140 × 68 page units), so that a round fan stays round
+// on the sheet the customer gets.
+inline const QRectF kDrawingFrame(0, 0, 5040, 2448);
 inline constexpr int kDrawingUnitsPerInch = 960;
 
 // Parts several housings share (drawings_parts.cpp).
