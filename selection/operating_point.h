@@ -21,9 +21,18 @@ float VelocityPressure(float dutyVolume, float outletArea);
 // System constant k = (duty pressure + pv) ÷ duty volume².
 float SystemConstant(float dutyVolume, float dutyPressure, float pv);
 
-// Operating point on curve 1 of `rec` for the system constant k. Points whose
-// volume is not a positive finite number, or whose pressure is not finite, are
-// skipped; the first segment that brackets k wins.
+// The points of curve 1 that the selection reads: 1..19 (index 0 unused).
+struct CurvePoints {
+    float V[20], P[20], W[20];
+};
+CurvePoints Curve1(const TFanRecord& rec);
+// The same from the record's bytes as stored in the file.
+CurvePoints Curve1(const unsigned char* record);
+
+// Operating point on curve 1 for the system constant k. Points whose volume is
+// not a positive finite number, or whose pressure is not finite, are skipped;
+// the first segment that brackets k wins.
+OperatingPoint ComputeOperatingPoint(const CurvePoints& curve, float k);
 OperatingPoint ComputeOperatingPoint(const TFanRecord& rec, float k);
 
 } // namespace vd

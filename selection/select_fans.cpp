@@ -1,8 +1,10 @@
 #include "select_fans.h"
 
-#include "fan_file.h"
+#include "bus_error_guard.h"
+#include "mapped_catalogue.h"
 #include "number_text.h"
 #include "operating_point.h"
+#include "selection_scan.h"
 #include "units.h"
 #include "vd_variables.h"
 
@@ -13,25 +15,6 @@ namespace vd {
 using LD = long double;
 
 namespace {
-
-struct FamilyRule {
-    const char* family;
-    std::string* flag;
-    const char* reason;
-};
-
-const std::array<FamilyRule, 19>& FamilyRules() {
-    static const std::array<FamilyRule, 19> rules = {{
-        {"PW", &FlagPW, "xPW"},       {"PW60", &FlagPW, "xPW"},     {"MTZL", &FlagMTZL, "xMTZL"},
-        {"BN1", &FlagBNBQ, "xBN/BQ"}, {"BN2", &FlagBNBQ, "xBN/BQ"}, {"BQ1", &FlagBNBQ, "xBN/BQ"},
-        {"BQ2", &FlagBNBQ, "xBN/BQ"}, {"GHJ", &FlagGHJ, "xGHJ"},    {"GHZ", &FlagGHZ, "xGHZ"},
-        {"MT", &FlagMT, "xMT"},       {"MTZ", &FlagMTZ, "xMTZ"},    {"UDY", &FlagUDY, "xUDY"},
-        {"UDYZ", &FlagUDYZ, "xUDYZ"}, {"UVJ", &FlagUVJ, "xUVJ"},    {"UVX", &FlagUVX, "xUVX"},
-        {"LW", &FlagLW, "xLW"},       {"EHY", &FlagEH, "xEHY"},     {"AQY", &FlagAQ, "xAQY"},
-        {"AQN", &FlagAQ, "xAQN"},
-    }};
-    return rules;
-}
 
 // Specific power in kW per m3/s, or language text 119 when it shows as zero
 // or is not a number at all.
@@ -67,18 +50,9 @@ void WriteResultRow(ResultsGrid& sg, int row, const TFanRecord& rec, const Opera
 
 } // namespace
 
-std::string FamilyRejectReason(std::string_view family) {
-    std::string reason = "OK";
-    for (const auto& rule : FamilyRules())
-        if (family == rule.family && *rule.flag == "N")
-            reason = rule.reason;
-    return reason;
-}
-
 void SelectFans(const SelectionControls& controls, ResultsGrid& sg, MessageService& messages) {
     ResultsAvailable = true;
     int n = 0;
-    const bool isStatic = PressureType == "Static";
 
     // Appends into the spare last row and adds a new spare row.
     auto appendRow = [&]() {
@@ -88,59 +62,36 @@ void SelectFans(const SelectionControls& controls, ResultsGrid& sg, MessageServi
         return row;
     };
 
-    FanFile file;
+    const SelectionCriteria criteria = CriteriaFromSharedState(controls);
+    MappedCatalogue file;
     file.Open();
     TFanRecord& rec = FanRecord;
-    unsigned char raw[kRecordSize];
-    while (!file.AtEnd()) {
-        file.ReadNextRaw(raw);
-        // The tests read few fields; the whole record is decoded only for a
-        // row, and for the last record, which the buffer holds after the scan.
-        DecodeSelectionFields(raw, rec);
-        std::string reason = FamilyRejectReason(rec.family.view());
-
-        if (controls.SupplyIndex() > 0) {
-            if (SupplyPhases != rec.phases)
-                reason = "Phase";
-            if (SupplyHz != rec.hz)
-                reason = "Hz";
-            if (SupplyVolts != rec.volts.view())
-                reason = "Volts";
+    std::vector<RecordVerdict> rows;
+    // Window by window: judge the records in place, then decode whole only the
+    // records that make a row. A file that shrank since it was opened faults on
+    // a lost page; the rows of the records before it stay, as with a short read.
+    for (long long next = 0; next < file.RecordCount();) {
+        const RecordSpan window = file.MapWindow(next);
+        rows.clear();
+        bool intact = CatchBusError([&] { ScanRecords(window, criteria, rows); });
+        for (const RecordVerdict& v : rows) {
+            const unsigned char* bytes = window.Record(static_cast<std::size_t>(v.record - next));
+            if (!(intact = CatchBusError([&] { DecodeFanRecord(bytes, rec); })))
+                break;
+            if (v.Qualifies()) {
+                WriteResultRow(sg, appendRow(), rec, v.op, v.dev);
+            } else {
+                int row = appendRow();
+                sg.SetCell(1, row, rec.model.str());
+                sg.SetCell(2, row, v.reason);
+            }
         }
-
-        OperatingPoint op;
-        float dev = 0;
-        if (reason == "OK") {
-            const float pv = isStatic ? VelocityPressure(DutyVolume, rec.outlet_area) : 0.0f;
-            const float k = SystemConstant(DutyVolume, DutyPressure, pv);
-            op = ComputeOperatingPoint(rec, k);
-            // No bracketing segment, or a segment that gives no usable point:
-            // the fan has no operating point at this duty.
-            const bool usable =
-                op.found && op.Qop > 0 && std::isfinite(op.Qop) && std::isfinite(op.Pop);
-            if (!usable)
-                op = OperatingPoint{};
-            if (static_cast<LD>(rec.min_pa[1]) > op.Pop)
-                reason = "<MinPa";
-            dev = static_cast<float>(static_cast<LD>(op.Qop) / DutyVolume * 100);
-            const LD allowed = controls.AllowedDeviation();
-            if (dev > 100 + allowed)
-                reason = ">Dev";
-            if (100 - allowed > dev)
-                reason = "Dev<";
-            if (!usable || std::isnan(dev))
-                reason = "Dev<";
-        }
-
-        if (reason == "OK" || controls.ShowRejects() || file.AtEnd())
-            DecodeFanRecord(raw, rec);
-        if (reason == "OK") {
-            WriteResultRow(sg, appendRow(), rec, op, dev);
-        } else if (controls.ShowRejects()) {
-            int row = appendRow();
-            sg.SetCell(1, row, rec.model.str());
-            sg.SetCell(2, row, reason);
-        }
+        next += static_cast<long long>(window.count);
+        // After the scan the record buffer holds the file's last record.
+        if (intact && next == file.RecordCount())
+            intact = CatchBusError([&] { DecodeFanRecord(window.Record(window.count - 1), rec); });
+        if (!intact)
+            throw TruncatedFileError(file.Name());
     }
     file.Close();
 

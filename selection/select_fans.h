@@ -26,10 +26,6 @@ struct FixedSelectionControls : SelectionControls {
     bool ShowRejects() const override { return showRejects; }
 };
 
-// The reject reason of the family test, or "OK" when the record's family is
-// included (or not governed by any flag).
-std::string FamilyRejectReason(std::string_view family);
-
 // Runs the selection into a grid that ResetResultsGrid has just cleared.
 // FileError from the catalogue ends the run; the rows written so far stay.
 void SelectFans(const SelectionControls& controls, ResultsGrid& sg, MessageService& messages);
