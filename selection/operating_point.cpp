@@ -96,7 +96,9 @@ OperatingPoint ComputeOperatingPoint(const CurvePoints& c, float k) {
         Vp = 0.00001f;
     const bool kIsNormal = std::isnormal(k) && k > 0;
     // The previous point's side is the side it had as point i.
-    Side previous = SideOfK(Pp, Vp, k);
+    Side previous = Vp > 0 && std::isfinite(Vp) && std::isfinite(Pp)
+                        ? SideOfKQuick(Pp, Vp, k, kIsNormal)
+                        : SideOfK(Pp, Vp, k);
 
     for (int i = 2; i <= 19; ++i) {
         const float Vi = V[i], Pi = P[i], Wi = W[i];

@@ -117,28 +117,59 @@ int ResultsGrid::CompareRowsCached(const Row& a, const Row& b, const std::option
 void ResultsGrid::Sort() {
     if (RowCount() - fixedRows_ < 2 || sortColumn_ < 0 || sortColumn_ >= kColumns)
         return;
+    static const std::string empty;
+    auto cell = [](const Row& r, int c) -> const std::string& {
+        return static_cast<std::size_t>(c) < r.size() ? r[static_cast<std::size_t>(c)] : empty;
+    };
+    const auto first = rows_.begin() + fixedRows_;
+    // A column that holds the same text in every row compares equal for every
+    // pair: only the others can decide, and only they are compared.
+    std::size_t width = 0;
+    for (auto it = first; it != rows_.end(); ++it)
+        width = std::max(width, it->size());
+    std::vector<int> deciding;
+    for (int c = sortColumn_; c < static_cast<int>(width); ++c) {
+        const std::string& top = cell(*first, c);
+        if (std::any_of(first + 1, rows_.end(), [&](const Row& r) { return cell(r, c) != top; }))
+            deciding.push_back(c);
+    }
+    if (deciding.empty())
+        return;
+
     struct Keyed {
-        Row row;
+        Row* row;
         std::optional<long double> percent;
     };
     std::vector<Keyed> keyed;
     keyed.reserve(rows_.size() - static_cast<std::size_t>(fixedRows_));
+    const bool percentDecides =
+        std::find(deciding.begin(), deciding.end(), kPercent) != deciding.end();
     const Format& percentFormat = FormatFor(kPercent);
-    for (std::size_t i = static_cast<std::size_t>(fixedRows_); i < rows_.size(); ++i) {
-        Keyed k{std::move(rows_[i]), std::nullopt};
-        k.percent = NumericValue(kPercent < static_cast<int>(k.row.size()) ? k.row[kPercent]
-                                                                           : std::string(),
-                                 percentFormat);
-        keyed.push_back(std::move(k));
-    }
+    for (auto it = first; it != rows_.end(); ++it)
+        keyed.push_back({&*it, percentDecides ? NumericValue(cell(*it, kPercent), percentFormat)
+                                              : std::nullopt});
     // A merge sort: stable, and safe even when text in the numeric column
     // makes the comparison inconsistent.
     std::stable_sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
-        int r = CompareRowsCached(a.row, b.row, a.percent, b.percent, sortColumn_);
-        return descending_ ? r > 0 : r < 0;
+        for (int c : deciding) {
+            int r;
+            if (c == kPercent) {
+                r = (!a.percent || !b.percent)
+                        ? 0
+                        : (*a.percent < *b.percent ? -1 : (*a.percent > *b.percent ? 1 : 0));
+            } else {
+                r = cell(*a.row, c).compare(cell(*b.row, c));
+            }
+            if (r != 0)
+                return descending_ ? r > 0 : r < 0;
+        }
+        return false;
     });
-    for (std::size_t i = 0; i < keyed.size(); ++i)
-        rows_[static_cast<std::size_t>(fixedRows_) + i] = std::move(keyed[i].row);
+    std::vector<Row> sorted;
+    sorted.reserve(keyed.size());
+    for (Keyed& k : keyed)
+        sorted.push_back(std::move(*k.row));
+    std::move(sorted.begin(), sorted.end(), first);
 }
 
 bool ResultsGrid::HeaderClick(int col) {

@@ -9,6 +9,7 @@
 #include "vd_variables.h"
 
 #include <cmath>
+#include <cstring>
 
 namespace vd {
 
@@ -29,23 +30,39 @@ std::string SpecificPowerText(float Wop, float Qop) {
     return LanguageText[119];
 }
 
-void WriteResultRow(ResultsGrid& sg, int row, const TFanRecord& rec, const OperatingPoint& op,
+// The bytes of a record that its grid row shows, copied out of the mapping so
+// that building the row reads no mapped page.
+struct RowBytes {
+    unsigned char bytes[offs::picture_file + Str25::capacity + 1];
+
+    void CopyFrom(const unsigned char* record) {
+        std::memcpy(bytes, record, offs::max_temp);
+        std::memcpy(bytes + offs::picture_file, record + offs::picture_file, Str25::capacity + 1);
+    }
+    std::string Text(std::size_t offset, std::size_t max) const {
+        return std::string(RecordText(bytes, offset, max));
+    }
+    std::int32_t Int(std::size_t offset) const { return RecordInt(bytes + offset); }
+};
+
+void WriteResultRow(ResultsGrid& sg, int row, const RowBytes& rec, const OperatingPoint& op,
                     float dev) {
-    sg.SetCell(0, row, std::to_string(rec.fan_no));
-    sg.SetCell(1, row, rec.model.str());
+    sg.SetCell(0, row, std::to_string(rec.Int(offs::fan_no)));
+    sg.SetCell(1, row, rec.Text(offs::model, Str13::capacity));
     sg.SetCell(2, row, FormatInUnit(VolumeUnits(), VolumeUnit, op.Qop));
     sg.SetCell(3, row, FormatInUnit(PressureUnits(), PressureUnit, op.Pop));
     sg.SetCell(4, row, FormatFixed(dev, 0) + "%");
     sg.SetCell(5, row, SpecificPowerText(op.Wop, op.Qop));
-    sg.SetCell(6, row, rec.value_col6.str());
-    sg.SetCell(7, row, rec.value_col7.str());
-    sg.SetCell(8, row, rec.amps.str());
+    sg.SetCell(6, row, rec.Text(offs::value_col6, Str10::capacity));
+    sg.SetCell(7, row, rec.Text(offs::value_col7, Str10::capacity));
+    sg.SetCell(8, row, rec.Text(offs::amps, Str10::capacity));
     sg.SetCell(9, row,
-               rec.volts.str() + "/" + std::to_string(rec.hz) + "/" + std::to_string(rec.phases));
-    sg.SetCell(10, row, rec.picture_file.str());
+               rec.Text(offs::volts, Str10::capacity) + "/" + std::to_string(rec.Int(offs::hz)) +
+                   "/" + std::to_string(rec.Int(offs::phases)));
+    sg.SetCell(10, row, rec.Text(offs::picture_file, Str25::capacity));
     sg.SetCell(20, row, FormatFixed(EnteredVolume, 2) + " " + VolumeUnit);
     sg.SetCell(21, row, FormatFixed(EnteredPressure, 2) + " " + PressureUnit);
-    sg.SetCell(22, row, rec.family.str());
+    sg.SetCell(22, row, rec.Text(offs::family, Str5::capacity));
 }
 
 } // namespace
@@ -67,23 +84,25 @@ void SelectFans(const SelectionControls& controls, ResultsGrid& sg, MessageServi
     file.Open();
     TFanRecord& rec = FanRecord;
     std::vector<RecordVerdict> rows;
-    // Window by window: judge the records in place, then decode whole only the
-    // records that make a row. A file that shrank since it was opened faults on
-    // a lost page; the rows of the records before it stay, as with a short read.
+    // Window by window: judge the records in place, then copy out the few
+    // fields of the records that make a row. A file that shrank since it was
+    // opened faults on a lost page; the rows of the records before it stay, as
+    // with a short read.
     for (long long next = 0; next < file.RecordCount();) {
         const RecordSpan window = file.MapWindow(next);
         rows.clear();
         bool intact = CatchBusError([&] { ScanRecords(window, criteria, rows); });
+        RowBytes row;
         for (const RecordVerdict& v : rows) {
             const unsigned char* bytes = window.Record(static_cast<std::size_t>(v.record - next));
-            if (!(intact = CatchBusError([&] { DecodeFanRecord(bytes, rec); })))
+            if (!(intact = CatchBusError([&] { row.CopyFrom(bytes); })))
                 break;
             if (v.Qualifies()) {
-                WriteResultRow(sg, appendRow(), rec, v.op, v.dev);
+                WriteResultRow(sg, appendRow(), row, v.op, v.dev);
             } else {
-                int row = appendRow();
-                sg.SetCell(1, row, rec.model.str());
-                sg.SetCell(2, row, v.reason);
+                const int at = appendRow();
+                sg.SetCell(1, at, row.Text(offs::model, Str13::capacity));
+                sg.SetCell(2, at, v.reason);
             }
         }
         next += static_cast<long long>(window.count);

@@ -31,12 +31,20 @@ struct SelectionCriteria {
     bool isStatic = false;
     float dutyVolume = 0;
     float dutyPressure = 0;
+    float totalPressureK = 0; // the system constant without velocity pressure
     long double allowedDeviation = 0;
     bool keepRejects = false;
 };
 
 // The criteria of the shared state and the input page's controls.
 SelectionCriteria CriteriaFromSharedState(const SelectionControls& controls);
+
+// Fields read straight from a record's bytes as stored in the file: a
+// length-prefixed text (its length clipped to the field's size), an int32 and a
+// Single, little-endian.
+std::string_view RecordText(const unsigned char* record, std::size_t offset, std::size_t max);
+std::int32_t RecordInt(const unsigned char* p);
+float RecordFloat(const unsigned char* p);
 
 // The reject reason of the family test, or "OK" when the record's family is
 // included (or not governed by any flag).

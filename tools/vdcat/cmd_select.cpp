@@ -152,18 +152,27 @@ int RunSelect(const Args& args) {
     if (int code = RunSelectionFromOptions(o, sg); code != kOk)
         return code;
 
+    // Rows go out in blocks as they are joined, converted on the way.
     std::string out;
+    out.reserve(1 << 17);
+    auto flush = [&] {
+        std::fwrite(out.data(), 1, out.size(), stdout);
+        out.clear();
+    };
     for (int row = sg.FixedRows(); row < sg.RowCount(); ++row) {
         for (int col = 0; col <= 22; ++col) {
             if (col)
                 out += '\t';
-            out += sg.Cell(col, row);
+            if (raw)
+                out += sg.Cell(col, row);
+            else
+                vd::AppendCp1252AsUtf8(out, sg.Cell(col, row));
         }
         out += '\n';
+        if (out.size() >= (1 << 16))
+            flush();
     }
-    if (!raw)
-        out = vd::Cp1252ToUtf8(out);
-    std::fwrite(out.data(), 1, out.size(), stdout);
+    flush();
     return kOk;
 }
 

@@ -2,9 +2,11 @@
 // selection and file code for scripts and for the catalogue team.
 #include "commands.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <unistd.h>
 
 namespace {
 
@@ -40,6 +42,21 @@ const char* kUsage =
     "  65 build: the source text has an error (its line on stderr)\n"
     "  64 the command line is not understood\n";
 
+#ifndef VDCAT_WITH_QT
+// The commands that draw run in vdcat-render, the same tool with the Qt layer,
+// found beside this executable.
+int RunRenderer(char** argv) {
+    std::string self(4096, '\0');
+    const ssize_t n = ::readlink("/proc/self/exe", self.data(), self.size() - 1);
+    self.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+    std::string renderer = self.substr(0, self.rfind('/') + 1) + "vdcat-render";
+    argv[0] = renderer.data();
+    ::execv(renderer.c_str(), argv);
+    std::fprintf(stderr, "vdcat: cannot run %s: %s\n", renderer.c_str(), std::strerror(errno));
+    return vdcat::kDataError;
+}
+#endif
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -66,6 +83,9 @@ int main(int argc, char** argv) {
         return vdcat::RunPreview(args);
     if (cmd == "print")
         return vdcat::RunPrint(args);
+#else
+    if (cmd == "preview" || cmd == "print")
+        return RunRenderer(argv);
 #endif
     std::fprintf(stderr, "vdcat: unknown command '%s'\n\n", cmd.c_str());
     std::fputs(kUsage, stderr);
