@@ -4,6 +4,7 @@
 #include "vd_variables.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <numeric>
 #include <optional>
 
@@ -136,18 +137,51 @@ void ResultsGrid::Sort() {
     if (deciding.empty())
         return;
 
+    // Each row's key carries its percentage, parsed once, and the first eight
+    // bytes of the first few text columns that decide, big-endian, so that most
+    // comparisons never reach the cells.
+    constexpr std::size_t kPrefixed = 3;
+    std::vector<int> prefixed;
+    for (int c : deciding)
+        if (c != kPercent && prefixed.size() < kPrefixed)
+            prefixed.push_back(c);
     struct Keyed {
-        Row* row;
         std::optional<long double> percent;
+        std::uint64_t prefix[kPrefixed] = {};
+        std::uint32_t length[kPrefixed] = {};
+        Row* row = nullptr;
     };
     std::vector<Keyed> keyed;
     keyed.reserve(rows_.size() - static_cast<std::size_t>(fixedRows_));
     const bool percentDecides =
         std::find(deciding.begin(), deciding.end(), kPercent) != deciding.end();
     const Format& percentFormat = FormatFor(kPercent);
-    for (auto it = first; it != rows_.end(); ++it)
-        keyed.push_back({&*it, percentDecides ? NumericValue(cell(*it, kPercent), percentFormat)
-                                              : std::nullopt});
+    for (auto it = first; it != rows_.end(); ++it) {
+        Keyed k;
+        k.row = &*it;
+        if (percentDecides)
+            k.percent = NumericValue(cell(*it, kPercent), percentFormat);
+        for (std::size_t p = 0; p < prefixed.size(); ++p) {
+            const std::string& text = cell(*it, prefixed[p]);
+            k.length[p] = static_cast<std::uint32_t>(std::min<std::size_t>(text.size(), 9));
+            for (std::size_t i = 0; i < 8; ++i)
+                k.prefix[p] =
+                    k.prefix[p] << 8 | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0u);
+        }
+        keyed.push_back(k);
+    }
+    auto compareText = [&](const Keyed& a, const Keyed& b, int c) {
+        for (std::size_t p = 0; p < prefixed.size(); ++p) {
+            if (prefixed[p] != c)
+                continue;
+            if (a.prefix[p] != b.prefix[p])
+                return a.prefix[p] < b.prefix[p] ? -1 : 1;
+            if (a.length[p] <= 8 && b.length[p] <= 8)
+                return a.length[p] < b.length[p] ? -1 : (a.length[p] > b.length[p] ? 1 : 0);
+            break;
+        }
+        return cell(*a.row, c).compare(cell(*b.row, c));
+    };
     // A merge sort: stable, and safe even when text in the numeric column
     // makes the comparison inconsistent.
     std::stable_sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
@@ -158,7 +192,7 @@ void ResultsGrid::Sort() {
                         ? 0
                         : (*a.percent < *b.percent ? -1 : (*a.percent > *b.percent ? 1 : 0));
             } else {
-                r = cell(*a.row, c).compare(cell(*b.row, c));
+                r = compareText(a, b, c);
             }
             if (r != 0)
                 return descending_ ? r > 0 : r < 0;
