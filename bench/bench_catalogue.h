@@ -63,12 +63,9 @@ inline std::filesystem::path Catalogue(int n) {
     return dir;
 }
 
-// Deviation in percent that lists about 0, 2,500 and 12,500 of 100,000 fans at
-// the benchmarks' duty (2 m3/s, 250 Pa, total pressure, every family).
-struct RowsCase {
-    const char* name;
-    int deviation;
-};
-inline const RowsCase kRowsCases[] = {{"0 rows", 0}, {"2,500 rows", 2}, {"12,500 rows", 10}};
+// Allowed deviations in percent that list about none, one in forty and one in
+// eight of the fans at the benchmarks' duty (2 m3/s, 250 Pa, total pressure,
+// every family): 0, 2,500 and 12,500 rows of 100,000 records.
+inline const int kDeviations[] = {0, 2, 10};
 
 } // namespace vdbench

@@ -4,9 +4,12 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$root/build"
 [ -f "$build/build.ninja" ] || cmake -S "$root" -B "$build" -G Ninja >/dev/null
-cmake --build "$build" --target bench_selection bench_buttons bench_diagram bench_pictures
+cmake --build "$build" --target bench_selection bench_buttons bench_diagram bench_pictures \
+  bench_select_process
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 for b in bench_selection bench_buttons bench_diagram bench_pictures; do
   echo "== $b"
   "$build/bench/$b" "$@"
 done
+echo "== bench_select_process"
+"$build/bench/bench_select_process"
