@@ -154,8 +154,9 @@ TEST(ResultsGridSort, KeysOfTheFirstBytesOrderRowsAsTheirWholeCellsDo) {
             for (int r = 1; r < 300; ++r) {
                 int c = g.CompareRows(r, r + 1, col);
                 ASSERT_TRUE(descending ? c >= 0 : c <= 0) << "column " << col << " row " << r;
-                if (c == 0 && first)
+                if (c == 0 && first) {
                     ASSERT_LT(g.Cell(0, r), g.Cell(0, r + 1)) << "stable at row " << r;
+                }
             }
             first = false;
         }
