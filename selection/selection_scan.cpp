@@ -50,14 +50,6 @@ float RecordFloat(const unsigned char* p) {
     return std::bit_cast<float>(static_cast<std::uint32_t>(RecordInt(p)));
 }
 
-std::string FamilyRejectReason(std::string_view family) {
-    std::string reason = "OK";
-    for (const auto& rule : FamilyRules())
-        if (family == rule.family && *rule.flag == "N")
-            reason = rule.reason;
-    return reason;
-}
-
 std::uint64_t FamilyCode(std::string_view family) {
     std::uint64_t code = family.size();
     for (std::size_t i = 0; i < family.size() && i < 7; ++i)

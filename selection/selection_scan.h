@@ -46,10 +46,6 @@ std::string_view RecordText(const unsigned char* record, std::size_t offset, std
 std::int32_t RecordInt(const unsigned char* p);
 float RecordFloat(const unsigned char* p);
 
-// The reject reason of the family test, or "OK" when the record's family is
-// included (or not governed by any flag).
-std::string FamilyRejectReason(std::string_view family);
-
 // A text of at most five characters as one number: equal numbers, equal texts.
 std::uint64_t FamilyCode(std::string_view family);
 
