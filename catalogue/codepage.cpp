@@ -46,11 +46,24 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
+void AppendCp1252AsUtf8(std::string& out, std::string_view bytes) {
+    // Runs of ASCII, the common case, are copied whole.
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        std::size_t plain = i;
+        while (plain < bytes.size() && static_cast<unsigned char>(bytes[plain]) < 0x80)
+            ++plain;
+        out.append(bytes.data() + i, plain - i);
+        if (plain < bytes.size())
+            AppendUtf8(out, Cp1252ToCodePoint(static_cast<unsigned char>(bytes[plain++])));
+        i = plain;
+    }
+}
+
 std::string Cp1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
-    for (unsigned char c : bytes)
-        AppendUtf8(out, Cp1252ToCodePoint(c));
+    AppendCp1252AsUtf8(out, bytes);
     return out;
 }
 

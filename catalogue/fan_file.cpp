@@ -5,7 +5,10 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace vd {
 
@@ -17,27 +20,39 @@ void FanFile::Open(const std::string& relative) {
     OpenAt(DataPath(relative), relative);
 }
 
+int OpenForReading(const std::filesystem::path& path, const std::string& shownName,
+                   long long& size) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec))
+        throw FileError("Cannot open \"" + shownName + "\": it is a folder");
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        throw FileError("Cannot open \"" + shownName + "\": " + std::strerror(errno));
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || st.st_size < 0) {
+        ::close(fd);
+        throw FileError("Cannot read \"" + shownName + "\"");
+    }
+    size = st.st_size;
+    return fd;
+}
+
+FileError TruncatedFileError(const std::string& shownName) {
+    return FileError("Read beyond end of file \"" + shownName + "\"");
+}
+
 void FanFile::OpenAt(const std::filesystem::path& path, const std::string& shownName) {
     Close();
     name_ = shownName;
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
-        throw FileError("Cannot open \"" + name_ + "\": it is a folder");
-    file_ = std::fopen(path.c_str(), "rb");
-    if (!file_)
+    long long size = 0;
+    const int fd = OpenForReading(path, name_, size);
+    file_ = ::fdopen(fd, "rb");
+    if (!file_) {
+        ::close(fd);
         throw FileError("Cannot open \"" + name_ + "\": " + std::strerror(errno));
+    }
     buffer_.resize(64 * 1024);
     std::setvbuf(file_, buffer_.data(), _IOFBF, buffer_.size());
-    if (std::fseek(file_, 0, SEEK_END) != 0) {
-        Close();
-        throw FileError("Cannot read \"" + name_ + "\"");
-    }
-    long long size = std::ftell(file_);
-    std::rewind(file_);
-    if (size < 0) {
-        Close();
-        throw FileError("Cannot read \"" + name_ + "\"");
-    }
     count_ = size / static_cast<long long>(kRecordSize);
     trailing_ = size % static_cast<long long>(kRecordSize);
     position_ = 0;
@@ -47,7 +62,7 @@ void FanFile::ReadNextRaw(unsigned char* bytes) {
     if (!file_)
         throw FileError("File not open");
     if (position_ >= count_ || std::fread(bytes, 1, kRecordSize, file_) != kRecordSize)
-        throw FileError("Read beyond end of file \"" + name_ + "\"");
+        throw TruncatedFileError(name_);
     ++position_;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The catalogue file "dat\vd_fan.rec": a flat run of 2920-byte records. Opened
 // and closed within one operation; every failure is a FileError.
+#include "errors.h"
 #include "fan_record.h"
 
 #include <cstdio>
@@ -45,6 +46,14 @@ class FanFile {
     long long trailing_ = 0;
     long long position_ = 0;
 };
+
+// Opens a file for reading and tells its size; a folder or a file that cannot
+// be opened is a FileError naming `shownName`. The caller closes the descriptor.
+int OpenForReading(const std::filesystem::path& path, const std::string& shownName,
+                   long long& size);
+
+// The error of a read past the file's end: a file shorter than its records.
+FileError TruncatedFileError(const std::string& shownName);
 
 // Fetch by number: open, seek to fan_no - 1, read, close.
 void FetchFanRecord(int fanNo, TFanRecord& buffer);

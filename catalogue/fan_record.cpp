@@ -163,20 +163,6 @@ void DecodeFanRecord(const unsigned char* p, TFanRecord& r) {
     VisitRecordFields(r, Decoder{p});
 }
 
-void DecodeSelectionFields(const unsigned char* p, TFanRecord& r) {
-    GetStr(p + offs::family, r.family);
-    r.hz = GetI32(p + offs::hz);
-    r.phases = GetI32(p + offs::phases);
-    GetStr(p + offs::volts, r.volts);
-    for (int i = 1; i <= 19; ++i) {
-        r.vol[i] = GetF32(p + offs::vol + 4 * (i - 1));
-        r.pres[i] = GetF32(p + offs::pres + 4 * (i - 1));
-        r.power[i] = GetF32(p + offs::power + 4 * (i - 1));
-    }
-    r.min_pa[1] = GetI32(p + offs::min_pa);
-    r.outlet_area = GetF32(p + offs::outlet_area);
-}
-
 void EncodeFanRecord(const TFanRecord& r, unsigned char* p) {
     std::memset(p, 0, kRecordSize);
     VisitRecordFields(r, Encoder{p});

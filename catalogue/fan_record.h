@@ -104,10 +104,6 @@ constexpr std::size_t fan_no = 0, family = 4, model = 10, hz = 24, phases = 28, 
 // Decodes one record. A length byte above its field's maximum is clipped.
 void DecodeFanRecord(const unsigned char* bytes, TFanRecord& out);
 
-// Decodes only what the selection's tests read: family, supply, curve 1's
-// points 1..19, min_pa and outlet_area. The other fields keep what they held.
-void DecodeSelectionFields(const unsigned char* bytes, TFanRecord& out);
-
 // Encodes one record; reserved bytes and text tails are written as zeros.
 void EncodeFanRecord(const TFanRecord& rec, unsigned char* bytes);
 

@@ -21,10 +21,20 @@ float VelocityPressure(float dutyVolume, float outletArea);
 // System constant k = (duty pressure + pv) ÷ duty volume².
 float SystemConstant(float dutyVolume, float dutyPressure, float pv);
 
-// Operating point on curve `curve` (1..5; 1 is full speed) of `rec` for the
-// system constant k. Points whose volume is not a positive finite number, or
-// whose pressure is not finite, are skipped; the first segment that brackets
-// k wins.
+// The points 1..19 of one curve that the selection reads (index 0 unused).
+struct CurvePoints {
+    float V[20], P[20], W[20];
+};
+// Curve `curve` (1..5; 1 is full speed) of a decoded record.
+CurvePoints CurveOf(const TFanRecord& rec, int curve = 1);
+// Curve 1 from the record's bytes as stored in the file.
+CurvePoints Curve1(const unsigned char* record);
+
+// Operating point on a curve for the system constant k. Points whose volume is
+// not a positive finite number, or whose pressure is not finite, are skipped;
+// the first segment that brackets k wins.
+OperatingPoint ComputeOperatingPoint(const CurvePoints& curve, float k);
+// The same on curve `curve` of `rec`; no point for a curve outside 1..5.
 OperatingPoint ComputeOperatingPoint(const TFanRecord& rec, float k, int curve = 1);
 
 } // namespace vd

@@ -4,6 +4,7 @@
 #include "vd_variables.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <numeric>
 #include <optional>
 
@@ -117,28 +118,92 @@ int ResultsGrid::CompareRowsCached(const Row& a, const Row& b, const std::option
 void ResultsGrid::Sort() {
     if (RowCount() - fixedRows_ < 2 || sortColumn_ < 0 || sortColumn_ >= kColumns)
         return;
+    static const std::string empty;
+    auto cell = [](const Row& r, int c) -> const std::string& {
+        return static_cast<std::size_t>(c) < r.size() ? r[static_cast<std::size_t>(c)] : empty;
+    };
+    const auto first = rows_.begin() + fixedRows_;
+    // A column that holds the same text in every row compares equal for every
+    // pair: only the others can decide, and only they are compared.
+    std::size_t width = 0;
+    for (auto it = first; it != rows_.end(); ++it)
+        width = std::max(width, it->size());
+    std::vector<int> deciding;
+    for (int c = sortColumn_; c < static_cast<int>(width); ++c) {
+        const std::string& top = cell(*first, c);
+        if (std::any_of(first + 1, rows_.end(), [&](const Row& r) { return cell(r, c) != top; }))
+            deciding.push_back(c);
+    }
+    if (deciding.empty())
+        return;
+
+    // Each row's key carries its percentage, parsed once, and the first eight
+    // bytes of the first few text columns that decide, big-endian, so that most
+    // comparisons never reach the cells.
+    constexpr std::size_t kPrefixed = 3;
+    std::vector<int> prefixed;
+    for (int c : deciding)
+        if (c != kPercent && prefixed.size() < kPrefixed)
+            prefixed.push_back(c);
     struct Keyed {
-        Row row;
         std::optional<long double> percent;
+        std::uint64_t prefix[kPrefixed] = {};
+        std::uint32_t length[kPrefixed] = {};
+        Row* row = nullptr;
     };
     std::vector<Keyed> keyed;
     keyed.reserve(rows_.size() - static_cast<std::size_t>(fixedRows_));
+    const bool percentDecides =
+        std::find(deciding.begin(), deciding.end(), kPercent) != deciding.end();
     const Format& percentFormat = FormatFor(kPercent);
-    for (std::size_t i = static_cast<std::size_t>(fixedRows_); i < rows_.size(); ++i) {
-        Keyed k{std::move(rows_[i]), std::nullopt};
-        k.percent = NumericValue(kPercent < static_cast<int>(k.row.size()) ? k.row[kPercent]
-                                                                           : std::string(),
-                                 percentFormat);
-        keyed.push_back(std::move(k));
+    for (auto it = first; it != rows_.end(); ++it) {
+        Keyed k;
+        k.row = &*it;
+        if (percentDecides)
+            k.percent = NumericValue(cell(*it, kPercent), percentFormat);
+        for (std::size_t p = 0; p < prefixed.size(); ++p) {
+            const std::string& text = cell(*it, prefixed[p]);
+            k.length[p] = static_cast<std::uint32_t>(std::min<std::size_t>(text.size(), 9));
+            for (std::size_t i = 0; i < 8; ++i)
+                k.prefix[p] =
+                    k.prefix[p] << 8 | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0u);
+        }
+        keyed.push_back(k);
     }
+    auto compareText = [&](const Keyed& a, const Keyed& b, int c) {
+        for (std::size_t p = 0; p < prefixed.size(); ++p) {
+            if (prefixed[p] != c)
+                continue;
+            if (a.prefix[p] != b.prefix[p])
+                return a.prefix[p] < b.prefix[p] ? -1 : 1;
+            if (a.length[p] <= 8 && b.length[p] <= 8)
+                return a.length[p] < b.length[p] ? -1 : (a.length[p] > b.length[p] ? 1 : 0);
+            break;
+        }
+        return cell(*a.row, c).compare(cell(*b.row, c));
+    };
     // A merge sort: stable, and safe even when text in the numeric column
     // makes the comparison inconsistent.
     std::stable_sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
-        int r = CompareRowsCached(a.row, b.row, a.percent, b.percent, sortColumn_);
-        return descending_ ? r > 0 : r < 0;
+        for (int c : deciding) {
+            int r;
+            if (c == kPercent) {
+                r = (!a.percent || !b.percent)
+                        ? 0
+                        : (*a.percent < *b.percent ? -1 : (*a.percent > *b.percent ? 1 : 0));
+            } else {
+                r = compareText(a, b, c);
+            }
+            if (r != 0)
+                return descending_ ? r > 0 : r < 0;
+        }
+        return false;
     });
-    for (std::size_t i = 0; i < keyed.size(); ++i)
-        rows_[static_cast<std::size_t>(fixedRows_) + i] = std::move(keyed[i].row);
+    std::vector<Row> sorted;
+    sorted.reserve(keyed.size());
+    for (Keyed& k : keyed)
+        sorted.push_back(std::move(*k.row));
+    std::move(sorted.begin(), sorted.end(), first);
 }
 
 bool ResultsGrid::HeaderClick(int col) {

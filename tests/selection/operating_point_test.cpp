@@ -2,7 +2,9 @@
 #include "test_files.h"
 
 #include <cmath>
+#include <cstring>
 #include <gtest/gtest.h>
+#include <random>
 
 using namespace vd;
 
@@ -118,4 +120,103 @@ TEST(OperatingPoint, Point20IsNeverUsed) {
     auto fan = vdtest::MakeFan(1, "PW", "A", vol, pres);
     float k19 = pres[18] / (vol[18] * vol[18]);
     EXPECT_FALSE(ComputeOperatingPoint(fan, k19 * 2).found);
+}
+
+namespace {
+
+// The operating point as first written: both constants of every segment by
+// extended division. The quick side test must give the same point, bit for bit.
+OperatingPoint ByExtendedDivision(const TFanRecord& rec, float k) {
+    using LD = long double;
+    const PointTable &V = rec.vol, &P = rec.pres, &W = rec.power;
+    OperatingPoint op;
+    float Vp = V[1], Pp = P[1], Wp = W[1];
+    if (Vp == 0)
+        Vp = 0.00001f;
+    for (int i = 2; i <= 19; ++i) {
+        const float Vi = V[i], Pi = P[i], Wi = W[i];
+        if (!(Vi > 0) || !std::isfinite(Vi) || !std::isfinite(Pi))
+            continue;
+        const float kp = static_cast<float>(static_cast<LD>(Pp) / (static_cast<LD>(Vp) * Vp));
+        const float ki = static_cast<float>(static_cast<LD>(Pi) / (static_cast<LD>(Vi) * Vi));
+        if (kp <= k && k <= ki) {
+            op.found = true;
+            if (Vi == Vp) {
+                op.Qop = Vp;
+                op.Pop = static_cast<float>(static_cast<LD>(k) * (static_cast<LD>(Vp) * Vp));
+                op.Wop = Wp;
+                if (Pi != Pp) {
+                    const float t = static_cast<float>((static_cast<LD>(op.Pop) - Pp) /
+                                                       (static_cast<LD>(Pi) - Pp));
+                    op.Wop = static_cast<float>(Wp - (static_cast<LD>(Wp) - Wi) * t);
+                }
+                return op;
+            }
+            const float a =
+                static_cast<float>((static_cast<LD>(Pi) - Pp) / (static_cast<LD>(Vi) - Vp));
+            const float b = static_cast<float>(static_cast<LD>(Pp) - static_cast<LD>(a) * Vp);
+            if (k == 0) {
+                op.Qop = static_cast<float>(-static_cast<LD>(b) / a);
+            } else {
+                const LD s = std::sqrt(static_cast<LD>(a) * a + 4.0L * k * b);
+                const float r1 = static_cast<float>((a - s) / (2.0L * k));
+                const float r2 = static_cast<float>((a + s) / (2.0L * k));
+                op.Qop = Vi < Vp ? r2 : r1;
+            }
+            op.Pop = static_cast<float>(static_cast<LD>(k) * (static_cast<LD>(op.Qop) * op.Qop));
+            const float t =
+                static_cast<float>((static_cast<LD>(op.Qop) - Vp) / (static_cast<LD>(Vi) - Vp));
+            op.Wop = static_cast<float>(Wp - (static_cast<LD>(Wp) - Wi) * t);
+            return op;
+        }
+        Vp = Vi;
+        Pp = Pi;
+        Wp = Wi;
+    }
+    return op;
+}
+
+bool SameFloat(float a, float b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+} // namespace
+
+TEST(OperatingPoint, TheQuickSideTestGivesThePointOfTheExtendedDivision) {
+    std::mt19937 rng(2024);
+    std::uniform_real_distribution<float> unit(0.0f, 1.0f);
+    std::uniform_int_distribution<int> scale(-30, 30), pick(2, 19), kind(0, 9);
+    int found = 0;
+    for (int fan = 0; fan < 4000; ++fan) {
+        const float qs = std::ldexp(1.0f, scale(rng)), ps = std::ldexp(1.0f, scale(rng));
+        std::vector<float> vol, pres, power;
+        for (int i = 0; i < 19; ++i) {
+            vol.push_back(qs * (2.0f - 0.1f * static_cast<float>(i) + 0.05f * unit(rng)));
+            pres.push_back(ps * (10.0f * static_cast<float>(i) + 10.0f * unit(rng)));
+            power.push_back(100.0f * unit(rng));
+        }
+        auto rec = vdtest::MakeFan(1, "PW", "A", vol, pres, power);
+        if (kind(rng) == 0)
+            rec.vol[pick(rng)] = std::ldexp(unit(rng), -140); // a subnormal volume
+        // k on a point's constant, one float step either side of it, and wider.
+        const int i = pick(rng);
+        const float ki = static_cast<float>(static_cast<long double>(rec.pres[i]) /
+                                            (static_cast<long double>(rec.vol[i]) * rec.vol[i]));
+        const float ks[] = {ki,
+                            std::nextafter(ki, 0.0f),
+                            std::nextafter(ki, INFINITY),
+                            ki * (0.5f + unit(rng)),
+                            std::ldexp(unit(rng), scale(rng) * 4),
+                            0.0f};
+        for (float k : ks) {
+            const OperatingPoint want = ByExtendedDivision(rec, k);
+            const OperatingPoint got = ComputeOperatingPoint(rec, k);
+            ASSERT_EQ(got.found, want.found) << "fan " << fan << " k " << k;
+            ASSERT_TRUE(SameFloat(got.Qop, want.Qop) && SameFloat(got.Pop, want.Pop) &&
+                        SameFloat(got.Wop, want.Wop))
+                << "fan " << fan << " k " << k;
+            found += want.found;
+        }
+    }
+    EXPECT_GT(found, 8000); // most cases meet a segment
 }

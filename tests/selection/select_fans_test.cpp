@@ -2,7 +2,11 @@
 
 #include "errors.h"
 
+#include <atomic>
 #include <cmath>
+#include <filesystem>
+#include <iostream>
+#include <thread>
 
 using namespace vd;
 
@@ -209,4 +213,32 @@ TEST_F(SelectionTest, ADamagedCatalogueDoesNotStopTheRun) {
     Run(1, 100);
     EXPECT_EQ(grid.Cell(1, 1), "fine");
     EXPECT_EQ(grid.Cell(2, 2), "Dev<");
+}
+
+TEST_F(SelectionTest, ACatalogueCutShortDuringTheRunEndsItWithTheTruncatedFileError) {
+    // Three windows of the mapped file; another thread keeps cutting the file
+    // to one record and lengthening it again while runs go on. A run either
+    // finishes or stops with the error of a short file; the process never dies.
+    const auto path = dir / "dat/vd_fan.rec";
+    const int n = 3 * static_cast<int>(8u << 20) / static_cast<int>(kRecordSize);
+    std::vector<TFanRecord> fans(static_cast<std::size_t>(n), Through(1, "PW", "fan"));
+    Catalogue(fans);
+    const auto full = std::filesystem::file_size(path);
+    std::atomic<bool> stop{false};
+    std::thread cutter([&] {
+        for (int i = 0; !stop && i < 200000; ++i)
+            std::filesystem::resize_file(path, i % 2 ? full : kRecordSize);
+    });
+    int cut = 0;
+    for (int run = 0; run < 20; ++run) {
+        try {
+            Run(1, 100);
+        } catch (const FileError& e) {
+            EXPECT_EQ(std::string(e.what()), "Read beyond end of file \"dat\\vd_fan.rec\"");
+            ++cut;
+        }
+    }
+    stop = true;
+    cutter.join();
+    std::cout << cut << " of 20 runs met the cut\n";
 }

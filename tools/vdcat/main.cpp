@@ -4,8 +4,11 @@
 #include "paths.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
+#include <unistd.h>
 
 namespace {
 
@@ -29,6 +32,21 @@ bool AsksForHelp(const vdcat::Args& args) {
     return std::any_of(args.begin(), args.end(),
                        [](const std::string& a) { return a == "--help" || a == "-h"; });
 }
+
+#if !defined(VDCAT_WITH_QT) && defined(VDCAT_RENDERER)
+// The commands that draw run in vdcat-render, the same tool with the Qt layer,
+// found beside this executable.
+int RunRenderer(char** argv) {
+    std::string self(4096, '\0');
+    const ssize_t n = ::readlink("/proc/self/exe", self.data(), self.size() - 1);
+    self.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+    std::string renderer = self.substr(0, self.rfind('/') + 1) + "vdcat-render";
+    argv[0] = renderer.data();
+    ::execv(renderer.c_str(), argv);
+    std::fprintf(stderr, "vdcat: cannot run %s: %s\n", renderer.c_str(), std::strerror(errno));
+    return vdcat::kDataError;
+}
+#endif
 
 } // namespace
 
@@ -55,6 +73,10 @@ int main(int argc, char** argv) {
     for (const Entry& e : kCommands)
         if (cmd == e.name)
             return e.run(args);
+#if !defined(VDCAT_WITH_QT) && defined(VDCAT_RENDERER)
+    if (cmd == "preview" || cmd == "print")
+        return RunRenderer(argv);
+#endif
     std::fprintf(stderr, "vdcat: unknown command '%s'\n\n", cmd.c_str());
     std::fputs(vdcat::HelpText(""), stderr);
     return vdcat::kUsage;

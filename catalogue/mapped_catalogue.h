@@ -1,0 +1,55 @@
+#pragma once
+// The catalogue file mapped into memory one window at a time: a scan reads the
+// page cache in place instead of copying it, and no more than one window is
+// resident whatever the size of the file.
+#include "fan_file.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+
+namespace vd {
+
+// A run of whole records in memory; record i of the run is record first + i
+// (0-based) of the catalogue.
+struct RecordSpan {
+    const unsigned char* bytes = nullptr;
+    std::size_t count = 0;
+    long long first = 0;
+    const unsigned char* Record(std::size_t i) const { return bytes + i * kRecordSize; }
+};
+
+class MappedCatalogue {
+  public:
+    // Windows start at multiples of this many bytes of the file, so that the
+    // page cache's large pages map whole.
+    static constexpr std::size_t kWindowBytes = 8u << 20;
+
+    MappedCatalogue() = default;
+    ~MappedCatalogue();
+    MappedCatalogue(const MappedCatalogue&) = delete;
+    MappedCatalogue& operator=(const MappedCatalogue&) = delete;
+
+    // Opens the file named by a data path, with the failures of FanFile::Open.
+    void Open(const std::string& relative = kCatalogueFile);
+    void OpenAt(const std::filesystem::path& path, const std::string& shownName);
+    // Whole records at the time of opening; a trailing partial record is none.
+    long long RecordCount() const { return count_; }
+    const std::string& Name() const { return name_; }
+
+    // Unmaps the previous window and maps the records from `record` to the end
+    // of its window. A page of it that the file lost since it was opened raises
+    // SIGBUS when read (see bus_error_guard.h). Empty at the end.
+    RecordSpan MapWindow(long long record);
+    void Close();
+
+  private:
+    void Unmap();
+    int fd_ = -1;
+    std::string name_;
+    long long count_ = 0;
+    void* map_ = nullptr;
+    std::size_t mapLength_ = 0;
+};
+
+} // namespace vd

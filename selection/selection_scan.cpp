@@ -1,0 +1,143 @@
+#include "selection_scan.h"
+
+#include "select_fans.h"
+#include "vd_variables.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstring>
+
+namespace vd {
+
+using LD = long double;
+
+namespace {
+
+struct FamilyRule {
+    const char* family;
+    std::string* flag;
+    const char* reason;
+};
+
+// In the order of the tests: a later rule's reason replaces an earlier one's.
+const std::array<FamilyRule, 19>& FamilyRules() {
+    static const std::array<FamilyRule, 19> rules = {{
+        {"PW", &FlagPW, "xPW"},       {"PW60", &FlagPW, "xPW"},     {"MTZL", &FlagMTZL, "xMTZL"},
+        {"BN1", &FlagBNBQ, "xBN/BQ"}, {"BN2", &FlagBNBQ, "xBN/BQ"}, {"BQ1", &FlagBNBQ, "xBN/BQ"},
+        {"BQ2", &FlagBNBQ, "xBN/BQ"}, {"GHJ", &FlagGHJ, "xGHJ"},    {"GHZ", &FlagGHZ, "xGHZ"},
+        {"MT", &FlagMT, "xMT"},       {"MTZ", &FlagMTZ, "xMTZ"},    {"UDY", &FlagUDY, "xUDY"},
+        {"UDYZ", &FlagUDYZ, "xUDYZ"}, {"UVJ", &FlagUVJ, "xUVJ"},    {"UVX", &FlagUVX, "xUVX"},
+        {"LW", &FlagLW, "xLW"},       {"EHY", &FlagEH, "xEHY"},     {"AQY", &FlagAQ, "xAQY"},
+        {"AQN", &FlagAQ, "xAQN"},
+    }};
+    return rules;
+}
+
+} // namespace
+
+std::string_view RecordText(const unsigned char* record, std::size_t offset, std::size_t max) {
+    const std::size_t len = std::min<std::size_t>(record[offset], max);
+    return {reinterpret_cast<const char*>(record + offset + 1), len};
+}
+
+std::int32_t RecordInt(const unsigned char* p) {
+    return static_cast<std::int32_t>(std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 |
+                                     std::uint32_t(p[2]) << 16 | std::uint32_t(p[3]) << 24);
+}
+
+float RecordFloat(const unsigned char* p) {
+    return std::bit_cast<float>(static_cast<std::uint32_t>(RecordInt(p)));
+}
+
+std::uint64_t FamilyCode(std::string_view family) {
+    std::uint64_t code = family.size();
+    for (std::size_t i = 0; i < family.size() && i < 7; ++i)
+        code |= std::uint64_t(static_cast<unsigned char>(family[i])) << (8 * (i + 1));
+    return code;
+}
+
+SelectionCriteria CriteriaFromSharedState(const SelectionControls& controls) {
+    SelectionCriteria c;
+    for (const auto& rule : FamilyRules())
+        if (*rule.flag == "N")
+            c.rejectedFamilies.push_back({FamilyCode(rule.family), rule.reason});
+    c.testSupply = controls.SupplyIndex() > 0;
+    c.phases = SupplyPhases;
+    c.hz = SupplyHz;
+    c.volts = SupplyVolts;
+    c.isStatic = PressureType == "Static";
+    c.dutyVolume = DutyVolume;
+    c.dutyPressure = DutyPressure;
+    c.totalPressureK = SystemConstant(c.dutyVolume, c.dutyPressure, 0.0f);
+    c.allowedDeviation = controls.AllowedDeviation();
+    c.keepRejects = controls.ShowRejects();
+    return c;
+}
+
+RecordVerdict JudgeRecord(const unsigned char* record, const SelectionCriteria& c) {
+    RecordVerdict v;
+    if (!c.rejectedFamilies.empty()) {
+        const std::uint64_t family = FamilyCode(RecordText(record, offs::family, 5));
+        for (const auto& rejected : c.rejectedFamilies)
+            if (rejected.code == family)
+                v.reason = rejected.reason;
+    }
+
+    if (c.testSupply) {
+        if (c.phases != RecordInt(record + offs::phases))
+            v.reason = "Phase";
+        if (c.hz != RecordInt(record + offs::hz))
+            v.reason = "Hz";
+        if (c.volts != RecordText(record, offs::volts, 10))
+            v.reason = "Volts";
+    }
+    if (!v.Qualifies())
+        return v;
+
+    const float k = c.isStatic
+                        ? SystemConstant(c.dutyVolume, c.dutyPressure,
+                                         VelocityPressure(c.dutyVolume,
+                                                          RecordFloat(record + offs::outlet_area)))
+                        : c.totalPressureK;
+    OperatingPoint op = ComputeOperatingPoint(Curve1(record), k);
+    // No bracketing segment, or a segment that gives no usable point: the fan
+    // has no operating point at this duty.
+    const bool usable = op.found && op.Qop > 0 && std::isfinite(op.Qop) && std::isfinite(op.Pop);
+    if (!usable)
+        op = OperatingPoint{};
+    if (static_cast<LD>(RecordInt(record + offs::min_pa)) > op.Pop)
+        v.reason = "<MinPa";
+    v.dev = static_cast<float>(static_cast<LD>(op.Qop) / c.dutyVolume * 100);
+    if (v.dev > 100 + c.allowedDeviation)
+        v.reason = ">Dev";
+    if (100 - c.allowedDeviation > v.dev)
+        v.reason = "Dev<";
+    if (!usable || std::isnan(v.dev))
+        v.reason = "Dev<";
+    v.op = op;
+    return v;
+}
+
+void ScanRecords(const RecordSpan& span, const SelectionCriteria& criteria,
+                 std::vector<RecordVerdict>& rows) {
+    // The fields the tests read lie in a few cache lines spread over the
+    // record; asking for them a few records ahead hides most of the wait.
+    constexpr std::size_t kAhead = 4;
+    constexpr std::size_t kLines[] = {
+        offs::family, offs::volts + 10,        offs::vol,   offs::vol + 19 * 4 - 1,
+        offs::pres,   offs::pres + 19 * 4 - 1, offs::power, offs::power + 19 * 4 - 1,
+        offs::min_pa, offs::outlet_area + 3};
+    for (std::size_t i = 0; i < span.count; ++i) {
+        if (i + kAhead < span.count)
+            for (std::size_t at : kLines)
+                __builtin_prefetch(span.Record(i + kAhead) + at);
+        RecordVerdict v = JudgeRecord(span.Record(i), criteria);
+        if (v.Qualifies() || criteria.keepRejects) {
+            v.record = span.first + static_cast<long long>(i);
+            rows.push_back(v);
+        }
+    }
+}
+
+} // namespace vd
