@@ -1,5 +1,6 @@
 #include "fan_verdict.h"
 
+#include "family_rules.h"
 #include "select_fans.h"
 #include "vd_variables.h"
 
@@ -9,29 +10,6 @@
 namespace vd {
 
 using LD = long double;
-
-namespace {
-
-struct FamilyRule {
-    const char* family;
-    std::string* flag;
-    const char* reason;
-};
-
-const std::array<FamilyRule, 19>& FamilyRules() {
-    static const std::array<FamilyRule, 19> rules = {{
-        {"PW", &FlagPW, "xPW"},       {"PW60", &FlagPW, "xPW"},     {"MTZL", &FlagMTZL, "xMTZL"},
-        {"BN1", &FlagBNBQ, "xBN/BQ"}, {"BN2", &FlagBNBQ, "xBN/BQ"}, {"BQ1", &FlagBNBQ, "xBN/BQ"},
-        {"BQ2", &FlagBNBQ, "xBN/BQ"}, {"GHJ", &FlagGHJ, "xGHJ"},    {"GHZ", &FlagGHZ, "xGHZ"},
-        {"MT", &FlagMT, "xMT"},       {"MTZ", &FlagMTZ, "xMTZ"},    {"UDY", &FlagUDY, "xUDY"},
-        {"UDYZ", &FlagUDYZ, "xUDYZ"}, {"UVJ", &FlagUVJ, "xUVJ"},    {"UVX", &FlagUVX, "xUVX"},
-        {"LW", &FlagLW, "xLW"},       {"EHY", &FlagEH, "xEHY"},     {"AQY", &FlagAQ, "xAQY"},
-        {"AQN", &FlagAQ, "xAQN"},
-    }};
-    return rules;
-}
-
-} // namespace
 
 std::string FamilyRejectReason(std::string_view family) {
     std::string reason = "OK";

@@ -1,5 +1,6 @@
 #include "selection_scan.h"
 
+#include "family_rules.h"
 #include "select_fans.h"
 #include "vd_variables.h"
 
@@ -11,30 +12,6 @@
 namespace vd {
 
 using LD = long double;
-
-namespace {
-
-struct FamilyRule {
-    const char* family;
-    std::string* flag;
-    const char* reason;
-};
-
-// In the order of the tests: a later rule's reason replaces an earlier one's.
-const std::array<FamilyRule, 19>& FamilyRules() {
-    static const std::array<FamilyRule, 19> rules = {{
-        {"PW", &FlagPW, "xPW"},       {"PW60", &FlagPW, "xPW"},     {"MTZL", &FlagMTZL, "xMTZL"},
-        {"BN1", &FlagBNBQ, "xBN/BQ"}, {"BN2", &FlagBNBQ, "xBN/BQ"}, {"BQ1", &FlagBNBQ, "xBN/BQ"},
-        {"BQ2", &FlagBNBQ, "xBN/BQ"}, {"GHJ", &FlagGHJ, "xGHJ"},    {"GHZ", &FlagGHZ, "xGHZ"},
-        {"MT", &FlagMT, "xMT"},       {"MTZ", &FlagMTZ, "xMTZ"},    {"UDY", &FlagUDY, "xUDY"},
-        {"UDYZ", &FlagUDYZ, "xUDYZ"}, {"UVJ", &FlagUVJ, "xUVJ"},    {"UVX", &FlagUVX, "xUVX"},
-        {"LW", &FlagLW, "xLW"},       {"EHY", &FlagEH, "xEHY"},     {"AQY", &FlagAQ, "xAQY"},
-        {"AQN", &FlagAQ, "xAQN"},
-    }};
-    return rules;
-}
-
-} // namespace
 
 std::string_view RecordText(const unsigned char* record, std::size_t offset, std::size_t max) {
     const std::size_t len = std::min<std::size_t>(record[offset], max);

@@ -1,0 +1,77 @@
+// The scan judges records from their bytes; `vdcat explain` judges the decoded
+// record with every value on show. Both must reach the same verdict.
+#include "fan_verdict.h"
+#include "selection_scan.h"
+#include "test_files.h"
+#include "vd_variables.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+
+namespace {
+
+bool SameFloat(float a, float b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+} // namespace
+
+TEST(VerdictAgreement, TheScanAndTheExplainedVerdictAgreeOnRandomFansAndDuties) {
+    vd::ResetVariables();
+    std::mt19937 rng(77);
+    std::uniform_real_distribution<float> unit(0.0f, 1.0f);
+    std::uniform_int_distribution<int> coin(0, 1), die(0, 5);
+    const char* families[] = {"PW", "PW60", "MTZL", "BN1", "BQ2", "GHJ", "MT",
+                              "UVX", "EHY", "AQN", "LW", "XX", ""};
+    const char* volts[] = {"230", "230/400", "110-127", "220"};
+    int listed = 0;
+    for (int n = 0; n < 3000; ++n) {
+        std::vector<float> vol, pres, power;
+        const float qs = 0.2f + 4 * unit(rng), ps = 50 + 900 * unit(rng);
+        for (int i = 0; i < 19; ++i) {
+            vol.push_back(qs * (1.0f - 0.05f * static_cast<float>(i)) + 0.01f * unit(rng));
+            pres.push_back(ps * 0.05f * static_cast<float>(i) * (0.8f + 0.4f * unit(rng)));
+            power.push_back(1000 * unit(rng));
+        }
+        vd::TFanRecord rec = vdtest::MakeFan(n + 1, families[rng() % std::size(families)], "M",
+                                             vol, pres, power);
+        rec.volts.assign(volts[rng() % std::size(volts)]);
+        rec.phases = coin(rng) ? 1 : 3;
+        rec.hz = coin(rng) ? 50 : 60;
+        rec.min_pa[1] = die(rng) == 0 ? static_cast<int>(ps) : 0;
+        rec.outlet_area = die(rng) == 0 ? 0.0f : 0.01f + unit(rng);
+        unsigned char bytes[vd::kRecordSize];
+        vd::EncodeFanRecord(rec, bytes);
+        vd::TFanRecord decoded;
+        vd::DecodeFanRecord(bytes, decoded);
+
+        for (const auto& f : vd::FamilyFlags())
+            *f.flag = coin(rng) ? "Y" : "N";
+        vd::PressureType = coin(rng) ? "Static" : "Total";
+        vd::DutyVolume = qs * (0.3f + unit(rng));
+        vd::DutyPressure = ps * unit(rng);
+        vd::SupplyPhases = coin(rng) ? 1 : 3;
+        vd::SupplyHz = coin(rng) ? 50 : 60;
+        vd::SupplyVolts = volts[rng() % std::size(volts)];
+        vd::FixedSelectionControls controls;
+        controls.supplyIndex = die(rng) % 2;
+        controls.allowedDeviation = 30 * unit(rng);
+
+        const vd::FanVerdict explained = vd::JudgeFan(decoded, controls);
+        const vd::RecordVerdict scanned =
+            vd::JudgeRecord(bytes, vd::CriteriaFromSharedState(controls));
+        ASSERT_EQ(explained.reason, scanned.reason) << "case " << n;
+        if (scanned.Qualifies()) {
+            ++listed;
+            ASSERT_TRUE(SameFloat(explained.op.Qop, scanned.op.Qop) &&
+                        SameFloat(explained.op.Pop, scanned.op.Pop) &&
+                        SameFloat(explained.op.Wop, scanned.op.Wop) &&
+                        SameFloat(explained.dev, scanned.dev))
+                << "case " << n;
+        }
+    }
+    EXPECT_GT(listed, 50); // the duties are not all out of reach
+    vd::ResetVariables();
+}
