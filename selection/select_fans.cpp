@@ -106,7 +106,8 @@ void SelectFans(const SelectionControls& controls, ResultsGrid& sg, MessageServi
         bool intact = CatchBusError([&] { ScanRecords(span, criteria, rows); });
         RowBytes row;
         for (const RecordVerdict& v : rows) {
-            const unsigned char* bytes = span.Record(static_cast<std::size_t>(v.record - span.first));
+            const unsigned char* bytes =
+                span.Record(static_cast<std::size_t>(v.record - span.first));
             if (!(intact = CatchBusError([&] { row.CopyFrom(bytes); })))
                 break;
             if (v.Qualifies()) {

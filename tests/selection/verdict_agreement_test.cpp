@@ -23,8 +23,8 @@ TEST(VerdictAgreement, TheScanAndTheExplainedVerdictAgreeOnRandomFansAndDuties) 
     std::mt19937 rng(77);
     std::uniform_real_distribution<float> unit(0.0f, 1.0f);
     std::uniform_int_distribution<int> coin(0, 1), die(0, 5);
-    const char* families[] = {"PW", "PW60", "MTZL", "BN1", "BQ2", "GHJ", "MT",
-                              "UVX", "EHY", "AQN", "LW", "XX", ""};
+    const char* families[] = {"PW",  "PW60", "MTZL", "BN1", "BQ2", "GHJ", "MT",
+                              "UVX", "EHY",  "AQN",  "LW",  "XX",  ""};
     const char* volts[] = {"230", "230/400", "110-127", "220"};
     int listed = 0;
     for (int n = 0; n < 3000; ++n) {
@@ -35,8 +35,8 @@ TEST(VerdictAgreement, TheScanAndTheExplainedVerdictAgreeOnRandomFansAndDuties) 
             pres.push_back(ps * 0.05f * static_cast<float>(i) * (0.8f + 0.4f * unit(rng)));
             power.push_back(1000 * unit(rng));
         }
-        vd::TFanRecord rec = vdtest::MakeFan(n + 1, families[rng() % std::size(families)], "M",
-                                             vol, pres, power);
+        vd::TFanRecord rec =
+            vdtest::MakeFan(n + 1, families[rng() % std::size(families)], "M", vol, pres, power);
         rec.volts.assign(volts[rng() % std::size(volts)]);
         rec.phases = coin(rng) ? 1 : 3;
         rec.hz = coin(rng) ? 50 : 60;
