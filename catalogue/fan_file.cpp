@@ -20,23 +20,6 @@ void FanFile::Open(const std::string& relative) {
     OpenAt(DataPath(relative), relative);
 }
 
-int OpenForReading(const std::filesystem::path& path, const std::string& shownName,
-                   long long& size) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
-        throw FileError("Cannot open \"" + shownName + "\": it is a folder");
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        throw FileError("Cannot open \"" + shownName + "\": " + std::strerror(errno));
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || st.st_size < 0) {
-        ::close(fd);
-        throw FileError("Cannot read \"" + shownName + "\"");
-    }
-    size = st.st_size;
-    return fd;
-}
-
 FileError TruncatedFileError(const std::string& shownName) {
     return FileError("Read beyond end of file \"" + shownName + "\"");
 }

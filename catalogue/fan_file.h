@@ -47,11 +47,6 @@ class FanFile {
     long long position_ = 0;
 };
 
-// Opens a file for reading and tells its size; a folder or a file that cannot
-// be opened is a FileError naming `shownName`. The caller closes the descriptor.
-int OpenForReading(const std::filesystem::path& path, const std::string& shownName,
-                   long long& size);
-
 // The error of a read past the file's end: a file shorter than its records.
 FileError TruncatedFileError(const std::string& shownName);
 

@@ -3,7 +3,7 @@
 #include "errors.h"
 #include "paths.h"
 
-#include <fstream>
+#include <sstream>
 
 namespace vd {
 
@@ -36,8 +36,8 @@ namespace {
 // runs on to the next comma, so a huge file without one would be read whole.
 constexpr std::uintmax_t kMaxTextFileBytes = 8u << 20;
 
-std::ifstream OpenText(const char* relative) {
-    return OpenDataFile(DataPath(relative), relative, kMaxTextFileBytes);
+std::istringstream OpenText(const char* relative) {
+    return std::istringstream(ReadWholeFile(relative, kMaxTextFileBytes));
 }
 
 // Skips the rest of the line, its line end included. False at the end of the file.
@@ -58,7 +58,7 @@ bool SkipLine(std::istream& in) {
 } // namespace
 
 void ReadSetup() {
-    std::ifstream in = OpenText(kSetupFile);
+    std::istringstream in = OpenText(kSetupFile);
     char buf[64];
     in.read(buf, sizeof buf);
     if (in.bad())
@@ -94,7 +94,7 @@ std::array<std::string, kLanguageEntries> ParseLanguageFile(std::istream& in,
 }
 
 void ReadLanguageFile() {
-    std::ifstream in = OpenText(kLanguageFile);
+    std::istringstream in = OpenText(kLanguageFile);
     auto table = ParseLanguageFile(in, LanguageCode);
     if (in.bad())
         throw FileError(std::string("Cannot read \"") + kLanguageFile + "\"");

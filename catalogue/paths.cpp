@@ -5,8 +5,11 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <fstream>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -117,33 +120,52 @@ fs::path UserConfigDir() {
     return {};
 }
 
-std::ifstream OpenDataFile(const fs::path& path, std::string_view shownName, std::uintmax_t limit) {
+int OpenForReading(const fs::path& path, std::string_view shownName, long long& size,
+                   std::uintmax_t limit) {
+    const std::string shown(shownName);
     std::error_code ec;
     if (fs::is_directory(path, ec))
-        throw FileError("Cannot open \"" + std::string(shownName) + "\": it is a folder");
+        throw FileError("Cannot open \"" + shown + "\": it is a folder");
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        throw FileError("Cannot open \"" + shown + "\": " + std::strerror(errno));
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || st.st_size < 0) {
+        ::close(fd);
+        throw FileError("Cannot read \"" + shown + "\"");
+    }
     // Refused before reading: a huge file costs neither the time nor the memory.
-    const auto size = fs::file_size(path, ec);
-    if (!ec && size > limit)
-        throw FileError("\"" + std::string(shownName) + "\" is too large to be read");
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw FileError("Cannot open \"" + std::string(shownName) + "\": " + std::strerror(errno));
-    return in;
+    if (static_cast<std::uintmax_t>(st.st_size) > limit) {
+        ::close(fd);
+        throw FileError("\"" + shown + "\" is too large to be read");
+    }
+    size = st.st_size;
+    return fd;
 }
 
 std::string ReadWholeFileAt(const fs::path& path, std::string_view shownName, size_t limit) {
-    std::ifstream in = OpenDataFile(path, shownName, limit);
+    long long size = 0;
+    const int fd = OpenForReading(path, shownName, size, limit);
     std::string data;
     char buf[65536];
     // The size checked at opening may grow while the file is read.
-    while (in) {
-        in.read(buf, sizeof buf);
-        data.append(buf, static_cast<size_t>(in.gcount()));
-        if (data.size() > limit)
+    for (;;) {
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            ::close(fd);
+            throw FileError("Cannot read \"" + std::string(shownName) + "\"");
+        }
+        if (n == 0)
+            break;
+        data.append(buf, static_cast<size_t>(n));
+        if (data.size() > limit) {
+            ::close(fd);
             throw FileError("\"" + std::string(shownName) + "\" is too large to be read");
+        }
     }
-    if (in.bad())
-        throw FileError("Cannot read \"" + std::string(shownName) + "\"");
+    ::close(fd);
     return data;
 }
 

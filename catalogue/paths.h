@@ -25,11 +25,12 @@ void SetDataRoot(const std::filesystem::path& root);
 // Resolves against DataRoot().
 std::filesystem::path DataPath(std::string_view relative);
 
-// Opens a data file for reading, or throws FileError with the file's name as
-// the user wrote it: a folder, a file larger than `limit`, or one that cannot
-// be opened. Every reader of a data file opens it here.
-std::ifstream OpenDataFile(const std::filesystem::path& path, std::string_view shownName,
-                           std::uintmax_t limit);
+// Opens a data file for reading and tells its size, or throws FileError with
+// the file's name as the user wrote it: a folder, a file larger than `limit`,
+// or one that cannot be opened. Every reader of a data file opens it here; the
+// caller closes the descriptor.
+int OpenForReading(const std::filesystem::path& path, std::string_view shownName, long long& size,
+                   std::uintmax_t limit = UINTMAX_MAX);
 
 // The data tree of a program whose executable lies in `programDir`: that folder
 // itself when the tree lies beside the program (the build tree), otherwise the

@@ -3,6 +3,7 @@
 #include "fan_file.h"
 #include "number_text.h"
 #include "speed_steps.h"
+#include "text_entries.h"
 #include "units.h"
 #include "vd_variables.h"
 
@@ -70,11 +71,13 @@ void DrawValues(const DrawTarget& t, const TFanRecord& r, const ResultsGrid& gri
     t.Text(kValueX, 56, cell(ResultsGrid::kVolume) + " " + VolumeUnit);
     t.Text(kValueX, 74, cell(ResultsGrid::kPressure) + " " + PressureUnit);
     t.Text(kValueX, 92, cell(ResultsGrid::kPercent));
-    t.Text(kValueX, 110, cell(ResultsGrid::kSpecificPower) + " " + LanguageEntry(134));
-    t.Text(kValueX, 128, r.value_col6.str() + " " + LanguageEntry(129));
-    t.Text(kValueX, 146, r.value_col7.str() + " " + LanguageEntry(130));
-    t.Text(kValueX, 164, r.amps.str() + " " + LanguageEntry(131));
-    t.Text(kSupplyValueX, 182, cell(ResultsGrid::kSupply) + " " + LanguageEntry(138));
+    t.Text(kValueX, 110,
+           cell(ResultsGrid::kSpecificPower) + " " + LanguageEntry(entry::kUnitSpecificPower));
+    t.Text(kValueX, 128, r.value_col6.str() + " " + LanguageEntry(entry::kUnitRpm));
+    t.Text(kValueX, 146, r.value_col7.str() + " " + LanguageEntry(entry::kUnitKw));
+    t.Text(kValueX, 164, r.amps.str() + " " + LanguageEntry(entry::kUnitAmps));
+    t.Text(kSupplyValueX, 182,
+           cell(ResultsGrid::kSupply) + " " + LanguageEntry(entry::kUnitSupply));
     t.Text(kValueX, 200,
            FormatFixed(r.max_temp, 0) + " \xB0"
                                         "C");
@@ -86,7 +89,7 @@ void DrawSoundTable(const DrawTarget& t, const TFanRecord& r) {
     Canvas& c = *t.canvas;
     c.SetFontSize(7);
     const auto& columns = SoundColumnNames();
-    t.Text(5, 254, LanguageEntry(47));
+    t.Text(5, 254, LanguageEntry(entry::kSoundHead));
     for (int col = 0; col < 10; ++col)
         t.Text(80 + 20 * col, 254, columns[static_cast<size_t>(col)]);
     t.Text(280, 254, "Hz");
@@ -101,7 +104,7 @@ void DrawSoundTable(const DrawTarget& t, const TFanRecord& r) {
                LanguageEntry(static_cast<long long>(r.sound_label[static_cast<size_t>(row)]) - 1));
         for (int col = 1; col <= 10; ++col)
             t.Text(80 + 20 * (col - 1), y, values[static_cast<size_t>(col)].str());
-        t.Text(280, y, LanguageEntry(89));
+        t.Text(280, y, LanguageEntry(entry::kUnitDb));
     }
 
     c.SetPenColor(kBlack);
@@ -113,8 +116,8 @@ void DrawSoundTable(const DrawTarget& t, const TFanRecord& r) {
 
 void DrawSpeedSteps(const DrawTarget& t, const TFanRecord& r) {
     t.canvas->SetFontSize(9);
-    t.Text(305, 308, LanguageEntry(132));
-    t.Text(305, 326, LanguageEntry(133));
+    t.Text(305, 308, LanguageEntry(entry::kStep));
+    t.Text(305, 326, LanguageEntry(entry::kVolts));
     for (int curve = 1; curve <= kMaxCurves; ++curve)
         t.Text(362 + 40 * (curve - 1), 308, SpeedStepLabel(curve));
     for (int curve = 1; curve <= kMaxCurves; ++curve)

@@ -5,6 +5,7 @@
 #include "number_text.h"
 #include "operating_point.h"
 #include "scale_variables.h"
+#include "text_entries.h"
 #include "vd_variables.h"
 
 #include <algorithm>
@@ -84,8 +85,8 @@ void DrawAxes(const DrawTarget& t) {
     c.SetPenColor(kBlack);
     c.SetFontSize(9);
     c.SetFontColor(kNavy);
-    t.Text(kChartLeft, 3, LanguageEntry(84) + PressureUnit);
-    t.Text(kChartLeft, 207, LanguageEntry(85) + LanguageEntry(27));
+    t.Text(kChartLeft, 3, LanguageEntry(entry::kAxisPressure) + PressureUnit);
+    t.Text(kChartLeft, 207, LanguageEntry(entry::kAxisPower) + LanguageEntry(entry::kColumnKw));
 
     c.SetFontColor(kBlack);
     c.SetFontSize(8);
@@ -130,7 +131,7 @@ void DrawAxes(const DrawTarget& t) {
                    VolumeLabels[static_cast<size_t>(i)]);
     }
 
-    std::string title = LanguageEntry(19);
+    std::string title = LanguageEntry(entry::kAirVolume);
     if (VolumeUnit == "m3/s" || VolumeUnit == "m3/h" || VolumeUnit == "l/s" || VolumeUnit == "cfm")
         title += " " + VolumeUnit;
     t.Text(400, 290, title);
@@ -307,11 +308,11 @@ void DrawLegend(const DrawTarget& t) {
     c.SetBrushColor(kRed);
     t.Ellipse(455, 25, 460, 30);
     c.SetBrushColor(kYellow);
-    t.Text(465, 22, LanguageEntry(86));
+    t.Text(465, 22, LanguageEntry(entry::kLegendDuty));
     c.SetBrushColor(kAqua);
     t.Ellipse(455, 40, 460, 45);
     c.SetBrushColor(kYellow);
-    t.Text(465, 37, LanguageEntry(87));
+    t.Text(465, 37, LanguageEntry(entry::kLegendOperating));
     c.SetBrushColor(kWhite);
 }
 

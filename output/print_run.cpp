@@ -1,5 +1,6 @@
 #include "print_run.h"
 
+#include "text_entries.h"
 #include "vd_variables.h"
 
 #include <exception>
@@ -34,13 +35,12 @@ bool PrintDialogJob(PrintService& printer, const std::function<void(Canvas*)>& d
     return printed;
 }
 
-int RunPrintouts(PrintService& printer, const PrintChoices& choices,
-                 const std::function<PrintContext(Canvas*, int, int)>& context) {
+int RunPrintouts(PrintService& printer, const PrintChoices& choices, const PrintContext& fan) {
     if (!printer.ShowDialog())
         return 0;
     const int unitX = PageUnit(printer.DpiX());
     const int unitY = PageUnit(printer.DpiY());
-    const std::string title = LanguageText[248];
+    const std::string title = LanguageText[entry::kPrintJobTitle];
     using Printout = void (*)(const PrintContext&);
     const std::pair<bool, Printout> jobs[] = {{choices.summary, &PrintSummary},
                                               {choices.quotation, &PrintQuotation},
@@ -48,8 +48,13 @@ int RunPrintouts(PrintService& printer, const PrintChoices& choices,
     int finished = 0;
     for (const auto& [ticked, print] : jobs)
         if (ticked)
-            finished += PrintJob(printer, title,
-                                 [&](Canvas* canvas) { print(context(canvas, unitX, unitY)); });
+            finished += PrintJob(printer, title, [&](Canvas* canvas) {
+                PrintContext c = fan;
+                c.canvas = canvas;
+                c.pageUnitX = unitX;
+                c.pageUnitY = unitY;
+                print(c);
+            });
     printer.FinishRun();
     return finished;
 }

@@ -16,10 +16,9 @@ struct PrintChoices {
     bool instructions = true;
 };
 
-// `context` fills a PrintContext for a job's canvas and page units.
-// Returns how many jobs were finished.
-int RunPrintouts(PrintService& printer, const PrintChoices& choices,
-                 const std::function<PrintContext(Canvas*, int unitX, int unitY)>& context);
+// Each job prints with `fan`, all but its canvas and page units, which the
+// job sets. Returns how many jobs were finished.
+int RunPrintouts(PrintService& printer, const PrintChoices& choices, const PrintContext& fan);
 
 // One job on an open dialog's printer: begin, draw, end, or abort on any
 // failure. True when the job was finished.

@@ -1,7 +1,11 @@
 #include "printouts.h"
 
 #include "fan_tables.h"
+#include "text_entries.h"
 #include "vd_variables.h"
+#include "window_captions.h"
+
+#include <cstring>
 
 namespace vd {
 
@@ -55,11 +59,34 @@ void CustomerBlock(const PrintContext& c, int textX, const int (&rows)[5]) {
 
 } // namespace
 
+std::span<const PrintLabel> PrintLabels() {
+    static constexpr PrintLabel kLabels[] = {
+        {"lb_date", &PrintTexts::lb_date},
+        {"lb_company", &PrintTexts::lb_company},
+        {"lb_attention", &PrintTexts::lb_attention},
+        {"lb_project", &PrintTexts::lb_project},
+        {"lb_reference", &PrintTexts::lb_reference},
+        {"lb_quote", &PrintTexts::lb_quote},
+        {"lb_item", &PrintTexts::lb_item},
+        {"lb_contact2", &PrintTexts::lb_contact2},
+        {"lb_qty", &PrintTexts::lb_qty},
+        {"lb_ancillaries", &PrintTexts::lb_ancillaries},
+    };
+    return kLabels;
+}
+
+void SetPrintLabelsFromLanguage(PrintTexts& t) {
+    for (const PrintLabel& label : PrintLabels())
+        for (const WindowCaption& caption : WindowCaptions())
+            if (std::strcmp(caption.control, label.control) == 0)
+                t.*label.text = LanguageEntry(caption.entry);
+}
+
 void PrintSummary(const PrintContext& c) {
     StartPage(c);
     Logo(c, c.dataSheetLogo, 99, 1, 140, 15);
     c.canvas->SetFontSize(14);
-    Text(c, 10, 5, LanguageText[72]);
+    Text(c, 10, 5, LanguageText[entry::kTitleDataSheet]);
     c.canvas->SetPenWidth(1);
     Address(c, 16, {20, 23, 26, 29, 32, 35});
     CustomerBlock(c, 25, {15, 20, 25, 30, 35});
@@ -76,7 +103,7 @@ void PrintQuotation(const PrintContext& c) {
     Address(c, 20, {25, 28, 31, 34, 37, 40});
     CustomerBlock(c, 27, {25, 29, 33, 37, 41});
     c.canvas->SetFontSize(14);
-    Text(c, 62, 43, LanguageText[74]);
+    Text(c, 62, 43, LanguageText[entry::kTitleQuotation]);
     c.canvas->SetPenWidth(1);
     c.canvas->SetFontSize(12);
     const std::pair<const std::string*, const std::string*> block[] = {
@@ -121,7 +148,7 @@ void PrintInstructions(const PrintContext& c) {
     CustomerBlock(c, 27, {25, 29, 33, 37, 41});
     c.canvas->SetFontSize(14);
     c.canvas->SetFontStyle(kFontUnderline);
-    Text(c, 10, 20, LanguageText[73]);
+    Text(c, 10, 20, LanguageText[entry::kTitleInstructions]);
     c.canvas->SetFontStyle(kFontRegular);
     c.canvas->SetPenWidth(1);
     Page(c).StretchDraw(63, 1, 150, 55, c.diagram ? c.diagram() : nullptr);

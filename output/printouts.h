@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,17 @@ struct PrintTexts {
     std::vector<std::string> quoteFooter; // lines of the quotation footer
     std::vector<std::string> ancillaries; // ticked ancillaries, in list order
 };
+
+// The labels of the print page (and the ancillaries page's heading) that the
+// printouts show, by the name of the control that shows them.
+struct PrintLabel {
+    const char* control;
+    std::string PrintTexts::*text;
+};
+std::span<const PrintLabel> PrintLabels();
+// Sets the labels to their captions in the current language, as the window
+// applies them to its controls.
+void SetPrintLabelsFromLanguage(PrintTexts& t);
 
 struct PrintContext {
     Canvas* canvas = nullptr;

@@ -2,6 +2,7 @@
 
 #include "errors.h"
 #include "number_text.h"
+#include "text_entries.h"
 #include "vd_variables.h"
 
 namespace vd {
@@ -55,13 +56,15 @@ Ratings RatingsFor(const TFanRecord& rec) {
 std::string AncillaryText(int position, const Ratings& r) {
     switch (position) {
     case 0:
-        return LanguageText[99] + r.a.value_or("") + LanguageText[97];
+        return LanguageText[entry::kSpeedController1] + r.a.value_or("") +
+               LanguageText[entry::kSurfaceMounted];
     case 1:
-        return LanguageText[100] + r.a.value_or("") + LanguageText[98];
+        return LanguageText[entry::kSpeedController2] + r.a.value_or("") +
+               LanguageText[entry::kFlushMounted];
     case 2:
-        return LanguageText[101] + r.b.value_or("");
+        return LanguageText[entry::kTransformerController] + r.b.value_or("");
     default:
-        return LanguageEntry(99 + position);
+        return LanguageEntry(entry::kFirstAncillary + position);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "duty_input.h"
 
 #include "number_text.h"
+#include "text_entries.h"
 #include "units.h"
 #include "vd_variables.h"
 
@@ -70,7 +71,7 @@ SelectOutcome RunSelectButton(const DutyInputs& in, const SelectionControls& con
 
 int ApplyPressureTypeRule(int newIndex, MessageService& messages) {
     if (newIndex == 1 && (FlagEH == "Y" || FlagAQ == "Y")) {
-        messages.ShowMessage(LanguageText[127]);
+        messages.ShowMessage(LanguageText[entry::kStaticPressureOnly]);
         return 0;
     }
     return newIndex;

@@ -1,6 +1,7 @@
 #include "results_grid.h"
 
 #include "number_text.h"
+#include "text_entries.h"
 #include "vd_variables.h"
 
 #include <algorithm>
@@ -225,8 +226,8 @@ void ResetResultsGrid(ResultsGrid& grid, std::string_view volumeListText,
     grid.SetRowCount(2);
     grid.SetFixedRows(1);
     grid.SetCurrentRow(1);
-    grid.SetCell(0, 0, LanguageText[22]);
-    grid.SetCell(1, 0, LanguageText[23]);
+    grid.SetCell(0, 0, LanguageText[entry::kColumnNo]);
+    grid.SetCell(1, 0, LanguageText[entry::kModel]);
     grid.SetCell(2, 0, VolumeUnit.empty() ? std::string(volumeListText) : VolumeUnit);
     grid.SetCell(3, 0, PressureUnit.empty() ? std::string(pressureListText) : PressureUnit);
     for (int c = 4; c <= 9; ++c)

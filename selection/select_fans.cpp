@@ -6,6 +6,7 @@
 #include "number_text.h"
 #include "operating_point.h"
 #include "selection_scan.h"
+#include "text_entries.h"
 #include "units.h"
 #include "vd_variables.h"
 
@@ -28,7 +29,7 @@ std::string SpecificPowerText(float Wop, float Qop) {
             if (c >= '1' && c <= '9')
                 return text;
     }
-    return LanguageText[119];
+    return LanguageText[entry::kSpecificPowerLow];
 }
 
 // The bytes of a record that its grid row shows, copied out of the mapping so
@@ -140,7 +141,7 @@ void SelectFans(const SelectionControls& controls, ResultsGrid& sg, MessageServi
     }
 
     if (n == 0) {
-        messages.ShowMessage(LanguageText[95]);
+        messages.ShowMessage(LanguageText[entry::kNoFanFound]);
         ResultsAvailable = false;
     }
     sg.SetRowCount(sg.RowCount() - 1);

@@ -3,6 +3,7 @@
 #include "noshape.h"
 #include "picture_box.h"
 #include "qt_text.h"
+#include "text_entries.h"
 #include "vd_variables.h"
 
 #include <QListWidget>
@@ -46,7 +47,7 @@ AncillaryPage::AncillaryPage(UiServices services, QWidget* parent)
 void AncillaryPage::FillAncillaryList() {
     for (int p = 0; p < kAncillaryItems; ++p) {
         QListWidgetItem* item = NewAncillaryItem(p);
-        item->setText(FromCp1252(LanguageEntry(99 + p)));
+        item->setText(FromCp1252(LanguageEntry(entry::kFirstAncillary + p)));
         list_ancil->addItem(item);
     }
     connect(list_ancil, &QListWidget::itemClicked, this,
@@ -84,8 +85,9 @@ void AncillaryPage::Retranslate() {
         const int position = item->data(kPositionRole).toInt();
         // Each item keeps its own meaning (and the fan's rating) in the new
         // language, so a quotation printed after a switch names the right parts.
-        item->setText(FromCp1252(ancillariesBuilt_ ? AncillaryText(position, ancillaryRatings_)
-                                                   : LanguageEntry(99 + position)));
+        item->setText(FromCp1252(ancillariesBuilt_
+                                     ? AncillaryText(position, ancillaryRatings_)
+                                     : LanguageEntry(entry::kFirstAncillary + position)));
     }
 }
 

@@ -21,6 +21,7 @@
 #include "qpainter_canvas.h"
 #include "qt_text.h"
 #include "start_page.h"
+#include "text_entries.h"
 #include "vd_variables.h"
 
 #include <QApplication>
@@ -119,7 +120,7 @@ void T_fm::FormCreate() {
         ReadSetup();
         ReadLanguageFile();
         ApplyLanguage();
-        setWindowTitle(FromCp1252(LanguageText[249]));
+        setWindowTitle(FromCp1252(LanguageText[entry::kWindowTitle]));
         input->ResetGrid();
         ReadAddress();
         input->SetStartValues();

@@ -27,7 +27,7 @@ namespace vd {
 namespace {
 
 std::string Text(const QLabel* l) {
-    return ToCp1252(l->text());
+    return l ? ToCp1252(l->text()) : std::string();
 }
 std::string Text(const QLineEdit* e) {
     return ToCp1252(e->text());
@@ -147,16 +147,11 @@ PrintPage::PrintPage(UiServices services, const InputPage& input, DiagramPage& d
 
 PrintTexts PrintPage::CollectPrintTexts() const {
     PrintTexts t;
-    t.lb_date = Text(lb_date);
-    t.lb_company = Text(lb_company);
-    t.lb_attention = Text(lb_attention);
-    t.lb_project = Text(lb_project);
-    t.lb_reference = Text(lb_reference);
-    t.lb_quote = Text(lb_quote);
-    t.lb_item = Text(lb_item);
-    t.lb_contact2 = Text(lb_contact2);
-    t.lb_qty = Text(lb_qty);
-    t.lb_ancillaries = Text(ancillaries_.lb_ancillaries);
+    for (const PrintLabel& label : PrintLabels()) {
+        const QString name = QString::fromLatin1(label.control);
+        const QLabel* shown = findChild<QLabel*>(name);
+        t.*label.text = Text(shown ? shown : ancillaries_.findChild<QLabel*>(name));
+    }
     t.ed_date = ToCp1252(ed_date->text());
     t.ed_company = Text(ed_company);
     t.ed_attention = Text(ed_attention);
@@ -185,25 +180,20 @@ void PrintPage::bn_cusprintClick() {
         ResolveDataPath("pics\\vandrel_logo.wmf", std::filesystem::path(AppDir)).string();
     PrintChoices choices{chk_printSummary->isChecked(), chk_PrintQuotation->isChecked(),
                          chk_printInstructions->isChecked()};
-    RunPrintouts(*services_.printer, choices, [&](Canvas* canvas, int unitX, int unitY) {
-        PrintContext c;
-        c.canvas = canvas;
-        c.pageUnitX = unitX;
-        c.pageUnitY = unitY;
-        c.texts = &texts;
-        c.grid = &input_.sgModel;
-        c.detail = &diagram_;
-        c.dataSheetLogo = logo;
-        c.loadPicture = LoadPrintPicture;
-        c.drawing = [&]() -> const CanvasPicture* {
-            return &drawing.emplace(diagram_.im_draw->picture());
-        };
-        c.diagram = [&]() -> const CanvasPicture* {
-            return &diagram.emplace(diagram_.im_diag->picture());
-        };
-        c.instructions = [this] { return Lines(diagram_.memo_print2); };
-        return c;
-    });
+    PrintContext c;
+    c.texts = &texts;
+    c.grid = &input_.sgModel;
+    c.detail = &diagram_;
+    c.dataSheetLogo = logo;
+    c.loadPicture = LoadPrintPicture;
+    c.drawing = [&]() -> const CanvasPicture* {
+        return &drawing.emplace(diagram_.im_draw->picture());
+    };
+    c.diagram = [&]() -> const CanvasPicture* {
+        return &diagram.emplace(diagram_.im_diag->picture());
+    };
+    c.instructions = [this] { return Lines(diagram_.memo_print2); };
+    RunPrintouts(*services_.printer, choices, c);
 }
 
 } // namespace vd

@@ -111,8 +111,8 @@ class PrintoutTest : public ::testing::Test {
         return c;
     }
     int Run(PrintChoices choices = {}) {
-        return RunPrintouts(printer, choices,
-                            [this](Canvas* c, int ux, int uy) { return Context(c, ux, uy); });
+        // Each job sets its own canvas and page units.
+        return RunPrintouts(printer, choices, Context(nullptr, 0, 0));
     }
     const vdtest::RecordingCanvas& Page(size_t i) { return *printer.jobs.at(i).canvas; }
 
@@ -235,4 +235,23 @@ TEST_F(PrintoutTest, CancellingTheDialogPrintsNothing) {
     printer.confirm = true;
     EXPECT_EQ(Run({false, false, false}), 0);
     EXPECT_TRUE(printer.jobs.empty());
+}
+
+TEST(PrintLabels, TakeTheCaptionsTheWindowGivesTheirControls) {
+    ResetVariables();
+    for (int i = 0; i < kLanguageEntries; ++i)
+        LanguageText[static_cast<size_t>(i)] = "T" + std::to_string(i);
+    PrintTexts t;
+    SetPrintLabelsFromLanguage(t);
+    EXPECT_EQ(t.lb_date, "T71");
+    EXPECT_EQ(t.lb_company, "T51");
+    EXPECT_EQ(t.lb_attention, "T52");
+    EXPECT_EQ(t.lb_project, "T53");
+    EXPECT_EQ(t.lb_reference, "T69");
+    EXPECT_EQ(t.lb_quote, "T75");
+    EXPECT_EQ(t.lb_item, "T76");
+    EXPECT_EQ(t.lb_contact2, "T83");
+    EXPECT_EQ(t.lb_qty, "T78");
+    EXPECT_EQ(t.lb_ancillaries, "T64");
+    ResetVariables();
 }

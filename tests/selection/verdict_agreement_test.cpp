@@ -1,6 +1,7 @@
 // The scan judges records from their bytes; `vdcat explain` judges the decoded
 // record with every value on show. Both must reach the same verdict.
 #include "fan_verdict.h"
+#include "select_fans.h"
 #include "selection_scan.h"
 #include "test_files.h"
 #include "vd_variables.h"

@@ -142,16 +142,7 @@ vd::PrintTexts PageTexts(const Options* o) {
         return v ? vd::Utf8ToCp1252(*v) : std::string();
     };
     vd::PrintTexts t;
-    t.lb_date = vd::LanguageText[71];
-    t.lb_company = vd::LanguageText[51];
-    t.lb_attention = vd::LanguageText[52];
-    t.lb_project = vd::LanguageText[53];
-    t.lb_reference = vd::LanguageText[69];
-    t.lb_quote = vd::LanguageText[75];
-    t.lb_item = vd::LanguageText[76];
-    t.lb_contact2 = vd::LanguageText[83];
-    t.lb_qty = vd::LanguageText[78];
-    t.lb_ancillaries = vd::LanguageText[64];
+    vd::SetPrintLabelsFromLanguage(t);
     t.ed_date = o && o->get("--date") ? text("--date") : vd::ToCp1252(vd::TodayAsDateField());
     t.ed_company = text("--company");
     t.ed_attention = text("--attention");
@@ -197,25 +188,20 @@ int PrintFanRow(vd::ResultsGrid& grid, int row, const vd::PrintTexts& texts,
     // root once more.
     const std::string logo =
         std::filesystem::absolute(vd::DataPath("pics\\vandrel_logo.wmf")).string();
-    vd::RunPrintouts(pdf, choices, [&](vd::Canvas* canvas, int ux, int uy) {
-        vd::PrintContext c;
-        c.canvas = canvas;
-        c.pageUnitX = ux;
-        c.pageUnitY = uy;
-        c.texts = &texts;
-        c.grid = &grid;
-        c.detail = &material;
-        c.dataSheetLogo = logo;
-        c.loadPicture = vd::LoadPrintPicture;
-        c.drawing = [&]() -> const vd::CanvasPicture* {
-            return material.drawing ? &*material.drawing : nullptr;
-        };
-        c.diagram = [&]() -> const vd::CanvasPicture* {
-            return material.diagram ? &*material.diagram : nullptr;
-        };
-        c.instructions = [&] { return material.instructions; };
-        return c;
-    });
+    vd::PrintContext c;
+    c.texts = &texts;
+    c.grid = &grid;
+    c.detail = &material;
+    c.dataSheetLogo = logo;
+    c.loadPicture = vd::LoadPrintPicture;
+    c.drawing = [&]() -> const vd::CanvasPicture* {
+        return material.drawing ? &*material.drawing : nullptr;
+    };
+    c.diagram = [&]() -> const vd::CanvasPicture* {
+        return material.diagram ? &*material.diagram : nullptr;
+    };
+    c.instructions = [&] { return material.instructions; };
+    vd::RunPrintouts(pdf, choices, c);
     if (!pdf.Finish()) {
         std::fprintf(stderr, "vdcat print: cannot write %s\n", out.c_str());
         return kDataError;

@@ -70,13 +70,17 @@ int main(int argc, char** argv) {
         std::fputs(help, stdout);
         return vdcat::kOk;
     }
+#if !defined(VDCAT_WITH_QT) && defined(VDCAT_RENDERER)
+    // The drawing commands, and a schedule that prints, run in vdcat-render.
+    const bool prints = std::any_of(args.begin(), args.end(), [](const std::string& a) {
+        return a == "--print" || a.starts_with("--print=");
+    });
+    if (cmd == "preview" || cmd == "print" || (cmd == "schedule" && prints))
+        return RunRenderer(argv);
+#endif
     for (const Entry& e : kCommands)
         if (cmd == e.name)
             return e.run(args);
-#if !defined(VDCAT_WITH_QT) && defined(VDCAT_RENDERER)
-    if (cmd == "preview" || cmd == "print")
-        return RunRenderer(argv);
-#endif
     std::fprintf(stderr, "vdcat: unknown command '%s'\n\n", cmd.c_str());
     std::fputs(vdcat::HelpText(""), stderr);
     return vdcat::kUsage;

@@ -6,6 +6,7 @@
 #include "language_file.h"
 #include "number_text.h"
 #include "select_fans.h"
+#include "text_entries.h"
 #include "units.h"
 #include "vd_variables.h"
 
@@ -201,7 +202,7 @@ std::optional<DutyProblem> RunDuty(const DutyRequest& r, vd::ResultsGrid& grid,
     if (outcome != vd::SelectOutcome::Ran)
         return Refused(outcome);
     if (!vd::ResultsAvailable)
-        return DutyProblem{kNoResult, vd::LanguageText[95], ""};
+        return DutyProblem{kNoResult, vd::LanguageText[vd::entry::kNoFanFound], ""};
     return std::nullopt;
 }
 

@@ -1,6 +1,7 @@
 #include "schedule.h"
 
 #include "codepage.h"
+#include "text_entries.h"
 #include "vd_variables.h"
 
 #include <algorithm>
@@ -165,8 +166,8 @@ ScheduleDocument::ScheduleDocument(DocumentFormat format, int top, bool steps)
     // the grid names the units.
     vd::ResultsGrid heading;
     vd::ResetResultsGrid(heading, "", "");
-    heading.SetCell(vd::ResultsGrid::kVolume, 0, vd::LanguageText[19]);
-    heading.SetCell(vd::ResultsGrid::kPressure, 0, vd::LanguageText[20]);
+    heading.SetCell(vd::ResultsGrid::kVolume, 0, vd::LanguageText[vd::entry::kAirVolume]);
+    heading.SetCell(vd::ResultsGrid::kPressure, 0, vd::LanguageText[vd::entry::kPressure]);
     DutyRequest shape;
     shape.steps = steps_;
     csv_ = "tag," + CsvHeading(shape, heading) + "\r\n";

@@ -5,6 +5,7 @@
 #include "fan_verdict.h"
 #include "json_writer.h"
 #include "number_text.h"
+#include "text_entries.h"
 #include "vd_variables.h"
 
 #include <algorithm>
@@ -49,8 +50,8 @@ std::vector<std::string> StepCells(const std::optional<vd::SpeedStep>& step) {
 }
 
 std::vector<std::string> StepHeadings() {
-    return {vd::LanguageText[132], vd::LanguageText[133],
-            vd::LanguageText[132] + " " + vd::LanguageText[24]};
+    return {vd::LanguageText[vd::entry::kStep], vd::LanguageText[vd::entry::kVolts],
+            vd::LanguageText[vd::entry::kStep] + " " + vd::LanguageText[vd::entry::kColumnPercent]};
 }
 
 std::string StripPercent(std::string text) {
