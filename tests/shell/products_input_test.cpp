@@ -5,6 +5,7 @@
 #include "codepage.h"
 #include "noshape.h"
 #include "picture_box.h"
+#include "qt_text.h"
 #include "results_grid_view.h"
 
 #include <QCheckBox>
@@ -410,4 +411,16 @@ TEST_F(InputTest, TheDeviationEntryShowsTheValueTheRunUses) {
     for (const char* k : {"C", "2", "0", "0", "OK"})
         dev->popup()->key(k)->click();
     EXPECT_EQ(dev->text(), "100");
+}
+
+TEST_F(InputTest, ThePrintoutsTakeTheLabelsAsThePrintAndAncillaryPagesShowThem) {
+    T_fm& w = Ready();
+    w.print->lb_quote->setText("Offer:");
+    w.ancillary->lb_ancillaries->setText("Extras");
+    const PrintTexts t = w.print->CollectPrintTexts();
+    EXPECT_EQ(t.lb_quote, "Offer:");
+    EXPECT_EQ(t.lb_ancillaries, "Extras");
+    EXPECT_EQ(t.lb_date, ToCp1252(w.print->lb_date->text()));
+    EXPECT_EQ(t.lb_contact2, ToCp1252(w.print->lb_contact2->text()));
+    EXPECT_FALSE(t.lb_date.empty());
 }
