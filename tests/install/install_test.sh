@@ -58,4 +58,12 @@ mkdir "$empty"
 rc=0
 (cd / && "$prefix/bin/vdcat" $select --data "$empty" >/dev/null 2>&1) || rc=$?
 [ "$rc" = 3 ] || fail "vdcat --data EMPTY gave exit code $rc, not 3"
+
+# The drawing commands run in the installed vdcat-render beside vdcat.
+if [ -x "$build/runtime/vdcat-render" ]; then
+  [ -x "$prefix/bin/vdcat-render" ] || fail "bin/vdcat-render is not installed"
+  (cd / && QT_QPA_PLATFORM=offscreen "$prefix/bin/vdcat" preview "$prefix/$data/pics/vandrel_logo.wmf" \
+    --out "$prefix/logo.png" >/dev/null 2>&1) || fail "installed vdcat preview failed"
+  [ -s "$prefix/logo.png" ] || fail "installed vdcat preview wrote nothing"
+fi
 echo "install test passed"
