@@ -15,15 +15,20 @@ std::unique_ptr<CanvasPicture> LoadPrintPicture(const std::string& path) {
     return std::make_unique<QtCanvasPicture>(LoadDataPicture(path));
 }
 
-QtPrintService::QtPrintService(QWidget* parent)
-    : parent_(parent), printer_(QPrinter::HighResolution) {}
+QtPrintService::QtPrintService(QWidget* parent) : parent_(parent) {}
 
 QtPrintService::~QtPrintService() {
     FinishRun();
 }
 
+QPrinter& QtPrintService::printer() const {
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
 bool QtPrintService::ShowDialog() {
-    QPrintDialog dialog(&printer_, parent_);
+    QPrintDialog dialog(&printer(), parent_);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     Chosen();
@@ -33,14 +38,14 @@ bool QtPrintService::ShowDialog() {
 void QtPrintService::Chosen() {
     FinishRun();
     toFile_ =
-        printer_.outputFormat() == QPrinter::PdfFormat && !printer_.outputFileName().isEmpty();
+        printer().outputFormat() == QPrinter::PdfFormat && !printer().outputFileName().isEmpty();
 }
 
 int QtPrintService::DpiX() const {
-    return printer_.resolution();
+    return printer().resolution();
 }
 int QtPrintService::DpiY() const {
-    return printer_.resolution();
+    return printer().resolution();
 }
 
 Canvas* QtPrintService::BeginJob(const std::string& title) {
@@ -57,12 +62,12 @@ Canvas* QtPrintService::BeginDialogJob() {
 
 bool QtPrintService::StartPage() {
     if (painter_.isActive())
-        return toFile_ && printer_.newPage();
+        return toFile_ && printer().newPage();
     if (title_) {
-        printer_.setDocName(FromCp1252(*title_));
-        printer_.setPageOrientation(QPageLayout::Portrait);
+        printer().setDocName(FromCp1252(*title_));
+        printer().setPageOrientation(QPageLayout::Portrait);
     }
-    return painter_.begin(&printer_);
+    return painter_.begin(&printer());
 }
 
 void QtPrintService::EndJob() {

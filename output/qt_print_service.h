@@ -37,7 +37,9 @@ class QtPrintService : public PrintService {
     void AbortJob() override;
     void FinishRun() override;
 
-    QPrinter& printer() { return printer_; }
+    // Made on first use: finding the printers takes longer than the window's
+    // start-up, and most runs never print.
+    QPrinter& printer() const;
     void setParent(QWidget* parent) { parent_ = parent; }
 
   protected:
@@ -49,7 +51,7 @@ class QtPrintService : public PrintService {
     bool StartPage();
 
     QWidget* parent_;
-    QPrinter printer_;
+    mutable std::unique_ptr<QPrinter> printer_;
     QPainter painter_;
     std::unique_ptr<PageRecording> recording_;
     std::optional<std::string> title_; // none: as chosen in the dialog

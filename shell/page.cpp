@@ -47,14 +47,36 @@ QFont Arial(int pixels, bool bold) {
     return f;
 }
 
+namespace {
+
+// A picture read when it is first shown: a page that is never opened costs no
+// reading, and the window paints sooner.
+class ArtLabel : public QLabel {
+  public:
+    ArtLabel(QWidget* parent, const QString& resource) : QLabel(parent), resource_(resource) {}
+
+  protected:
+    void showEvent(QShowEvent* event) override {
+        if (!resource_.isEmpty()) {
+            setPixmap(QPixmap(resource_));
+            resource_.clear();
+        }
+        QLabel::showEvent(event);
+    }
+
+  private:
+    QString resource_;
+};
+
+} // namespace
+
 QLabel* ArtPicture(QWidget* parent, const char* name, const QString& resource, int x, int y, int w,
                    int h, bool scaled) {
-    auto* l = new QLabel(parent);
+    auto* l = new ArtLabel(parent, resource);
     l->setObjectName(name);
     l->setGeometry(x, y, w, h);
     l->setAlignment(Qt::AlignCenter);
     l->setScaledContents(scaled);
-    l->setPixmap(QPixmap(resource));
     return l;
 }
 

@@ -54,6 +54,35 @@ QImage PaintReady(const QImage& face, QRgb key) {
     return out;
 }
 
+// Faces built from one picture in one set of colours, ready to draw.
+struct BuiltFaces {
+    qint64 source = 0; // the picture's cache key
+    BevelColours colours{0, 0};
+    QImage up, down, paintUp, paintDown;
+    PixelMask hotSpot;
+};
+
+// The window's buttons share one picture: its faces are built once and the
+// buttons share the images. Only the latest picture is kept.
+const BuiltFaces& FacesFor(const QImage& source, BevelColours colours) {
+    static BuiltFaces last;
+    if (last.source != source.cacheKey() || last.colours.shadow != colours.shadow ||
+        last.colours.highlight != colours.highlight) {
+        BusyCursor busy;
+        ButtonFaces faces = BuildFaces(source, colours);
+        BuiltFaces built;
+        built.paintUp = PaintReady(faces.up, faces.key);
+        built.paintDown = PaintReady(faces.down, faces.key);
+        built.up = std::move(faces.up);
+        built.down = std::move(faces.down);
+        built.hotSpot = std::move(faces.hotSpot);
+        built.source = source.cacheKey();
+        built.colours = colours;
+        last = std::move(built);
+    }
+    return last;
+}
+
 class NoShapeAccessible : public QAccessibleWidget {
   public:
     explicit NoShapeAccessible(TNoShape* button) : QAccessibleWidget(button, QAccessible::Button) {}
@@ -204,14 +233,13 @@ void TNoShape::bitmapChanged() {
         // The hot-spot mask of an earlier picture stays, as the faces go.
         up_ = down_ = paintUp_ = paintDown_ = QImage();
     } else {
-        BusyCursor busy;
         const BevelColours colours = systemColours();
-        ButtonFaces faces = BuildFaces(source_, colours);
-        paintUp_ = PaintReady(faces.up, faces.key);
-        paintDown_ = PaintReady(faces.down, faces.key);
-        up_ = std::move(faces.up);
-        down_ = std::move(faces.down);
-        mask_ = std::move(faces.hotSpot);
+        const BuiltFaces& faces = FacesFor(source_, colours);
+        paintUp_ = faces.paintUp;
+        paintDown_ = faces.paintDown;
+        up_ = faces.up;
+        down_ = faces.down;
+        mask_ = faces.hotSpot;
         hasMask_ = true;
         builtWith_ = colours;
     }
