@@ -21,7 +21,9 @@ int main(int argc, char** argv) {
     vd::InitDecimalSeparatorFromLocale();
 
     vd::QtUiServices services;
-    vd::T_fm window(services.services());
+    // Only the start page is made before the window shows; each other page
+    // when it is first opened.
+    vd::T_fm window(services.services(), nullptr, vd::PageBuilding::OnFirstUse);
     services.SetDialogParent(&window);
     window.FormCreate();
     window.show();

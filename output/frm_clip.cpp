@@ -49,15 +49,26 @@ ClipFolders Folders() {
 
 } // namespace
 
-TFrmClip::TFrmClip(UiServices services, QWidget* parent) : QDialog(parent), services_(services) {
-    Build();
+TFrmClip::TFrmClip(UiServices services, QWidget* parent, bool controlsNow)
+    : QDialog(parent), services_(services) {
+    setObjectName("FrmClip");
+    if (controlsNow)
+        Build();
     FormCreate();
+}
+
+void TFrmClip::EnsureControls() {
+    if (LstClip)
+        return;
+    Build();
+    ShowFields();
+    if (detailsShown_)
+        Updatedesc();
 }
 
 TFrmClip::~TFrmClip() = default;
 
 void TFrmClip::Build() {
-    setObjectName("FrmClip");
     setWindowTitle("Clipboard Setup");
     setFont(QFont("MS Sans Serif", 8));
     setFixedSize(392, 423);
@@ -126,21 +137,29 @@ void TFrmClip::FormCreate() {
     editor_.fields = std::move(load.fields);
     unread_ = std::move(load.unread);
     editor_.Select(-1);
-    if (!load.error.empty()) {
+    detailsShown_ = load.error.empty();
+    if (!detailsShown_) {
         // The entries read so far stay, with nothing selected and no details.
-        ShowFields();
-        memDesc->clear();
+        if (LstClip) {
+            ShowFields();
+            memDesc->clear();
+        }
         services_.messages->ShowError(load.error);
         return;
     }
     editor_.Select(0);
-    ShowFields();
-    Updatedesc();
+    if (LstClip) {
+        ShowFields();
+        Updatedesc();
+    }
     if (!load.mismatch.empty())
         services_.messages->ShowError(load.mismatch);
 }
 
 ClipOptions TFrmClip::Options() const {
+    // Both boxes start ticked; only the shown window can change them.
+    if (!chkSel)
+        return ClipOptions{};
     return ClipOptions{chkSel->isChecked(), chkHead->isChecked()};
 }
 
@@ -153,6 +172,7 @@ void TFrmClip::Do_Copy(const ResultsGrid& grid) {
 }
 
 void TFrmClip::ShowModal() {
+    EnsureControls();
     setWindowModality(Qt::ApplicationModal);
     exec();
 }

@@ -26,7 +26,9 @@ class TFrmClip : public QDialog {
     // Uses the messages, input box and clipboard of `services`; loads the
     // field list: the user's copy when there is one, otherwise the one in
     // AppDir's clips folder.
-    explicit TFrmClip(UiServices services, QWidget* parent = nullptr);
+    // With `controlsNow` off the controls are made when the window is first
+    // shown: the field list is still loaded (and its failures reported) here.
+    explicit TFrmClip(UiServices services, QWidget* parent = nullptr, bool controlsNow = true);
     ~TFrmClip() override;
 
     // Puts the grid's current row on the clipboard in the field list's
@@ -52,6 +54,8 @@ class TFrmClip : public QDialog {
 
   private:
     void Build();
+    // The controls, made and filled from the field list if not yet made.
+    void EnsureControls();
     // Refills the check list from the field list and selects the editor's entry.
     void ShowFields();
     void Updatedesc();
@@ -70,6 +74,8 @@ class TFrmClip : public QDialog {
     std::vector<std::filesystem::path> unread_;
     // The folder the list was loaded from: the program's or the user's.
     std::filesystem::path loadedFrom_;
+    // Loading went through, so the details box shows the selected entry.
+    bool detailsShown_ = false;
 };
 
 } // namespace vd

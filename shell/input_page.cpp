@@ -149,12 +149,6 @@ void InputPage::PrepareForChosenFamilies() {
     ResetGrid();
 }
 
-void InputPage::CreateClipWindow() {
-    // A dialog of the main window, as the window's own dialogs are.
-    if (services_.clipboard && !FrmClip)
-        FrmClip = new TFrmClip(services_, window());
-}
-
 void InputPage::ConnectInputHandlers() {
     // A click's missing-picture message waits for the double-click interval:
     // shown at once, the modal box would swallow the second click of a

@@ -29,11 +29,6 @@ class InputPage : public Page {
     // The duct type for duct families only, static pressure first for families
     // that give no total pressure; clears the results.
     void PrepareForChosenFamilies();
-    // Builds the clipboard set-up window, which loads its field list from
-    // AppDir; without a clipboard among the services there is none and COPY
-    // does nothing.
-    void CreateClipWindow();
-
     // Clears the results grid (and the fan picture beside the inputs).
     void ResetGrid();
     // Shows the results grid model in the grid widget.
@@ -50,7 +45,9 @@ class InputPage : public Page {
     ResultsGridView* sg = nullptr;
     ResultsGrid sgModel; // what the grid shows
     QPushButton *bn_copy = nullptr, *SpeedButton1 = nullptr;
-    // The clipboard set-up window, shown by SpeedButton1.
+    // The clipboard set-up window, shown by SpeedButton1; the main window
+    // builds it at start-up (it loads its field list from AppDir). Without a
+    // clipboard among the services there is none and COPY does nothing.
     TFrmClip* FrmClip = nullptr;
     // What a double click on a result row draws, after fanChosen.
     std::function<void()> DrawChosenFan;

@@ -48,28 +48,68 @@ void Refill(QComboBox* box, std::initializer_list<int> entries) {
 } // namespace
 
 void T_fm::ApplyLanguage() {
-    const LanguageTextFiles* files = TextFilesFor(LanguageCode);
-    if (files) {
-        const std::pair<QTextEdit*, const char*> boxes[] = {{about->re_about, files->about},
-                                                            {company->re_Inventor, files->inventor},
-                                                            {company->re_company, files->company},
-                                                            {contact->re_contact, files->contact}};
-        for (const auto& [box, file] : boxes) {
-            LoadDataTextFile(*box->document(), file);
-            box->moveCursor(QTextCursor::Start); // a new text is read from its beginning
+    // The files are read now, in this order, whether or not their pages are
+    // built: a file that fails stops the rest here.
+    if (const LanguageTextFiles* files = TextFilesFor(LanguageCode)) {
+        const char* names[] = {files->about, files->inventor, files->company, files->contact};
+        for (size_t i = 0; i < pendingTexts_.size(); ++i) {
+            pendingTexts_[i] = ReadWholeFile(names[i]);
+            FillTextBox(i);
         }
     }
-    print->memo_print->clear();
+    pendingQuote_ = QString();
+    FillQuoteLines();
     QStringList lines;
     for (const std::string& line : ReadQuoteLines())
         lines << FromCp1252(line);
-    print->memo_print->setPlainText(lines.join('\n'));
+    pendingQuote_ = lines.join('\n');
+    FillQuoteLines();
 
     ApplyCaptions(*this, [](const WindowCaption& c) { return Text(c.entry); });
+    languageApplied_ = true;
+    if (input.built())
+        RefillInputLists();
+    listsRefilledAfterStartValues_ = startValuesSet_;
+    if (ancillary.built())
+        ancillary->Retranslate();
+}
+
+void T_fm::ApplyCurrentCaptions(QWidget& root) {
+    if (languageApplied_)
+        ApplyCaptions(root, [](const WindowCaption& c) { return Text(c.entry); });
+    else
+        ApplyCaptions(root,
+                      [](const WindowCaption& c) { return QString::fromLatin1(c.placeholder); });
+}
+
+void T_fm::RefillInputLists() {
     Refill(input->cb_ducttype, {91, 92});
-    ancillary->Retranslate();
     Refill(input->cb_supply, {120, 121, 122, 136, 137});
     Refill(input->cb_pressureType, {124, 125});
+}
+
+void T_fm::FillTextBox(size_t i) {
+    QTextEdit* box = nullptr;
+    if (i == 0 && about.built())
+        box = about->re_about;
+    else if (i == 1 && company.built())
+        box = company->re_Inventor;
+    else if (i == 2 && company.built())
+        box = company->re_company;
+    else if (i == 3 && contact.built())
+        box = contact->re_contact;
+    if (!box || !pendingTexts_[i])
+        return;
+    LoadRichOrPlainText(*box->document(), *pendingTexts_[i]);
+    box->moveCursor(QTextCursor::Start); // a new text is read from its beginning
+    pendingTexts_[i].reset();
+}
+
+void T_fm::FillQuoteLines() {
+    if (!print.built() || !pendingQuote_)
+        return;
+    print->memo_print->setPlainText(*pendingQuote_);
+    pendingQuote_.reset();
 }
 
 void T_fm::SwitchLanguage(const std::string& code) {

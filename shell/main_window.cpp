@@ -9,6 +9,7 @@
 #include "diagram_page.h"
 #include "errors.h"
 #include "fan_file.h"
+#include "frm_clip.h"
 #include "input_page.h"
 #include "language_file.h"
 #include "language_texts.h"
@@ -42,7 +43,8 @@ constexpr int kPageHeight = 443;
 constexpr int kMargin = 4;
 } // namespace
 
-T_fm::T_fm(UiServices services, QWidget* parent) : QWidget(parent), services_(services) {
+T_fm::T_fm(UiServices services, QWidget* parent, PageBuilding building)
+    : QWidget(parent), services_(services), building_(building) {
     setObjectName("_fm");
     // Never smaller than the page panel needs. Window managers offer maximise
     // only to a window whose size can change, so a larger size is allowed too:
@@ -57,33 +59,123 @@ T_fm::T_fm(UiServices services, QWidget* parent) : QWidget(parent), services_(se
     _control->setObjectName("_control");
     _control->setGeometry(kMargin, kMargin, kPageWidth, kPageHeight);
 
-    start = AddPage(new StartPage(services_, _control));
-    about = AddPage(new AboutPage(services_, _control));
-    company = AddPage(new CompanyPage(services_, _control));
-    contact = AddPage(new ContactPage(services_, _control));
-    products = AddPage(new ProductsPage(services_, _control));
-    input = AddPage(new InputPage(services_, _control));
-    diagram = AddPage(new DiagramPage(services_, _control));
-    for (Page* detail :
-         {diagram->aDrawing, diagram->aSpecification, diagram->aDiagram, diagram->aMaintenance})
-        AddPage(detail);
-    ancillary = AddPage(new AncillaryPage(services_, _control));
-    print = AddPage(new PrintPage(services_, *input, *diagram, *ancillary, _control));
-    input->DrawChosenFan = [this] { diagram->DrawFanPages(input->sgModel); };
-    // The quotation prints the ticked items of the chosen fan's list, whether
-    // or not the ancillaries page is opened.
-    input->FanChosenAndDrawn = [this] {
-        FetchFanRecord(SelectedFanNo, FanRecord);
-        ancillary->Rebuild();
-    };
-    ConnectNavigation();
-    // What every control shows until a language is applied; the title until
-    // start-up sets it.
-    ApplyCaptions(*this, [](const WindowCaption& c) { return QString::fromLatin1(c.placeholder); });
+    start = new StartPage(services_, _control);
+    PageReady(start);
+    Connect(start->bn_about, &T_fm::bn_aboutClick);
+    Connect(start->bn_exit, &T_fm::bn_exitClick);
+    Connect(start->bn_company, &T_fm::bn_companyClick);
+    Connect(start->bn_products, &T_fm::bn_productsClick);
+    Connect(start->bn_contact, &T_fm::bn_contactClick);
+    connect(start, &StartPage::languageChosen, this,
+            [this](const QString& code) { SwitchLanguage(code.toStdString()); });
+    DefinePages();
+    if (building == PageBuilding::AtOnce) {
+        about.get();
+        company.get();
+        contact.get();
+        products.get();
+        input.get();
+        diagram.get();
+        ancillary.get();
+        print.get();
+    }
+    // The title until start-up sets it.
     setWindowTitle("xVandrel Catalogue");
 
     // The window sees every key first, whichever control has the focus.
     qApp->installEventFilter(this);
+}
+
+void T_fm::DefinePages() {
+    about.SetBuild([this] { return new AboutPage(services_, _control); },
+                   [this](AboutPage* page) {
+                       PageReady(page);
+                       Connect(page->bn_closeabout, &T_fm::ShowMainPage);
+                       FillTextBox(0);
+                   });
+    company.SetBuild([this] { return new CompanyPage(services_, _control); },
+                     [this](CompanyPage* page) {
+                         PageReady(page);
+                         Connect(page->bn_factclose, &T_fm::ShowMainPage);
+                         FillTextBox(1);
+                         FillTextBox(2);
+                     });
+    contact.SetBuild([this] { return new ContactPage(services_, _control); },
+                     [this](ContactPage* page) {
+                         PageReady(page);
+                         Connect(page->bn_contclose, &T_fm::ShowMainPage);
+                         FillTextBox(3);
+                     });
+    products.SetBuild([this] { return new ProductsPage(services_, _control); },
+                      [this](ProductsPage* page) {
+                          PageReady(page);
+                          Connect(page->bn_choose_products, &T_fm::bn_choose_productsClick);
+                          Connect(page->bn_closeproducts, &T_fm::ShowMainPage);
+                      });
+    input.SetBuild([this] { return new InputPage(services_, _control); },
+                   [this](InputPage* page) {
+                       PageReady(page);
+                       Connect(page->bn_Sproducts, &T_fm::bn_SproductsClick);
+                       Connect(page->bn_Smain, &T_fm::ShowMainPage);
+                       connect(page, &InputPage::fanChosen, this, &T_fm::ShowGraphPage);
+                       page->DrawChosenFan = [this] { diagram->DrawFanPages(input->sgModel); };
+                       // The quotation prints the ticked items of the chosen fan's
+                       // list, whether or not the ancillaries page is opened.
+                       page->FanChosenAndDrawn = [this] {
+                           FetchFanRecord(SelectedFanNo, FanRecord);
+                           ancillary->Rebuild();
+                       };
+                       page->FrmClip = frmClip_;
+                       // Start-up's steps on the page, in their order.
+                       if (languageApplied_)
+                           RefillInputLists();
+                       if (gridReset_)
+                           page->ResetGrid();
+                       if (startValuesSet_)
+                           page->SetStartValues();
+                       if (listsRefilledAfterStartValues_)
+                           RefillInputLists();
+                   });
+    diagram.SetBuild([this] { return new DiagramPage(services_, _control); },
+                     [this](DiagramPage* page) {
+                         PageReady(page);
+                         for (QWidget* detail : {page->aDrawing, page->aSpecification,
+                                                 page->aDiagram, page->aMaintenance})
+                             PageReady(detail);
+                         Connect(page->bn_print, &T_fm::bn_printClick);
+                         Connect(page->bn_specification, &T_fm::bn_specificationClick);
+                         Connect(page->bn_drawing, &T_fm::bn_drawingClick);
+                         Connect(page->bn_reselect, &T_fm::bn_reelectClick);
+                         Connect(page->bn_diagram, &T_fm::bn_diagramClick);
+                         Connect(page->bn_maintenance, &T_fm::bn_maintenanceClick);
+                         Connect(page->bn_ancillary, &T_fm::bn_ancillaryClick);
+                         Connect(page->bn_main, &T_fm::ShowMainPage);
+                         Connect(page->bn_diaclose, &T_fm::ShowGraphPage);
+                         Connect(page->bn_speclose, &T_fm::ShowGraphPage);
+                         Connect(page->bn_diagclose, &T_fm::ShowGraphPage);
+                         Connect(page->bn_maintclose, &T_fm::ShowGraphPage);
+                     });
+    ancillary.SetBuild([this] { return new AncillaryPage(services_, _control); },
+                       [this](AncillaryPage* page) {
+                           PageReady(page);
+                           Connect(page->bn_closeancil, &T_fm::ShowGraphPage);
+                       });
+    print.SetBuild(
+        [this] { return new PrintPage(services_, *input, *diagram, *ancillary, _control); },
+        [this](PrintPage* page) {
+            PageReady(page);
+            Connect(page->bn_cusclose, &T_fm::ShowGraphPage);
+            FillQuoteLines();
+        });
+}
+
+void T_fm::PageReady(QWidget* page) {
+    _control->addWidget(page);
+    ApplyCurrentCaptions(*page);
+}
+
+void T_fm::Connect(TNoShape* button, void (T_fm::*handler)()) {
+    connect(button, &TNoShape::clicked, this, handler);
 }
 
 T_fm::~T_fm() {
@@ -93,11 +185,6 @@ T_fm::~T_fm() {
 void T_fm::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     _control->setGeometry(kMargin, kMargin, width() - 2 * kMargin, height() - 2 * kMargin);
-}
-
-template <class P> P* T_fm::AddPage(P* page) {
-    _control->addWidget(page);
-    return page;
 }
 
 void T_fm::FormCreate() {
@@ -116,21 +203,36 @@ void T_fm::FormCreate() {
     // A start-up file that fails leaves the window with what was done before
     // it; the family flags are still set, so a selection never runs on flags
     // that were never given a value.
+    // A page built later takes these steps on when it is built.
     auto rest = [this] {
         ReadSetup();
         ReadLanguageFile();
         ApplyLanguage();
         setWindowTitle(FromCp1252(LanguageText[entry::kWindowTitle]));
-        input->ResetGrid();
+        gridReset_ = true;
+        if (input.built())
+            input->ResetGrid();
         ReadAddress();
-        input->SetStartValues();
-        products->re_products->clear();
+        startValuesSet_ = true;
+        if (input.built())
+            input->SetStartValues();
+        if (products.built())
+            products->re_products->clear();
         start->MoveFlagFrame();
     };
     RunGuarded(*services_.messages, rest);
     for (const auto& f : FamilyFlags())
         f.flag->assign(1, 'N'); // not = "N": GCC 12 sees a false overlap there (-Wrestrict)
-    input->CreateClipWindow();
+    CreateClipWindow();
+}
+
+void T_fm::CreateClipWindow() {
+    // A dialog of the main window, as the window's own dialogs are; it loads
+    // its field list now, whether or not the input page is built.
+    if (services_.clipboard && !frmClip_)
+        frmClip_ = new TFrmClip(services_, this, building_ == PageBuilding::AtOnce);
+    if (input.built())
+        input->FrmClip = frmClip_;
 }
 
 void T_fm::ShowPage(QWidget* page) {
@@ -176,42 +278,6 @@ bool T_fm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // ---- navigation --------------------------------------------------------------
-
-void T_fm::ConnectNavigation() {
-    const std::pair<TNoShape*, void (T_fm::*)()> buttons[] = {
-        {start->bn_about, &T_fm::bn_aboutClick},
-        {start->bn_exit, &T_fm::bn_exitClick},
-        {start->bn_company, &T_fm::bn_companyClick},
-        {start->bn_products, &T_fm::bn_productsClick},
-        {start->bn_contact, &T_fm::bn_contactClick},
-        {about->bn_closeabout, &T_fm::ShowMainPage},
-        {company->bn_factclose, &T_fm::ShowMainPage},
-        {contact->bn_contclose, &T_fm::ShowMainPage},
-        {products->bn_choose_products, &T_fm::bn_choose_productsClick},
-        {products->bn_closeproducts, &T_fm::ShowMainPage},
-        {input->bn_Sproducts, &T_fm::bn_SproductsClick},
-        {input->bn_Smain, &T_fm::ShowMainPage},
-        {diagram->bn_print, &T_fm::bn_printClick},
-        {diagram->bn_specification, &T_fm::bn_specificationClick},
-        {diagram->bn_drawing, &T_fm::bn_drawingClick},
-        {diagram->bn_reselect, &T_fm::bn_reelectClick},
-        {diagram->bn_diagram, &T_fm::bn_diagramClick},
-        {diagram->bn_maintenance, &T_fm::bn_maintenanceClick},
-        {diagram->bn_ancillary, &T_fm::bn_ancillaryClick},
-        {diagram->bn_main, &T_fm::ShowMainPage},
-        {diagram->bn_diaclose, &T_fm::ShowGraphPage},
-        {diagram->bn_speclose, &T_fm::ShowGraphPage},
-        {diagram->bn_diagclose, &T_fm::ShowGraphPage},
-        {diagram->bn_maintclose, &T_fm::ShowGraphPage},
-        {ancillary->bn_closeancil, &T_fm::ShowGraphPage},
-        {print->bn_cusclose, &T_fm::ShowGraphPage},
-    };
-    for (const auto& [button, handler] : buttons)
-        connect(button, &TNoShape::clicked, this, handler);
-    connect(input, &InputPage::fanChosen, this, &T_fm::ShowGraphPage);
-    connect(start, &StartPage::languageChosen, this,
-            [this](const QString& code) { SwitchLanguage(code.toStdString()); });
-}
 
 void T_fm::bn_aboutClick() {
     ShowPage(about);

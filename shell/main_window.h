@@ -4,10 +4,13 @@
 // stack and the navigation, sees every key first, switches the language and
 // starts up; each page owns its controls and their handlers. Controls carry
 // the names the rest of the program and its tests know them by.
+#include "lazy_page.h"
 #include "ui_services.h"
 
+#include <QString>
 #include <QWidget>
 #include <array>
+#include <optional>
 #include <string>
 
 class QStackedWidget;
@@ -23,12 +26,19 @@ class InputPage;
 class PrintPage;
 class ProductsPage;
 class StartPage;
+class TFrmClip;
 class TNoShape;
+
+// When the pages other than the start page are made: all with the window, or
+// each when it is first shown or reached into, so that the window shows
+// sooner. Either way the pages show the same.
+enum class PageBuilding { AtOnce, OnFirstUse };
 
 class T_fm : public QWidget {
     Q_OBJECT
   public:
-    explicit T_fm(UiServices services, QWidget* parent = nullptr);
+    explicit T_fm(UiServices services, QWidget* parent = nullptr,
+                  PageBuilding building = PageBuilding::AtOnce);
     ~T_fm() override;
 
     // Start-up in its fixed order; stops at the first file that fails.
@@ -47,25 +57,38 @@ class T_fm : public QWidget {
     std::array<TNoShape*, 10> CloseButtons() const;
 
     // The page stack and its pages; the diagram page brings its four detail
-    // pages.
+    // pages. Reaching into a page that is not built yet builds it.
     QStackedWidget* _control = nullptr;
     StartPage* start = nullptr;
-    AboutPage* about = nullptr;
-    CompanyPage* company = nullptr;
-    ContactPage* contact = nullptr;
-    ProductsPage* products = nullptr;
-    InputPage* input = nullptr;
-    DiagramPage* diagram = nullptr;
-    AncillaryPage* ancillary = nullptr;
-    PrintPage* print = nullptr;
+    LazyPage<AboutPage> about;
+    LazyPage<CompanyPage> company;
+    LazyPage<ContactPage> contact;
+    LazyPage<ProductsPage> products;
+    LazyPage<InputPage> input;
+    LazyPage<DiagramPage> diagram;
+    LazyPage<AncillaryPage> ancillary;
+    LazyPage<PrintPage> print;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:
-    template <class P> P* AddPage(P* page);
-    void ConnectNavigation();
+    // How each page is made and then brought up to what the window has done
+    // so far: navigation, captions, texts and start-up values.
+    void DefinePages();
+    void PageReady(QWidget* page);
+    void Connect(TNoShape* button, void (T_fm::*handler)());
+    // Captions under `root`: the language's once one was applied, otherwise
+    // the placeholders.
+    void ApplyCurrentCaptions(QWidget& root);
+    void RefillInputLists();
+    // Loads the read text of box `i` (about, inventor, company, contact) into
+    // its box when its page is built.
+    void FillTextBox(size_t i);
+    void FillQuoteLines();
+    // Builds the clipboard set-up window and hands it to the input page.
+    void CreateClipWindow();
     void ShowFlagSummary();
 
     // Navigation handlers.
@@ -87,6 +110,17 @@ class T_fm : public QWidget {
     void bn_ancillaryClick();
 
     UiServices services_;
+    PageBuilding building_;
+
+    // What start-up and language switches did that a page built later takes
+    // on when it is built.
+    bool languageApplied_ = false;
+    bool gridReset_ = false;
+    bool startValuesSet_ = false;
+    bool listsRefilledAfterStartValues_ = false;
+    std::array<std::optional<std::string>, 4> pendingTexts_;
+    std::optional<QString> pendingQuote_;
+    TFrmClip* frmClip_ = nullptr;
 };
 
 } // namespace vd
