@@ -24,6 +24,9 @@ namespace vd {
 
 namespace {
 
+const QStringList kVolumeUnits = {"m3/s", "m3/h", "l/s", "cfm"};
+const QStringList kPressureUnits = {"Pa", "N/m2", "mmwg", "inwg"};
+
 struct LiveControls : SelectionControls {
     const InputPage* w;
     explicit LiveControls(const InputPage* page) : w(page) {}
@@ -76,11 +79,11 @@ InputPage::InputPage(UiServices services, QWidget* parent)
     lb_volume = Label(this, "lb_volume", 72, 66, 120, 16);
     se_volume = entry("se_volume", 196, 63, 90);
     cb_vunit = List(this, "cb_vunit", 292, 63, 62);
-    cb_vunit->addItems({"m3/s", "m3/h", "l/s", "cfm"});
+    cb_vunit->addItems(kVolumeUnits);
     lb_pressure = Label(this, "lb_pressure", 72, 93, 120, 16);
     se_pressure = entry("se_pressure", 196, 90, 90);
     cb_punit = List(this, "cb_punit", 292, 90, 62);
-    cb_punit->addItems({"Pa", "N/m2", "mmwg", "inwg"});
+    cb_punit->addItems(kPressureUnits);
     cb_pressureType = List(this, "cb_pressureType", 360, 90, 150);
     lb_deviation = Label(this, "lb_deviation", 72, 120, 120, 16);
     se_dev = entry("se_dev", 196, 117, 62);
@@ -196,6 +199,18 @@ void InputPage::cb_ducttypeChange(int index) {
 void InputPage::ResetGrid() {
     im_pic->Clear();
     ResetResultsGrid(sgModel, ToCp1252(cb_vunit->currentText()), ToCp1252(cb_punit->currentText()));
+    ShowGridModel();
+}
+
+ResultsGrid InputPage::StartGrid() {
+    ResultsGrid grid;
+    ResetResultsGrid(grid, ToCp1252(kVolumeUnits.front()), ToCp1252(kPressureUnits.front()));
+    return grid;
+}
+
+void InputPage::ShowGrid(const ResultsGrid& grid) {
+    im_pic->Clear();
+    sgModel = grid;
     ShowGridModel();
 }
 

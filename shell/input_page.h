@@ -31,6 +31,10 @@ class InputPage : public Page {
     void PrepareForChosenFamilies();
     // Clears the results grid (and the fan picture beside the inputs).
     void ResetGrid();
+    // The grid as ResetGrid leaves it on a page whose unit lists are as made.
+    static ResultsGrid StartGrid();
+    // Shows `grid` (and no fan picture).
+    void ShowGrid(const ResultsGrid& grid);
     // Shows the results grid model in the grid widget.
     void ShowGridModel();
 

@@ -72,6 +72,7 @@ void T_fm::ApplyLanguage() {
     listsRefilledAfterStartValues_ = startValuesSet_;
     if (ancillary.built())
         ancillary->Retranslate();
+    pageTexts_ = LanguageText;
 }
 
 void T_fm::ApplyCurrentCaptions(QWidget& root) {

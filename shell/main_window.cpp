@@ -59,6 +59,7 @@ T_fm::T_fm(UiServices services, QWidget* parent, PageBuilding building)
     _control->setObjectName("_control");
     _control->setGeometry(kMargin, kMargin, kPageWidth, kPageHeight);
 
+    pageTexts_ = LanguageText;
     start = new StartPage(services_, _control);
     PageReady(start);
     Connect(start->bn_about, &T_fm::bn_aboutClick);
@@ -86,82 +87,120 @@ T_fm::T_fm(UiServices services, QWidget* parent, PageBuilding building)
     qApp->installEventFilter(this);
 }
 
+namespace {
+// The language texts a page is made with, for the length of its making.
+class LanguageTextsInUse {
+  public:
+    explicit LanguageTextsInUse(const std::array<std::string, kLanguageEntries>& texts)
+        : saved_(LanguageText) {
+        LanguageText = texts;
+    }
+    ~LanguageTextsInUse() { LanguageText = std::move(saved_); }
+    LanguageTextsInUse(const LanguageTextsInUse&) = delete;
+    LanguageTextsInUse& operator=(const LanguageTextsInUse&) = delete;
+
+  private:
+    std::array<std::string, kLanguageEntries> saved_;
+};
+} // namespace
+
+template <class P, class Make, class Ready>
+void T_fm::Define(LazyPage<P>& page, Make make, Ready ready) {
+    page.SetBuild(
+        [this, make] {
+            const LanguageTextsInUse texts(pageTexts_);
+            return make();
+        },
+        [this, ready](P* built) {
+            const LanguageTextsInUse texts(pageTexts_);
+            ready(built);
+        });
+}
+
 void T_fm::DefinePages() {
-    about.SetBuild([this] { return new AboutPage(services_, _control); },
-                   [this](AboutPage* page) {
-                       PageReady(page);
-                       Connect(page->bn_closeabout, &T_fm::ShowMainPage);
-                       FillTextBox(0);
-                   });
-    company.SetBuild([this] { return new CompanyPage(services_, _control); },
-                     [this](CompanyPage* page) {
-                         PageReady(page);
-                         Connect(page->bn_factclose, &T_fm::ShowMainPage);
-                         FillTextBox(1);
-                         FillTextBox(2);
-                     });
-    contact.SetBuild([this] { return new ContactPage(services_, _control); },
-                     [this](ContactPage* page) {
-                         PageReady(page);
-                         Connect(page->bn_contclose, &T_fm::ShowMainPage);
-                         FillTextBox(3);
-                     });
-    products.SetBuild([this] { return new ProductsPage(services_, _control); },
-                      [this](ProductsPage* page) {
-                          PageReady(page);
-                          Connect(page->bn_choose_products, &T_fm::bn_choose_productsClick);
-                          Connect(page->bn_closeproducts, &T_fm::ShowMainPage);
-                      });
-    input.SetBuild([this] { return new InputPage(services_, _control); },
-                   [this](InputPage* page) {
-                       PageReady(page);
-                       Connect(page->bn_Sproducts, &T_fm::bn_SproductsClick);
-                       Connect(page->bn_Smain, &T_fm::ShowMainPage);
-                       connect(page, &InputPage::fanChosen, this, &T_fm::ShowGraphPage);
-                       page->DrawChosenFan = [this] { diagram->DrawFanPages(input->sgModel); };
-                       // The quotation prints the ticked items of the chosen fan's
-                       // list, whether or not the ancillaries page is opened.
-                       page->FanChosenAndDrawn = [this] {
-                           FetchFanRecord(SelectedFanNo, FanRecord);
-                           ancillary->Rebuild();
-                       };
-                       page->FrmClip = frmClip_;
-                       // Start-up's steps on the page, in their order.
-                       if (languageApplied_)
-                           RefillInputLists();
-                       if (gridReset_)
-                           page->ResetGrid();
-                       if (startValuesSet_)
-                           page->SetStartValues();
-                       if (listsRefilledAfterStartValues_)
-                           RefillInputLists();
-                   });
-    diagram.SetBuild([this] { return new DiagramPage(services_, _control); },
-                     [this](DiagramPage* page) {
-                         PageReady(page);
-                         for (QWidget* detail : {page->aDrawing, page->aSpecification,
-                                                 page->aDiagram, page->aMaintenance})
-                             PageReady(detail);
-                         Connect(page->bn_print, &T_fm::bn_printClick);
-                         Connect(page->bn_specification, &T_fm::bn_specificationClick);
-                         Connect(page->bn_drawing, &T_fm::bn_drawingClick);
-                         Connect(page->bn_reselect, &T_fm::bn_reelectClick);
-                         Connect(page->bn_diagram, &T_fm::bn_diagramClick);
-                         Connect(page->bn_maintenance, &T_fm::bn_maintenanceClick);
-                         Connect(page->bn_ancillary, &T_fm::bn_ancillaryClick);
-                         Connect(page->bn_main, &T_fm::ShowMainPage);
-                         Connect(page->bn_diaclose, &T_fm::ShowGraphPage);
-                         Connect(page->bn_speclose, &T_fm::ShowGraphPage);
-                         Connect(page->bn_diagclose, &T_fm::ShowGraphPage);
-                         Connect(page->bn_maintclose, &T_fm::ShowGraphPage);
-                     });
-    ancillary.SetBuild([this] { return new AncillaryPage(services_, _control); },
-                       [this](AncillaryPage* page) {
-                           PageReady(page);
-                           Connect(page->bn_closeancil, &T_fm::ShowGraphPage);
-                       });
-    print.SetBuild(
-        [this] { return new PrintPage(services_, *input, *diagram, *ancillary, _control); },
+    Define(
+        about, [this] { return new AboutPage(services_, _control); },
+        [this](AboutPage* page) {
+            PageReady(page);
+            Connect(page->bn_closeabout, &T_fm::ShowMainPage);
+            FillTextBox(0);
+        });
+    Define(
+        company, [this] { return new CompanyPage(services_, _control); },
+        [this](CompanyPage* page) {
+            PageReady(page);
+            Connect(page->bn_factclose, &T_fm::ShowMainPage);
+            FillTextBox(1);
+            FillTextBox(2);
+        });
+    Define(
+        contact, [this] { return new ContactPage(services_, _control); },
+        [this](ContactPage* page) {
+            PageReady(page);
+            Connect(page->bn_contclose, &T_fm::ShowMainPage);
+            FillTextBox(3);
+        });
+    Define(
+        products, [this] { return new ProductsPage(services_, _control); },
+        [this](ProductsPage* page) {
+            PageReady(page);
+            Connect(page->bn_choose_products, &T_fm::bn_choose_productsClick);
+            Connect(page->bn_closeproducts, &T_fm::ShowMainPage);
+        });
+    Define(
+        input, [this] { return new InputPage(services_, _control); },
+        [this](InputPage* page) {
+            PageReady(page);
+            Connect(page->bn_Sproducts, &T_fm::bn_SproductsClick);
+            Connect(page->bn_Smain, &T_fm::ShowMainPage);
+            connect(page, &InputPage::fanChosen, this, &T_fm::ShowGraphPage);
+            page->DrawChosenFan = [this] { diagram->DrawFanPages(input->sgModel); };
+            // The quotation prints the ticked items of the chosen fan's
+            // list, whether or not the ancillaries page is opened.
+            page->FanChosenAndDrawn = [this] {
+                FetchFanRecord(SelectedFanNo, FanRecord);
+                ancillary->Rebuild();
+            };
+            page->FrmClip = frmClip_;
+            // Start-up's steps on the page, in their order.
+            if (languageApplied_)
+                RefillInputLists();
+            if (startGrid_)
+                page->ShowGrid(*startGrid_);
+            startGrid_.reset();
+            if (startValuesSet_)
+                page->SetStartValues();
+            if (listsRefilledAfterStartValues_)
+                RefillInputLists();
+        });
+    Define(
+        diagram, [this] { return new DiagramPage(services_, _control); },
+        [this](DiagramPage* page) {
+            PageReady(page);
+            for (QWidget* detail :
+                 {page->aDrawing, page->aSpecification, page->aDiagram, page->aMaintenance})
+                PageReady(detail);
+            Connect(page->bn_print, &T_fm::bn_printClick);
+            Connect(page->bn_specification, &T_fm::bn_specificationClick);
+            Connect(page->bn_drawing, &T_fm::bn_drawingClick);
+            Connect(page->bn_reselect, &T_fm::bn_reelectClick);
+            Connect(page->bn_diagram, &T_fm::bn_diagramClick);
+            Connect(page->bn_maintenance, &T_fm::bn_maintenanceClick);
+            Connect(page->bn_ancillary, &T_fm::bn_ancillaryClick);
+            Connect(page->bn_main, &T_fm::ShowMainPage);
+            Connect(page->bn_diaclose, &T_fm::ShowGraphPage);
+            Connect(page->bn_speclose, &T_fm::ShowGraphPage);
+            Connect(page->bn_diagclose, &T_fm::ShowGraphPage);
+            Connect(page->bn_maintclose, &T_fm::ShowGraphPage);
+        });
+    Define(
+        ancillary, [this] { return new AncillaryPage(services_, _control); },
+        [this](AncillaryPage* page) {
+            PageReady(page);
+            Connect(page->bn_closeancil, &T_fm::ShowGraphPage);
+        });
+    Define(
+        print, [this] { return new PrintPage(services_, *input, *diagram, *ancillary, _control); },
         [this](PrintPage* page) {
             PageReady(page);
             Connect(page->bn_cusclose, &T_fm::ShowGraphPage);
@@ -209,9 +248,10 @@ void T_fm::FormCreate() {
         ReadLanguageFile();
         ApplyLanguage();
         setWindowTitle(FromCp1252(LanguageText[entry::kWindowTitle]));
-        gridReset_ = true;
         if (input.built())
             input->ResetGrid();
+        else
+            startGrid_ = InputPage::StartGrid(); // in the language of this moment
         ReadAddress();
         startValuesSet_ = true;
         if (input.built())

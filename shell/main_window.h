@@ -5,7 +5,9 @@
 // starts up; each page owns its controls and their handlers. Controls carry
 // the names the rest of the program and its tests know them by.
 #include "lazy_page.h"
+#include "results_grid.h"
 #include "ui_services.h"
+#include "vd_variables.h"
 
 #include <QString>
 #include <QWidget>
@@ -77,6 +79,10 @@ class T_fm : public QWidget {
     // How each page is made and then brought up to what the window has done
     // so far: navigation, captions, texts and start-up values.
     void DefinePages();
+    // Defines how `page` is made and readied; both run with the language texts
+    // the pages last took on, as if the page had been made with the window.
+    template <class P, class Make, class Ready>
+    void Define(LazyPage<P>& page, Make make, Ready ready);
     void PageReady(QWidget* page);
     void Connect(TNoShape* button, void (T_fm::*handler)());
     // Captions under `root`: the language's once one was applied, otherwise
@@ -115,7 +121,8 @@ class T_fm : public QWidget {
     // What start-up and language switches did that a page built later takes
     // on when it is built.
     bool languageApplied_ = false;
-    bool gridReset_ = false;
+    std::array<std::string, kLanguageEntries> pageTexts_;
+    std::optional<ResultsGrid> startGrid_;
     bool startValuesSet_ = false;
     bool listsRefilledAfterStartValues_ = false;
     std::array<std::optional<std::string>, 4> pendingTexts_;
