@@ -170,9 +170,15 @@ TEST_F(DeferredPagesTest, APageIsMadeWhenItsButtonOpensItAndNavigatesAsBefore) {
     T_fm& w = *window;
     w.FormCreate();
     ASSERT_FALSE(w.about.built());
+    w.show();
+    QApplication::processEvents();
     w.start->bn_about->click();
     ASSERT_TRUE(w.about.built());
     EXPECT_EQ(w.CurrentPage(), w.about);
+    // Its pictures are read as it shows.
+    QApplication::processEvents();
+    EXPECT_FALSE(w.about->findChild<QLabel*>("im_about")->pixmap().isNull());
+    EXPECT_FALSE(w.about->findChild<QLabel*>("im_banner")->pixmap().isNull());
     EXPECT_EQ(w.about->bn_closeabout->caption(), "Close");
     EXPECT_FALSE(w.about->re_about->toPlainText().isEmpty());
     w.about->bn_closeabout->click();
