@@ -101,7 +101,7 @@ int main(int argc, char** argv) {
     for (int records : {10000, 100000}) {
         const std::string dir = vdbench::Catalogue(records).string();
         for (int deviation : vdbench::kDeviations) {
-            if (records != 100000 && deviation != 10)
+            if (records != 100000 && deviation != vdbench::kDeviations[2])
                 continue;
             const std::vector<std::string> select = {
                 vdcat,
@@ -116,6 +116,8 @@ int main(int argc, char** argv) {
                 "250",
                 "--pressure-unit",
                 "Pa",
+                "--pressure-type",
+                "static",
                 "--deviation",
                 std::to_string(deviation),
                 "--language",

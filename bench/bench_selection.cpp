@@ -71,7 +71,7 @@ void BM_SelectVsPlainRead(benchmark::State& state) {
     vd::SetDataRoot(dir);
     for (const auto& fl : vd::FamilyFlags())
         *fl.flag = "Y";
-    vd::PressureType = "Total";
+    vd::PressureType = "Static";
     vd::VolumeUnit = "m3/s";
     vd::PressureUnit = "Pa";
     vd::EnteredVolume = vd::DutyVolume = 2.0f;
@@ -117,13 +117,13 @@ void BM_SelectVsPlainRead(benchmark::State& state) {
     vd::SetDataRoot({});
 }
 
-// Args: catalogue size, allowed deviation in percent (0: no fan qualifies;
-// 2: about one fan in forty; 10: about one in eight).
+// Args: catalogue size, allowed deviation in percent (vdbench::kDeviations:
+// no fan qualifies, about one fan in forty, about one in eight).
 BENCHMARK(BM_SelectVsPlainRead)
-    ->Args({10000, 10})
-    ->Args({100000, 0})
-    ->Args({100000, 2})
-    ->Args({100000, 10})
+    ->Args({10000, vdbench::kDeviations[2]})
+    ->Args({100000, vdbench::kDeviations[0]})
+    ->Args({100000, vdbench::kDeviations[1]})
+    ->Args({100000, vdbench::kDeviations[2]})
     ->Iterations(9)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
