@@ -5,6 +5,7 @@
 // wall clock, and vdcat's largest peak resident memory.
 //   bench_select_process [--pairs N]
 #include "bench_catalogue.h"
+#include "bench_process.h"
 
 #include <algorithm>
 #include <chrono>
@@ -18,8 +19,6 @@
 #include <unistd.h>
 #include <vector>
 
-extern char** environ;
-
 namespace {
 
 struct Run {
@@ -27,38 +26,19 @@ struct Run {
     long peakKb = 0;
 };
 
-// Starts argv with empty input and both outputs to /dev/null, waits for it.
+// Starts argv quietly and waits for it.
 Run Spawn(const std::vector<std::string>& args) {
-    std::vector<char*> argv;
-    for (const auto& a : args)
-        argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t io;
-    posix_spawn_file_actions_init(&io);
-    posix_spawn_file_actions_addopen(&io, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&io, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&io, 2, "/dev/null", O_WRONLY, 0);
     const auto t0 = std::chrono::steady_clock::now();
-    pid_t pid = 0;
-    if (posix_spawnp(&pid, argv[0], &io, nullptr, argv.data(), environ) != 0) {
-        std::fprintf(stderr, "cannot start %s\n", argv[0]);
-        std::exit(2);
-    }
+    const pid_t pid = vdbench::SpawnQuiet(args);
     int status = 0;
     rusage u{};
     wait4(pid, &status, 0, &u);
     const auto t1 = std::chrono::steady_clock::now();
-    posix_spawn_file_actions_destroy(&io);
     auto seconds = [](timeval t) {
         return static_cast<double>(t.tv_sec) + 1e-6 * static_cast<double>(t.tv_usec);
     };
     return {std::chrono::duration<double>(t1 - t0).count(),
             seconds(u.ru_utime) + seconds(u.ru_stime), u.ru_maxrss};
-}
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 void Compare(const char* name, const std::vector<std::string>& a, const std::vector<std::string>& b,
@@ -82,8 +62,9 @@ void Compare(const char* name, const std::vector<std::string>& a, const std::vec
         ratioWall.push_back(ra.wall / rb.wall);
         peak = std::max(peak, ra.peakKb);
     }
-    std::printf("%-28s %9.1f %9.1f %9.2f %9.2f %9.1f\n", name, Median(cpuA), Median(cpuB),
-                Median(ratioCpu), Median(ratioWall), static_cast<double>(peak) / 1024);
+    std::printf("%-28s %9.1f %9.1f %9.2f %9.2f %9.1f\n", name, vdbench::Median(cpuA),
+                vdbench::Median(cpuB), vdbench::Median(ratioCpu), vdbench::Median(ratioWall),
+                static_cast<double>(peak) / 1024);
     std::fflush(stdout);
 }
 

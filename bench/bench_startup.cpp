@@ -3,6 +3,8 @@
 // in turn for both, and each one's resident memory at that moment and half a
 // second later. Starts its own Xvfb.
 //   bench_startup [--pairs N]
+#include "bench_process.h"
+
 #include <algorithm>
 #include <chrono>
 #include <csignal>
@@ -20,31 +22,12 @@
 #include <vector>
 #include <xcb/xcb.h>
 
-extern char** environ;
-
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
 pid_t Spawn(const std::vector<std::string>& args, const char* dir) {
-    std::vector<char*> argv;
-    for (const auto& a : args)
-        argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t io;
-    posix_spawn_file_actions_init(&io);
-    posix_spawn_file_actions_addopen(&io, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&io, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&io, 2, "/dev/null", O_WRONLY, 0);
-    if (dir)
-        posix_spawn_file_actions_addchdir_np(&io, dir);
-    pid_t pid = 0;
-    if (posix_spawnp(&pid, argv[0], &io, nullptr, argv.data(), environ) != 0) {
-        std::fprintf(stderr, "cannot start %s\n", argv[0]);
-        std::exit(2);
-    }
-    posix_spawn_file_actions_destroy(&io);
-    return pid;
+    return vdbench::SpawnQuiet(args, dir);
 }
 
 double RssMb(pid_t pid) {
@@ -106,11 +89,6 @@ Start TimeToPaint(xcb_connection_t* c, xcb_window_t root, const std::vector<std:
     return s;
 }
 
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -168,11 +146,12 @@ int main(int argc, char** argv) {
         settledB.push_back(sb.rssSettled);
     }
     std::printf("%d pairs, medians; A = the program, B = a minimal Qt window, same Xvfb\n", pairs);
-    std::printf("start to first paint: A %.1f ms, B %.1f ms, A/B %.2f\n", Median(a), Median(b),
-                Median(ratio));
+    std::printf("start to first paint: A %.1f ms, B %.1f ms, A/B %.2f\n", vdbench::Median(a),
+                vdbench::Median(b), vdbench::Median(ratio));
     std::printf(
         "resident memory at first paint: A %.1f MB, B %.1f MB; 0.5 s later: A %.1f MB, B %.1f MB\n",
-        Median(rssA), Median(rssB), Median(settledA), Median(settledB));
+        vdbench::Median(rssA), vdbench::Median(rssB), vdbench::Median(settledA),
+        vdbench::Median(settledB));
     xcb_disconnect(c);
     kill(xvfb, SIGTERM);
     waitpid(xvfb, nullptr, 0);
