@@ -193,10 +193,11 @@ int main(int argc, char** argv) {
             escaped += ch == '"' ? std::string("\\\"") : std::string(1, ch);
         std::ofstream(script) << "wrk.method = \"POST\"\nwrk.body = \"" << escaped
                               << "\"\nwrk.headers[\"Content-Type\"] = \"application/json\"\n";
-        Server server(c.data, work / "serve.log");
+        const fs::path log = work / (std::string(c.name) + ".log");
+        Server server(c.data, log);
         if (server.port == 0) {
             std::fprintf(stderr, "bench_serve: the server did not start:\n%s\n",
-                         ReadAll(work / "serve.log").c_str());
+                         ReadAll(log).c_str());
             return 2;
         }
         std::vector<double> single, scaling;

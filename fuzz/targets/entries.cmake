@@ -8,10 +8,14 @@ if(NOT TARGET vd_fuzz_entries)
     ${CMAKE_CURRENT_LIST_DIR}/clip_fields.cpp
     ${CMAKE_CURRENT_LIST_DIR}/language.cpp
     ${CMAKE_CURRENT_LIST_DIR}/picture.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/request_body.cpp
     ${CMAKE_CURRENT_LIST_DIR}/rtf.cpp
     ${CMAKE_CURRENT_LIST_DIR}/wmf.cpp
   )
   target_include_directories(vd_fuzz_entries PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-  target_link_libraries(vd_fuzz_entries PUBLIC vd_clip vd_diagram vd_platform vd_serve_body vd_selection vd_catalogue Qt6::Gui)
+  if(TARGET vd_serve_body)
+    target_sources(vd_fuzz_entries PRIVATE ${CMAKE_CURRENT_LIST_DIR}/request_body.cpp)
+    target_link_libraries(vd_fuzz_entries PUBLIC vd_serve_body)
+    target_compile_definitions(vd_fuzz_entries PUBLIC VD_FUZZ_REQUEST_BODY=1)
+  endif()
+  target_link_libraries(vd_fuzz_entries PUBLIC vd_clip vd_diagram vd_platform vd_selection vd_catalogue Qt6::Gui)
 endif()

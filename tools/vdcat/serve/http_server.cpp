@@ -74,6 +74,9 @@ bool RunServer(SelectionService& service, const ServeOptions& o, std::FILE* log,
     };
     server.set_payload_max_length(kMaxBodyBytes);
     server.set_keep_alive_max_count(1000);
+    // An answer is written as headers and body: without this, the second write
+    // waits for the client's delayed acknowledgement.
+    server.set_tcp_nodelay(true);
     server.set_pre_routing_handler([](const httplib::Request&, httplib::Response&) {
         requestStart = Clock::now();
         requestTimed = true;

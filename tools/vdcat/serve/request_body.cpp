@@ -36,7 +36,9 @@ std::optional<DutyProblem> ParseRequestBody(std::string_view body, bool allowFan
                                          "pressure_unit", "pressure_type", "deviation",
                                          "supply"};
     std::vector<std::pair<std::string, std::string>> texts;
-    for (const auto& [key, value] : doc.items()) {
+    for (const auto& item : doc.items()) {
+        const std::string& key = item.key();
+        const Json& value = item.value();
         const bool text = std::find_if(std::begin(kTexts), std::end(kTexts),
                                        [&](const char* k) { return key == k; }) != std::end(kTexts);
         if (text) {
