@@ -78,6 +78,7 @@ TEST(RequestBody, NamesTheFieldAtFault) {
         {"{" + duty + R"(, "rejects": 1})", "rejects", kUsage},
         {"{" + duty + R"(, "language": "DE"})", "language", kUsage},
         {"{" + duty + R"(, "Volume": 2})", "Volume", kUsage},
+        {"{" + duty + R"(, "": 2})", "body", kUsage},
         {"{" + duty + R"(, "fan": 3})", "fan", kUsage},
         {"{" + duty + "}", "fan", kUsage, true},
         {"{" + duty + R"(, "fan": 0})", "fan", kUsage, true},

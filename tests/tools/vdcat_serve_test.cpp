@@ -284,6 +284,7 @@ TEST_F(VdcatServe, EveryErrorIsJsonWithItsStatus) {
         {"GET", "/v1/fans/254", "", 404, "fan 254 is not in the catalogue", "fan"},
         {"GET", "/v1/fans/x", "", 404, "no such path", ""},
         {"GET", "/v1/../dat/vd_fan.rec", "", 404, "no such path", ""},
+        {"GET", "/v1/fans/1%0AGET%20/forged%20200%201", "", 404, "no such path", ""},
         {"GET", "/v1/select", "", 405, "GET is not allowed here; use POST", ""},
         {"POST", "/v1/fans/1", "{}", 405, "POST is not allowed here; use GET", ""},
         {"POST", "/v1/select", big, 413, "the body is larger than 64 KiB", "body"},
@@ -318,6 +319,7 @@ TEST_F(VdcatServe, EveryErrorIsJsonWithItsStatus) {
     // One log line a request: method, path, status, microseconds.
     EXPECT_NE(server().Log().find("\nGET /v1/select 405 "), std::string::npos) << server().Log();
     EXPECT_NE(server().Log().find("\nPOST /v1/select 413 "), std::string::npos);
+    EXPECT_EQ(server().Log().find("\nGET /forged"), std::string::npos);
 }
 
 TEST_F(VdcatServe, AReplacedCatalogueIsTakenWithoutMixingAnswers) {

@@ -128,8 +128,13 @@ bool RunServer(SelectionService& service, const ServeOptions& o, std::FILE* log,
                       .count()
                 : 0;
         requestTimed = false;
+        // The path as decoded may hold any byte: a line of the log stays one line.
+        std::string path = req.path;
+        for (char& c : path)
+            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+                c = '?';
         // One write a line, so lines of concurrent requests never interleave.
-        std::fprintf(log, "%s %s %d %lld\n", req.method.c_str(), req.path.c_str(), res.status, us);
+        std::fprintf(log, "%s %s %d %lld\n", req.method.c_str(), path.c_str(), res.status, us);
     });
 
     int port = o.port;

@@ -71,7 +71,8 @@ std::optional<DutyProblem> ParseRequestBody(std::string_view body, bool allowFan
                 return Bad(key, "fan is a fan number");
             out.fan = value.get<long long>();
         } else {
-            return Bad(key, "unknown field '" + key + "'");
+            // An empty key cannot name itself: the body is at fault.
+            return Bad(key.empty() ? "body" : key, "unknown field '" + key + "'");
         }
     }
     if (allowFan && !out.fan)
