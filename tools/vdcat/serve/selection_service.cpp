@@ -164,16 +164,26 @@ Answer SelectionService::Select(std::string_view body) {
     }
     std::vector<vd::RecordVerdict> verdicts;
     vd::ScanRecords(WholeImage(catalogue->image), criteria, verdicts);
-    // The rows and the document, from the shared variables set anew.
-    std::lock_guard lock(stateMutex);
-    UseLanguage(b.language);
+    // The grid and what of the document reads the shared variables, set anew;
+    // the rows read only the grid and are written after the lock.
     vd::ResultsGrid grid;
-    if (auto problem = RunDuty(b.duty, grid, &catalogue->image, &verdicts);
-        problem && problem->exit != kNoResult)
-        return Problem(*problem);
-    DocumentOptions json;
-    json.format = DocumentFormat::Json;
-    return {200, SelectDocument(b.duty, grid, json, &catalogue->image), catalogue->sha256};
+    std::string head;
+    std::vector<std::optional<vd::SpeedStep>> steps;
+    {
+        std::lock_guard lock(stateMutex);
+        UseLanguage(b.language);
+        if (auto problem = RunDuty(b.duty, grid, &catalogue->image, &verdicts);
+            problem && problem->exit != kNoResult)
+            return Problem(*problem);
+        // The speed steps and the rows that show them read the shared state.
+        if (b.duty.steps) {
+            DocumentOptions json;
+            json.format = DocumentFormat::Json;
+            return {200, SelectDocument(b.duty, grid, json, &catalogue->image), catalogue->sha256};
+        }
+        head = JsonDocumentHead(b.duty);
+    }
+    return {200, JoinJsonDocument(head, JsonDocumentRows(b.duty, grid, steps)), catalogue->sha256};
 }
 
 Answer SelectionService::Explain(std::string_view body) {
