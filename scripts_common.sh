@@ -2,14 +2,15 @@
 # configures and builds.
 # shellcheck shell=bash
 
-# What building and running the program needs.
+# What building and running the program needs (vdcat serve: the HTTP library,
+# JSON and OpenSSL's SHA-256).
 VD_RUN_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-  fonts-liberation2 fonts-dejavu-core)
+  fonts-liberation2 fonts-dejavu-core libcpp-httplib-dev nlohmann-json3-dev libssl-dev)
 # What the test suite and the benchmarks need besides (the vdcat tests read
 # its JSON with nlohmann-json; the install test validates the menu entry and
-# the AppStream metadata).
+# the AppStream metadata; the service benchmark loads it with wrk).
 VD_TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev poppler-utils xvfb xauth clang-format
-  nlohmann-json3-dev desktop-file-utils appstream)
+  nlohmann-json3-dev desktop-file-utils appstream wrk)
 # What the libFuzzer build needs besides.
 VD_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 

@@ -12,6 +12,17 @@ foreach(program vandrel-catalogue vdcat vdcat-render)
   endif()
 endforeach()
 
+# The selection service's systemd unit, beside a vdcat that has serve. It names
+# vdcat where it is installed, so it is written at install time, when the
+# prefix is known.
+if(TARGET vd_serve)
+  install(CODE "
+    set(VD_INSTALL_BIN \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
+    configure_file(\"${CMAKE_SOURCE_DIR}/data/systemd/vdcat-serve.service.in\"
+                   \"${CMAKE_BINARY_DIR}/vdcat-serve.service\" @ONLY)")
+  install(FILES ${CMAKE_BINARY_DIR}/vdcat-serve.service DESTINATION lib/systemd/system)
+endif()
+
 # The data tree as the build lays it out beside the programs; the tools that
 # make it stay behind. Pictures and metafiles come from the Qt generators.
 set(VD_DATA_DIRS dat txt clips)

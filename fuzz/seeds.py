@@ -177,6 +177,30 @@ def clip_fields():
     out("clip_fields", "odd_columns", b"TA\r\nFB\r\n\r\nTEmpty Field [x]\0a\r\nb\0 2 \r\n99999999999\r\n-1\r\n100\r\n")
 
 
+def request_body():
+    duty = b'"volume": 2500, "volume_unit": "m3/h", "pressure": 250, "pressure_unit": "Pa"'
+    out("request_body", "minimal", b"{" + duty + b"}")
+    out("request_body", "everything", b'{"volume": 0.9, "volume_unit": "m3/s", "pressure": 300, '
+        b'"pressure_unit": "Pa", "pressure_type": "total", "deviation": 30, "supply": 2, '
+        b'"families": ["BNBQ", "GHJ", "MT"], "rejects": true, "steps": true, "language": "SW", '
+        b'"fan": 112}')
+    out("request_body", "texts", b'{"volume": "1.2e3", "volume_unit": "cfm", "pressure": "0.8", '
+        b'"pressure_unit": "inwg", "deviation": "-5"}')
+    out("request_body", "static_only_total", b"{" + duty + b', "pressure_type": "total", "families": ["EH", "AQ"]}')
+    out("request_body", "not_numbers", b'{"volume": "2,5", "volume_unit": "m3/s", "pressure": "inf", '
+        b'"pressure_unit": "Pa"}')
+    out("request_body", "wrong_types", b'{"volume": [1], "volume_unit": 2, "pressure": null, '
+        b'"pressure_unit": {}, "families": "PW", "rejects": 1, "fan": 1.5}')
+    out("request_body", "unknown_key", b"{" + duty + b', "Volume": 1}')
+    out("request_body", "big_numbers", b'{"volume": 1e400, "volume_unit": "m3/s", "pressure": '
+        b'-0, "pressure_unit": "Pa", "supply": 18446744073709551616, "fan": -9223372036854775808}')
+    out("request_body", "unicode", b'{"volume": 1, "volume_unit": "m\\u00b3/s", "pressure": 1, '
+        b'"pressure_unit": "Pa", "families": ["P\\u0000W", "\\ud800"], "language": "\xc3\x85"}')
+    out("request_body", "truncated", b"{" + duty[:40])
+    out("request_body", "array", b"[" + duty + b"]")
+    out("request_body", "nested", b"[" * 200 + b"]" * 200)
+
+
 if __name__ == "__main__":
     catalogue()
     language()
@@ -185,3 +209,4 @@ if __name__ == "__main__":
     wmf()
     picture()
     clip_fields()
+    request_body()

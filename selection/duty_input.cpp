@@ -61,11 +61,12 @@ SelectOutcome StoreDutyPoint(const DutyInputs& in, MessageService& messages) {
 SelectOutcome RunSelectButton(const DutyInputs& in, const SelectionControls& controls,
                               ResultsGrid& sg, MessageService& messages,
                               const std::function<void()>& resetGrid,
-                              const CatalogueImage* catalogue) {
+                              const CatalogueImage* catalogue,
+                              const std::vector<RecordVerdict>* judged) {
     if (SelectOutcome stored = StoreDutyPoint(in, messages); stored != SelectOutcome::Ran)
         return stored;
     resetGrid();
-    SelectFans(controls, sg, messages, catalogue);
+    SelectFans(controls, sg, messages, catalogue, judged);
     return SelectOutcome::Ran;
 }
 

@@ -49,11 +49,13 @@ SelectOutcome StoreDutyPoint(const DutyInputs& in, MessageService& messages);
 // The select button: stores the duty point, checks it, clears the grid
 // (`resetGrid`), runs the selection (over `catalogue` when one was read
 // before). The caller shows row 1's picture after a run with
-// ResultsAvailable, or resets the grid again without.
+// ResultsAvailable, or resets the grid again without. `judged` as SelectFans
+// takes it.
 SelectOutcome RunSelectButton(const DutyInputs& in, const SelectionControls& controls,
                               ResultsGrid& sg, MessageService& messages,
                               const std::function<void()>& resetGrid,
-                              const CatalogueImage* catalogue = nullptr);
+                              const CatalogueImage* catalogue = nullptr,
+                              const std::vector<RecordVerdict>* judged = nullptr);
 
 // Pressure-type rule: total is refused while a static-only family is
 // included. Returns the index the list must show.

@@ -83,7 +83,7 @@ CatalogueImage ReadCatalogueImage() {
 }
 
 void SelectFans(const SelectionControls& controls, ResultsGrid& sg, MessageService& messages,
-                const CatalogueImage* catalogue) {
+                const CatalogueImage* catalogue, const std::vector<RecordVerdict>* judged) {
     ResultsAvailable = true;
     int n = 0;
 
@@ -104,9 +104,9 @@ void SelectFans(const SelectionControls& controls, ResultsGrid& sg, MessageServi
     // with a short read. Returns false then.
     auto list = [&](const RecordSpan& span, bool lastSpan) {
         rows.clear();
-        bool intact = CatchBusError([&] { ScanRecords(span, criteria, rows); });
+        bool intact = judged || CatchBusError([&] { ScanRecords(span, criteria, rows); });
         RowBytes row;
-        for (const RecordVerdict& v : rows) {
+        for (const RecordVerdict& v : judged ? *judged : rows) {
             const unsigned char* bytes =
                 span.Record(static_cast<std::size_t>(v.record - span.first));
             if (!(intact = CatchBusError([&] { row.CopyFrom(bytes); })))

@@ -5,8 +5,11 @@
 #include "ui_seams.h"
 
 #include <string>
+#include <vector>
 
 namespace vd {
+
+struct RecordVerdict;
 
 // The three input-page controls the run reads while it goes on.
 class SelectionControls {
@@ -40,8 +43,12 @@ CatalogueImage ReadCatalogueImage();
 
 // Runs the selection into a grid that ResetResultsGrid has just cleared, over
 // the catalogue file or, when given, a catalogue read before. FileError from
-// the catalogue ends the run; the rows written so far stay.
+// the catalogue ends the run; the rows written so far stay. `judged`, with
+// `catalogue`, holds the verdicts ScanRecords gave over the whole image under
+// the same criteria: the run lists them instead of judging again, so a caller
+// can judge outside a lock on the shared state.
 void SelectFans(const SelectionControls& controls, ResultsGrid& sg, MessageService& messages,
-                const CatalogueImage* catalogue = nullptr);
+                const CatalogueImage* catalogue = nullptr,
+                const std::vector<RecordVerdict>* judged = nullptr);
 
 } // namespace vd

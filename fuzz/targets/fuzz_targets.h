@@ -26,12 +26,16 @@ int FuzzPicture(const uint8_t* data, size_t size);
 // The bytes as the three clip files (split at the first two NUL bytes):
 // loading, copying, editing, and a save that must give back what it saved.
 int FuzzClipFields(const uint8_t* data, size_t size);
+// The bytes as a request body of the selection service; what is taken must be
+// a duty the run accepts, what is refused names its field. Built where vdcat
+// serve is (VD_FUZZ_REQUEST_BODY).
+int FuzzRequestBody(const uint8_t* data, size_t size);
 
 struct Target {
     const char* name; // folder name under fuzz/corpus and fuzz/regressions
     int (*entry)(const uint8_t*, size_t);
 };
-inline constexpr std::array<Target, 7> kTargets = {{
+inline constexpr Target kTargets[] = {
     {"catalogue", FuzzCatalogue},
     {"language", FuzzLanguage},
     {"catalogue_text", FuzzCatalogueText},
@@ -39,6 +43,9 @@ inline constexpr std::array<Target, 7> kTargets = {{
     {"wmf", FuzzWmf},
     {"picture", FuzzPicture},
     {"clip_fields", FuzzClipFields},
-}};
+#ifdef VD_FUZZ_REQUEST_BODY
+    {"request_body", FuzzRequestBody},
+#endif
+};
 
 } // namespace vd::fuzz

@@ -26,6 +26,12 @@ done
 for tool in gen_catalogue gen_artwork gen_material; do
   [ ! -e "$prefix/bin/$tool" ] && [ ! -e "$prefix/$data/$tool" ] || fail "the build tool $tool is installed"
 done
+# With serve in vdcat, its unit starts the installed vdcat.
+if ! "$prefix/bin/vdcat" serve --listen none 2>&1 | grep -q "without an HTTP library"; then
+  unit="$prefix/lib/systemd/system/vdcat-serve.service"
+  [ -f "$unit" ] || fail "the vdcat-serve unit is not installed"
+  grep -q "^ExecStart=$prefix/bin/vdcat serve " "$unit" || fail "the unit does not start the installed vdcat"
+fi
 for page in "$src"/tools/vdcat/*.1 "$src"/docs/*.1; do
   [ -f "$page" ] || continue
   [ -f "$prefix/share/man/man1/$(basename "$page")" ] || fail "$(basename "$page") is not installed"

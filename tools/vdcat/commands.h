@@ -21,6 +21,9 @@ int RunSchedule(const Args& args);
 int RunDump(const Args& args);
 int RunBuild(const Args& args);
 int RunCheck(const Args& args);
+#ifdef VDCAT_WITH_SERVE
+int RunServe(const Args& args);
+#endif
 #ifdef VDCAT_WITH_QT
 int RunPreview(const Args& args);
 int RunPrint(const Args& args);

@@ -40,6 +40,7 @@ const char* kOverview =
     "  check      names every broken invariant of the catalogue\n"
     "  preview    renders a bmp, wmf, rtf or text file as the program shows it\n"
     "  print      the data sheet, quotation and instruction sheet of a fan as a PDF\n"
+    "  serve      the selection as a JSON service over HTTP\n"
     "\n"
     "exit codes:\n"
     "  0   success\n"
@@ -134,15 +135,44 @@ const char* kPrint =
     "      must be an item the fan's list holds\n"
     "  the other texts are printed as given, default empty\n";
 
+const char* kServe =
+    "usage: vdcat serve [--data DIR] [--listen HOST:PORT] [--threads N]\n"
+    "Answers selections over HTTP/1.1 with the documents of select and explain.\n"
+    "The catalogue is read once and shared by every request; a catalogue file\n"
+    "replaced on disk is read anew for the next request, and every answer names\n"
+    "the catalogue it came from in its X-Catalogue-SHA256 header. One line a\n"
+    "request goes to stderr: method, path, status, microseconds.\n"
+    "\n"
+    "  --listen HOST:PORT     default 127.0.0.1:8080; port 0 takes a free port;\n"
+    "      the address bound is written to stderr\n"
+    "  --threads N            worker threads, default 64; each open connection\n"
+    "      holds one while it stays open\n"
+    "  --data DIR             as for select\n"
+    "\n"
+    "endpoints:\n"
+    "  GET  /healthz          200 while the catalogue can be read\n"
+    "  GET  /v1/catalogue     records, families with their flag, units, languages,\n"
+    "      the catalogue's sha256 and modification time\n"
+    "  POST /v1/select        body {\"volume\": 2500, \"volume_unit\": \"m3/h\",\n"
+    "      \"pressure\": 250, \"pressure_unit\": \"Pa\"} and optionally\n"
+    "      \"pressure_type\", \"deviation\", \"supply\", \"families\" (a list),\n"
+    "      \"rejects\", \"steps\", \"language\": the JSON document of select\n"
+    "  POST /v1/explain       the same body and \"fan\": N: the JSON document of\n"
+    "      explain\n"
+    "  GET  /v1/fans/N        fan N's fields as dump names them\n"
+    "errors are {\"error\": ..., \"field\": ...}: 400 a bad body (the field at\n"
+    "fault), 404 an unknown fan or path, 405 a wrong method, 413 a body over\n"
+    "64 KiB, 503 while the catalogue cannot be read.\n";
+
 struct Page {
     const char* command;
     const char* text;
 };
 
 const Page kPages[] = {
-    {"", kOverview},         {"select", kSelect},   {"explain", kExplain},
-    {"schedule", kSchedule}, {"dump", kDump},       {"build", kBuild},
-    {"check", kCheck},       {"preview", kPreview}, {"print", kPrint},
+    {"", kOverview},   {"select", kSelect}, {"explain", kExplain}, {"schedule", kSchedule},
+    {"dump", kDump},   {"build", kBuild},   {"check", kCheck},     {"preview", kPreview},
+    {"print", kPrint}, {"serve", kServe},
 };
 
 } // namespace

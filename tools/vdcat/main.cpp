@@ -26,6 +26,9 @@ const Entry kCommands[] = {
 #ifdef VDCAT_WITH_QT
     {"preview", vdcat::RunPreview},   {"print", vdcat::RunPrint},
 #endif
+#ifdef VDCAT_WITH_SERVE
+    {"serve", vdcat::RunServe},
+#endif
 };
 
 bool AsksForHelp(const vdcat::Args& args) {
@@ -81,6 +84,12 @@ int main(int argc, char** argv) {
     for (const Entry& e : kCommands)
         if (cmd == e.name)
             return e.run(args);
+#ifndef VDCAT_WITH_SERVE
+    if (cmd == "serve") {
+        std::fputs("vdcat serve: this vdcat was built without an HTTP library\n", stderr);
+        return vdcat::kUsage;
+    }
+#endif
     std::fprintf(stderr, "vdcat: unknown command '%s'\n\n", cmd.c_str());
     std::fputs(vdcat::HelpText(""), stderr);
     return vdcat::kUsage;

@@ -186,7 +186,8 @@ vd::FixedSelectionControls ControlsFor(const DutyRequest& r) {
 }
 
 std::optional<DutyProblem> RunDuty(const DutyRequest& r, vd::ResultsGrid& grid,
-                                   const vd::CatalogueImage* catalogue) {
+                                   const vd::CatalogueImage* catalogue,
+                                   const std::vector<vd::RecordVerdict>* judged) {
     vd::DutyInputs in;
     if (auto problem = PrepareInputs(r, in))
         return problem;
@@ -195,7 +196,7 @@ std::optional<DutyProblem> RunDuty(const DutyRequest& r, vd::ResultsGrid& grid,
     reset();
     vd::SelectOutcome outcome;
     try {
-        outcome = vd::RunSelectButton(in, ControlsFor(r), grid, messages, reset, catalogue);
+        outcome = vd::RunSelectButton(in, ControlsFor(r), grid, messages, reset, catalogue, judged);
     } catch (const vd::FileError& e) {
         return DutyProblem{kDataError, e.what(), "catalogue"};
     }

@@ -84,8 +84,10 @@ vd::FixedSelectionControls ControlsFor(const DutyRequest& request);
 // Returns nothing when rows were found, else the problem: the duty refused
 // (the window's message), no fan found (language text 95) or the catalogue
 // unreadable. The language must be loaded first.
+// `judged`: the verdicts of the whole `catalogue`, as SelectFans takes them.
 std::optional<DutyProblem> RunDuty(const DutyRequest& request, vd::ResultsGrid& grid,
-                                   const vd::CatalogueImage* catalogue = nullptr);
+                                   const vd::CatalogueImage* catalogue = nullptr,
+                                   const std::vector<vd::RecordVerdict>* judged = nullptr);
 
 // Sets the flags, the pressure type and the duty point of the request
 // without running the selection, for explaining one fan's verdict. Same

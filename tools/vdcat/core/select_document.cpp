@@ -242,16 +242,30 @@ std::string SelectDocument(const DutyRequest& r, const Grid& grid, const Documen
             out += CsvRow(r, grid, row, step(row)) + "\r\n";
         return out;
     }
+    return JoinJsonDocument(JsonDocumentHead(r), JsonDocumentRows(r, grid, steps));
+}
+
+std::string JsonDocumentHead(const DutyRequest& r) {
     JsonWriter j;
     j.BeginObject();
     WriteDuty(j, r);
     WriteUnits(j);
-    j.Key("rows").BeginArray();
-    for (int row = first; row < grid.RowCount(); ++row)
-        WriteJsonRow(j, r, grid, row, step(row));
+    return j.str();
+}
+
+std::string JsonDocumentRows(const DutyRequest& r, const Grid& grid,
+                             const std::vector<std::optional<vd::SpeedStep>>& steps) {
+    JsonWriter j;
+    j.BeginArray();
+    for (int row = grid.FixedRows(), i = 0; row < grid.RowCount(); ++row, ++i)
+        WriteJsonRow(j, r, grid, row,
+                     r.steps ? steps[static_cast<std::size_t>(i)] : std::optional<vd::SpeedStep>());
     j.EndArray();
-    j.EndObject();
-    return j.str() + "\n";
+    return j.str();
+}
+
+std::string JoinJsonDocument(const std::string& head, const std::string& rows) {
+    return head + ",\"rows\":" + rows + "}\n";
 }
 
 } // namespace vdcat

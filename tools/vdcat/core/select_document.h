@@ -39,6 +39,16 @@ std::string SelectDocument(const DutyRequest& request, const vd::ResultsGrid& gr
                            const DocumentOptions& options,
                            const vd::CatalogueImage* catalogue = nullptr);
 
+// The JSON document in two parts: the duty and units, which read the shared
+// state the run leaves, and the rows, which read only the grid and the steps.
+// SelectDocument gives JsonDocumentHead + ",\"rows\":" + JsonDocumentRows +
+// "}\n", so a front end that holds the shared state under a lock may write
+// the rows after releasing it.
+std::string JsonDocumentHead(const DutyRequest& request);
+std::string JsonDocumentRows(const DutyRequest& request, const vd::ResultsGrid& grid,
+                             const std::vector<std::optional<vd::SpeedStep>>& steps);
+std::string JoinJsonDocument(const std::string& head, const std::string& rows);
+
 // Parts the schedule shares: the CSV heading line and rows, and a JSON row,
 // each after a leading tag column.
 std::string CsvHeading(const DutyRequest& request, const vd::ResultsGrid& grid);

@@ -1,0 +1,298 @@
+#include "selection_service.h"
+
+#include "codepage.h"
+#include "errors.h"
+#include "explain_document.h"
+#include "family_rules.h"
+#include "json_writer.h"
+#include "language_file.h"
+#include "record_fields.h"
+#include "request_body.h"
+#include "select_document.h"
+#include "selection_scan.h"
+#include "units.h"
+
+#include <cmath>
+#include <ctime>
+#include <mutex>
+
+namespace vdcat {
+namespace {
+
+// Guards the program's shared variables for every request of the process.
+std::mutex stateMutex;
+
+Answer Problem(const DutyProblem& p) {
+    const int status = p.exit == kDataError ? 503 : 400;
+    return {status, ErrorDocument(vd::Cp1252ToUtf8(p.message), p.field), ""};
+}
+
+Answer Unreadable(const vd::FileError& e) {
+    return {503, ErrorDocument(vd::Cp1252ToUtf8(e.what()), "catalogue"), ""};
+}
+
+vd::RecordSpan WholeImage(const vd::CatalogueImage& image) {
+    vd::RecordSpan all;
+    all.bytes = reinterpret_cast<const unsigned char*>(image.bytes.data());
+    all.count = static_cast<std::size_t>(image.count);
+    return all;
+}
+
+std::string UtcTime(std::int64_t ns) {
+    const std::time_t t = static_cast<std::time_t>(ns / 1000000000);
+    std::tm tm{};
+    gmtime_r(&t, &tm);
+    char buf[32];
+    std::strftime(buf, sizeof buf, "%Y-%m-%dT%H:%M:%SZ", &tm);
+    return buf;
+}
+
+// A record's fields under the names the dump gives them.
+struct JsonFields {
+    JsonWriter& j;
+    void Int(const char* name, std::size_t, std::int32_t v) { j.Key(name).Number(v); }
+    void Float(const char* name, std::size_t, float v) { j.Key(name).Number(ShortestNumber(v)); }
+    template <std::size_t N> void Text(const char* name, std::size_t, const vd::ShortString<N>& s) {
+        j.Key(name).String(vd::Cp1252ToUtf8(std::string(s.view())));
+    }
+    template <class Row> void SoundRow(const char* name, std::size_t, const Row& row) {
+        j.Key(name).BeginArray();
+        for (int col = 1; col <= 10; ++col)
+            j.String(vd::Cp1252ToUtf8(std::string(row[col].view())));
+        j.EndArray();
+    }
+    template <std::size_t N>
+    void Ints(const char* name, std::size_t, const std::array<std::int32_t, N>& a, int first,
+              int last) {
+        j.Key(name).BeginArray();
+        for (int i = first; i <= last; ++i)
+            j.Number(a[static_cast<std::size_t>(i)]);
+        j.EndArray();
+    }
+    // As the dump: a curve's trailing zero points left out, a curve of none
+    // not named.
+    template <class Names, class Tables> void Curves(const Names& names, const Tables& tables) {
+        for (int c = 1; c <= vd::kCurves; ++c)
+            for (std::size_t t = 0; t < names.size(); ++t) {
+                int last = 0;
+                for (int k = 1; k <= vd::kPointsPerCurve; ++k) {
+                    const float v = tables[t]->at(c, k);
+                    if (!(v == 0 && !std::signbit(v)))
+                        last = k;
+                }
+                if (last == 0)
+                    continue;
+                j.Key(std::string(names[t].first) + "_" + std::to_string(c)).BeginArray();
+                for (int k = 1; k <= last; ++k)
+                    j.Number(ShortestNumber(tables[t]->at(c, k)));
+                j.EndArray();
+            }
+    }
+};
+
+} // namespace
+
+std::string ErrorDocument(const std::string& message, const std::string& field) {
+    JsonWriter j;
+    j.BeginObject();
+    j.Key("error").String(message);
+    field.empty() ? j.Key("field").Null() : j.Key("field").String(field);
+    j.EndObject();
+    return j.str() + "\n";
+}
+
+SelectionService::SelectionService(std::vector<std::string>& warnings) {
+    std::lock_guard lock(stateMutex);
+    for (const char* code : vd::LanguageCodes())
+        languages_.emplace_back(code);
+    std::string start;
+    try {
+        vd::ReadSetup();
+        start = vd::LanguageCode;
+    } catch (const vd::FileError& e) {
+        warnings.push_back(std::string(e.what()) + "; the start language is " + vd::LanguageCode);
+        start = vd::LanguageCode;
+    }
+    bool warned = false;
+    auto read = [&](const std::string& code) {
+        vd::LanguageCode = code;
+        vd::LanguageText = {};
+        try {
+            vd::ReadLanguageFile();
+        } catch (const vd::FileError& e) {
+            if (!warned)
+                warnings.push_back(std::string(e.what()) + "; language texts stay empty");
+            warned = true;
+        }
+        return vd::LanguageText;
+    };
+    for (const std::string& code : languages_)
+        texts_[code] = read(code);
+    texts_[""] = read(start);
+    inUse_ = "";
+}
+
+const SelectionService::Texts& SelectionService::TextsOf(const std::string& code) const {
+    return texts_.at(code);
+}
+
+void SelectionService::UseLanguage(const std::string& code) {
+    if (inUse_ != code) {
+        vd::LanguageText = TextsOf(code);
+        inUse_ = code;
+    }
+}
+
+Answer SelectionService::Select(std::string_view body) {
+    BodyRequest b;
+    if (auto problem = ParseRequestBody(body, false, languages_, b))
+        return Problem(*problem);
+    std::shared_ptr<const LoadedCatalogue> catalogue;
+    try {
+        catalogue = store_.Current();
+    } catch (const vd::FileError& e) {
+        return Unreadable(e);
+    }
+    // The duty point and flags the records are judged by, from this request.
+    vd::SelectionCriteria criteria;
+    {
+        std::lock_guard lock(stateMutex);
+        UseLanguage(b.language);
+        if (auto problem = StoreDuty(b.duty))
+            return Problem(*problem);
+        criteria = vd::CriteriaFromSharedState(ControlsFor(b.duty));
+    }
+    std::vector<vd::RecordVerdict> verdicts;
+    vd::ScanRecords(WholeImage(catalogue->image), criteria, verdicts);
+    // The grid and what of the document reads the shared variables, set anew;
+    // the rows read only the grid and are written after the lock.
+    vd::ResultsGrid grid;
+    std::string head;
+    std::vector<std::optional<vd::SpeedStep>> steps;
+    {
+        std::lock_guard lock(stateMutex);
+        UseLanguage(b.language);
+        if (auto problem = RunDuty(b.duty, grid, &catalogue->image, &verdicts);
+            problem && problem->exit != kNoResult)
+            return Problem(*problem);
+        // The speed steps and the rows that show them read the shared state.
+        if (b.duty.steps) {
+            DocumentOptions json;
+            json.format = DocumentFormat::Json;
+            return {200, SelectDocument(b.duty, grid, json, &catalogue->image), catalogue->sha256};
+        }
+        head = JsonDocumentHead(b.duty);
+    }
+    return {200, JoinJsonDocument(head, JsonDocumentRows(b.duty, grid, steps)), catalogue->sha256};
+}
+
+Answer SelectionService::Explain(std::string_view body) {
+    BodyRequest b;
+    if (auto problem = ParseRequestBody(body, true, languages_, b))
+        return Problem(*problem);
+    std::shared_ptr<const LoadedCatalogue> catalogue;
+    try {
+        catalogue = store_.Current();
+    } catch (const vd::FileError& e) {
+        return Unreadable(e);
+    }
+    vd::TFanRecord rec;
+    if (!FetchFan(*b.fan, rec, &catalogue->image))
+        return {404,
+                ErrorDocument("fan " + std::to_string(*b.fan) + " is not in the catalogue", "fan"),
+                catalogue->sha256};
+    std::lock_guard lock(stateMutex);
+    UseLanguage(b.language);
+    if (auto problem = StoreDuty(b.duty))
+        return Problem(*problem);
+    return {200, ExplainDocument(b.duty, rec, true), catalogue->sha256};
+}
+
+Answer SelectionService::Fan(long long fanNo) {
+    std::shared_ptr<const LoadedCatalogue> catalogue;
+    try {
+        catalogue = store_.Current();
+    } catch (const vd::FileError& e) {
+        return Unreadable(e);
+    }
+    vd::TFanRecord rec;
+    if (!FetchFan(fanNo, rec, &catalogue->image))
+        return {404,
+                ErrorDocument("fan " + std::to_string(fanNo) + " is not in the catalogue", "fan"),
+                catalogue->sha256};
+    JsonWriter j;
+    j.BeginObject();
+    vd::VisitRecordFields(rec, JsonFields{j});
+    j.EndObject();
+    return {200, j.str() + "\n", catalogue->sha256};
+}
+
+Answer SelectionService::Catalogue() {
+    std::shared_ptr<const LoadedCatalogue> catalogue;
+    try {
+        catalogue = store_.Current();
+    } catch (const vd::FileError& e) {
+        return Unreadable(e);
+    }
+    // The families in the order they first appear, each with the flag that
+    // includes it in a selection.
+    std::vector<std::pair<std::string, long long>> families;
+    const vd::RecordSpan all = WholeImage(catalogue->image);
+    for (std::size_t i = 0; i < all.count; ++i) {
+        const std::string family(vd::RecordText(all.Record(i), vd::offs::family, 5));
+        auto it = std::find_if(families.begin(), families.end(),
+                               [&](const auto& f) { return f.first == family; });
+        if (it == families.end())
+            families.emplace_back(family, 1);
+        else
+            ++it->second;
+    }
+    JsonWriter j;
+    j.BeginObject();
+    j.Key("records").Number(catalogue->image.count);
+    j.Key("sha256").String(catalogue->sha256);
+    j.Key("modified").String(UtcTime(catalogue->mtimeNs));
+    j.Key("families").BeginArray();
+    for (const auto& [family, count] : families) {
+        j.BeginObject();
+        j.Key("family").String(vd::Cp1252ToUtf8(family));
+        const std::string* flag = nullptr;
+        for (const auto& rule : vd::FamilyRules())
+            if (family == rule.family)
+                flag = rule.flag;
+        const char* group = nullptr;
+        for (const auto& f : vd::FamilyFlags())
+            if (f.flag == flag)
+                group = f.name;
+        group ? j.Key("group").String(group) : j.Key("group").Null();
+        j.Key("records").Number(count);
+        j.EndObject();
+    }
+    j.EndArray();
+    j.Key("units").BeginObject();
+    for (auto [key, table] :
+         {std::pair{"volume", &vd::VolumeUnits()}, std::pair{"pressure", &vd::PressureUnits()}}) {
+        j.Key(key).BeginArray();
+        for (const vd::UnitRow& u : *table)
+            j.String(u.text);
+        j.EndArray();
+    }
+    j.EndObject();
+    j.Key("languages").BeginArray();
+    for (const std::string& code : languages_)
+        j.String(code);
+    j.EndArray();
+    j.EndObject();
+    return {200, j.str() + "\n", catalogue->sha256};
+}
+
+Answer SelectionService::Health() {
+    try {
+        auto catalogue = store_.Current();
+        return {200, "{\"status\":\"ok\"}\n", catalogue->sha256};
+    } catch (const vd::FileError& e) {
+        return Unreadable(e);
+    }
+}
+
+} // namespace vdcat
