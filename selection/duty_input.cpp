@@ -70,8 +70,16 @@ SelectOutcome RunSelectButton(const DutyInputs& in, const SelectionControls& con
     return SelectOutcome::Ran;
 }
 
+bool StaticOnlyFamilyIncluded() {
+    return FlagEH == "Y" || FlagAQ == "Y";
+}
+
+int PressureTypeIndexForFamilies() {
+    return StaticOnlyFamilyIncluded() ? 0 : 1;
+}
+
 int ApplyPressureTypeRule(int newIndex, MessageService& messages) {
-    if (newIndex == 1 && (FlagEH == "Y" || FlagAQ == "Y")) {
+    if (newIndex == 1 && StaticOnlyFamilyIncluded()) {
         messages.ShowMessage(LanguageText[entry::kStaticPressureOnly]);
         return 0;
     }

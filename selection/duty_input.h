@@ -57,6 +57,13 @@ SelectOutcome RunSelectButton(const DutyInputs& in, const SelectionControls& con
                               const CatalogueImage* catalogue = nullptr,
                               const std::vector<RecordVerdict>* judged = nullptr);
 
+// True while a family rated for static pressure only is included.
+bool StaticOnlyFamilyIncluded();
+
+// The pressure-type index the input page takes for the included families:
+// 0 (static) with a static-only family, 1 (total) otherwise.
+int PressureTypeIndexForFamilies();
+
 // Pressure-type rule: total is refused while a static-only family is
 // included. Returns the index the list must show.
 int ApplyPressureTypeRule(int newIndex, MessageService& messages);

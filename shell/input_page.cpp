@@ -148,7 +148,7 @@ void InputPage::PrepareForChosenFamilies() {
     const bool duct = FlagMT == "Y" || FlagMTZ == "Y" || FlagUDY == "Y" || FlagUDYZ == "Y";
     lb_ductType->setVisible(duct);
     cb_ducttype->setVisible(duct);
-    cb_pressureType->setCurrentIndex(FlagEH == "Y" || FlagAQ == "Y" ? 0 : 1);
+    cb_pressureType->setCurrentIndex(PressureTypeIndexForFamilies());
     ResetGrid();
 }
 

@@ -23,7 +23,7 @@ TEST(RequestBody, ReadsEveryFieldAndTakesTheSelectDefaults) {
                       r));
     EXPECT_EQ(r.duty.volume, 2500);
     EXPECT_EQ(r.duty.pressure, 250);
-    EXPECT_TRUE(r.duty.staticPressure);
+    EXPECT_FALSE(r.duty.staticPressure.has_value()); // as the input page takes it
     EXPECT_EQ(r.duty.deviation, 15);
     EXPECT_EQ(r.duty.supply, 0);
     EXPECT_TRUE(r.duty.families.empty());
@@ -37,7 +37,7 @@ TEST(RequestBody, ReadsEveryFieldAndTakesTheSelectDefaults) {
                           "steps": true, "language": "IT", "fan": 7})",
                       all, true));
     EXPECT_EQ(all.duty.volume, 0.25L);
-    EXPECT_FALSE(all.duty.staticPressure);
+    EXPECT_EQ(all.duty.staticPressure, false);
     EXPECT_EQ(all.duty.deviation, 120); // brought into 0..100 where it is used, as select does
     EXPECT_EQ(all.duty.supply, 4);
     EXPECT_EQ(all.duty.families, (std::vector<std::string>{"PW", "BNBQ"}));

@@ -74,11 +74,11 @@ TEST(Schedule, LinesBecomeRequestsOrNameTheirProblem) {
     ASSERT_EQ(lines.size(), 7u);
     EXPECT_FALSE(lines[0].problem);
     EXPECT_EQ(lines[0].request.volume, 1.5L);
-    EXPECT_FALSE(lines[0].request.staticPressure);
+    EXPECT_EQ(lines[0].request.staticPressure, false);
     EXPECT_EQ(lines[0].request.supply, 2);
     EXPECT_EQ(lines[0].request.families, (std::vector<std::string>{"PW", "MT", "LW"}));
     EXPECT_FALSE(lines[1].problem);
-    EXPECT_TRUE(lines[1].request.staticPressure); // an empty type is the default
+    EXPECT_FALSE(lines[1].request.staticPressure.has_value()); // an empty type is the default
     EXPECT_EQ(lines[1].request.deviation, 15);
     const char* fields[] = {"pressure", "volume_unit", "pressure_type", "supply", ""};
     for (int i = 2; i < 7; ++i) {

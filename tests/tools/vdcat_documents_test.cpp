@@ -206,7 +206,8 @@ TEST_F(DocumentsTest, ExplainShowsEachTestInTheRunsOrderWithItsValues) {
     EXPECT_TRUE(e["tests"][4]["qop"].is_number());
     EXPECT_EQ(e["verdict"], "xPW");
 
-    args = Select({"--include", "PW", "--fan", "1", "--format", "json"});
+    args =
+        Select({"--include", "PW", "--pressure-type", "static", "--fan", "1", "--format", "json"});
     args[0] = "explain";
     e = Json::parse(Vdcat(args).out);
     EXPECT_EQ(e["tests"][1]["outcome"], "not tested");

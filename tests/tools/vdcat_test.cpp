@@ -81,8 +81,9 @@ TEST_F(VdcatTest, ANumberThatIsNotWhollyANumberRefusesTheDuty) {
     EXPECT_EQ(Vdcat(Select({"--deviation", "lots"})).code, 64);
 }
 
-TEST_F(VdcatTest, PressureTypeIsStaticByDefaultAndTotalIsRefusedForStaticOnlyFamilies) {
+TEST_F(VdcatTest, PressureTypeFollowsTheInputPageAndTotalIsRefusedForStaticOnlyFamilies) {
     // The fans' outlet of 0.05 m2 makes a static duty of 1 m3/s 240 Pa harder.
+    // Without a static-only family the input page takes total pressure.
     auto base = Select({"--include", "PW,LW", "--deviation", "100"});
     Result byDefault = Vdcat(base);
     auto withStatic = base;
@@ -90,8 +91,14 @@ TEST_F(VdcatTest, PressureTypeIsStaticByDefaultAndTotalIsRefusedForStaticOnlyFam
     auto withTotal = base;
     withTotal.insert(withTotal.end(), {"--pressure-type", "total"});
     ASSERT_EQ(byDefault.code, 0) << byDefault.err;
-    EXPECT_EQ(byDefault.out, Vdcat(withStatic).out);
-    EXPECT_NE(byDefault.out, Vdcat(withTotal).out);
+    EXPECT_EQ(byDefault.out, Vdcat(withTotal).out);
+    EXPECT_NE(byDefault.out, Vdcat(withStatic).out);
+    // With one it takes static, and so does vdcat.
+    auto staticOnly = Select({"--include", "PW,LW,EH", "--deviation", "100"});
+    Result staticByDefault = Vdcat(staticOnly);
+    ASSERT_EQ(staticByDefault.code, 0) << staticByDefault.err;
+    staticOnly.insert(staticOnly.end(), {"--pressure-type", "static"});
+    EXPECT_EQ(staticByDefault.out, Vdcat(staticOnly).out);
 
     for (const char* family : {"EH", "AQ", "PW,AQ"}) {
         Result r = Vdcat(Select({"--include", family, "--pressure-type", "total"}));
@@ -103,8 +110,8 @@ TEST_F(VdcatTest, PressureTypeIsStaticByDefaultAndTotalIsRefusedForStaticOnlyFam
 
     Result help = Vdcat({"select", "--help"});
     EXPECT_EQ(help.code, 0);
-    for (const char* stated : {"default static", "default 15", "default 0", "default none",
-                               "default tsv", "default the setup"})
+    for (const char* stated : {"default as the input page", "default 15", "default 0",
+                               "default none", "default tsv", "default the setup"})
         EXPECT_NE(help.out.find(stated), std::string::npos) << stated;
 }
 

@@ -13,8 +13,9 @@ namespace {
     "  --pressure P --pressure-unit U  the pressure; U is Pa, N/m2, mmwg or inwg\n"                \
     "      V and P are numbers in the C format (1500, 0.25, 2e3); anything else\n"                 \
     "      is refused with \"Volume incorrect\" or \"Pressure incorrect\" (exit 2)\n"              \
-    "  --pressure-type static|total    default static, as on the input page; total\n"              \
-    "      with EH or AQ included is refused with language text 127 (exit 2)\n"                    \
+    "  --pressure-type static|total    default as the input page takes it: static\n"               \
+    "      with EH or AQ included, total otherwise; total with EH or AQ is\n"                      \
+    "      refused with language text 127 (exit 2)\n"                                              \
     "  --deviation D                   allowed deviation in percent, default 15,\n"                \
     "      brought into 0..100\n"                                                                  \
     "  --supply 0..4                   default 0, any supply; 1 230 V 1~ 50 Hz,\n"                 \

@@ -10,6 +10,7 @@
 #include "units.h"
 #include "vd_variables.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -39,7 +40,7 @@ std::optional<DutyProblem> PrepareInputs(const DutyRequest& r, vd::DutyInputs& i
             if (name == f.name)
                 *f.flag = "Y";
     CollectMessages messages;
-    in.pressureTypeIndex = r.staticPressure ? 0 : 1;
+    in.pressureTypeIndex = IsStaticPressure(r) ? 0 : 1;
     if (vd::ApplyPressureTypeRule(in.pressureTypeIndex, messages) != in.pressureTypeIndex)
         return DutyProblem{kBadDuty, messages.texts.front(), "pressure_type"};
     in.volume = r.volume;
@@ -57,6 +58,13 @@ DutyProblem Refused(vd::SelectOutcome outcome) {
 }
 
 } // namespace
+
+bool IsStaticPressure(const DutyRequest& r) {
+    if (r.staticPressure)
+        return *r.staticPressure;
+    return std::any_of(r.families.begin(), r.families.end(),
+                       [](const std::string& f) { return f == "EH" || f == "AQ"; });
+}
 
 std::optional<DutyProblem> ReadDuty(const std::function<const std::string*(const char*)>& text,
                                     const std::function<std::string(const char*)>& shown,

@@ -29,13 +29,18 @@ enum Exit : int {
 struct DutyRequest {
     long double volume = 0, pressure = 0; // in their units
     std::string volumeUnit, pressureUnit; // "m3/s", "Pa", ...
-    bool staticPressure = true;           // the input page's default
-    long double deviation = 15;           // percent, brought into 0..100
-    int supply = 0;                       // 0 any, 1..4 the supply table
-    std::vector<std::string> families;    // include flags by name: "PW", "BNBQ"
-    bool rejects = false;                 // reject rows in the results
-    bool steps = false;                   // the slowest sufficient speed step per row
+    // Unset: as the input page takes it for the included families.
+    std::optional<bool> staticPressure;
+    long double deviation = 15;        // percent, brought into 0..100
+    int supply = 0;                    // 0 any, 1..4 the supply table
+    std::vector<std::string> families; // include flags by name: "PW", "BNBQ"
+    bool rejects = false;              // reject rows in the results
+    bool steps = false;                // the slowest sufficient speed step per row
 };
+
+// The request's pressure type: as given, else as the input page takes it for
+// the included families (static with EH or AQ, total otherwise).
+bool IsStaticPressure(const DutyRequest& r);
 
 // What went wrong, with the exit code a command returns for it. Messages are
 // Windows-1252 as the program's texts are; `field` names the input at fault.

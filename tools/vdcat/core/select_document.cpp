@@ -161,7 +161,7 @@ void WriteDuty(JsonWriter& j, const DutyRequest& r) {
     j.Key("volume_unit").String(r.volumeUnit);
     j.Key("pressure").Number(ShortestNumber(vd::EnteredPressure));
     j.Key("pressure_unit").String(r.pressureUnit);
-    j.Key("pressure_type").String(r.staticPressure ? kStatic : kTotal);
+    j.Key("pressure_type").String(IsStaticPressure(r) ? kStatic : kTotal);
     j.Key("deviation").Number(ShortestNumber(vd::ClampDeviation(r.deviation)));
     j.Key("supply").Number(r.supply);
     j.Key("families").BeginArray();
