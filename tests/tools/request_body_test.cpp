@@ -2,6 +2,7 @@
 // as the command's options give, and the field at fault named otherwise.
 #include "request_body.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace vdcat;
@@ -93,4 +94,68 @@ TEST(RequestBody, NamesTheFieldAtFault) {
         EXPECT_EQ(problem->exit, c.exit) << c.body;
         EXPECT_FALSE(problem->message.empty());
     }
+}
+
+TEST(RequestBody, RestatesTheBodyAsTheCommandsOptions) {
+    BodyRequest r;
+    ASSERT_FALSE(Read(R"({"volume": 0.9, "volume_unit": "m3/s", "pressure": "300",
+                          "pressure_unit": "Pa", "pressure_type": "total", "rejects": true,
+                          "steps": false, "families": ["BNBQ", "MT"], "language": "SW"})",
+                      r));
+    std::vector<std::string> options = r.options;
+    std::sort(options.begin(), options.end());
+    EXPECT_EQ(options, (std::vector<std::string>{"--include=BNBQ,MT", "--language=SW",
+                                                 "--pressure-type=total", "--pressure-unit=Pa",
+                                                 "--pressure=300", "--rejects",
+                                                 "--volume-unit=m3/s", "--volume=0.9"}));
+}
+
+TEST(RequestBody, APrintBodyAddsThePageTextsAndChoicesAsPrintOptions) {
+    const std::string duty =
+        R"("volume": 1, "volume_unit": "m3/s", "pressure": 1, "pressure_unit": "Pa", "fan": 3)";
+    BodyRequest r;
+    ASSERT_FALSE(ParsePrintBody("{" + duty + R"(, "company": "--data=/etc x", "qty": "2",
+                                  "only": "summary,,quotation", "ancillaries": [5, "7"]})",
+                                kLanguages, r));
+    EXPECT_EQ(r.fan, 3);
+    const auto has = [&](const std::string& o) {
+        return std::find(r.options.begin(), r.options.end(), o) != r.options.end();
+    };
+    // A text that looks like an option stays the value of its own.
+    EXPECT_TRUE(has("--company=--data=/etc x"));
+    EXPECT_TRUE(has("--qty=2"));
+    EXPECT_TRUE(has("--only=summary,quotation"));
+    EXPECT_TRUE(has("--ancillaries=5,7"));
+    EXPECT_TRUE(has("--volume=1"));
+
+    struct Case {
+        std::string extra, field;
+    };
+    const std::vector<Case> cases = {
+        {R"("company": 3)", "company"},
+        {R"("terms": "a\nb")", "terms"},
+        {R"("date": "1\u0000")", "date"},
+        {R"("only": "summary,drawing")", "only"},
+        {R"("only": [])", "only"},
+        {R"("only": {"summary": true})", "only"},
+        {R"("ancillaries": [19])", "ancillaries"},
+        {R"("ancillaries": "-1")", "ancillaries"},
+        {R"("ancillaries": [1.5])", "ancillaries"},
+        {R"("dpi": 72)", "dpi"},
+        {R"("out": "/tmp/x.pdf")", "out"},
+        {R"("data": "/")", "data"},
+    };
+    for (const Case& c : cases) {
+        BodyRequest bad;
+        auto problem = ParsePrintBody("{" + duty + ", " + c.extra + "}", kLanguages, bad);
+        ASSERT_TRUE(problem) << c.extra;
+        EXPECT_EQ(problem->field, c.field) << c.extra;
+        EXPECT_EQ(problem->exit, kUsage) << c.extra;
+    }
+    BodyRequest noFan;
+    auto problem = ParsePrintBody(R"({"volume": 1, "volume_unit": "m3/s", "pressure": 1,
+                                      "pressure_unit": "Pa"})",
+                                  kLanguages, noFan);
+    ASSERT_TRUE(problem);
+    EXPECT_EQ(problem->field, "fan");
 }

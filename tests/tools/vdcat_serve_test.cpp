@@ -20,10 +20,10 @@ using Json = nlohmann::json;
 
 namespace {
 
-// The demo catalogue and its texts in a tree the test may change.
+// The demo catalogue, its texts and pictures in a tree the test may change.
 void CopyDataTree(const fs::path& to) {
     const fs::path runtime = VD_RUNTIME_DIR;
-    for (const char* sub : {"dat", "txt"})
+    for (const char* sub : {"dat", "txt", "wmf", "bmp", "pics"})
         fs::copy(runtime / sub, to / sub, fs::copy_options::recursive);
 }
 
@@ -371,4 +371,146 @@ TEST_F(VdcatServe, AReplacedCatalogueIsTakenWithoutMixingAnswers) {
     auto last = server().Post("/v1/select", kPlain.body);
     ASSERT_TRUE(last);
     EXPECT_EQ(last->get_header_value("X-Catalogue-SHA256"), shaA);
+}
+
+namespace {
+
+std::string PdfText(const fs::path& pdf) {
+    std::string out;
+    std::FILE* p = popen(("pdftotext " + ShellQuote(pdf.string()) + " - 2>/dev/null").c_str(), "r");
+    if (!p)
+        return out;
+    char buf[4096];
+    std::size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0)
+        out.append(buf, n);
+    pclose(p);
+    return out;
+}
+
+// The renderers' directories left in `dir` (the server's log and Qt's
+// runtime directory are there too).
+std::string RenderDirs(const fs::path& dir) {
+    std::string names;
+    for (const auto& e : fs::directory_iterator(dir))
+        if (e.path().filename().string().rfind("vdcat-serve-", 0) == 0)
+            names += e.path().filename().string() + "\n";
+    return names;
+}
+
+bool HaveRenderer() {
+    return fs::exists(fs::path(VD_VDCAT).parent_path() / "vdcat-render");
+}
+
+// Fan 112 of the demo catalogue is found at 1.2 m3/s, 300 Pa among BNBQ.
+const std::string kPrintDuty = R"("volume": 1.2, "volume_unit": "m3/s", "pressure": 300,
+    "pressure_unit": "Pa", "families": ["BNBQ"], "language": "UK")";
+
+} // namespace
+
+TEST_F(VdcatServe, PrintAnswersThePdfOfThePrintCommand) {
+    if (!HaveRenderer())
+        GTEST_SKIP() << "this build has no vdcat-render";
+    // The renderers' private directories go here, to be seen removed.
+    const fs::path tmp = dir / "tmp";
+    fs::create_directories(tmp);
+    running.reset();
+    ::setenv("TMPDIR", tmp.c_str(), 1);
+    running.emplace(dir.path());
+    ::unsetenv("TMPDIR");
+    ASSERT_GT(server().port(), 0) << server().Log();
+
+    auto res = server().Post("/v1/print", "{" + kPrintDuty + R"(, "fan": 112,
+        "date": "01/02/2026", "company": "Acme & S\u00f6hne", "project": "--out=/tmp/x",
+        "qty": "2", "only": ["summary", "quotation"], "ancillaries": "5"})");
+    ASSERT_TRUE(res);
+    ASSERT_EQ(res->status, 200) << res->body;
+    EXPECT_EQ(res->get_header_value("Content-Type"), "application/pdf");
+    EXPECT_EQ(res->get_header_value("X-Catalogue-SHA256"), Sha256Of(catalogue));
+    EXPECT_FALSE(res->has_header("X-Incomplete"));
+    ASSERT_EQ(res->body.rfind("%PDF", 0), 0u);
+    EXPECT_EQ(RenderDirs(tmp), "");
+
+    if (std::system("command -v pdftotext >/dev/null 2>&1") == 0) {
+        WriteFile(dir / "served.pdf", res->body);
+        const Result printed = Vdcat({"print",
+                                      "--data",
+                                      dir.path().string(),
+                                      "--volume",
+                                      "1.2",
+                                      "--volume-unit",
+                                      "m3/s",
+                                      "--pressure",
+                                      "300",
+                                      "--pressure-unit",
+                                      "Pa",
+                                      "--include",
+                                      "BNBQ",
+                                      "--language",
+                                      "UK",
+                                      "--fan",
+                                      "112",
+                                      "--date",
+                                      "01/02/2026",
+                                      "--company",
+                                      "Acme & S\xC3\xB6hne",
+                                      "--project",
+                                      "--out=/tmp/x",
+                                      "--qty",
+                                      "2",
+                                      "--only",
+                                      "summary,quotation",
+                                      "--ancillaries",
+                                      "5",
+                                      "--out",
+                                      (dir / "printed.pdf").string()});
+        ASSERT_EQ(printed.code, 0) << printed.err;
+        const std::string text = PdfText(dir / "served.pdf");
+        EXPECT_NE(text.find("Acme & S\xC3\xB6hne"), std::string::npos) << text;
+        EXPECT_NE(text.find("Quotation"), std::string::npos) << text;
+        EXPECT_EQ(text, PdfText(dir / "printed.pdf"));
+    }
+
+    // Missing material is left out, as the command leaves it, and said so.
+    fs::remove(dir / "wmf/bn_dim.wmf");
+    res = server().Post("/v1/print", "{" + kPrintDuty + R"(, "fan": 112, "only": "summary"})");
+    ASSERT_TRUE(res);
+    EXPECT_EQ(res->status, 200) << res->body;
+    EXPECT_EQ(res->get_header_value("X-Incomplete"), "missing material");
+    EXPECT_EQ(res->body.rfind("%PDF", 0), 0u);
+    EXPECT_EQ(RenderDirs(tmp), "");
+}
+
+TEST_F(VdcatServe, PrintRefusesWhatThePrintCommandRefuses) {
+    if (!HaveRenderer())
+        GTEST_SKIP() << "this build has no vdcat-render";
+    struct Case {
+        std::string extra;
+        int status;
+        std::string error, field;
+    };
+    const std::vector<Case> cases = {
+        {R"("fan": 254)", 404, "fan 254 is not in the catalogue", "fan"},
+        {R"("fan": 1)", 404, "fan 1 is not among the results for this duty", "fan"},
+        {R"("fan": 112, "ancillaries": [1])", 400,
+         "--ancillaries: item 1 is not in the list of fan 112", "ancillaries"},
+        {R"("fan": 112, "only": ["summary", "drawing"])", 400,
+         "only names summary, quotation and instructions", "only"},
+        {R"("fan": 112, "company": 7)", 400, "company is a text", "company"},
+        {R"("fan": 112, "dpi": 72)", 400, "unknown field 'dpi'", "dpi"},
+        // A key given twice: the later one holds.
+        {R"("fan": 112, "volume": "1.2x")", 400, "Volume incorrect", "volume"},
+    };
+    for (const Case& c : cases) {
+        auto res = server().Post("/v1/print", "{" + kPrintDuty + ", " + c.extra + "}");
+        ASSERT_TRUE(res) << c.extra;
+        EXPECT_EQ(res->status, c.status) << c.extra << " " << res->body;
+        const Json e = Json::parse(res->body, nullptr, false);
+        ASSERT_TRUE(e.is_object()) << res->body;
+        EXPECT_EQ(e["error"], c.error) << c.extra;
+        EXPECT_EQ(e["field"], c.field) << c.extra;
+    }
+    auto res = server().Get("/v1/print");
+    ASSERT_TRUE(res);
+    EXPECT_EQ(res->status, 405);
 }

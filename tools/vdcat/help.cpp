@@ -161,9 +161,13 @@ const char* kServe =
     "  POST /v1/explain       the same body and \"fan\": N: the JSON document of\n"
     "      explain\n"
     "  GET  /v1/fans/N        fan N's fields as dump names them\n"
+    "  POST /v1/print         the explain body and the texts of print's options\n"
+    "      (\"company\": \"...\", ...), \"only\" and \"ancillaries\" (lists or texts):\n"
+    "      the PDF of print, drawn by vdcat-render beside vdcat (30 s at most);\n"
+    "      header X-Incomplete when some of the fan's material is missing\n"
     "errors are {\"error\": ..., \"field\": ...}: 400 a bad body (the field at\n"
     "fault), 404 an unknown fan or path, 405 a wrong method, 413 a body over\n"
-    "64 KiB, 503 while the catalogue cannot be read.\n";
+    "64 KiB, 503 while the catalogue cannot be read or a drawing cannot be made.\n";
 
 struct Page {
     const char* command;

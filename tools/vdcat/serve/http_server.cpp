@@ -14,13 +14,13 @@ using Clock = std::chrono::steady_clock;
 thread_local Clock::time_point requestStart;
 thread_local bool requestTimed = false;
 
-constexpr const char* kJson = "application/json";
-
 void Send(httplib::Response& res, const Answer& a) {
     res.status = a.status;
     if (!a.sha256.empty())
         res.set_header("X-Catalogue-SHA256", a.sha256);
-    res.set_content(a.body, kJson);
+    if (a.incomplete)
+        res.set_header("X-Incomplete", "missing material");
+    res.set_content(a.body, a.type.c_str());
 }
 
 void SendError(httplib::Response& res, int status, const std::string& message,
@@ -33,11 +33,9 @@ struct Route {
     const char* path; // a prefix when it ends in '/'
     const char* method;
 };
-constexpr Route kRoutes[] = {{"/healthz", "GET"},
-                             {"/v1/catalogue", "GET"},
-                             {"/v1/select", "POST"},
-                             {"/v1/explain", "POST"},
-                             {"/v1/fans/", "GET"}};
+constexpr Route kRoutes[] = {{"/healthz", "GET"},    {"/v1/catalogue", "GET"},
+                             {"/v1/select", "POST"}, {"/v1/explain", "POST"},
+                             {"/v1/print", "POST"},  {"/v1/fans/", "GET"}};
 
 const Route* RouteOf(const std::string& path) {
     for (const Route& r : kRoutes) {
@@ -94,6 +92,9 @@ bool RunServer(SelectionService& service, const ServeOptions& o, std::FILE* log,
     });
     server.Post("/v1/explain", [&](const httplib::Request& req, httplib::Response& res) {
         Send(res, service.Explain(req.body));
+    });
+    server.Post("/v1/print", [&](const httplib::Request& req, httplib::Response& res) {
+        Send(res, service.Print(req.body));
     });
     server.Get(R"(/v1/fans/([0-9]{1,18}))",
                [&](const httplib::Request& req, httplib::Response& res) {

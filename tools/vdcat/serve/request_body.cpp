@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <nlohmann/json.hpp>
+#include <utility>
 
 namespace vdcat {
 namespace {
@@ -49,6 +50,9 @@ std::optional<DutyProblem> ParseRequestBody(std::string_view body, bool allowFan
             if (!t || (name && !value.is_string()))
                 return Bad(key, key + (name ? " is a text" : " is a number"));
             texts.emplace_back(key, *t);
+            std::string option = "--" + key;
+            std::replace(option.begin(), option.end(), '_', '-');
+            out.options.push_back(option + "=" + *t);
         } else if (key == "families") {
             if (!value.is_array())
                 return Bad(key, "families is a list of family flag names");
@@ -61,11 +65,14 @@ std::optional<DutyProblem> ParseRequestBody(std::string_view body, bool allowFan
             if (!value.is_boolean())
                 return Bad(key, key + " is true or false");
             (key == "rejects" ? out.duty.rejects : out.duty.steps) = value.get<bool>();
+            if (value.get<bool>())
+                out.options.push_back("--" + key);
         } else if (key == "language") {
             if (!value.is_string() || std::find(languages.begin(), languages.end(),
                                                 value.get<std::string>()) == languages.end())
                 return Bad(key, "unknown language");
             out.language = value.get<std::string>();
+            out.options.push_back("--language=" + out.language);
         } else if (key == "fan" && allowFan) {
             if (!value.is_number_integer() || value.get<long long>() < 1)
                 return Bad(key, "fan is a fan number");
@@ -91,7 +98,99 @@ std::optional<DutyProblem> ParseRequestBody(std::string_view body, bool allowFan
             text, [](const char* f) { return std::string(f); }, out.duty))
         return problem;
     out.duty.families = std::move(families);
-    return CheckDutyRequest(out.duty);
+    if (auto problem = CheckDutyRequest(out.duty))
+        return problem;
+    // Checked flag names hold no separator: the list is one option.
+    if (!out.duty.families.empty()) {
+        std::string include = "--include=";
+        for (const std::string& f : out.duty.families)
+            include += (&f == &out.duty.families.front() ? "" : ",") + f;
+        out.options.push_back(include);
+    }
+    return std::nullopt;
+}
+
+std::optional<DutyProblem>
+ParsePrintBody(std::string_view body, const std::vector<std::string>& languages, BodyRequest& out) {
+    Json doc = Json::parse(body.begin(), body.end(), nullptr, false);
+    if (doc.is_discarded())
+        return Bad("body", "the body is not JSON");
+    if (!doc.is_object())
+        return Bad("body", "the body is not a JSON object");
+    static const char* const kPageTexts[] = {
+        "date",    "company", "attention", "project",  "reference", "quote",    "item",
+        "contact", "qty",     "value",     "despatch", "delivery",  "validity", "terms"};
+    std::vector<std::string> extra;
+    for (const char* key : kPageTexts) {
+        auto it = doc.find(key);
+        if (it == doc.end())
+            continue;
+        if (!it->is_string())
+            return Bad(key, std::string(key) + " is a text");
+        const std::string text = it->get<std::string>();
+        if (std::any_of(text.begin(), text.end(),
+                        [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }))
+            return Bad(key, std::string(key) + " holds a control character");
+        extra.push_back(std::string("--") + key + "=" + text);
+        doc.erase(it);
+    }
+    // A list, or a text separated by commas: the items as the option takes them.
+    auto items = [&](const char* key, auto&& item) -> std::optional<DutyProblem> {
+        auto it = doc.find(key);
+        if (it == doc.end())
+            return std::nullopt;
+        std::vector<std::string> parts;
+        if (it->is_string()) {
+            std::string part;
+            for (char c : it->get<std::string>() + ",")
+                if (c != ',')
+                    part += c;
+                else if (!part.empty())
+                    parts.push_back(std::exchange(part, {}));
+        } else if (it->is_array()) {
+            for (const Json& v : *it) {
+                if (v.is_string())
+                    parts.push_back(v.get<std::string>());
+                else if (v.is_number_integer())
+                    parts.push_back(v.dump());
+                else
+                    parts.emplace_back("?");
+            }
+        } else {
+            parts.emplace_back("?");
+        }
+        // No printout at all would be an empty file.
+        if (parts.empty() && std::string(key) == "only")
+            return Bad(key, "only names summary, quotation and instructions");
+        std::string joined;
+        for (const std::string& p : parts) {
+            if (auto problem = item(p))
+                return problem;
+            joined += (joined.empty() ? "" : ",") + p;
+        }
+        extra.push_back(std::string("--") + key + "=" + joined);
+        doc.erase(it);
+        return std::nullopt;
+    };
+    if (auto problem = items("only", [](const std::string& p) -> std::optional<DutyProblem> {
+            if (p == "summary" || p == "quotation" || p == "instructions")
+                return std::nullopt;
+            return Bad("only", "only names summary, quotation and instructions");
+        }))
+        return problem;
+    if (auto problem = items("ancillaries", [](const std::string& p) -> std::optional<DutyProblem> {
+            const bool digits =
+                !p.empty() && p.size() <= 2 &&
+                std::all_of(p.begin(), p.end(), [](char c) { return c >= '0' && c <= '9'; });
+            if (digits && std::stoi(p) <= 18)
+                return std::nullopt;
+            return Bad("ancillaries", "ancillaries takes positions from 0 to 18");
+        }))
+        return problem;
+    if (auto problem = ParseRequestBody(doc.dump(), true, languages, out))
+        return problem;
+    out.options.insert(out.options.end(), extra.begin(), extra.end());
+    return std::nullopt;
 }
 
 } // namespace vdcat

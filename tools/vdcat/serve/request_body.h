@@ -13,6 +13,10 @@ struct BodyRequest {
     DutyRequest duty;
     std::string language;         // empty: the service's start language
     std::optional<long long> fan; // "fan": a catalogue place, counted from 1
+    // The body restated as the commands' options ("--volume=2500", "--rejects",
+    // "--include=PW,MT"), for a command run on its behalf. A value is written
+    // after '=' so that no value can be read as an option.
+    std::vector<std::string> options;
 };
 
 // Reads `body` into `out`. The keys are volume, volume_unit, pressure,
@@ -26,5 +30,16 @@ struct BodyRequest {
 std::optional<DutyProblem> ParseRequestBody(std::string_view body, bool allowFan,
                                             const std::vector<std::string>& languages,
                                             BodyRequest& out);
+
+// A body of the print endpoint: a body as above with the fan required, plus
+// the print page's texts (date, company, attention, project, reference,
+// quote, item, contact, qty, value, despatch, delivery, validity, terms),
+// "only" (summary, quotation and instructions, as a list or a text separated
+// by commas) and "ancillaries" (positions 0 to 18, as a list of numbers or a
+// text separated by commas). Each is added to `out.options` as the print
+// command's option. No text may hold a NUL or control character other than a
+// tab.
+std::optional<DutyProblem>
+ParsePrintBody(std::string_view body, const std::vector<std::string>& languages, BodyRequest& out);
 
 } // namespace vdcat

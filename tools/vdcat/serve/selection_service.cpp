@@ -6,21 +6,49 @@
 #include "family_rules.h"
 #include "json_writer.h"
 #include "language_file.h"
+#include "paths.h"
 #include "record_fields.h"
-#include "request_body.h"
+#include "render_process.h"
 #include "select_document.h"
 #include "selection_scan.h"
 #include "units.h"
 
+#include <algorithm>
 #include <cmath>
 #include <ctime>
 #include <mutex>
+#include <semaphore>
+#include <unistd.h>
 
 namespace vdcat {
 namespace {
 
 // Guards the program's shared variables for every request of the process.
 std::mutex stateMutex;
+
+// A drawing takes a process of its own that loads the Qt layer: a few at a
+// time, the others wait their turn up to the time one may take.
+constexpr int kRenderers = 4;
+std::counting_semaphore<kRenderers> renderers(kRenderers);
+constexpr std::chrono::seconds kRenderLimit(30);
+
+// "vdcat print: --ancillaries: item 1 is ..." without the command's name and
+// the help pointer, and the option it names as the field.
+std::pair<std::string, std::string> RendererMessage(const std::string& messages) {
+    // The command's own line, not what the Qt layer may say before it.
+    std::size_t at = messages.rfind("vdcat ", 0) == 0 ? 0 : messages.find("\nvdcat ");
+    at = at == std::string::npos ? 0 : at + (at > 0);
+    std::string line = messages.substr(at, messages.find('\n', at) - at);
+    if (line.rfind("vdcat ", 0) == 0)
+        if (auto colon = line.find(": "); colon != std::string::npos)
+            line = line.substr(colon + 2);
+    std::string field;
+    if (line.rfind("--", 0) == 0) {
+        field = line.substr(2, line.find_first_of(":= ") - 2);
+        std::replace(field.begin(), field.end(), '-', '_');
+    }
+    return {line.empty() ? "the drawing failed" : line, field};
+}
 
 Answer Problem(const DutyProblem& p) {
     const int status = p.exit == kDataError ? 503 : 400;
@@ -206,6 +234,73 @@ Answer SelectionService::Explain(std::string_view body) {
     if (auto problem = StoreDuty(b.duty))
         return Problem(*problem);
     return {200, ExplainDocument(b.duty, rec, true), catalogue->sha256};
+}
+
+std::optional<Answer> SelectionService::CheckDrawingRequest(const BodyRequest& b,
+                                                            std::string& sha256) {
+    std::shared_ptr<const LoadedCatalogue> catalogue;
+    try {
+        catalogue = store_.Current();
+    } catch (const vd::FileError& e) {
+        return Unreadable(e);
+    }
+    sha256 = catalogue->sha256;
+    vd::TFanRecord rec;
+    if (!FetchFan(*b.fan, rec, &catalogue->image))
+        return Answer{
+            404, ErrorDocument("fan " + std::to_string(*b.fan) + " is not in the catalogue", "fan"),
+            sha256};
+    std::lock_guard lock(stateMutex);
+    UseLanguage(b.language);
+    if (auto problem = StoreDuty(b.duty))
+        return Problem(*problem);
+    return std::nullopt;
+}
+
+Answer SelectionService::Render(const char* command, const BodyRequest& b,
+                                const std::string& outName, const std::string& type,
+                                const std::string& sha256) {
+    const std::string program = RendererPath();
+    if (program.empty() || ::access(program.c_str(), X_OK) != 0)
+        return {503, ErrorDocument("this service has no vdcat-render to draw with", ""), sha256};
+    if (!renderers.try_acquire_for(kRenderLimit))
+        return {503, ErrorDocument("every renderer is busy; try again", ""), sha256};
+    std::vector<std::string> args = {command, "--data=" + vd::DataRoot().string(),
+                                     "--fan=" + std::to_string(*b.fan)};
+    args.insert(args.end(), b.options.begin(), b.options.end());
+    const RenderRun run = RunRenderer(program, args, outName, kRenderLimit);
+    renderers.release();
+    if (!run.started)
+        return {500, ErrorDocument(run.error, ""), sha256};
+    if (run.timedOut)
+        return {503, ErrorDocument("the drawing took longer than 30 seconds", ""), sha256};
+    const auto [message, field] = RendererMessage(run.messages);
+    switch (run.exitCode) {
+    case kOk:
+    case kIncomplete:
+        if (run.output.empty())
+            return {500, ErrorDocument("the drawing wrote nothing", ""), sha256};
+        return {200, run.output, sha256, type, run.exitCode == kIncomplete};
+    case kNoResult:
+        return {404, ErrorDocument(message, "fan"), sha256};
+    case kBadDuty:
+    case kUsage:
+        return {400, ErrorDocument(message, field), sha256};
+    case kDataError:
+        return {503, ErrorDocument(message, ""), sha256};
+    default:
+        return {500, ErrorDocument(message, ""), sha256};
+    }
+}
+
+Answer SelectionService::Print(std::string_view body) {
+    BodyRequest b;
+    if (auto problem = ParsePrintBody(body, languages_, b))
+        return Problem(*problem);
+    std::string sha256;
+    if (auto refused = CheckDrawingRequest(b, sha256))
+        return *refused;
+    return Render("print", b, "print.pdf", "application/pdf", sha256);
 }
 
 Answer SelectionService::Fan(long long fanNo) {

@@ -8,11 +8,13 @@
 // one lock; only the judging of the records, which reads none of them, runs
 // outside it, so requests on several threads share the cores.
 #include "catalogue_store.h"
+#include "request_body.h"
 
 #include "vd_variables.h"
 
 #include <array>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +24,8 @@ struct Answer {
     int status = 200;
     std::string body;
     std::string sha256; // of the catalogue that answered; empty when none did
+    std::string type = "application/json";
+    bool incomplete = false; // a drawing answered without some of its material
 };
 
 // {"error": message, "field": field or null}, UTF-8.
@@ -38,6 +42,9 @@ class SelectionService {
     Answer Select(std::string_view body);
     Answer Explain(std::string_view body);
     Answer Fan(long long fanNo);
+    // The print command's PDF for the body's duty and fan, drawn by
+    // vdcat-render beside this program.
+    Answer Print(std::string_view body);
     // 200 while the catalogue can be read, else 503.
     Answer Health();
 
@@ -48,6 +55,14 @@ class SelectionService {
     const Texts& TextsOf(const std::string& code) const;
     // Under the state lock: the request's language into the shared texts.
     void UseLanguage(const std::string& code);
+
+    // The checks a drawing request shares with explain: the body's fan in the
+    // catalogue and its duty one the run takes. Nothing when they hold.
+    std::optional<Answer> CheckDrawingRequest(const BodyRequest& b, std::string& sha256);
+    // Runs vdcat-render's `command` for the request and answers with the file
+    // it writes as `type`.
+    Answer Render(const char* command, const BodyRequest& b, const std::string& outName,
+                  const std::string& type, const std::string& sha256);
 
     CatalogueStore store_;
     std::vector<std::string> languages_;
