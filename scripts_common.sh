@@ -3,9 +3,10 @@
 # shellcheck shell=bash
 
 # What building and running the program needs (vdcat serve: the HTTP library,
-# JSON and OpenSSL's SHA-256).
+# JSON and OpenSSL's SHA-256; vdcat diagram's SVG: Qt's SVG module).
 VD_RUN_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-  fonts-liberation2 fonts-dejavu-core libcpp-httplib-dev nlohmann-json3-dev libssl-dev)
+  fonts-liberation2 fonts-dejavu-core libcpp-httplib-dev nlohmann-json3-dev libssl-dev
+  qt6-svg-dev)
 # What the test suite and the benchmarks need besides (the vdcat tests read
 # its JSON with nlohmann-json; the install test validates the menu entry and
 # the AppStream metadata; the service benchmark loads it with wrk).

@@ -159,3 +159,46 @@ TEST(RequestBody, APrintBodyAddsThePageTextsAndChoicesAsPrintOptions) {
     ASSERT_TRUE(problem);
     EXPECT_EQ(problem->field, "fan");
 }
+
+TEST(RequestBody, ADiagramBodyAddsTheFormatAndSizeAsDiagramOptions) {
+    const std::string duty =
+        R"("volume": 1, "volume_unit": "m3/s", "pressure": 1, "pressure_unit": "Pa", "fan": 3)";
+    struct Case {
+        std::string extra;
+        bool svg;
+        std::vector<std::string> options; // besides the duty's
+    };
+    // One side alone keeps the window's 545 × 342.
+    const std::vector<Case> cases = {
+        {"", false, {}},
+        {R"(, "format": "svg")", true, {"--format=svg"}},
+        {R"(, "width": 1090)", false, {"--size=1090x684"}},
+        {R"(, "height": 171, "format": "png")", false, {"--format=png", "--size=273x171"}},
+        {R"(, "height": 1, "width": 4096)", false, {"--size=4096x1"}},
+    };
+    for (const Case& c : cases) {
+        BodyRequest r;
+        bool svg = !c.svg;
+        ASSERT_FALSE(ParseDiagramBody("{" + duty + c.extra + "}", kLanguages, r, svg)) << c.extra;
+        EXPECT_EQ(svg, c.svg) << c.extra;
+        std::vector<std::string> own;
+        for (const std::string& o : r.options)
+            if (o.rfind("--format=", 0) == 0 || o.rfind("--size=", 0) == 0)
+                own.push_back(o);
+        EXPECT_EQ(own, c.options) << c.extra;
+    }
+    for (const auto& [extra, field] :
+         std::vector<std::pair<std::string, std::string>>{{R"("format": "gif")", "format"},
+                                                          {R"("format": ["png"])", "format"},
+                                                          {R"("width": 0)", "width"},
+                                                          {R"("width": 4097)", "width"},
+                                                          {R"("height": 2.5)", "height"},
+                                                          {R"("height": "100")", "height"},
+                                                          {R"("company": "x")", "company"}}) {
+        BodyRequest r;
+        bool svg = false;
+        auto problem = ParseDiagramBody("{" + duty + ", " + extra + "}", kLanguages, r, svg);
+        ASSERT_TRUE(problem) << extra;
+        EXPECT_EQ(problem->field, field) << extra;
+    }
+}

@@ -514,3 +514,102 @@ TEST_F(VdcatServe, PrintRefusesWhatThePrintCommandRefuses) {
     ASSERT_TRUE(res);
     EXPECT_EQ(res->status, 405);
 }
+
+namespace {
+
+// The width and height in a PNG's header.
+std::pair<int, int> PngSize(const std::string& png) {
+    if (png.size() < 24 || png.compare(1, 3, "PNG") != 0)
+        return {0, 0};
+    auto word = [&](std::size_t at) {
+        int v = 0;
+        for (std::size_t i = at; i < at + 4; ++i)
+            v = v << 8 | static_cast<unsigned char>(png[i]);
+        return v;
+    };
+    return {word(16), word(20)};
+}
+
+} // namespace
+
+TEST_F(VdcatServe, DiagramAnswersThePictureOfTheDiagramCommand) {
+    if (!HaveRenderer())
+        GTEST_SKIP() << "this build has no vdcat-render";
+    const std::vector<std::string> command = {"diagram",
+                                              "--data",
+                                              dir.path().string(),
+                                              "--volume",
+                                              "1.2",
+                                              "--volume-unit",
+                                              "m3/s",
+                                              "--pressure",
+                                              "300",
+                                              "--pressure-unit",
+                                              "Pa",
+                                              "--include",
+                                              "BNBQ",
+                                              "--language",
+                                              "UK",
+                                              "--fan",
+                                              "112"};
+    struct Case {
+        std::string extra;
+        std::vector<std::string> options;
+        int width, height;
+    };
+    // Width alone keeps the window's 545 × 342.
+    const std::vector<Case> cases = {
+        {"", {}, 545, 342},
+        {R"(, "width": 1090)", {"--size", "1090x684"}, 1090, 684},
+        {R"(, "width": 300, "height": 500, "format": "png")", {"--size", "300x500"}, 300, 500}};
+    for (const Case& c : cases) {
+        auto res =
+            server().Post("/v1/diagram", "{" + kPrintDuty + R"(, "fan": 112)" + c.extra + "}");
+        ASSERT_TRUE(res);
+        ASSERT_EQ(res->status, 200) << res->body;
+        EXPECT_EQ(res->get_header_value("Content-Type"), "image/png");
+        EXPECT_EQ(res->get_header_value("X-Catalogue-SHA256"), Sha256Of(catalogue));
+        EXPECT_EQ(PngSize(res->body), std::make_pair(c.width, c.height)) << c.extra;
+        std::vector<std::string> args = command;
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        args.insert(args.end(), {"--out", (dir / "d.png").string()});
+        const Result drawn = Vdcat(args);
+        ASSERT_EQ(drawn.code, 0) << drawn.err;
+        EXPECT_TRUE(ReadFile(dir / "d.png") == res->body) << c.extra;
+    }
+
+    auto svg = server().Post("/v1/diagram", "{" + kPrintDuty + R"(, "fan": 112, "format": "svg"})");
+    ASSERT_TRUE(svg);
+    std::vector<std::string> args = command;
+    args.insert(args.end(), {"--format", "svg", "--out", (dir / "d.svg").string()});
+    const Result drawn = Vdcat(args);
+    if (drawn.code == 64) {
+        // A build without Qt's SVG module says so.
+        EXPECT_EQ(svg->status, 400);
+        EXPECT_NE(svg->body.find("png only"), std::string::npos) << svg->body;
+    } else {
+        ASSERT_EQ(drawn.code, 0) << drawn.err;
+        ASSERT_EQ(svg->status, 200) << svg->body;
+        EXPECT_EQ(svg->get_header_value("Content-Type"), "image/svg+xml");
+        EXPECT_NE(svg->body.find("<svg"), std::string::npos);
+        EXPECT_EQ(svg->body, ReadFile(dir / "d.svg"));
+    }
+
+    struct Bad {
+        std::string extra;
+        int status;
+        std::string field;
+    };
+    for (const Bad& b : std::vector<Bad>{{R"("fan": 254)", 404, "fan"},
+                                         {R"("fan": 1)", 404, "fan"},
+                                         {R"("fan": 112, "width": 0)", 400, "width"},
+                                         {R"("fan": 112, "height": 4097)", 400, "height"},
+                                         {R"("fan": 112, "width": "545")", 400, "width"},
+                                         {R"("fan": 112, "format": "gif")", 400, "format"},
+                                         {R"("fan": 112, "only": "summary")", 400, "only"}}) {
+        auto res = server().Post("/v1/diagram", "{" + kPrintDuty + ", " + b.extra + "}");
+        ASSERT_TRUE(res);
+        EXPECT_EQ(res->status, b.status) << b.extra << " " << res->body;
+        EXPECT_EQ(Json::parse(res->body, nullptr, false)["field"], b.field) << b.extra;
+    }
+}

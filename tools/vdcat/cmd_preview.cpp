@@ -30,20 +30,6 @@ constexpr int kMaxSide = 16384;
 
 const char* kPreviewUsage = "usage: vdcat preview FILE --out PNG [--size WxH]";
 
-bool ParseSize(const std::string& text, int& w, int& h) {
-    size_t x = text.find_first_of("xX");
-    if (x == std::string::npos || x == 0 || x + 1 >= text.size())
-        return false;
-    for (size_t i = 0; i < text.size(); ++i)
-        if (i != x && !std::isdigit(static_cast<unsigned char>(text[i])))
-            return false;
-    if (x > 6 || text.size() - x - 1 > 6)
-        return false;
-    w = std::atoi(text.substr(0, x).c_str());
-    h = std::atoi(text.substr(x + 1).c_str());
-    return w > 0 && h > 0 && w <= kMaxSide && h <= kMaxSide;
-}
-
 std::string LowerExtension(const std::string& path) {
     size_t dot = path.rfind('.');
     size_t slash = path.find_last_of("/\\");
@@ -80,6 +66,20 @@ QImage RenderText(const std::string& bytes, int width, int height) {
 // Qt's warnings about the headless environment (no runtime directory, no
 // screen) are noise on a command line; errors still get through.
 } // namespace
+
+bool ParseSize(const std::string& text, int& w, int& h) {
+    size_t x = text.find_first_of("xX");
+    if (x == std::string::npos || x == 0 || x + 1 >= text.size())
+        return false;
+    for (size_t i = 0; i < text.size(); ++i)
+        if (i != x && !std::isdigit(static_cast<unsigned char>(text[i])))
+            return false;
+    if (x > 6 || text.size() - x - 1 > 6)
+        return false;
+    w = std::atoi(text.substr(0, x).c_str());
+    h = std::atoi(text.substr(x + 1).c_str());
+    return w > 0 && h > 0 && w <= kMaxSide && h <= kMaxSide;
+}
 
 int RunPreview(const Args& args) {
     Options o = ParseOptions(args, {"--out", "--size"}, {});

@@ -263,10 +263,7 @@ int RunPrint(const Args& args) {
     DutyRequest request;
     if (int code = RunSelectionFromOptions("print", o, request, grid); code != kOk)
         return code;
-    int row = 0;
-    for (int r = grid.FixedRows(); r < grid.RowCount(); ++r)
-        if (grid.Cell(vd::ResultsGrid::kFanNo, r) == std::to_string(*fan))
-            row = r;
+    const int row = FanRow(grid, *fan);
     if (!row) {
         std::fprintf(stderr, "vdcat print: fan %lld is not among the results for this duty\n",
                      *fan);

@@ -70,6 +70,13 @@ int RunSelectionFromOptions(const char* cmd, const Options& o, DutyRequest& r,
     return kOk;
 }
 
+int FanRow(const vd::ResultsGrid& sg, long long fan) {
+    for (int r = sg.FixedRows(); r < sg.RowCount(); ++r)
+        if (sg.Cell(vd::ResultsGrid::kFanNo, r) == std::to_string(fan))
+            return r;
+    return 0;
+}
+
 int RunSelect(const Args& args) {
     std::vector<std::string> names = SelectionOptionNames();
     names.insert(names.end(), {"--encoding", "--format"});

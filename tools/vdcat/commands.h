@@ -27,6 +27,9 @@ int RunServe(const Args& args);
 #ifdef VDCAT_WITH_QT
 int RunPreview(const Args& args);
 int RunPrint(const Args& args);
+int RunDiagram(const Args& args);
+// "WxH" with whole numbers from 1 to 16384 into w and h.
+bool ParseSize(const std::string& text, int& w, int& h);
 // The three printouts of the fan in the first row of a selection's grid,
 // with empty print-page edits, into the PDF file `out`.
 int PrintFirstFan(vd::ResultsGrid& grid, const std::string& out);
@@ -63,6 +66,9 @@ void PrepareDataAndLanguage(const char* cmd, const Options& o);
 // `sg`: kOk with rows, or the exit code of what went wrong (reported).
 int RunSelectionFromOptions(const char* cmd, const Options& o, DutyRequest& request,
                             vd::ResultsGrid& sg);
+
+// The row of fan `fan` among the grid's results; 0 when it is not there.
+int FanRow(const vd::ResultsGrid& sg, long long fan);
 
 // The help of a command ("select", ...), or the overview for "".
 // Nullptr for an unknown command.

@@ -41,6 +41,7 @@ const char* kOverview =
     "  check      names every broken invariant of the catalogue\n"
     "  preview    renders a bmp, wmf, rtf or text file as the program shows it\n"
     "  print      the data sheet, quotation and instruction sheet of a fan as a PDF\n"
+    "  diagram    the performance diagram of a fan with its data table, as PNG or SVG\n"
     "  serve      the selection as a JSON service over HTTP\n"
     "\n"
     "exit codes:\n"
@@ -136,6 +137,16 @@ const char* kPrint =
     "      must be an item the fan's list holds\n"
     "  the other texts are printed as given, default empty\n";
 
+const char* kDiagram =
+    "usage: vdcat diagram DUTY-OPTIONS --fan N --out FILE [--format png|svg]\n"
+    "                     [--size WxH]\n"
+    "Draws the performance diagram of fan N, which must be among the results of\n"
+    "the duty, with its data table, as the diagram page shows them.\n"
+    "\n" VDCAT_DUTY_OPTIONS "\n"
+    "  --format png|svg       default png; svg where the build has Qt's SVG module\n"
+    "  --size WxH             default 545x342, the diagram page's picture; each\n"
+    "      side 1 to 4096 pixels, the drawing stretched to fill it\n";
+
 const char* kServe =
     "usage: vdcat serve [--data DIR] [--listen HOST:PORT] [--threads N]\n"
     "Answers selections over HTTP/1.1 with the documents of select and explain.\n"
@@ -161,6 +172,9 @@ const char* kServe =
     "  POST /v1/explain       the same body and \"fan\": N: the JSON document of\n"
     "      explain\n"
     "  GET  /v1/fans/N        fan N's fields as dump names them\n"
+    "  POST /v1/diagram       the explain body and \"format\" (\"png\" or \"svg\"),\n"
+    "      \"width\", \"height\" (one alone keeps the proportions): the picture of\n"
+    "      diagram, drawn by vdcat-render beside vdcat (30 s at most)\n"
     "  POST /v1/print         the explain body and the texts of print's options\n"
     "      (\"company\": \"...\", ...), \"only\" and \"ancillaries\" (lists or texts):\n"
     "      the PDF of print, drawn by vdcat-render beside vdcat (30 s at most);\n"
@@ -175,9 +189,9 @@ struct Page {
 };
 
 const Page kPages[] = {
-    {"", kOverview},   {"select", kSelect}, {"explain", kExplain}, {"schedule", kSchedule},
-    {"dump", kDump},   {"build", kBuild},   {"check", kCheck},     {"preview", kPreview},
-    {"print", kPrint}, {"serve", kServe},
+    {"", kOverview},   {"select", kSelect},   {"explain", kExplain}, {"schedule", kSchedule},
+    {"dump", kDump},   {"build", kBuild},     {"check", kCheck},     {"preview", kPreview},
+    {"print", kPrint}, {"diagram", kDiagram}, {"serve", kServe},
 };
 
 } // namespace

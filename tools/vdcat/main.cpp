@@ -25,6 +25,7 @@ const Entry kCommands[] = {
     {"build", vdcat::RunBuild},       {"check", vdcat::RunCheck},
 #ifdef VDCAT_WITH_QT
     {"preview", vdcat::RunPreview},   {"print", vdcat::RunPrint},
+    {"diagram", vdcat::RunDiagram},
 #endif
 #ifdef VDCAT_WITH_SERVE
     {"serve", vdcat::RunServe},
@@ -78,7 +79,7 @@ int main(int argc, char** argv) {
     const bool prints = std::any_of(args.begin(), args.end(), [](const std::string& a) {
         return a == "--print" || a.starts_with("--print=");
     });
-    if (cmd == "preview" || cmd == "print" || (cmd == "schedule" && prints))
+    if (cmd == "preview" || cmd == "print" || cmd == "diagram" || (cmd == "schedule" && prints))
         return RunRenderer(argv);
 #endif
     for (const Entry& e : kCommands)

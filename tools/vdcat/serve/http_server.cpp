@@ -35,7 +35,8 @@ struct Route {
 };
 constexpr Route kRoutes[] = {{"/healthz", "GET"},    {"/v1/catalogue", "GET"},
                              {"/v1/select", "POST"}, {"/v1/explain", "POST"},
-                             {"/v1/print", "POST"},  {"/v1/fans/", "GET"}};
+                             {"/v1/print", "POST"},  {"/v1/diagram", "POST"},
+                             {"/v1/fans/", "GET"}};
 
 const Route* RouteOf(const std::string& path) {
     for (const Route& r : kRoutes) {
@@ -95,6 +96,9 @@ bool RunServer(SelectionService& service, const ServeOptions& o, std::FILE* log,
     });
     server.Post("/v1/print", [&](const httplib::Request& req, httplib::Response& res) {
         Send(res, service.Print(req.body));
+    });
+    server.Post("/v1/diagram", [&](const httplib::Request& req, httplib::Response& res) {
+        Send(res, service.Diagram(req.body));
     });
     server.Get(R"(/v1/fans/([0-9]{1,18}))",
                [&](const httplib::Request& req, httplib::Response& res) {

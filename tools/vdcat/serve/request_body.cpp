@@ -110,17 +110,32 @@ std::optional<DutyProblem> ParseRequestBody(std::string_view body, bool allowFan
     return std::nullopt;
 }
 
-std::optional<DutyProblem>
-ParsePrintBody(std::string_view body, const std::vector<std::string>& languages, BodyRequest& out) {
+namespace {
+
+// A body of a drawing endpoint: `take` reads and removes the endpoint's own
+// keys, adding their options to `extra`; the rest is the explain body.
+template <class Take>
+std::optional<DutyProblem> ParseDrawingBody(std::string_view body,
+                                            const std::vector<std::string>& languages,
+                                            BodyRequest& out, Take&& take) {
     Json doc = Json::parse(body.begin(), body.end(), nullptr, false);
     if (doc.is_discarded())
         return Bad("body", "the body is not JSON");
     if (!doc.is_object())
         return Bad("body", "the body is not a JSON object");
+    std::vector<std::string> extra;
+    if (auto problem = take(doc, extra))
+        return problem;
+    if (auto problem = ParseRequestBody(doc.dump(), true, languages, out))
+        return problem;
+    out.options.insert(out.options.end(), extra.begin(), extra.end());
+    return std::nullopt;
+}
+
+std::optional<DutyProblem> TakePrintFields(Json& doc, std::vector<std::string>& extra) {
     static const char* const kPageTexts[] = {
         "date",    "company", "attention", "project",  "reference", "quote",    "item",
         "contact", "qty",     "value",     "despatch", "delivery",  "validity", "terms"};
-    std::vector<std::string> extra;
     for (const char* key : kPageTexts) {
         auto it = doc.find(key);
         if (it == doc.end())
@@ -187,10 +202,60 @@ ParsePrintBody(std::string_view body, const std::vector<std::string>& languages,
             return Bad("ancillaries", "ancillaries takes positions from 0 to 18");
         }))
         return problem;
-    if (auto problem = ParseRequestBody(doc.dump(), true, languages, out))
-        return problem;
-    out.options.insert(out.options.end(), extra.begin(), extra.end());
     return std::nullopt;
+}
+
+// The window's diagram picture; a larger one is no use on any screen.
+constexpr long long kDiagramWidth = 545, kDiagramHeight = 342, kMaxDiagramSide = 4096;
+
+} // namespace
+
+std::optional<DutyProblem>
+ParsePrintBody(std::string_view body, const std::vector<std::string>& languages, BodyRequest& out) {
+    return ParseDrawingBody(body, languages, out, TakePrintFields);
+}
+
+std::optional<DutyProblem> ParseDiagramBody(std::string_view body,
+                                            const std::vector<std::string>& languages,
+                                            BodyRequest& out, bool& svg) {
+    svg = false;
+    return ParseDrawingBody(
+        body, languages, out,
+        [&](Json& doc, std::vector<std::string>& extra) -> std::optional<DutyProblem> {
+            if (auto it = doc.find("format"); it != doc.end()) {
+                if (!it->is_string() || (*it != "png" && *it != "svg"))
+                    return Bad("format", "format is png or svg");
+                svg = *it == "svg";
+                extra.push_back("--format=" + it->get<std::string>());
+                doc.erase(it);
+            }
+            long long size[2] = {0, 0};
+            const char* keys[2] = {"width", "height"};
+            for (int i = 0; i < 2; ++i) {
+                auto it = doc.find(keys[i]);
+                if (it == doc.end())
+                    continue;
+                if (!it->is_number_integer() || it->get<long long>() < 1 ||
+                    it->get<long long>() > kMaxDiagramSide)
+                    return Bad(keys[i], std::string(keys[i]) + " is a whole number from 1 to " +
+                                            std::to_string(kMaxDiagramSide));
+                size[i] = it->get<long long>();
+                doc.erase(it);
+            }
+            // One side given: the other keeps the window's proportions.
+            if (size[0] || size[1]) {
+                if (!size[0])
+                    size[0] = std::max(1LL, (size[1] * kDiagramWidth + kDiagramHeight / 2) /
+                                                kDiagramHeight);
+                if (!size[1])
+                    size[1] = std::max(1LL, (size[0] * kDiagramHeight + kDiagramWidth / 2) /
+                                                kDiagramWidth);
+                size[0] = std::min(size[0], kMaxDiagramSide);
+                extra.push_back("--size=" + std::to_string(size[0]) + "x" +
+                                std::to_string(size[1]));
+            }
+            return std::nullopt;
+        });
 }
 
 } // namespace vdcat

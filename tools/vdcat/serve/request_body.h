@@ -31,6 +31,14 @@ std::optional<DutyProblem> ParseRequestBody(std::string_view body, bool allowFan
                                             const std::vector<std::string>& languages,
                                             BodyRequest& out);
 
+// A body of the diagram endpoint: a body as above with the fan required, plus
+// "format" ("png", the default, or "svg"; `svg` tells which), "width" and
+// "height" (whole numbers from 1 to 4096; default the window's 545 × 342, one
+// given alone keeps its proportions), added as the diagram command's options.
+std::optional<DutyProblem> ParseDiagramBody(std::string_view body,
+                                            const std::vector<std::string>& languages,
+                                            BodyRequest& out, bool& svg);
+
 // A body of the print endpoint: a body as above with the fan required, plus
 // the print page's texts (date, company, attention, project, reference,
 // quote, item, contact, qty, value, despatch, delivery, validity, terms),

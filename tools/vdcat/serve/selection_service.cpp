@@ -303,6 +303,18 @@ Answer SelectionService::Print(std::string_view body) {
     return Render("print", b, "print.pdf", "application/pdf", sha256);
 }
 
+Answer SelectionService::Diagram(std::string_view body) {
+    BodyRequest b;
+    bool svg = false;
+    if (auto problem = ParseDiagramBody(body, languages_, b, svg))
+        return Problem(*problem);
+    std::string sha256;
+    if (auto refused = CheckDrawingRequest(b, sha256))
+        return *refused;
+    return Render("diagram", b, svg ? "diagram.svg" : "diagram.png",
+                  svg ? "image/svg+xml" : "image/png", sha256);
+}
+
 Answer SelectionService::Fan(long long fanNo) {
     std::shared_ptr<const LoadedCatalogue> catalogue;
     try {

@@ -45,6 +45,9 @@ class SelectionService {
     // The print command's PDF for the body's duty and fan, drawn by
     // vdcat-render beside this program.
     Answer Print(std::string_view body);
+    // The diagram command's picture (PNG or SVG) of the body's fan, drawn by
+    // vdcat-render the same way.
+    Answer Diagram(std::string_view body);
     // 200 while the catalogue can be read, else 503.
     Answer Health();
 
