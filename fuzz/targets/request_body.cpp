@@ -35,17 +35,21 @@ int FuzzRequestBody(const uint8_t* data, size_t size) {
         if (auto problem = vdcat::StoreDuty(r.duty); problem && problem->exit != vdcat::kBadDuty)
             Fail("a stored duty fails with an exit that is no duty fault");
     }
-    // A print body: every option it gives the renderer is one option, with no
+    // A print or diagram body: every option it gives the renderer is one option, with no
     // byte that would end or break an argument.
-    vdcat::BodyRequest print;
-    if (!vdcat::ParsePrintBody(AsText(data, size), languages, print)) {
-        if (!print.fan)
-            Fail("a print body is taken without a fan");
-        for (const std::string& o : print.options)
+    for (bool diagram : {false, true}) {
+        vdcat::BodyRequest r;
+        bool svg = false;
+        if (diagram ? vdcat::ParseDiagramBody(AsText(data, size), languages, r, svg)
+                    : vdcat::ParsePrintBody(AsText(data, size), languages, r))
+            continue;
+        if (!r.fan)
+            Fail("a drawing body is taken without a fan");
+        for (const std::string& o : r.options)
             if (o.rfind("--", 0) != 0 || std::any_of(o.begin(), o.end(), [](char c) {
                     return static_cast<unsigned char>(c) < 0x20;
                 }))
-                Fail("a print body gives an option that is not one whole option");
+                Fail("a drawing body gives an option that is not one whole option");
     }
     return 0;
 }

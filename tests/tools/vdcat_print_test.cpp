@@ -1,7 +1,8 @@
 // vdcat print end to end: a real PDF, read back with pdftotext -bbox, has its
-// texts where the printouts put them.
+// texts where the printouts put them. vdcat diagram: the picture it draws.
 #include "test_files.h"
 
+#include <QImage>
 #include <cmath>
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -214,4 +215,59 @@ TEST(VdcatPrint, TheQuotationsTextsSitOnTheirPageUnits) {
     at("Protective", 88, 80); // the ticked items follow each other without gaps
     at("Weather", 88, 84);
     at("Terms", 10, 182);
+}
+
+namespace {
+
+// vdcat diagram for fan 112 at 1.2 m3/s, 300 Pa, as Print above.
+PrintRun Diagram(const fs::path& data, const fs::path& out, const std::string& extra) {
+    const fs::path err = out.string() + ".err";
+    std::string cmd = std::string(VD_VDCAT) + " diagram --data '" + data.string() +
+                      "' --volume 1.2 --volume-unit m3/s --pressure 300 --pressure-unit Pa"
+                      " --include BNBQ --language UK --out '" +
+                      out.string() + "' " + extra + " 2>'" + err.string() + "'";
+    int status = std::system(cmd.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, vdtest::ReadFile(err)};
+}
+
+// Pixels of the duty point's red marker and of anything not white.
+std::pair<int, int> RedAndDrawn(const QImage& image) {
+    int red = 0, drawn = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            red += c.red() > 200 && c.green() < 60 && c.blue() < 60;
+            drawn += c != Qt::white;
+        }
+    return {red, drawn};
+}
+
+} // namespace
+
+TEST(VdcatDiagram, DrawsTheDiagramPageAtTheAskedSize) {
+    vdtest::TempDir dir;
+    CopyDataTree(dir.path());
+    PrintRun r = Diagram(dir.path(), dir / "d.png", "--fan 112");
+    ASSERT_EQ(r.code, 0) << r.err;
+    const QImage page(QString::fromStdString((dir / "d.png").string()));
+    ASSERT_EQ(page.size(), QSize(545, 342));
+    const auto [red, drawn] = RedAndDrawn(page);
+    EXPECT_GT(red, 20);     // the duty point
+    EXPECT_GT(drawn, 5000); // the curves, the grid lines and the data table's texts
+
+    // Twice the size: the same drawing stretched, not a corner of it.
+    ASSERT_EQ(Diagram(dir.path(), dir / "big.png", "--fan 112 --size 1090x684").code, 0);
+    const QImage big(QString::fromStdString((dir / "big.png").string()));
+    ASSERT_EQ(big.size(), QSize(1090, 684));
+    const auto [bigRed, bigDrawn] = RedAndDrawn(big);
+    EXPECT_GT(bigRed, 3 * red);
+    EXPECT_GT(bigDrawn, 2 * drawn);
+
+    PrintRun absent = Diagram(dir.path(), dir / "x.png", "--fan 1");
+    EXPECT_EQ(absent.code, 1);
+    EXPECT_NE(absent.err.find("fan 1 is not among the results"), std::string::npos) << absent.err;
+    for (const char* bad : {"--fan 112 --size 0x5", "--fan 112 --size 4097x10",
+                            "--fan 112 --format gif", "--size 10x10"})
+        EXPECT_EQ(Diagram(dir.path(), dir / "x.png", bad).code, 64) << bad;
+    EXPECT_FALSE(fs::exists(dir / "x.png"));
 }

@@ -94,9 +94,15 @@ RenderRun RunRenderer(const std::string& program, const std::vector<std::string>
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_adddup2(&actions, pipeFds[1], 2);
+    // A process group of its own, so that the time limit ends whatever it started.
+    posix_spawnattr_t attr;
+    posix_spawnattr_init(&attr);
+    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETPGROUP);
+    posix_spawnattr_setpgroup(&attr, 0);
     pid_t pid = -1;
     const int spawned =
-        ::posix_spawn(&pid, program.c_str(), &actions, nullptr, argp.data(), envp.data());
+        ::posix_spawn(&pid, program.c_str(), &actions, &attr, argp.data(), envp.data());
+    posix_spawnattr_destroy(&attr);
     posix_spawn_file_actions_destroy(&actions);
     ::close(pipeFds[1]);
     if (spawned != 0) {
@@ -115,7 +121,7 @@ RenderRun RunRenderer(const std::string& program, const std::vector<std::string>
         const auto left =
             std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
         if (left.count() <= 0) {
-            ::kill(pid, SIGKILL);
+            ::kill(-pid, SIGKILL);
             ::waitpid(pid, &status, 0);
             run.timedOut = true;
             break;
