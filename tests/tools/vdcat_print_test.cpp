@@ -43,15 +43,21 @@ struct PrintRun {
     std::string err;
 };
 
-// vdcat print for fan 112 of the demo catalogue at 1.2 m3/s, 300 Pa.
-PrintRun Print(const fs::path& data, const fs::path& pdf, const std::string& extra) {
-    const fs::path err = pdf.string() + ".err";
-    std::string cmd = std::string(VD_VDCAT) + " print --data '" + data.string() +
-                      "' --volume 1.2 --volume-unit m3/s --pressure 300 --pressure-unit Pa"
-                      " --include BNBQ --fan 112 --language UK --out '" +
-                      pdf.string() + "' " + extra + " 2>'" + err.string() + "'";
-    int status = std::system(cmd.c_str());
+// vdcat CMD (print, diagram) at 1.2 m3/s, 300 Pa among BNBQ, writing `out`.
+PrintRun FanCommand(const std::string& cmd, const fs::path& data, const fs::path& out,
+                    const std::string& extra) {
+    const fs::path err = out.string() + ".err";
+    std::string line = std::string(VD_VDCAT) + " " + cmd + " --data '" + data.string() +
+                       "' --volume 1.2 --volume-unit m3/s --pressure 300 --pressure-unit Pa"
+                       " --include BNBQ --language UK --out '" +
+                       out.string() + "' " + extra + " 2>'" + err.string() + "'";
+    int status = std::system(line.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, vdtest::ReadFile(err)};
+}
+
+// vdcat print for fan 112 of the demo catalogue.
+PrintRun Print(const fs::path& data, const fs::path& pdf, const std::string& extra) {
+    return FanCommand("print", data, pdf, "--fan 112 " + extra);
 }
 
 std::string PdfText(const fs::path& pdf) {
@@ -219,15 +225,8 @@ TEST(VdcatPrint, TheQuotationsTextsSitOnTheirPageUnits) {
 
 namespace {
 
-// vdcat diagram for fan 112 at 1.2 m3/s, 300 Pa, as Print above.
 PrintRun Diagram(const fs::path& data, const fs::path& out, const std::string& extra) {
-    const fs::path err = out.string() + ".err";
-    std::string cmd = std::string(VD_VDCAT) + " diagram --data '" + data.string() +
-                      "' --volume 1.2 --volume-unit m3/s --pressure 300 --pressure-unit Pa"
-                      " --include BNBQ --language UK --out '" +
-                      out.string() + "' " + extra + " 2>'" + err.string() + "'";
-    int status = std::system(cmd.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, vdtest::ReadFile(err)};
+    return FanCommand("diagram", data, out, extra);
 }
 
 // Pixels of the duty point's red marker and of anything not white.
@@ -262,6 +261,18 @@ TEST(VdcatDiagram, DrawsTheDiagramPageAtTheAskedSize) {
     const auto [bigRed, bigDrawn] = RedAndDrawn(big);
     EXPECT_GT(bigRed, 3 * red);
     EXPECT_GT(bigDrawn, 2 * drawn);
+
+    // The SVG holds the same drawing as texts and paths, where the build can write one.
+    PrintRun svg = Diagram(dir.path(), dir / "d.svg", "--fan 112 --format svg");
+    if (svg.code == 64) {
+        EXPECT_NE(svg.err.find("png only"), std::string::npos) << svg.err;
+    } else {
+        ASSERT_EQ(svg.code, 0) << svg.err;
+        const std::string text = vdtest::ReadFile(dir / "d.svg");
+        EXPECT_NE(text.find("viewBox=\"0 0 545 342\""), std::string::npos);
+        for (const char* shown : {"Total pressure", "Duty point", "BN2 630-4"})
+            EXPECT_NE(text.find(shown), std::string::npos) << shown;
+    }
 
     PrintRun absent = Diagram(dir.path(), dir / "x.png", "--fan 1");
     EXPECT_EQ(absent.code, 1);

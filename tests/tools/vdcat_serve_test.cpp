@@ -403,6 +403,17 @@ bool HaveRenderer() {
 }
 
 // Fan 112 of the demo catalogue is found at 1.2 m3/s, 300 Pa among BNBQ.
+// The command for the same fan and duty, with `extra` options.
+std::vector<std::string> FanCommand(const char* cmd, const fs::path& data,
+                                    const std::vector<std::string>& extra) {
+    std::vector<std::string> args = {
+        cmd,    "--data",     data.string(), "--volume",        "1.2", "--volume-unit",
+        "m3/s", "--pressure", "300",         "--pressure-unit", "Pa",  "--include",
+        "BNBQ", "--language", "UK",          "--fan",           "112"};
+    args.insert(args.end(), extra.begin(), extra.end());
+    return args;
+}
+
 const std::string kPrintDuty = R"("volume": 1.2, "volume_unit": "m3/s", "pressure": 300,
     "pressure_unit": "Pa", "families": ["BNBQ"], "language": "UK")";
 
@@ -433,37 +444,11 @@ TEST_F(VdcatServe, PrintAnswersThePdfOfThePrintCommand) {
 
     if (std::system("command -v pdftotext >/dev/null 2>&1") == 0) {
         WriteFile(dir / "served.pdf", res->body);
-        const Result printed = Vdcat({"print",
-                                      "--data",
-                                      dir.path().string(),
-                                      "--volume",
-                                      "1.2",
-                                      "--volume-unit",
-                                      "m3/s",
-                                      "--pressure",
-                                      "300",
-                                      "--pressure-unit",
-                                      "Pa",
-                                      "--include",
-                                      "BNBQ",
-                                      "--language",
-                                      "UK",
-                                      "--fan",
-                                      "112",
-                                      "--date",
-                                      "01/02/2026",
-                                      "--company",
-                                      "Acme & S\xC3\xB6hne",
-                                      "--project",
-                                      "--out=/tmp/x",
-                                      "--qty",
-                                      "2",
-                                      "--only",
-                                      "summary,quotation",
-                                      "--ancillaries",
-                                      "5",
-                                      "--out",
-                                      (dir / "printed.pdf").string()});
+        const Result printed = Vdcat(
+            FanCommand("print", dir.path(),
+                       {"--date", "01/02/2026", "--company", "Acme & S\xC3\xB6hne", "--project",
+                        "--out=/tmp/x", "--qty", "2", "--only", "summary,quotation",
+                        "--ancillaries", "5", "--out", (dir / "printed.pdf").string()}));
         ASSERT_EQ(printed.code, 0) << printed.err;
         const std::string text = PdfText(dir / "served.pdf");
         EXPECT_NE(text.find("Acme & S\xC3\xB6hne"), std::string::npos) << text;
@@ -535,23 +520,7 @@ std::pair<int, int> PngSize(const std::string& png) {
 TEST_F(VdcatServe, DiagramAnswersThePictureOfTheDiagramCommand) {
     if (!HaveRenderer())
         GTEST_SKIP() << "this build has no vdcat-render";
-    const std::vector<std::string> command = {"diagram",
-                                              "--data",
-                                              dir.path().string(),
-                                              "--volume",
-                                              "1.2",
-                                              "--volume-unit",
-                                              "m3/s",
-                                              "--pressure",
-                                              "300",
-                                              "--pressure-unit",
-                                              "Pa",
-                                              "--include",
-                                              "BNBQ",
-                                              "--language",
-                                              "UK",
-                                              "--fan",
-                                              "112"};
+    const std::vector<std::string> command = FanCommand("diagram", dir.path(), {});
     struct Case {
         std::string extra;
         std::vector<std::string> options;

@@ -23,16 +23,19 @@ std::optional<std::string> Text(const Json& v) {
     return std::nullopt;
 }
 
-} // namespace
-
-std::optional<DutyProblem> ParseRequestBody(std::string_view body, bool allowFan,
-                                            const std::vector<std::string>& languages,
-                                            BodyRequest& out) {
-    const Json doc = Json::parse(body.begin(), body.end(), nullptr, false);
+// The body as a JSON object, or the problem with it.
+std::optional<DutyProblem> ParseObject(std::string_view body, Json& doc) {
+    doc = Json::parse(body.begin(), body.end(), nullptr, false);
     if (doc.is_discarded())
         return Bad("body", "the body is not JSON");
     if (!doc.is_object())
         return Bad("body", "the body is not a JSON object");
+    return std::nullopt;
+}
+
+std::optional<DutyProblem> ReadRequestObject(const Json& doc, bool allowFan,
+                                             const std::vector<std::string>& languages,
+                                             BodyRequest& out) {
     static const char* const kTexts[] = {"volume",        "volume_unit",   "pressure",
                                          "pressure_unit", "pressure_type", "deviation",
                                          "supply"};
@@ -110,6 +113,17 @@ std::optional<DutyProblem> ParseRequestBody(std::string_view body, bool allowFan
     return std::nullopt;
 }
 
+} // namespace
+
+std::optional<DutyProblem> ParseRequestBody(std::string_view body, bool allowFan,
+                                            const std::vector<std::string>& languages,
+                                            BodyRequest& out) {
+    Json doc;
+    if (auto problem = ParseObject(body, doc))
+        return problem;
+    return ReadRequestObject(doc, allowFan, languages, out);
+}
+
 namespace {
 
 // A body of a drawing endpoint: `take` reads and removes the endpoint's own
@@ -118,15 +132,13 @@ template <class Take>
 std::optional<DutyProblem> ParseDrawingBody(std::string_view body,
                                             const std::vector<std::string>& languages,
                                             BodyRequest& out, Take&& take) {
-    Json doc = Json::parse(body.begin(), body.end(), nullptr, false);
-    if (doc.is_discarded())
-        return Bad("body", "the body is not JSON");
-    if (!doc.is_object())
-        return Bad("body", "the body is not a JSON object");
+    Json doc;
+    if (auto problem = ParseObject(body, doc))
+        return problem;
     std::vector<std::string> extra;
     if (auto problem = take(doc, extra))
         return problem;
-    if (auto problem = ParseRequestBody(doc.dump(), true, languages, out))
+    if (auto problem = ReadRequestObject(doc, true, languages, out))
         return problem;
     out.options.insert(out.options.end(), extra.begin(), extra.end());
     return std::nullopt;

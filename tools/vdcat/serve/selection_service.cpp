@@ -259,7 +259,7 @@ std::optional<Answer> SelectionService::CheckDrawingRequest(const BodyRequest& b
 
 Answer SelectionService::Render(const char* command, const BodyRequest& b,
                                 const std::string& outName, const std::string& type,
-                                const std::string& sha256) {
+                                std::string sha256) {
     const std::string program = RendererPath();
     if (program.empty() || ::access(program.c_str(), X_OK) != 0)
         return {503, ErrorDocument("this service has no vdcat-render to draw with", ""), sha256};
@@ -268,7 +268,21 @@ Answer SelectionService::Render(const char* command, const BodyRequest& b,
     std::vector<std::string> args = {command, "--data=" + vd::DataRoot().string(),
                                      "--fan=" + std::to_string(*b.fan)};
     args.insert(args.end(), b.options.begin(), b.options.end());
-    const RenderRun run = RunRenderer(program, args, outName, kRenderLimit);
+    // The renderer reads the catalogue file itself: when it was replaced
+    // while the renderer ran, the answer is drawn again, so that the header
+    // names the catalogue it was drawn from.
+    RenderRun run;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        run = RunRenderer(program, args, outName, kRenderLimit);
+        std::string after;
+        try {
+            after = store_.Current()->sha256;
+        } catch (const vd::FileError&) {
+        }
+        if (after == sha256 || after.empty())
+            break;
+        sha256 = after;
+    }
     renderers.release();
     if (!run.started)
         return {500, ErrorDocument(run.error, ""), sha256};

@@ -63,9 +63,10 @@ class SelectionService {
     // catalogue and its duty one the run takes. Nothing when they hold.
     std::optional<Answer> CheckDrawingRequest(const BodyRequest& b, std::string& sha256);
     // Runs vdcat-render's `command` for the request and answers with the file
-    // it writes as `type`.
+    // it writes as `type`; `sha256` names the catalogue the request was checked
+    // against.
     Answer Render(const char* command, const BodyRequest& b, const std::string& outName,
-                  const std::string& type, const std::string& sha256);
+                  const std::string& type, std::string sha256);
 
     CatalogueStore store_;
     std::vector<std::string> languages_;
