@@ -17,6 +17,7 @@
 #include <cmath>
 #include <ctime>
 #include <mutex>
+#include <optional>
 #include <semaphore>
 #include <unistd.h>
 
@@ -57,6 +58,18 @@ Answer Problem(const DutyProblem& p) {
 
 Answer Unreadable(const vd::FileError& e) {
     return {503, ErrorDocument(vd::Cp1252ToUtf8(e.what()), "catalogue"), ""};
+}
+
+// The catalogue a request is answered from, or the answer that it cannot be
+// read.
+std::optional<Answer> Current(CatalogueStore& store,
+                              std::shared_ptr<const LoadedCatalogue>& catalogue) {
+    try {
+        catalogue = store.Current();
+        return std::nullopt;
+    } catch (const vd::FileError& e) {
+        return Unreadable(e);
+    }
 }
 
 vd::RecordSpan WholeImage(const vd::CatalogueImage& image) {
@@ -176,11 +189,8 @@ Answer SelectionService::Select(std::string_view body) {
     if (auto problem = ParseRequestBody(body, false, languages_, b))
         return Problem(*problem);
     std::shared_ptr<const LoadedCatalogue> catalogue;
-    try {
-        catalogue = store_.Current();
-    } catch (const vd::FileError& e) {
-        return Unreadable(e);
-    }
+    if (auto unreadable = Current(store_, catalogue))
+        return *unreadable;
     // The duty point and flags the records are judged by, from this request.
     vd::SelectionCriteria criteria;
     {
@@ -219,11 +229,8 @@ Answer SelectionService::Explain(std::string_view body) {
     if (auto problem = ParseRequestBody(body, true, languages_, b))
         return Problem(*problem);
     std::shared_ptr<const LoadedCatalogue> catalogue;
-    try {
-        catalogue = store_.Current();
-    } catch (const vd::FileError& e) {
-        return Unreadable(e);
-    }
+    if (auto unreadable = Current(store_, catalogue))
+        return *unreadable;
     vd::TFanRecord rec;
     if (!FetchFan(*b.fan, rec, &catalogue->image))
         return {404,
@@ -239,11 +246,8 @@ Answer SelectionService::Explain(std::string_view body) {
 std::optional<Answer> SelectionService::CheckDrawingRequest(const BodyRequest& b,
                                                             std::string& sha256) {
     std::shared_ptr<const LoadedCatalogue> catalogue;
-    try {
-        catalogue = store_.Current();
-    } catch (const vd::FileError& e) {
-        return Unreadable(e);
-    }
+    if (auto unreadable = Current(store_, catalogue))
+        return *unreadable;
     sha256 = catalogue->sha256;
     vd::TFanRecord rec;
     if (!FetchFan(*b.fan, rec, &catalogue->image))
@@ -331,11 +335,8 @@ Answer SelectionService::Diagram(std::string_view body) {
 
 Answer SelectionService::Fan(long long fanNo) {
     std::shared_ptr<const LoadedCatalogue> catalogue;
-    try {
-        catalogue = store_.Current();
-    } catch (const vd::FileError& e) {
-        return Unreadable(e);
-    }
+    if (auto unreadable = Current(store_, catalogue))
+        return *unreadable;
     vd::TFanRecord rec;
     if (!FetchFan(fanNo, rec, &catalogue->image))
         return {404,
@@ -350,11 +351,8 @@ Answer SelectionService::Fan(long long fanNo) {
 
 Answer SelectionService::Catalogue() {
     std::shared_ptr<const LoadedCatalogue> catalogue;
-    try {
-        catalogue = store_.Current();
-    } catch (const vd::FileError& e) {
-        return Unreadable(e);
-    }
+    if (auto unreadable = Current(store_, catalogue))
+        return *unreadable;
     // The families in the order they first appear, each with the flag that
     // includes it in a selection.
     std::vector<std::pair<std::string, long long>> families;
