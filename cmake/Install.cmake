@@ -6,7 +6,7 @@ include(GNUInstallDirs)
 set(VD_APP_ID example.vandrel.catalogue)
 set(VD_INSTALL_DATA ${CMAKE_INSTALL_DATADIR}/vandrel-catalogue)
 
-foreach(program vandrel-catalogue vdcat vdcat-render)
+foreach(program vandrel-catalogue vdcat vdcat-render vdcat-serve)
   if(TARGET ${program})
     install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   endif()

@@ -72,4 +72,9 @@ if [ -x "$build/runtime/vdcat-render" ]; then
     --out "$prefix/logo.png" >/dev/null 2>&1) || fail "installed vdcat preview failed"
   [ -s "$prefix/logo.png" ] || fail "installed vdcat preview wrote nothing"
 fi
+# So does the service, in vdcat-serve.
+if [ -x "$build/runtime/vdcat-serve" ]; then
+  [ -x "$prefix/bin/vdcat-serve" ] || fail "bin/vdcat-serve is not installed"
+  (cd / && "$prefix/bin/vdcat" serve --help >/dev/null) || fail "installed vdcat serve --help failed"
+fi
 echo "install test passed"

@@ -37,20 +37,19 @@ bool AsksForHelp(const vdcat::Args& args) {
                        [](const std::string& a) { return a == "--help" || a == "-h"; });
 }
 
-#if !defined(VDCAT_WITH_QT) && defined(VDCAT_RENDERER)
-// The commands that draw run in vdcat-render, the same tool with the Qt layer,
-// found beside this executable.
-int RunRenderer(char** argv) {
+// A command that needs more libraries than the others runs in a companion
+// executable beside this one (vdcat-render with the Qt layer, vdcat-serve with
+// the HTTP layer), so that the other commands do not load them.
+[[maybe_unused]] int RunCompanion(const char* name, char** argv) {
     std::string self(4096, '\0');
     const ssize_t n = ::readlink("/proc/self/exe", self.data(), self.size() - 1);
     self.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
-    std::string renderer = self.substr(0, self.rfind('/') + 1) + "vdcat-render";
-    argv[0] = renderer.data();
-    ::execv(renderer.c_str(), argv);
-    std::fprintf(stderr, "vdcat: cannot run %s: %s\n", renderer.c_str(), std::strerror(errno));
+    std::string companion = self.substr(0, self.rfind('/') + 1) + name;
+    argv[0] = companion.data();
+    ::execv(companion.c_str(), argv);
+    std::fprintf(stderr, "vdcat: cannot run %s: %s\n", companion.c_str(), std::strerror(errno));
     return vdcat::kDataError;
 }
-#endif
 
 } // namespace
 
@@ -80,7 +79,11 @@ int main(int argc, char** argv) {
         return a == "--print" || a.starts_with("--print=");
     });
     if (cmd == "preview" || cmd == "print" || cmd == "diagram" || (cmd == "schedule" && prints))
-        return RunRenderer(argv);
+        return RunCompanion("vdcat-render", argv);
+#endif
+#if !defined(VDCAT_WITH_SERVE) && defined(VDCAT_SERVER)
+    if (cmd == "serve")
+        return RunCompanion("vdcat-serve", argv);
 #endif
     for (const Entry& e : kCommands)
         if (cmd == e.name)
