@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <spawn.h>
 #include <string>
@@ -35,6 +36,15 @@ inline pid_t SpawnQuiet(const std::vector<std::string>& args, const char* dir = 
     }
     posix_spawn_file_actions_destroy(&io);
     return pid;
+}
+
+// The benchmark's --pairs N, or `fallback`.
+inline int PairsOption(int argc, char** argv, int fallback) {
+    int pairs = fallback;
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--pairs") == 0 && i + 1 < argc)
+            pairs = std::max(1, std::atoi(argv[++i]));
+    return pairs;
 }
 
 inline double Median(std::vector<double> v) {

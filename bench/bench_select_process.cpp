@@ -71,10 +71,7 @@ void Compare(const char* name, const std::vector<std::string>& a, const std::vec
 } // namespace
 
 int main(int argc, char** argv) {
-    int pairs = 15;
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--pairs") == 0 && i + 1 < argc)
-            pairs = std::max(1, std::atoi(argv[++i]));
+    const int pairs = vdbench::PairsOption(argc, argv, 15);
     const std::string vdcat = std::string(VD_RUNTIME_DIR) + "/vdcat";
     std::printf("%d pairs, medians; A = vdcat select, B = cat FILE > /dev/null\n", pairs);
     std::printf("%-28s %9s %9s %9s %9s %9s\n", "case", "A cpu ms", "B cpu ms", "A/B cpu",

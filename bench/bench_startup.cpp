@@ -92,10 +92,7 @@ Start TimeToPaint(xcb_connection_t* c, xcb_window_t root, const std::vector<std:
 } // namespace
 
 int main(int argc, char** argv) {
-    int pairs = 15;
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--pairs") == 0 && i + 1 < argc)
-            pairs = std::max(1, std::atoi(argv[++i]));
+    const int pairs = vdbench::PairsOption(argc, argv, 15);
 
     // A display of our own, black where nothing is drawn.
     const std::string display = ":" + std::to_string(90 + getpid() % 500);

@@ -75,6 +75,26 @@ std::span<const PrintLabel> PrintLabels() {
     return kLabels;
 }
 
+std::span<const PrintEdit> PrintEdits() {
+    static constexpr PrintEdit kEdits[] = {
+        {"date", &PrintTexts::ed_date},
+        {"company", &PrintTexts::ed_company},
+        {"attention", &PrintTexts::ed_attention},
+        {"project", &PrintTexts::ed_project},
+        {"reference", &PrintTexts::ed_reference},
+        {"quote", &PrintTexts::ed_quote},
+        {"item", &PrintTexts::ed_item},
+        {"contact", &PrintTexts::ed_contact},
+        {"qty", &PrintTexts::ed_qty},
+        {"value", &PrintTexts::ed_value},
+        {"despatch", &PrintTexts::ed_despatch},
+        {"delivery", &PrintTexts::ed_delivery},
+        {"validity", &PrintTexts::ed_validity},
+        {"terms", &PrintTexts::ed_terms},
+    };
+    return kEdits;
+}
+
 void SetPrintLabelsFromLanguage(PrintTexts& t) {
     for (const PrintLabel& label : PrintLabels())
         for (const WindowCaption& caption : WindowCaptions())

@@ -34,6 +34,14 @@ struct PrintLabel {
     std::string PrintTexts::*text;
 };
 std::span<const PrintLabel> PrintLabels();
+// The print page's edits by the names the command line and the service give
+// them ("date", "company", ...), in the page's order.
+struct PrintEdit {
+    const char* name;
+    std::string PrintTexts::*text;
+};
+std::span<const PrintEdit> PrintEdits();
+
 // Sets the labels to their captions in the current language, as the window
 // applies them to its controls.
 void SetPrintLabelsFromLanguage(PrintTexts& t);

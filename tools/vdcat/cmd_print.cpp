@@ -143,20 +143,10 @@ vd::PrintTexts PageTexts(const Options* o) {
     };
     vd::PrintTexts t;
     vd::SetPrintLabelsFromLanguage(t);
-    t.ed_date = o && o->get("--date") ? text("--date") : vd::ToCp1252(vd::TodayAsDateField());
-    t.ed_company = text("--company");
-    t.ed_attention = text("--attention");
-    t.ed_project = text("--project");
-    t.ed_reference = text("--reference");
-    t.ed_quote = text("--quote");
-    t.ed_item = text("--item");
-    t.ed_contact = text("--contact");
-    t.ed_qty = text("--qty");
-    t.ed_value = text("--value");
-    t.ed_despatch = text("--despatch");
-    t.ed_delivery = text("--delivery");
-    t.ed_validity = text("--validity");
-    t.ed_terms = text("--terms");
+    for (const vd::PrintEdit& edit : vd::PrintEdits())
+        t.*edit.text = text(("--" + std::string(edit.name)).c_str());
+    if (!o || !o->get("--date"))
+        t.ed_date = vd::ToCp1252(vd::TodayAsDateField());
     try {
         vd::ReadAddress();
     } catch (const vd::FileError& e) {
@@ -222,12 +212,9 @@ int PrintFirstFan(vd::ResultsGrid& grid, const std::string& out) {
 
 int RunPrint(const Args& args) {
     std::vector<std::string> names = SelectionOptionNames();
-    const char* const extra[] = {"--fan",       "--out",     "--only",       "--dpi",
-                                 "--date",      "--company", "--attention",  "--project",
-                                 "--reference", "--quote",   "--item",       "--contact",
-                                 "--qty",       "--value",   "--despatch",   "--delivery",
-                                 "--validity",  "--terms",   "--ancillaries"};
-    names.insert(names.end(), std::begin(extra), std::end(extra));
+    names.insert(names.end(), {"--fan", "--out", "--only", "--dpi", "--ancillaries"});
+    for (const vd::PrintEdit& edit : vd::PrintEdits())
+        names.push_back("--" + std::string(edit.name));
     Options o = ParseOptions(args, names, SelectionFlagNames());
     if (!o.error.empty())
         return PrintUsage(o.error);

@@ -1,5 +1,7 @@
 #include "request_body.h"
 
+#include "printouts.h"
+
 #include <algorithm>
 #include <nlohmann/json.hpp>
 #include <utility>
@@ -145,10 +147,8 @@ std::optional<DutyProblem> ParseDrawingBody(std::string_view body,
 }
 
 std::optional<DutyProblem> TakePrintFields(Json& doc, std::vector<std::string>& extra) {
-    static const char* const kPageTexts[] = {
-        "date",    "company", "attention", "project",  "reference", "quote",    "item",
-        "contact", "qty",     "value",     "despatch", "delivery",  "validity", "terms"};
-    for (const char* key : kPageTexts) {
+    for (const vd::PrintEdit& edit : vd::PrintEdits()) {
+        const char* key = edit.name;
         auto it = doc.find(key);
         if (it == doc.end())
             continue;
