@@ -46,15 +46,18 @@ int RunPrintouts(PrintService& printer, const PrintChoices& choices, const Print
                                               {choices.quotation, &PrintQuotation},
                                               {choices.instructions, &PrintInstructions}};
     int finished = 0;
-    for (const auto& [ticked, print] : jobs)
-        if (ticked)
-            finished += PrintJob(printer, title, [&](Canvas* canvas) {
-                PrintContext c = fan;
-                c.canvas = canvas;
-                c.pageUnitX = unitX;
-                c.pageUnitY = unitY;
-                print(c);
-            });
+    for (const auto& job : jobs) {
+        if (!job.first)
+            continue;
+        const Printout print = job.second;
+        finished += PrintJob(printer, title, [&](Canvas* canvas) {
+            PrintContext c = fan;
+            c.canvas = canvas;
+            c.pageUnitX = unitX;
+            c.pageUnitY = unitY;
+            print(c);
+        });
+    }
     printer.FinishRun();
     return finished;
 }
