@@ -7,6 +7,7 @@
 #include <cstring>
 #include <sys/mman.h>
 #include <unistd.h>
+#include <utility>
 
 namespace vd {
 
@@ -26,35 +27,67 @@ void MappedCatalogue::OpenAt(const std::filesystem::path& path, const std::strin
     count_ = size / static_cast<long long>(kRecordSize);
 }
 
-RecordSpan MappedCatalogue::MapWindow(long long record) {
-    Unmap();
-    if (fd_ < 0 || record < 0 || record >= count_)
-        return {};
+long long MappedCatalogue::FirstRecordOfWindow(long long window) const {
     const auto recordSize = static_cast<long long>(kRecordSize);
-    const auto window = static_cast<long long>(kWindowBytes);
-    const long long offset = record * recordSize / window * window;
-    // Every record that starts in the window, the last one whole.
-    const long long end = std::min(count_, (offset + window + recordSize - 1) / recordSize);
-    mapLength_ = static_cast<std::size_t>(end * recordSize - offset);
-    void* map = ::mmap(nullptr, mapLength_, PROT_READ, MAP_PRIVATE, fd_, offset);
-    if (map == MAP_FAILED) {
-        mapLength_ = 0;
-        throw FileError("Cannot read \"" + name_ + "\": " + std::strerror(errno));
-    }
-    map_ = map;
-    const auto* base = static_cast<const unsigned char*>(map_);
-    return {base + (record * recordSize - offset), static_cast<std::size_t>(end - record), record};
+    const auto bytes = static_cast<long long>(kWindowBytes);
+    return std::min(count_, (window * bytes + recordSize - 1) / recordSize);
 }
 
-void MappedCatalogue::Unmap() {
+long long MappedCatalogue::WindowCount() const {
+    const auto bytes = static_cast<long long>(kWindowBytes);
+    long long windows = count_ * static_cast<long long>(kRecordSize) / bytes + 1;
+    while (windows > 0 && FirstRecordOfWindow(windows - 1) >= count_)
+        --windows;
+    return windows;
+}
+
+MappedCatalogue::Window MappedCatalogue::MapWindow(long long window) const {
+    Window w;
+    const long long first = window < 0 ? count_ : FirstRecordOfWindow(window);
+    if (fd_ < 0 || first >= count_)
+        return w;
+    const auto recordSize = static_cast<long long>(kRecordSize);
+    const long long offset = window * static_cast<long long>(kWindowBytes);
+    const long long end = FirstRecordOfWindow(window + 1);
+    w.length_ = static_cast<std::size_t>(end * recordSize - offset);
+    void* map = ::mmap(nullptr, w.length_, PROT_READ, MAP_PRIVATE, fd_, offset);
+    if (map == MAP_FAILED) {
+        w.length_ = 0;
+        throw FileError("Cannot read \"" + name_ + "\": " + std::strerror(errno));
+    }
+    w.map_ = map;
+    const auto* base = static_cast<const unsigned char*>(map);
+    w.span_ = {base + (first * recordSize - offset), static_cast<std::size_t>(end - first), first};
+    return w;
+}
+
+MappedCatalogue::Window::~Window() {
+    Unmap();
+}
+
+MappedCatalogue::Window::Window(Window&& other) noexcept
+    : map_(std::exchange(other.map_, nullptr)), length_(std::exchange(other.length_, 0)),
+      span_(std::exchange(other.span_, {})) {}
+
+MappedCatalogue::Window& MappedCatalogue::Window::operator=(Window&& other) noexcept {
+    if (this != &other) {
+        Unmap();
+        map_ = std::exchange(other.map_, nullptr);
+        length_ = std::exchange(other.length_, 0);
+        span_ = std::exchange(other.span_, {});
+    }
+    return *this;
+}
+
+void MappedCatalogue::Window::Unmap() {
     if (map_)
-        ::munmap(map_, mapLength_);
+        ::munmap(map_, length_);
     map_ = nullptr;
-    mapLength_ = 0;
+    length_ = 0;
+    span_ = {};
 }
 
 void MappedCatalogue::Close() {
-    Unmap();
     if (fd_ >= 0)
         ::close(fd_);
     fd_ = -1;

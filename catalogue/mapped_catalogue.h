@@ -1,7 +1,7 @@
 #pragma once
-// The catalogue file mapped into memory one window at a time: a scan reads the
-// page cache in place instead of copying it, and no more than one window is
-// resident whatever the size of the file.
+// The catalogue file mapped into memory a window at a time: a scan reads the
+// page cache in place instead of copying it, and no more than a window per
+// scanning thread is resident whatever the size of the file.
 #include "fan_file.h"
 
 #include <cstddef>
@@ -23,7 +23,7 @@ class MappedCatalogue {
   public:
     // Windows start at multiples of this many bytes of the file, so that the
     // page cache's large pages map whole.
-    static constexpr std::size_t kWindowBytes = 8u << 20;
+    static constexpr std::size_t kWindowBytes = 4u << 20;
 
     MappedCatalogue() = default;
     ~MappedCatalogue();
@@ -37,19 +37,37 @@ class MappedCatalogue {
     long long RecordCount() const { return count_; }
     const std::string& Name() const { return name_; }
 
-    // Unmaps the previous window and maps the records from `record` to the end
-    // of its window. A page of it that the file lost since it was opened raises
-    // SIGBUS when read (see bus_error_guard.h). Empty at the end.
-    RecordSpan MapWindow(long long record);
+    // The records of one window, mapped until the window is destroyed.
+    class Window {
+      public:
+        Window() = default;
+        ~Window();
+        Window(Window&& other) noexcept;
+        Window& operator=(Window&& other) noexcept;
+        const RecordSpan& Records() const { return span_; }
+
+      private:
+        friend class MappedCatalogue;
+        void Unmap();
+        void* map_ = nullptr;
+        std::size_t length_ = 0;
+        RecordSpan span_;
+    };
+
+    // Windows, numbered from 0, cover the file in order; each holds the
+    // records that start in it, the last one whole.
+    long long WindowCount() const;
+    long long FirstRecordOfWindow(long long window) const;
+    // Maps window `window` (empty past the end). A page of it that the file
+    // lost since it was opened raises SIGBUS when read (see
+    // bus_error_guard.h). Several threads may map windows at once.
+    Window MapWindow(long long window) const;
     void Close();
 
   private:
-    void Unmap();
     int fd_ = -1;
     std::string name_;
     long long count_ = 0;
-    void* map_ = nullptr;
-    std::size_t mapLength_ = 0;
 };
 
 } // namespace vd

@@ -19,6 +19,12 @@ void ResultsGrid::SetRowCount(int n) {
     rows_.resize(static_cast<std::size_t>(std::max(0, n)));
 }
 
+void ResultsGrid::InsertRows(int at, std::vector<Cells>&& rows) {
+    const auto pos = static_cast<std::ptrdiff_t>(std::clamp(at, 0, RowCount()));
+    rows_.insert(rows_.begin() + pos, std::make_move_iterator(rows.begin()),
+                 std::make_move_iterator(rows.end()));
+}
+
 const std::string& ResultsGrid::Cell(int col, int row) const {
     static const std::string empty;
     if (col < 0 || col >= kColumns || row < 0 || row >= RowCount())
@@ -55,19 +61,28 @@ namespace {
 
 // The numeric value of a cell: prefix and suffix stripped, the system separator
 // read as a point; an empty cell is 0; nothing when it is not a number.
-std::optional<long double> NumericValue(std::string text, const ResultsGrid::Format& f) {
-    if (!f.prefix.empty() && text.compare(0, f.prefix.size(), f.prefix) == 0)
-        text.erase(0, f.prefix.size());
-    if (!f.suffix.empty() && text.size() >= f.suffix.size() &&
-        text.compare(text.size() - f.suffix.size(), f.suffix.size(), f.suffix) == 0)
-        text.erase(text.size() - f.suffix.size());
+std::optional<long double> NumericValue(std::string_view text, const ResultsGrid::Format& f) {
+    if (!f.prefix.empty() && text.starts_with(f.prefix))
+        text.remove_prefix(f.prefix.size());
+    if (!f.suffix.empty() && text.ends_with(f.suffix))
+        text.remove_suffix(f.suffix.size());
     if (text.empty())
         return 0.0L;
+    // Whole numbers, as the selection writes its percentages, exactly as the
+    // general reading below would give them.
+    if (text.size() <= 18 &&
+        std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        long long whole = 0;
+        for (char c : text)
+            whole = whole * 10 + (c - '0');
+        return static_cast<long double>(whole);
+    }
+    std::string canon(text);
     char sep = DecimalSepText()[0];
-    for (char& c : text)
+    for (char& c : canon)
         if (c == sep)
             c = '.';
-    return ParseDecimal(text, '.');
+    return ParseDecimal(canon, '.');
 }
 
 } // namespace
@@ -129,12 +144,16 @@ void ResultsGrid::Sort() {
     std::size_t width = 0;
     for (auto it = first; it != rows_.end(); ++it)
         width = std::max(width, it->size());
+    // One pass over the rows, so that each row's cells are fetched once.
+    std::vector<char> differs(width, 0);
+    for (auto it = first + 1; it != rows_.end(); ++it)
+        for (int c = sortColumn_; c < static_cast<int>(width); ++c)
+            if (!differs[static_cast<std::size_t>(c)] && cell(*it, c) != cell(*first, c))
+                differs[static_cast<std::size_t>(c)] = 1;
     std::vector<int> deciding;
-    for (int c = sortColumn_; c < static_cast<int>(width); ++c) {
-        const std::string& top = cell(*first, c);
-        if (std::any_of(first + 1, rows_.end(), [&](const Row& r) { return cell(r, c) != top; }))
+    for (int c = sortColumn_; c < static_cast<int>(width); ++c)
+        if (differs[static_cast<std::size_t>(c)])
             deciding.push_back(c);
-    }
     if (deciding.empty())
         return;
 

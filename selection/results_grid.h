@@ -37,6 +37,10 @@ class ResultsGrid {
         std::string prefix, suffix;
     };
 
+    // A row's cells from column 0, up to the last one written; the rest read
+    // as empty.
+    using Cells = std::vector<std::string>;
+
     ResultsGrid();
 
     int RowCount() const { return static_cast<int>(rows_.size()); }
@@ -45,6 +49,8 @@ class ResultsGrid {
     int FixedRows() const { return fixedRows_; }
     void SetFixedRows(int n) { fixedRows_ = n; }
 
+    // Inserts whole rows before row `at` (clipped to the rows there are).
+    void InsertRows(int at, std::vector<Cells>&& rows);
     // Out-of-range cells read as empty and ignore writes.
     const std::string& Cell(int col, int row) const;
     void SetCell(int col, int row, std::string text);
@@ -77,8 +83,7 @@ class ResultsGrid {
     int CompareRows(int rowA, int rowB, int col) const;
 
   private:
-    // A row holds its cells up to the last one written; the rest read as empty.
-    using Row = std::vector<std::string>;
+    using Row = Cells;
     // Compares on `col` and rightwards, with column 4's numbers parsed once.
     int CompareRowsCached(const Row& a, const Row& b, const std::optional<long double>& na,
                           const std::optional<long double>& nb, int col) const;

@@ -10,8 +10,14 @@
 #include "units.h"
 #include "vd_variables.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstring>
+#include <exception>
+#include <optional>
+#include <system_error>
+#include <thread>
 
 namespace vd {
 
@@ -47,24 +53,118 @@ struct RowBytes {
     std::int32_t Int(std::size_t offset) const { return RecordInt(bytes + offset); }
 };
 
-void WriteResultRow(ResultsGrid& sg, int row, const RowBytes& rec, const OperatingPoint& op,
-                    float dev) {
-    sg.SetCell(0, row, std::to_string(rec.Int(offs::fan_no)));
-    sg.SetCell(1, row, rec.Text(offs::model, Str13::capacity));
-    sg.SetCell(2, row, FormatInUnit(VolumeUnits(), VolumeUnit, op.Qop));
-    sg.SetCell(3, row, FormatInUnit(PressureUnits(), PressureUnit, op.Pop));
-    sg.SetCell(4, row, FormatFixed(dev, 0) + "%");
-    sg.SetCell(5, row, SpecificPowerText(op.Wop, op.Qop));
-    sg.SetCell(6, row, rec.Text(offs::value_col6, Str10::capacity));
-    sg.SetCell(7, row, rec.Text(offs::value_col7, Str10::capacity));
-    sg.SetCell(8, row, rec.Text(offs::amps, Str10::capacity));
-    sg.SetCell(9, row,
-               rec.Text(offs::volts, Str10::capacity) + "/" + std::to_string(rec.Int(offs::hz)) +
-                   "/" + std::to_string(rec.Int(offs::phases)));
-    sg.SetCell(10, row, rec.Text(offs::picture_file, Str25::capacity));
-    sg.SetCell(20, row, FormatFixed(EnteredVolume, 2) + " " + VolumeUnit);
-    sg.SetCell(21, row, FormatFixed(EnteredPressure, 2) + " " + PressureUnit);
-    sg.SetCell(22, row, rec.Text(offs::family, Str5::capacity));
+ResultsGrid::Cells ResultRow(const RowBytes& rec, const OperatingPoint& op, float dev) {
+    ResultsGrid::Cells cells(ResultsGrid::kFamily + 1);
+    cells[0] = std::to_string(rec.Int(offs::fan_no));
+    cells[1] = rec.Text(offs::model, Str13::capacity);
+    cells[2] = FormatInUnit(VolumeUnits(), VolumeUnit, op.Qop);
+    cells[3] = FormatInUnit(PressureUnits(), PressureUnit, op.Pop);
+    cells[4] = FormatFixed(dev, 0) + "%";
+    cells[5] = SpecificPowerText(op.Wop, op.Qop);
+    cells[6] = rec.Text(offs::value_col6, Str10::capacity);
+    cells[7] = rec.Text(offs::value_col7, Str10::capacity);
+    cells[8] = rec.Text(offs::amps, Str10::capacity);
+    cells[9] = rec.Text(offs::volts, Str10::capacity) + "/" + std::to_string(rec.Int(offs::hz)) +
+               "/" + std::to_string(rec.Int(offs::phases));
+    cells[10] = rec.Text(offs::picture_file, Str25::capacity);
+    cells[20] = FormatFixed(EnteredVolume, 2) + " " + VolumeUnit;
+    cells[21] = FormatFixed(EnteredPressure, 2) + " " + PressureUnit;
+    cells[22] = rec.Text(offs::family, Str5::capacity);
+    return cells;
+}
+
+ResultsGrid::Cells RejectRow(const RowBytes& rec, const char* reason) {
+    ResultsGrid::Cells cells(ResultsGrid::kFamily + 1);
+    cells[1] = rec.Text(offs::model, Str13::capacity);
+    cells[2] = reason;
+    return cells;
+}
+
+// The grid rows of one run of records, in record order. Over a mapping, a file
+// that shrank since it was opened faults on a lost page: the rows of the
+// records before it stay, as with a short read, and `intact` is false.
+struct ListedRows {
+    std::vector<ResultsGrid::Cells> rows;
+    bool intact = true;
+    std::optional<TFanRecord> last; // the span's last record, when asked for
+};
+
+// Judges the records in place (or takes the verdicts given), then copies out
+// the few fields of the records that make a row. Reads no shared state that a
+// run writes, so spans of one catalogue may be listed on several threads.
+ListedRows ListRecords(const RecordSpan& span, const SelectionCriteria& criteria,
+                       const std::vector<RecordVerdict>* judged, bool wantLast) {
+    ListedRows out;
+    std::vector<RecordVerdict> verdicts;
+    out.intact = judged || CatchBusError([&] { ScanRecords(span, criteria, verdicts); });
+    RowBytes row;
+    for (const RecordVerdict& v : judged ? *judged : verdicts) {
+        const unsigned char* bytes = span.Record(static_cast<std::size_t>(v.record - span.first));
+        if (!(out.intact = CatchBusError([&] { row.CopyFrom(bytes); })))
+            break;
+        out.rows.push_back(v.Qualifies() ? ResultRow(row, v.op, v.dev) : RejectRow(row, v.reason));
+    }
+    if (out.intact && wantLast && span.count > 0) {
+        TFanRecord last;
+        if ((out.intact =
+                 CatchBusError([&] { DecodeFanRecord(span.Record(span.count - 1), last); })))
+            out.last = std::move(last);
+    }
+    return out;
+}
+
+// Lists every window of the file, on as many threads as there are cores (a
+// window each at a time), and hands the windows' rows to `take` in file order.
+// Stops at the first window that could not be read to its end.
+template <class Take>
+void ListWindows(const MappedCatalogue& file, const SelectionCriteria& criteria, Take&& take) {
+    const long long windows = file.WindowCount();
+    const long long threads = std::clamp<long long>(std::thread::hardware_concurrency(), 1, 8);
+    const auto workers = static_cast<std::size_t>(std::min(threads, windows));
+    auto listWindow = [&](long long w) {
+        const MappedCatalogue::Window window = file.MapWindow(w);
+        return ListRecords(window.Records(), criteria, nullptr, w == windows - 1);
+    };
+    if (workers <= 1) {
+        for (long long w = 0; w < windows; ++w)
+            if (!take(listWindow(w)))
+                return;
+        return;
+    }
+
+    struct Slot {
+        ListedRows rows;
+        std::exception_ptr error;
+    };
+    std::vector<Slot> slots(static_cast<std::size_t>(windows));
+    std::atomic<long long> next{0};
+    auto work = [&] {
+        for (long long w; (w = next++) < windows;) {
+            Slot& slot = slots[static_cast<std::size_t>(w)];
+            try {
+                slot.rows = listWindow(w);
+            } catch (...) {
+                slot.error = std::current_exception();
+            }
+        }
+    };
+    {
+        std::vector<std::jthread> pool;
+        for (std::size_t i = 1; i < workers; ++i) {
+            try {
+                pool.emplace_back(work);
+            } catch (const std::system_error&) {
+                break; // no thread to be had: this one lists the rest
+            }
+        }
+        work();
+    }
+    for (Slot& slot : slots) {
+        if (slot.error)
+            std::rethrow_exception(slot.error);
+        if (!take(std::move(slot.rows)))
+            return;
+    }
 }
 
 } // namespace
@@ -87,57 +187,32 @@ void SelectFans(const SelectionControls& controls, ResultsGrid& sg, MessageServi
     ResultsAvailable = true;
     int n = 0;
 
-    // Appends into the spare last row and adds a new spare row.
-    auto appendRow = [&]() {
-        int row = sg.RowCount() - 1;
-        sg.SetRowCount(sg.RowCount() + 1);
-        ++n;
-        return row;
-    };
-
     const SelectionCriteria criteria = CriteriaFromSharedState(controls);
-    TFanRecord& rec = FanRecord;
-    std::vector<RecordVerdict> rows;
-    // Judges the records in place, then copies out the few fields of the
-    // records that make a row. Over a mapping, a file that shrank since it was
-    // opened faults on a lost page; the rows of the records before it stay, as
-    // with a short read. Returns false then.
-    auto list = [&](const RecordSpan& span, bool lastSpan) {
-        rows.clear();
-        bool intact = judged || CatchBusError([&] { ScanRecords(span, criteria, rows); });
-        RowBytes row;
-        for (const RecordVerdict& v : judged ? *judged : rows) {
-            const unsigned char* bytes =
-                span.Record(static_cast<std::size_t>(v.record - span.first));
-            if (!(intact = CatchBusError([&] { row.CopyFrom(bytes); })))
-                break;
-            if (v.Qualifies()) {
-                WriteResultRow(sg, appendRow(), row, v.op, v.dev);
-            } else {
-                const int at = appendRow();
-                sg.SetCell(1, at, row.Text(offs::model, Str13::capacity));
-                sg.SetCell(2, at, v.reason);
-            }
-        }
+    // Rows go in above the spare last row, which is removed at the end.
+    auto take = [&](ListedRows listed) {
+        n += static_cast<int>(listed.rows.size());
+        sg.InsertRows(sg.RowCount() - 1, std::move(listed.rows));
         // After the scan the record buffer holds the catalogue's last record.
-        if (intact && lastSpan && span.count > 0)
-            intact = CatchBusError([&] { DecodeFanRecord(span.Record(span.count - 1), rec); });
-        return intact;
+        if (listed.last)
+            FanRecord = std::move(*listed.last);
+        return listed.intact;
     };
     if (catalogue) {
         RecordSpan all;
         all.bytes = reinterpret_cast<const unsigned char*>(catalogue->bytes.data());
         all.count = static_cast<std::size_t>(catalogue->count);
-        list(all, true);
+        take(ListRecords(all, criteria, judged, true));
     } else {
         MappedCatalogue file;
         file.Open();
-        for (long long next = 0; next < file.RecordCount();) {
-            const RecordSpan window = file.MapWindow(next);
-            next += static_cast<long long>(window.count);
-            if (!list(window, next == file.RecordCount()))
-                throw TruncatedFileError(file.Name());
-        }
+        // The rows are made on several threads: the separator is taken from
+        // the locale once, here, rather than by the first of them.
+        DecimalSepText();
+        bool intact = true;
+        ListWindows(file, criteria,
+                    [&](ListedRows listed) { return intact = take(std::move(listed)); });
+        if (!intact)
+            throw TruncatedFileError(file.Name());
     }
 
     if (n == 0) {

@@ -6,6 +6,8 @@
 
 #include <cstring>
 #include <gtest/gtest.h>
+#include <thread>
+#include <vector>
 
 using namespace vd;
 
@@ -39,10 +41,11 @@ TEST(MappedCatalogue, WindowsHoldEveryWholeRecordOnceInFileOrder) {
     MappedCatalogue file;
     file.OpenAt(dir / "cat.rec", "cat.rec");
     ASSERT_EQ(file.RecordCount(), n);
-    int windows = 0;
+    ASSERT_EQ(file.WindowCount(), 3);
     long long next = 0;
-    while (next < file.RecordCount()) {
-        RecordSpan span = file.MapWindow(next);
+    for (long long w = 0; w < file.WindowCount(); ++w) {
+        const MappedCatalogue::Window window = file.MapWindow(w);
+        const RecordSpan& span = window.Records();
         ASSERT_GT(span.count, 0u);
         ASSERT_EQ(span.first, next);
         for (std::size_t i = 0; i < span.count; ++i) {
@@ -50,10 +53,10 @@ TEST(MappedCatalogue, WindowsHoldEveryWholeRecordOnceInFileOrder) {
             ASSERT_EQ(IntAt(span.Record(i) + kRecordSize - 4), IntAt(span.Record(i)));
         }
         next += static_cast<long long>(span.count);
-        ++windows;
     }
-    EXPECT_EQ(windows, 3);
-    EXPECT_EQ(file.MapWindow(next).count, 0u);
+    EXPECT_EQ(next, n);
+    EXPECT_EQ(file.MapWindow(3).Records().count, 0u);
+    EXPECT_EQ(file.MapWindow(-1).Records().count, 0u);
 }
 
 TEST(MappedCatalogue, OpenFailsLikeTheRecordReader) {
@@ -64,7 +67,8 @@ TEST(MappedCatalogue, OpenFailsLikeTheRecordReader) {
     vdtest::WriteFile(dir / "empty.rec", "");
     file.OpenAt(dir / "empty.rec", "empty.rec");
     EXPECT_EQ(file.RecordCount(), 0);
-    EXPECT_EQ(file.MapWindow(0).count, 0u);
+    EXPECT_EQ(file.WindowCount(), 0);
+    EXPECT_EQ(file.MapWindow(0).Records().count, 0u);
 }
 
 TEST(MappedCatalogue, AFileThatShrankFailsTheReadInsteadOfKillingTheProcess) {
@@ -72,7 +76,8 @@ TEST(MappedCatalogue, AFileThatShrankFailsTheReadInsteadOfKillingTheProcess) {
     vdtest::WriteFile(dir / "cat.rec", NumberedRecords(100));
     MappedCatalogue file;
     file.OpenAt(dir / "cat.rec", "cat.rec");
-    RecordSpan span = file.MapWindow(0);
+    const MappedCatalogue::Window window = file.MapWindow(0);
+    const RecordSpan& span = window.Records();
     ASSERT_EQ(span.count, 100u);
     std::filesystem::resize_file(dir / "cat.rec", 10 * kRecordSize);
 
@@ -90,4 +95,32 @@ TEST(MappedCatalogue, AFileThatShrankFailsTheReadInsteadOfKillingTheProcess) {
     // The guard is ready for the next read.
     EXPECT_FALSE(CatchBusError([&] { sum += IntAt(span.Record(99)); }));
     EXPECT_TRUE(CatchBusError([&] { sum += IntAt(span.Record(0)); }));
+}
+
+TEST(MappedCatalogue, WindowsMappedOnOtherThreadsFaultThere) {
+    vdtest::TempDir dir;
+    const int n = static_cast<int>(2 * MappedCatalogue::kWindowBytes / kRecordSize) + 100;
+    vdtest::WriteFile(dir / "cat.rec", NumberedRecords(n));
+    MappedCatalogue file;
+    file.OpenAt(dir / "cat.rec", "cat.rec");
+    std::vector<MappedCatalogue::Window> windows;
+    for (long long w = 0; w < file.WindowCount(); ++w)
+        windows.push_back(file.MapWindow(w));
+    // The file loses its last window and a half: the first window reads whole
+    // on its thread, the others stop at the lost pages on theirs.
+    std::filesystem::resize_file(dir / "cat.rec", MappedCatalogue::kWindowBytes / 2 * 3);
+    std::vector<int> whole(windows.size(), -1);
+    {
+        std::vector<std::jthread> threads;
+        for (std::size_t w = 0; w < windows.size(); ++w)
+            threads.emplace_back([&, w] {
+                const RecordSpan& span = windows[w].Records();
+                long long sum = 0;
+                whole[w] = CatchBusError([&] {
+                    for (std::size_t i = 0; i < span.count; ++i)
+                        sum += IntAt(span.Record(i));
+                });
+            });
+    }
+    EXPECT_EQ(whole, (std::vector<int>{1, 0, 0}));
 }

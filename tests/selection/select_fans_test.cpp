@@ -242,3 +242,43 @@ TEST_F(SelectionTest, ACatalogueCutShortDuringTheRunEndsItWithTheTruncatedFileEr
     cutter.join();
     std::cout << cut << " of 20 runs met the cut\n";
 }
+
+TEST_F(SelectionTest, ARunOverTheMappedFileListsWhatARunOverItsImageLists) {
+    // Several windows, listed on several threads, against one span in memory:
+    // the same rows, cell for cell, in the same order (ties keep file order),
+    // with and without rejects, and the last record left in the record buffer.
+    const int n = 3 * static_cast<int>(8u << 20) / static_cast<int>(kRecordSize) + 57;
+    std::vector<TFanRecord> fans;
+    const char* families[] = {"PW", "MT", "GHJ", "LW", "XX"};
+    for (int i = 1; i <= n; ++i) {
+        const float f = 0.5f + static_cast<float>(i % 97) / 97.0f;
+        TFanRecord fan =
+            vdtest::MakeFan(i, families[i % 5], "M" + std::to_string(i), {2 * f, f, 0.5f * f},
+                            {0, 100 * f, 150 * f}, {200, 300, static_cast<float>(i)});
+        fan.hz = i % 7 ? 50 : 60;
+        fans.push_back(fan);
+    }
+    Catalogue(fans);
+    *FamilyFlags()[1].flag = "N";
+    controls.supplyIndex = 1;
+    SupplyHz = 50;
+    SupplyPhases = fans[0].phases;
+    SupplyVolts = fans[0].volts.str();
+    controls.allowedDeviation = 12;
+    for (bool rejects : {false, true}) {
+        controls.showRejects = rejects;
+        Run(1, 100);
+        const ResultsGrid mapped = grid;
+        EXPECT_EQ(FanRecord.fan_no, n);
+        FanRecord = TFanRecord{};
+        const CatalogueImage image = ReadCatalogueImage();
+        ResetResultsGrid(grid, "m3/s", "Pa");
+        SelectFans(controls, grid, messages, &image);
+        EXPECT_EQ(FanRecord.fan_no, n);
+        ASSERT_EQ(mapped.RowCount(), grid.RowCount());
+        EXPECT_GT(grid.RowCount(), rejects ? n : 1000);
+        for (int r = 0; r < grid.RowCount(); ++r)
+            for (int c = 0; c < ResultsGrid::kColumns; ++c)
+                ASSERT_EQ(mapped.Cell(c, r), grid.Cell(c, r)) << "row " << r << " column " << c;
+    }
+}
