@@ -101,6 +101,33 @@ void PutU32(QByteArray& a, int at, uint32_t v) {
     PutU16(a, at + 2, v >> 16);
 }
 
+// The common case decoded here: 24 bits a pixel, uncompressed, with a header
+// Qt reads the same way, and every row present. Gives what Qt's reader gives
+// (opaque RGB32) without making the reader, whose first use looks through
+// the image plug-ins. Null when the bitmap is not that case.
+QImage ReadPlain24(std::string_view file, const DibInfo& info, uint32_t offBits) {
+    if (info.bitCount != 24 || info.compression != kBiRgb || info.headerSize != 40)
+        return {};
+    const int64_t width = info.width;
+    const int64_t height = info.height < 0 ? -info.height : info.height;
+    const int64_t stride = (width * 3 + 3) / 4 * 4;
+    if (offBits < 14 + info.headerSize || offBits > file.size() ||
+        static_cast<int64_t>(file.size() - offBits) < stride * height)
+        return {};
+    QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
+    if (image.isNull())
+        return {};
+    const auto* bits = reinterpret_cast<const unsigned char*>(file.data()) + offBits;
+    for (int64_t y = 0; y < height; ++y) {
+        // Rows are stored bottom-up unless the height is negative.
+        const unsigned char* in = bits + stride * (info.height < 0 ? y : height - 1 - y);
+        auto* out = reinterpret_cast<QRgb*>(image.scanLine(static_cast<int>(y)));
+        for (int64_t x = 0; x < width; ++x, in += 3)
+            out[x] = qRgb(in[2], in[1], in[0]);
+    }
+    return image;
+}
+
 QImage ReadWithQt(const QByteArray& file, std::string* error) {
     QBuffer buffer;
     buffer.setData(file);
@@ -205,6 +232,8 @@ QImage DecodeBmpFile(std::string_view bytes, std::string* error) {
         Fail(error, "bitmap offset beyond the end of the file");
         return {};
     }
+    if (QImage plain = ReadPlain24(bytes, info, offBits); !plain.isNull())
+        return plain;
     QByteArray file(bytes.data(), qsizetype(bytes.size()));
     return FixUp(ReadWithQt(file, error), info);
 }

@@ -1,12 +1,14 @@
 #include "page.h"
 
 #include "artwork_resources.h"
+#include "dib.h"
 #include "noshape.h"
 
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QResource>
 #include <QTextEdit>
 
 namespace vd {
@@ -31,8 +33,21 @@ QLabel* Page::NewTitle(const char* name, int x, int y) {
     return l;
 }
 
+namespace {
+
+QImage ArtImage(const QString& resource) {
+    // Decoded here rather than by QImage's reader: the start page shows before
+    // anything has needed the reader and the image plug-ins it looks through.
+    const QResource art(resource);
+    const QByteArray bytes = art.uncompressedData();
+    QImage image = DecodeBmpFile(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    return image.isNull() ? QImage(resource) : image;
+}
+
+} // namespace
+
 TNoShape* Page::NewButton(const char* name, int x, int y) {
-    static const QImage picture(artwork::kButton);
+    static const QImage picture = ArtImage(artwork::kButton);
     auto* b = new TNoShape(this);
     b->setObjectName(name);
     b->setBitmap(picture);
@@ -58,7 +73,7 @@ class ArtLabel : public QLabel {
   protected:
     void showEvent(QShowEvent* event) override {
         if (!resource_.isEmpty()) {
-            setPixmap(QPixmap(resource_));
+            setPixmap(QPixmap::fromImage(ArtImage(resource_)));
             resource_.clear();
         }
         QLabel::showEvent(event);

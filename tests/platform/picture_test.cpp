@@ -3,6 +3,7 @@
 #include "test_images.h"
 #include "wmf_writer.h"
 
+#include "dib.h"
 #include "errors.h"
 #include "paths.h"
 #include "picture.h"
@@ -12,6 +13,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 using namespace vdtest;
 
@@ -144,6 +146,58 @@ TEST(BmpVariants, TopDownFileStartsWithTheTopRow) {
         EXPECT_EQ(qBlue(p), uint8_t(file[offset + 3 * x]));
         EXPECT_EQ(qGreen(p), uint8_t(file[offset + 3 * x + 1]));
         EXPECT_EQ(qRed(p), uint8_t(file[offset + 3 * x + 2]));
+    }
+}
+
+namespace {
+
+// A 24-bit BITMAPINFOHEADER file; `gap` bytes between the header and the bits.
+std::string Bmp24(int width, int height, int gap = 0) {
+    const int stride = (width * 3 + 3) / 4 * 4;
+    const int rows = height < 0 ? -height : height;
+    std::string bits(static_cast<std::size_t>(stride * rows), '\0');
+    for (std::size_t i = 0; i < bits.size(); ++i)
+        bits[i] = static_cast<char>((i * 37 + 11) & 0xFF);
+    std::string f = "BM";
+    auto u32 = [&](uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            f += static_cast<char>((v >> (8 * i)) & 0xFF);
+    };
+    auto u16 = [&](uint16_t v) {
+        f += static_cast<char>(v & 0xFF);
+        f += static_cast<char>(v >> 8);
+    };
+    u32(static_cast<uint32_t>(54 + gap + bits.size()));
+    u32(0);
+    u32(static_cast<uint32_t>(54 + gap));
+    u32(40);
+    u32(static_cast<uint32_t>(width));
+    u32(static_cast<uint32_t>(height));
+    u16(1);
+    u16(24);
+    for (int i = 0; i < 6; ++i)
+        u32(0);
+    return f + std::string(static_cast<std::size_t>(gap), '\x7F') + bits;
+}
+
+} // namespace
+
+// Plain 24-bit files are decoded without Qt's reader: pixel for pixel what
+// the reader gives, whatever the row padding, row order or offset to the bits.
+TEST(BmpVariants, PlainTwentyFourBitDecodesAsQtsReaderDoes) {
+    std::vector<std::string> files = {ReadFixture(kBmpDir + "bmp_24bit.bmp"),
+                                      ReadFixture(kBmpDir + "synthetic/synth_topdown24.bmp")};
+    for (int width : {1, 2, 3, 4, 5, 7})
+        for (int height : {1, 3, -2})
+            for (int gap : {0, 6})
+                files.push_back(Bmp24(width, height, gap));
+    for (const std::string& file : files) {
+        const QImage qt =
+            QImage::fromData(QByteArray(file.data(), static_cast<qsizetype>(file.size())), "BMP");
+        const QImage ours = vd::DecodeBmpFile(file);
+        ASSERT_FALSE(qt.isNull());
+        EXPECT_EQ(ours.format(), qt.format());
+        EXPECT_EQ(ours, qt) << ours.width() << "x" << ours.height();
     }
 }
 
