@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <numeric>
 #include <optional>
+#include <system_error>
+#include <thread>
 
 namespace vd {
 
@@ -85,6 +87,24 @@ std::optional<long double> NumericValue(std::string_view text, const ResultsGrid
     return ParseDecimal(canon, '.');
 }
 
+// Runs work(half, from, to) over [0, count): for a large count as two halves
+// at once, the second on a thread of its own; otherwise once, as half 0.
+template <class Work> void InHalves(std::size_t count, Work&& work) {
+    constexpr std::size_t kLarge = 8192;
+    if (count < kLarge) {
+        work(0, std::size_t{0}, count);
+        return;
+    }
+    const std::size_t middle = count / 2;
+    std::jthread second;
+    try {
+        second = std::jthread([&] { work(1, middle, count); });
+    } catch (const std::system_error&) {
+        work(1, middle, count); // no thread to be had: one after the other
+    }
+    work(0, std::size_t{0}, middle);
+}
+
 } // namespace
 
 int CompareCells(const std::string& a, const std::string& b, const ResultsGrid::Format& f) {
@@ -144,15 +164,21 @@ void ResultsGrid::Sort() {
     std::size_t width = 0;
     for (auto it = first; it != rows_.end(); ++it)
         width = std::max(width, it->size());
-    // One pass over the rows, so that each row's cells are fetched once.
-    std::vector<char> differs(width, 0);
-    for (auto it = first + 1; it != rows_.end(); ++it)
-        for (int c = sortColumn_; c < static_cast<int>(width); ++c)
-            if (!differs[static_cast<std::size_t>(c)] && cell(*it, c) != cell(*first, c))
-                differs[static_cast<std::size_t>(c)] = 1;
+    // One pass over the rows, so that each row's cells are fetched once; each
+    // half of a large grid on a thread of its own.
+    const std::size_t count = rows_.size() - static_cast<std::size_t>(fixedRows_);
+    std::vector<char> differs[2] = {std::vector<char>(width, 0), std::vector<char>(width, 0)};
+    InHalves(count, [&](int half, std::size_t from, std::size_t to) {
+        std::vector<char>& d = differs[half];
+        for (auto it = first + static_cast<std::ptrdiff_t>(std::max<std::size_t>(from, 1));
+             it < first + static_cast<std::ptrdiff_t>(to); ++it)
+            for (int c = sortColumn_; c < static_cast<int>(width); ++c)
+                if (!d[static_cast<std::size_t>(c)] && cell(*it, c) != cell(*first, c))
+                    d[static_cast<std::size_t>(c)] = 1;
+    });
     std::vector<int> deciding;
     for (int c = sortColumn_; c < static_cast<int>(width); ++c)
-        if (differs[static_cast<std::size_t>(c)])
+        if (differs[0][static_cast<std::size_t>(c)] || differs[1][static_cast<std::size_t>(c)])
             deciding.push_back(c);
     if (deciding.empty())
         return;
@@ -171,25 +197,27 @@ void ResultsGrid::Sort() {
         std::uint32_t length[kPrefixed] = {};
         Row* row = nullptr;
     };
-    std::vector<Keyed> keyed;
-    keyed.reserve(rows_.size() - static_cast<std::size_t>(fixedRows_));
+    std::vector<Keyed> keyed(count);
     const bool percentDecides =
         std::find(deciding.begin(), deciding.end(), kPercent) != deciding.end();
     const Format& percentFormat = FormatFor(kPercent);
-    for (auto it = first; it != rows_.end(); ++it) {
-        Keyed k;
-        k.row = &*it;
-        if (percentDecides)
-            k.percent = NumericValue(cell(*it, kPercent), percentFormat);
-        for (std::size_t p = 0; p < prefixed.size(); ++p) {
-            const std::string& text = cell(*it, prefixed[p]);
-            k.length[p] = static_cast<std::uint32_t>(std::min<std::size_t>(text.size(), 9));
-            for (std::size_t i = 0; i < 8; ++i)
-                k.prefix[p] =
-                    k.prefix[p] << 8 | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0u);
+    DecimalSepText(); // taken from the locale here, not by both halves at once
+    InHalves(count, [&](int, std::size_t from, std::size_t to) {
+        for (std::size_t i = from; i < to; ++i) {
+            Keyed& k = keyed[i];
+            const Row& row = *(first + static_cast<std::ptrdiff_t>(i));
+            k.row = &*(first + static_cast<std::ptrdiff_t>(i));
+            if (percentDecides)
+                k.percent = NumericValue(cell(row, kPercent), percentFormat);
+            for (std::size_t p = 0; p < prefixed.size(); ++p) {
+                const std::string& text = cell(row, prefixed[p]);
+                k.length[p] = static_cast<std::uint32_t>(std::min<std::size_t>(text.size(), 9));
+                for (std::size_t c = 0; c < 8; ++c)
+                    k.prefix[p] = k.prefix[p] << 8 |
+                                  (c < text.size() ? static_cast<unsigned char>(text[c]) : 0u);
+            }
         }
-        keyed.push_back(k);
-    }
+    });
     auto compareText = [&](const Keyed& a, const Keyed& b, int c) {
         for (std::size_t p = 0; p < prefixed.size(); ++p) {
             if (prefixed[p] != c)
@@ -203,8 +231,9 @@ void ResultsGrid::Sort() {
         return cell(*a.row, c).compare(cell(*b.row, c));
     };
     // A merge sort: stable, and safe even when text in the numeric column
-    // makes the comparison inconsistent.
-    std::stable_sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
+    // makes the comparison inconsistent. A large grid's halves are sorted at
+    // once and merged, the first half's rows first among equals.
+    auto before = [&](const Keyed& a, const Keyed& b) {
         for (int c : deciding) {
             int r;
             if (c == kPercent) {
@@ -218,7 +247,16 @@ void ResultsGrid::Sort() {
                 return descending_ ? r > 0 : r < 0;
         }
         return false;
+    };
+    std::size_t middle = count;
+    InHalves(count, [&](int half, std::size_t from, std::size_t to) {
+        std::stable_sort(keyed.begin() + static_cast<std::ptrdiff_t>(from),
+                         keyed.begin() + static_cast<std::ptrdiff_t>(to), before);
+        if (half == 1)
+            middle = from;
     });
+    std::inplace_merge(keyed.begin(), keyed.begin() + static_cast<std::ptrdiff_t>(middle),
+                       keyed.end(), before);
     std::vector<Row> sorted;
     sorted.reserve(keyed.size());
     for (Keyed& k : keyed)

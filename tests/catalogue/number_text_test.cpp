@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
+#include <random>
+#include <utility>
+
 using namespace vd;
 
 class NumberText : public ::testing::Test {
@@ -55,6 +60,36 @@ TEST_F(NumberText, FixedFormatRoundsTheExactBinaryValueTiesToEven) {
     // 2.675f is below 2.675 in binary: rounds down although the text looks like a tie.
     EXPECT_EQ(FormatFixedDot(2.675f, 2), "2.67");
     EXPECT_EQ(FormatFixedDot(-0.3L, 0), "-0");
+}
+
+// Values a double cannot hold take our own conversion: it must give what the
+// C library gives, for any magnitude, sign and number of decimals, and on
+// exact ties.
+TEST_F(NumberText, FixedFormatOfExtendedValuesMatchesTheCLibrary) {
+    auto library = [](long double v, int decimals) {
+        char buf[512];
+        std::snprintf(buf, sizeof buf, "%.*Lf", decimals, v);
+        return std::string(buf);
+    };
+    std::mt19937_64 rng(99);
+    for (int n = 0; n < 200000; ++n) {
+        const int exponent = static_cast<int>(rng() % 150) - 85; // 2^-85 .. 2^64
+        long double v = std::ldexp(static_cast<long double>(rng() | (1ull << 63)), exponent - 64);
+        if (rng() & 1)
+            v = -v;
+        const int decimals = static_cast<int>(rng() % 20);
+        ASSERT_EQ(FormatFixedDot(v, decimals), library(v, decimals)) << n;
+    }
+    // Exact ties at the last decimal: K + 0.5 at none, K + 0.125 at two,
+    // K + 0.0625 at three, with K too large for a double to hold the sum.
+    for (int n = 0; n < 2000; ++n) {
+        const long double k = static_cast<long double>((rng() >> 2) | (1ull << 56));
+        for (auto [frac, decimals] : {std::pair{0.5L, 0}, {0.125L, 2}, {0.0625L, 3}}) {
+            for (long double v : {k + frac, -(k + frac), k + 1 + frac}) {
+                ASSERT_EQ(FormatFixedDot(v, decimals), library(v, decimals));
+            }
+        }
+    }
 }
 
 TEST_F(NumberText, FixedFormatUsesTheSystemSeparator) {

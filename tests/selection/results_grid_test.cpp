@@ -131,34 +131,39 @@ TEST(ResultsGrid, ResetWritesHeadersAndLeavesTheSpareRow) {
 TEST(ResultsGridSort, KeysOfTheFirstBytesOrderRowsAsTheirWholeCellsDo) {
     // Texts that share their first eight bytes, hold NUL bytes or end early,
     // in columns that decide after the percentage; column 0 keeps the order of
-    // writing, so equal rows must keep it too.
-    std::mt19937 rng(7);
-    const std::string stems[] = {"12345678", "1234567", "123456789", std::string("1234\0", 5), ""};
-    ResultsGrid g;
-    g.SetRowCount(301);
-    for (int r = 1; r <= 300; ++r) {
-        g.SetCell(0, r, std::to_string(1000 + r));
-        g.SetCell(4, r, std::to_string(rng() % 3) + "%");
-        for (int c : {5, 9, 22, 30})
-            g.SetCell(c, r,
-                      stems[rng() % 5] +
-                          std::string(rng() % 2, static_cast<char>('a' + rng() % 2)));
-        g.SetCell(7, r, "same");
-    }
-    bool first = true; // rows still in the order of writing
-    for (bool descending : {true, false}) {
-        g.SetDescending(descending);
-        for (int col : {4, 5, 9}) {
-            g.SetSortColumn(col);
-            g.Sort();
-            for (int r = 1; r < 300; ++r) {
-                int c = g.CompareRows(r, r + 1, col);
-                ASSERT_TRUE(descending ? c >= 0 : c <= 0) << "column " << col << " row " << r;
-                if (c == 0 && first) {
-                    ASSERT_LT(g.Cell(0, r), g.Cell(0, r + 1)) << "stable at row " << r;
+    // writing, so equal rows must keep it too. The large grid is sorted in
+    // halves at once and merged.
+    for (int rows : {300, 20000}) {
+        std::mt19937 rng(7);
+        const std::string stems[] = {"12345678", "1234567", "123456789", std::string("1234\0", 5),
+                                     ""};
+        ResultsGrid g;
+        g.SetRowCount(rows + 1);
+        for (int r = 1; r <= rows; ++r) {
+            g.SetCell(0, r, std::to_string(100000 + r));
+            g.SetCell(4, r, std::to_string(rng() % 3) + "%");
+            for (int c : {5, 9, 22, 30})
+                g.SetCell(c, r,
+                          stems[rng() % 5] +
+                              std::string(rng() % 2, static_cast<char>('a' + rng() % 2)));
+            g.SetCell(7, r, "same");
+        }
+        bool first = true; // rows still in the order of writing
+        for (bool descending : {true, false}) {
+            g.SetDescending(descending);
+            for (int col : {4, 5, 9}) {
+                g.SetSortColumn(col);
+                g.Sort();
+                for (int r = 1; r < rows; ++r) {
+                    int c = g.CompareRows(r, r + 1, col);
+                    ASSERT_TRUE(descending ? c >= 0 : c <= 0)
+                        << rows << " rows, column " << col << " row " << r;
+                    if (c == 0 && first) {
+                        ASSERT_LT(g.Cell(0, r), g.Cell(0, r + 1)) << "stable at row " << r;
+                    }
                 }
+                first = false;
             }
-            first = false;
         }
     }
 }
