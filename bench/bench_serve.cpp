@@ -3,7 +3,9 @@
 // (the run over a catalogue read once and the JSON document, as the service
 // makes them), on the demo catalogue and on a generated one of 10,000 records.
 // Measured in pairs, in turn, for a machine shared with other work; prints each
-// pair and the medians of the ratios.
+// pair and the medians of the ratios. Then the round trip of one connection
+// through /healthz and through a server that only answers: the ceiling of the
+// 1-connection ratio on this machine.
 //   bench_serve [--pairs N] [--seconds S]
 #include "bench_catalogue.h"
 #include "duty_request.h"
@@ -11,14 +13,18 @@
 #include "select_document.h"
 
 #include <algorithm>
+#include <arpa/inet.h>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <sstream>
 #include <string>
+#include <sys/socket.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -101,12 +107,15 @@ struct Load {
     long long non2xx = 0, errors = 0;
 };
 
-// wrk's requests per second, non-2xx answers and socket errors.
-Load Wrk(int port, const fs::path& script, int connections, double seconds) {
+// wrk's requests per second, non-2xx answers and socket errors; a GET of
+// `path` without a script.
+Load Wrk(int port, const fs::path& script, int connections, double seconds,
+         const std::string& path = "/v1/select") {
     const std::string cmd = "wrk -t" + std::to_string(connections > 1 ? 2 : 1) + " -c" +
                             std::to_string(connections) + " -d" +
-                            std::to_string(static_cast<int>(seconds)) + "s -s " + script.string() +
-                            " http://127.0.0.1:" + std::to_string(port) + "/v1/select 2>&1";
+                            std::to_string(static_cast<int>(seconds)) + "s " +
+                            (script.empty() ? "" : "-s " + script.string() + " ") +
+                            "http://127.0.0.1:" + std::to_string(port) + path + " 2>&1";
     std::FILE* p = ::popen(cmd.c_str(), "r");
     std::string out;
     char buf[4096];
@@ -130,6 +139,57 @@ Load Wrk(int port, const fs::path& script, int connections, double seconds) {
         std::fprintf(stderr, "wrk gave no rate:\n%s\n", out.c_str());
     return l;
 }
+
+// The yardstick for one connection: the least any HTTP server does, a
+// blocking loop on a loopback socket that answers each request wrk sends
+// (bodiless GETs, each ending in an empty line) with a fixed "{}". What it
+// reaches is the machine's round trip through wrk and the kernel.
+class FixedAnswerServer {
+  public:
+    FixedAnswerServer() {
+        listener_ = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t len = sizeof a;
+        if (::bind(listener_, reinterpret_cast<sockaddr*>(&a), len) != 0 ||
+            ::listen(listener_, 64) != 0 ||
+            ::getsockname(listener_, reinterpret_cast<sockaddr*>(&a), &len) != 0)
+            return;
+        port = ntohs(a.sin_port);
+        thread_ = std::thread([this] { Serve(); });
+    }
+    ~FixedAnswerServer() {
+        ::shutdown(listener_, SHUT_RDWR);
+        if (thread_.joinable())
+            thread_.join();
+        ::close(listener_);
+    }
+    int port = 0;
+
+  private:
+    void Serve() {
+        static const char answer[] = "HTTP/1.1 200 OK\r\nContent-Type: application/json\r\n"
+                                     "Content-Length: 2\r\n\r\n{}";
+        for (int c; (c = ::accept(listener_, nullptr, nullptr)) >= 0;) {
+            const int one = 1;
+            ::setsockopt(c, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
+            std::string pending;
+            char buf[4096];
+            for (ssize_t n; (n = ::read(c, buf, sizeof buf)) > 0;) {
+                pending.append(buf, static_cast<std::size_t>(n));
+                for (std::size_t end; (end = pending.find("\r\n\r\n")) != std::string::npos;) {
+                    pending.erase(0, end + 4);
+                    if (::write(c, answer, sizeof answer - 1) < 0)
+                        break;
+                }
+            }
+            ::close(c);
+        }
+    }
+    int listener_ = -1;
+    std::thread thread_;
+};
 
 } // namespace
 
@@ -184,6 +244,7 @@ int main(int argc, char** argv) {
     const fs::path work =
         fs::temp_directory_path() / ("vd-bench-serve-" + std::to_string(getpid()));
     fs::create_directories(work);
+    std::vector<double> inProcessRates;
     std::printf("%-5s %4s %12s %12s %12s %8s %8s %7s\n", "case", "pair", "inproc/s", "c1 req/s",
                 "c32 req/s", "c1/in", "c32/c1", "non2xx");
     for (const Case& c : cases) {
@@ -200,10 +261,11 @@ int main(int argc, char** argv) {
                          ReadAll(log).c_str());
             return 2;
         }
-        std::vector<double> single, scaling;
+        std::vector<double> single, scaling, inProcessOf;
         long long bad = 0;
         for (int pair = 1; pair <= pairs; ++pair) {
             const double inproc = InProcess(c, seconds);
+            inProcessOf.push_back(inproc);
             const Load one = Wrk(server.port, script, 1, seconds);
             const Load many = Wrk(server.port, script, 32, seconds);
             const long long wrong = one.non2xx + one.errors + many.non2xx + many.errors;
@@ -217,6 +279,26 @@ int main(int argc, char** argv) {
         std::printf("%-5s median: 1 connection / in-process %.2f, 32 connections / 1 %.2f, "
                     "non-2xx or errors %lld\n",
                     c.name, Median(single), Median(scaling), bad);
+        inProcessRates.push_back(Median(inProcessOf));
+    }
+
+    // What one connection can reach at all on this machine: the service doing
+    // no work (/healthz) and a server doing nothing but answer.
+    {
+        const fs::path log = work / "healthz.log";
+        Server server(cases.front().data, log);
+        FixedAnswerServer floor;
+        std::vector<double> health, bare;
+        for (int pair = 1; pair <= pairs; ++pair) {
+            health.push_back(Wrk(server.port, {}, 1, seconds, "/healthz").rate);
+            bare.push_back(Wrk(floor.port, {}, 1, seconds, "/").rate);
+        }
+        std::printf("one connection, medians: /healthz %.0f req/s, a server that only answers "
+                    "%.0f req/s\n",
+                    Median(health), Median(bare));
+        for (std::size_t i = 0; i < cases.size(); ++i)
+            std::printf("%-5s the most one connection can reach here: %.2f of in-process\n",
+                        cases[i].name, Median(bare) / inProcessRates[i]);
     }
     fs::remove_all(work);
     return 0;
