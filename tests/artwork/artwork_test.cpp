@@ -14,10 +14,12 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QPoint>
 #include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
@@ -114,6 +116,20 @@ TEST(ArtworkFiles, PicturesAreDrawnNotBlank) {
                 colours.insert(image.pixel(x, y));
         EXPECT_GT(colours.size(), 200) << name;
     }
+}
+
+TEST(ArtworkFiles, TheLogoIsPlainWhiteUnderTheStartPagesButtons) {
+    // The buttons' picture is opaque white around its shape: over anything
+    // but white the page would show a box around each button. Page
+    // coordinates; the logo lies at (3, 11).
+    const QImage logo = Load(kArtDir, "logo.bmp");
+    const QPoint buttons[] = {{261, 29}, {477, 29}, {291, 79}, {447, 79}, {321, 129}};
+    for (const QPoint& b : buttons)
+        for (int y = b.y(); y < b.y() + 40; ++y)
+            for (int x = b.x(); x < std::min(b.x() + 126, 3 + logo.width()); ++x)
+                ASSERT_EQ(logo.pixel(x - 3, y - 11), qRgb(255, 255, 255))
+                    << "under the button at " << b.x() << "," << b.y() << ": pixel " << x << ","
+                    << y;
 }
 
 TEST(ArtworkFiles, FamilyPicturesExistUnderExactNamesInBothLooks) {

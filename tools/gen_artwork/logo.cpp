@@ -66,8 +66,9 @@ void Wordmark(QPainter& p) {
 }
 
 void PaintLogo(QPainter& p) {
-    // A very light wash behind the mark, fading to the page's white at every edge.
-    QRadialGradient wash(QPointF(230, 200), 260);
+    // A very light wash behind the mark, fading to the page's white before
+    // the buttons: their picture is opaque white around its shape.
+    QRadialGradient wash(kMarkCentre, 150);
     wash.setColorAt(0.0, QColor(0xEE, 0xF5, 0xFC));
     wash.setColorAt(1.0, Qt::white);
     p.fillRect(QRectF(0, 0, kWidth, kHeight), wash);
