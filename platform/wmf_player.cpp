@@ -519,8 +519,11 @@ QFont Player::makeFont(double& pixelSize) const {
         QFontMetricsF m(font, painter_.device());
         double average = m.averageCharWidth();
         double wanted = std::abs(f.width * deviceScaleX());
+        // At most ten times the face's own width: far narrower than any
+        // metafile's text needs, and far wider glyphs make the rasterizer
+        // fail in a way the toolkit does not survive.
         if (average > 0)
-            font.setStretch(std::clamp(int(std::lround(100 * wanted / average)), 1, 4000));
+            font.setStretch(std::clamp(int(std::lround(100 * wanted / average)), 1, 1000));
     }
     return font;
 }
