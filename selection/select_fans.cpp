@@ -98,6 +98,7 @@ ListedRows ListRecords(const RecordSpan& span, const SelectionCriteria& criteria
     std::vector<RecordVerdict> verdicts;
     out.intact = judged || CatchBusError([&] { ScanRecords(span, criteria, verdicts); });
     RowBytes row;
+    out.rows.reserve((judged ? *judged : verdicts).size());
     for (const RecordVerdict& v : judged ? *judged : verdicts) {
         const unsigned char* bytes = span.Record(static_cast<std::size_t>(v.record - span.first));
         if (!(out.intact = CatchBusError([&] { row.CopyFrom(bytes); })))
