@@ -34,11 +34,11 @@ long long MappedCatalogue::FirstRecordOfWindow(long long window) const {
 }
 
 long long MappedCatalogue::WindowCount() const {
-    const auto bytes = static_cast<long long>(kWindowBytes);
-    long long windows = count_ * static_cast<long long>(kRecordSize) / bytes + 1;
-    while (windows > 0 && FirstRecordOfWindow(windows - 1) >= count_)
-        --windows;
-    return windows;
+    // The window the last record starts in is the last window.
+    return count_ == 0 ? 0
+                       : (count_ - 1) * static_cast<long long>(kRecordSize) /
+                                 static_cast<long long>(kWindowBytes) +
+                             1;
 }
 
 MappedCatalogue::Window MappedCatalogue::MapWindow(long long window) const {

@@ -57,7 +57,6 @@ class MappedCatalogue {
     // Windows, numbered from 0, cover the file in order; each holds the
     // records that start in it, the last one whole.
     long long WindowCount() const;
-    long long FirstRecordOfWindow(long long window) const;
     // Maps window `window` (empty past the end). A page of it that the file
     // lost since it was opened raises SIGBUS when read (see
     // bus_error_guard.h). Several threads may map windows at once.
@@ -65,6 +64,7 @@ class MappedCatalogue {
     void Close();
 
   private:
+    long long FirstRecordOfWindow(long long window) const;
     int fd_ = -1;
     std::string name_;
     long long count_ = 0;

@@ -112,10 +112,11 @@ std::string FormatFixedDot(long double value, int decimals) {
     // A value that a double holds exactly (every float does) takes the much
     // faster double path; the rounding is of the same exact value either way.
     const double d = static_cast<double>(value);
-    if (static_cast<long double>(d) != value)
+    const bool isDouble = static_cast<long double>(d) == value;
+    if (!isDouble)
         if (auto exact = FormatFixedExact(value, decimals))
             return *std::move(exact);
-    auto r = static_cast<long double>(d) == value
+    auto r = isDouble
                  ? std::to_chars(buf, buf + sizeof buf, d, std::chars_format::fixed, decimals)
                  : std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
     if (r.ec != std::errc())

@@ -205,8 +205,8 @@ void ResultsGrid::Sort() {
     InHalves(count, [&](int, std::size_t from, std::size_t to) {
         for (std::size_t i = from; i < to; ++i) {
             Keyed& k = keyed[i];
-            const Row& row = *(first + static_cast<std::ptrdiff_t>(i));
-            k.row = &*(first + static_cast<std::ptrdiff_t>(i));
+            Row& row = *(first + static_cast<std::ptrdiff_t>(i));
+            k.row = &row;
             if (percentDecides)
                 k.percent = NumericValue(cell(row, kPercent), percentFormat);
             for (std::size_t p = 0; p < prefixed.size(); ++p) {

@@ -126,13 +126,6 @@ void ListWindows(const MappedCatalogue& file, const SelectionCriteria& criteria,
         const MappedCatalogue::Window window = file.MapWindow(w);
         return ListRecords(window.Records(), criteria, nullptr, w == windows - 1);
     };
-    if (workers <= 1) {
-        for (long long w = 0; w < windows; ++w)
-            if (!take(listWindow(w)))
-                return;
-        return;
-    }
-
     struct Slot {
         ListedRows rows;
         std::exception_ptr error;
