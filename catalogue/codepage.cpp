@@ -1,6 +1,8 @@
 #include "codepage.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace vd {
 namespace {
@@ -51,6 +53,12 @@ void AppendCp1252AsUtf8(std::string& out, std::string_view bytes) {
     std::size_t i = 0;
     while (i < bytes.size()) {
         std::size_t plain = i;
+        // Eight bytes at a time while none has its high bit set.
+        for (std::uint64_t word; plain + 8 <= bytes.size(); plain += 8) {
+            std::memcpy(&word, bytes.data() + plain, 8);
+            if (word & 0x8080808080808080u)
+                break;
+        }
         while (plain < bytes.size() && static_cast<unsigned char>(bytes[plain]) < 0x80)
             ++plain;
         out.append(bytes.data() + i, plain - i);

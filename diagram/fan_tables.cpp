@@ -59,7 +59,7 @@ std::string WithoutExtension(std::string_view name) {
 
 void DrawValues(const DrawTarget& t, const TFanRecord& r, const ResultsGrid& grid) {
     const int row = grid.CurrentRow();
-    auto cell = [&](int col) -> const std::string& { return grid.Cell(col, row); };
+    auto cell = [&](int col) { return std::string(grid.Cell(col, row)); };
 
     t.Text(kValueX, 3, r.model.str());
     const std::string volume = EnteredWithUnit(VolumeUnits(), VolumeUnit, EnteredVolume);

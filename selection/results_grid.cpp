@@ -21,36 +21,32 @@ void ResultsGrid::SetRowCount(int n) {
     rows_.resize(static_cast<std::size_t>(std::max(0, n)));
 }
 
-void ResultsGrid::InsertRows(int at, std::vector<Cells>&& rows) {
+void ResultsGrid::InsertRows(int at, std::vector<GridRow>&& rows) {
     const auto pos = static_cast<std::ptrdiff_t>(std::clamp(at, 0, RowCount()));
     rows_.insert(rows_.begin() + pos, std::make_move_iterator(rows.begin()),
                  std::make_move_iterator(rows.end()));
 }
 
-const std::string& ResultsGrid::Cell(int col, int row) const {
-    static const std::string empty;
+std::string_view ResultsGrid::Cell(int col, int row) const {
     if (col < 0 || col >= kColumns || row < 0 || row >= RowCount())
-        return empty;
-    const Row& r = rows_[static_cast<std::size_t>(row)];
-    return static_cast<std::size_t>(col) < r.size() ? r[static_cast<std::size_t>(col)] : empty;
+        return {};
+    return rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
 }
 
-void ResultsGrid::SetCell(int col, int row, std::string text) {
+const GridRow& ResultsGrid::RowAt(int row) const {
+    static const GridRow none;
+    return row >= 0 && row < RowCount() ? rows_[static_cast<std::size_t>(row)] : none;
+}
+
+void ResultsGrid::SetCell(int col, int row, std::string_view text) {
     if (col < 0 || col >= kColumns || row < 0 || row >= RowCount())
         return;
-    Row& r = rows_[static_cast<std::size_t>(row)];
-    if (static_cast<std::size_t>(col) >= r.size()) {
-        if (text.empty())
-            return;
-        // Rows written by the selection reach column 22: size them once.
-        r.resize(std::max<std::size_t>(static_cast<std::size_t>(col) + 1, kFamily + 1));
-    }
-    r[static_cast<std::size_t>(col)] = std::move(text);
+    rows_[static_cast<std::size_t>(row)].Set(static_cast<std::size_t>(col), text);
 }
 
 void ResultsGrid::ClearCells() {
     for (auto& row : rows_)
-        row.clear();
+        row = GridRow();
 }
 
 const ResultsGrid::Format& ResultsGrid::FormatFor(int col) {
@@ -107,7 +103,7 @@ template <class Work> void InHalves(std::size_t count, Work&& work) {
 
 } // namespace
 
-int CompareCells(const std::string& a, const std::string& b, const ResultsGrid::Format& f) {
+int CompareCells(std::string_view a, std::string_view b, const ResultsGrid::Format& f) {
     if (f.style == ResultsGrid::CompareStyle::Numeric) {
         auto x = NumericValue(a, f), y = NumericValue(b, f);
         if (!x || !y)
@@ -119,29 +115,21 @@ int CompareCells(const std::string& a, const std::string& b, const ResultsGrid::
 }
 
 int ResultsGrid::CompareRows(int rowA, int rowB, int col) const {
-    static const Row none;
-    auto row = [&](int r) -> const Row& {
-        return r >= 0 && r < RowCount() ? rows_[static_cast<std::size_t>(r)] : none;
-    };
     const Format& percent = FormatFor(kPercent);
-    return CompareRowsCached(row(rowA), row(rowB), NumericValue(Cell(kPercent, rowA), percent),
+    return CompareRowsCached(RowAt(rowA), RowAt(rowB), NumericValue(Cell(kPercent, rowA), percent),
                              NumericValue(Cell(kPercent, rowB), percent), col);
 }
 
 int ResultsGrid::CompareRowsCached(const Row& a, const Row& b, const std::optional<long double>& na,
                                    const std::optional<long double>& nb, int col) const {
-    static const std::string empty;
-    const int last = static_cast<int>(std::max(a.size(), b.size()));
+    const int last = static_cast<int>(std::max(a.Size(), b.Size()));
     for (int c = col; c < last; ++c) {
         int r;
         if (c == kPercent) {
             r = (!na || !nb) ? 0 : (*na < *nb ? -1 : (*na > *nb ? 1 : 0));
         } else {
-            const std::string& x =
-                static_cast<std::size_t>(c) < a.size() ? a[static_cast<std::size_t>(c)] : empty;
-            const std::string& y =
-                static_cast<std::size_t>(c) < b.size() ? b[static_cast<std::size_t>(c)] : empty;
-            r = CompareCells(x, y, FormatFor(c));
+            const auto at = static_cast<std::size_t>(c);
+            r = CompareCells(a[at], b[at], FormatFor(c));
         }
         if (r != 0)
             return r;
@@ -154,16 +142,13 @@ int ResultsGrid::CompareRowsCached(const Row& a, const Row& b, const std::option
 void ResultsGrid::Sort() {
     if (RowCount() - fixedRows_ < 2 || sortColumn_ < 0 || sortColumn_ >= kColumns)
         return;
-    static const std::string empty;
-    auto cell = [](const Row& r, int c) -> const std::string& {
-        return static_cast<std::size_t>(c) < r.size() ? r[static_cast<std::size_t>(c)] : empty;
-    };
+    auto cell = [](const Row& r, int c) { return r[static_cast<std::size_t>(c)]; };
     const auto first = rows_.begin() + fixedRows_;
     // A column that holds the same text in every row compares equal for every
     // pair: only the others can decide, and only they are compared.
     std::size_t width = 0;
     for (auto it = first; it != rows_.end(); ++it)
-        width = std::max(width, it->size());
+        width = std::max(width, it->Size());
     // One pass over the rows, so that each row's cells are fetched once; each
     // half of a large grid on a thread of its own.
     const std::size_t count = rows_.size() - static_cast<std::size_t>(fixedRows_);
@@ -210,7 +195,7 @@ void ResultsGrid::Sort() {
             if (percentDecides)
                 k.percent = NumericValue(cell(row, kPercent), percentFormat);
             for (std::size_t p = 0; p < prefixed.size(); ++p) {
-                const std::string& text = cell(row, prefixed[p]);
+                const std::string_view text = cell(row, prefixed[p]);
                 k.length[p] = static_cast<std::uint32_t>(std::min<std::size_t>(text.size(), 9));
                 for (std::size_t c = 0; c < 8; ++c)
                     k.prefix[p] = k.prefix[p] << 8 |

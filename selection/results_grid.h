@@ -1,7 +1,8 @@
 #pragma once
 // The results grid as data: 100 text columns under one header row, a current
 // row, one sort column and direction. The widget on the input page shows it.
-#include <array>
+#include "grid_row.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,10 +38,6 @@ class ResultsGrid {
         std::string prefix, suffix;
     };
 
-    // A row's cells from column 0, up to the last one written; the rest read
-    // as empty.
-    using Cells = std::vector<std::string>;
-
     ResultsGrid();
 
     int RowCount() const { return static_cast<int>(rows_.size()); }
@@ -50,10 +47,13 @@ class ResultsGrid {
     void SetFixedRows(int n) { fixedRows_ = n; }
 
     // Inserts whole rows before row `at` (clipped to the rows there are).
-    void InsertRows(int at, std::vector<Cells>&& rows);
-    // Out-of-range cells read as empty and ignore writes.
-    const std::string& Cell(int col, int row) const;
-    void SetCell(int col, int row, std::string text);
+    void InsertRows(int at, std::vector<GridRow>&& rows);
+    // Out-of-range cells read as empty and ignore writes. A cell's text stays
+    // valid until its row is written, moved or removed.
+    std::string_view Cell(int col, int row) const;
+    // A whole row, for reading many of its cells; out of range, an empty row.
+    const GridRow& RowAt(int row) const;
+    void SetCell(int col, int row, std::string_view text);
     void ClearCells();
 
     int CurrentRow() const { return currentRow_; }
@@ -83,7 +83,7 @@ class ResultsGrid {
     int CompareRows(int rowA, int rowB, int col) const;
 
   private:
-    using Row = Cells;
+    using Row = GridRow;
     // Compares on `col` and rightwards, with column 4's numbers parsed once.
     int CompareRowsCached(const Row& a, const Row& b, const std::optional<long double>& na,
                           const std::optional<long double>& nb, int col) const;
@@ -96,7 +96,7 @@ class ResultsGrid {
 };
 
 // Compares two cell texts by a column format.
-int CompareCells(const std::string& a, const std::string& b, const ResultsGrid::Format& format);
+int CompareCells(std::string_view a, std::string_view b, const ResultsGrid::Format& format);
 
 // Clears the grid to the header row and one spare row, writes the ten headers
 // and hides it. The volume and pressure headers are the units of the last

@@ -47,44 +47,54 @@ struct RowBytes {
         std::memcpy(bytes, record, offs::max_temp);
         std::memcpy(bytes + offs::picture_file, record + offs::picture_file, Str25::capacity + 1);
     }
-    std::string Text(std::size_t offset, std::size_t max) const {
-        return std::string(RecordText(bytes, offset, max));
+    std::string_view Text(std::size_t offset, std::size_t max) const {
+        return RecordText(bytes, offset, max);
     }
     std::int32_t Int(std::size_t offset) const { return RecordInt(bytes + offset); }
 };
 
-ResultsGrid::Cells ResultRow(const RowBytes& rec, const OperatingPoint& op, float dev) {
-    ResultsGrid::Cells cells(ResultsGrid::kFamily + 1);
-    cells[0] = std::to_string(rec.Int(offs::fan_no));
-    cells[1] = rec.Text(offs::model, Str13::capacity);
-    cells[2] = FormatInUnit(VolumeUnits(), VolumeUnit, op.Qop);
-    cells[3] = FormatInUnit(PressureUnits(), PressureUnit, op.Pop);
-    cells[4] = FormatFixed(dev, 0) + "%";
-    cells[5] = SpecificPowerText(op.Wop, op.Qop);
-    cells[6] = rec.Text(offs::value_col6, Str10::capacity);
-    cells[7] = rec.Text(offs::value_col7, Str10::capacity);
-    cells[8] = rec.Text(offs::amps, Str10::capacity);
-    cells[9] = rec.Text(offs::volts, Str10::capacity) + "/" + std::to_string(rec.Int(offs::hz)) +
-               "/" + std::to_string(rec.Int(offs::phases));
-    cells[10] = rec.Text(offs::picture_file, Str25::capacity);
-    cells[20] = FormatFixed(EnteredVolume, 2) + " " + VolumeUnit;
-    cells[21] = FormatFixed(EnteredPressure, 2) + " " + PressureUnit;
-    cells[22] = rec.Text(offs::family, Str5::capacity);
-    return cells;
+// The cells every row of a run shares: the duty as entered.
+struct RunCells {
+    std::string enteredVolume = FormatFixed(EnteredVolume, 2) + " " + VolumeUnit;
+    std::string enteredPressure = FormatFixed(EnteredPressure, 2) + " " + PressureUnit;
+};
+
+GridRow ResultRow(const RowBytes& rec, const OperatingPoint& op, float dev, const RunCells& run) {
+    const std::string fanNo = std::to_string(rec.Int(offs::fan_no));
+    const std::string volume = FormatInUnit(VolumeUnits(), VolumeUnit, op.Qop);
+    const std::string pressure = FormatInUnit(PressureUnits(), PressureUnit, op.Pop);
+    const std::string percent = FormatFixed(dev, 0) + "%";
+    const std::string specificPower = SpecificPowerText(op.Wop, op.Qop);
+    const std::string supply = std::string(rec.Text(offs::volts, Str10::capacity)) + "/" +
+                               std::to_string(rec.Int(offs::hz)) + "/" +
+                               std::to_string(rec.Int(offs::phases));
+    std::string_view cells[ResultsGrid::kFamily + 1];
+    cells[ResultsGrid::kFanNo] = fanNo;
+    cells[ResultsGrid::kModel] = rec.Text(offs::model, Str13::capacity);
+    cells[ResultsGrid::kVolume] = volume;
+    cells[ResultsGrid::kPressure] = pressure;
+    cells[ResultsGrid::kPercent] = percent;
+    cells[ResultsGrid::kSpecificPower] = specificPower;
+    cells[ResultsGrid::kValueCol6] = rec.Text(offs::value_col6, Str10::capacity);
+    cells[ResultsGrid::kValueCol7] = rec.Text(offs::value_col7, Str10::capacity);
+    cells[ResultsGrid::kAmps] = rec.Text(offs::amps, Str10::capacity);
+    cells[ResultsGrid::kSupply] = supply;
+    cells[ResultsGrid::kPicture] = rec.Text(offs::picture_file, Str25::capacity);
+    cells[ResultsGrid::kEnteredVolume] = run.enteredVolume;
+    cells[ResultsGrid::kEnteredPressure] = run.enteredPressure;
+    cells[ResultsGrid::kFamily] = rec.Text(offs::family, Str5::capacity);
+    return GridRow(cells);
 }
 
-ResultsGrid::Cells RejectRow(const RowBytes& rec, const char* reason) {
-    ResultsGrid::Cells cells(ResultsGrid::kFamily + 1);
-    cells[1] = rec.Text(offs::model, Str13::capacity);
-    cells[2] = reason;
-    return cells;
+GridRow RejectRow(const RowBytes& rec, const char* reason) {
+    return GridRow{{}, rec.Text(offs::model, Str13::capacity), reason};
 }
 
 // The grid rows of one run of records, in record order. Over a mapping, a file
 // that shrank since it was opened faults on a lost page: the rows of the
 // records before it stay, as with a short read, and `intact` is false.
 struct ListedRows {
-    std::vector<ResultsGrid::Cells> rows;
+    std::vector<GridRow> rows;
     bool intact = true;
     std::optional<TFanRecord> last; // the span's last record, when asked for
 };
@@ -97,13 +107,28 @@ ListedRows ListRecords(const RecordSpan& span, const SelectionCriteria& criteria
     ListedRows out;
     std::vector<RecordVerdict> verdicts;
     out.intact = judged || CatchBusError([&] { ScanRecords(span, criteria, verdicts); });
+    const RunCells run;
     RowBytes row;
     out.rows.reserve((judged ? *judged : verdicts).size());
-    for (const RecordVerdict& v : judged ? *judged : verdicts) {
+    const std::vector<RecordVerdict>& listed = judged ? *judged : verdicts;
+    for (std::size_t i = 0; i < listed.size(); ++i) {
+        const RecordVerdict& v = listed[i];
+        // The scan has moved on since it read these records; ask for the
+        // lines a row copies a few rows ahead (a prefetch never faults).
+        constexpr std::size_t kAhead = 4;
+        if (i + kAhead < listed.size()) {
+            const unsigned char* ahead =
+                span.Record(static_cast<std::size_t>(listed[i + kAhead].record - span.first));
+            __builtin_prefetch(ahead);
+            __builtin_prefetch(ahead + offs::max_temp - 1);
+            __builtin_prefetch(ahead + offs::picture_file);
+            __builtin_prefetch(ahead + offs::picture_file + Str25::capacity);
+        }
         const unsigned char* bytes = span.Record(static_cast<std::size_t>(v.record - span.first));
         if (!(out.intact = CatchBusError([&] { row.CopyFrom(bytes); })))
             break;
-        out.rows.push_back(v.Qualifies() ? ResultRow(row, v.op, v.dev) : RejectRow(row, v.reason));
+        out.rows.push_back(v.Qualifies() ? ResultRow(row, v.op, v.dev, run)
+                                         : RejectRow(row, v.reason));
     }
     if (out.intact && wantLast && span.count > 0) {
         TFanRecord last;

@@ -221,7 +221,7 @@ void InputPage::ShowGridModel() {
 void InputPage::ShowRowPicture(int modelRow, bool afterClick) {
     pictureNotice_->stop();
     try {
-        im_pic->LoadDataFile("bmp\\" + sgModel.Cell(ResultsGrid::kPicture, modelRow));
+        im_pic->LoadDataFile("bmp\\" + std::string(sgModel.Cell(ResultsGrid::kPicture, modelRow)));
     } catch (const FileError&) {
         if (afterClick)
             pictureNotice_->start(QApplication::doubleClickInterval());
@@ -283,7 +283,7 @@ void InputPage::sgDblClick(int modelRow) {
     Guarded([&] {
         auto no = ParseInteger(sgModel.Cell(ResultsGrid::kFanNo, modelRow));
         if (!no || *no < INT32_MIN || *no > INT32_MAX)
-            throw ConversionError("'" + sgModel.Cell(ResultsGrid::kFanNo, modelRow) +
+            throw ConversionError("'" + std::string(sgModel.Cell(ResultsGrid::kFanNo, modelRow)) +
                                   "' is not a valid integer value");
         SelectedFanNo = static_cast<std::int32_t>(*no);
         if (DrawChosenFan)

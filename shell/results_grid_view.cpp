@@ -124,7 +124,7 @@ void ResultsGridView::Show(const ResultsGrid& model) {
     horizontalHeader()->setSortIndicator(sortColumn_, sortOrder_);
     for (int r = 1; r < model.RowCount(); ++r)
         for (int c = 0; c < ResultsGrid::kColumns; ++c) {
-            const std::string& text = model.Cell(c, r);
+            const std::string_view text = model.Cell(c, r);
             if (text.empty())
                 continue;
             auto* item = new QTableWidgetItem(FromCp1252(text));

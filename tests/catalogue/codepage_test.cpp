@@ -22,3 +22,19 @@ TEST(CodePage, UnmappableCharactersBecomeTheReplacement) {
     EXPECT_EQ(Utf8ToCp1252("a\u4E2Db"), "a?b");
     EXPECT_EQ(Utf8ToCp1252("\xFF"), "\xFF"); // stray byte taken as Latin-1
 }
+
+// The conversion skips plain ASCII a word at a time: a high byte at any place
+// within or after such a word must still be converted, byte for byte as one
+// at a time would.
+TEST(CodePage, HighBytesAnywhereInLongAsciiRunsAreConverted) {
+    for (std::size_t length = 0; length < 40; ++length)
+        for (std::size_t at = 0; at <= length; ++at) {
+            std::string text(length, 'a');
+            std::string expected(length, 'a');
+            if (at < length) {
+                text[at] = '\xE9';
+                expected.replace(at, 1, "\u00E9");
+            }
+            ASSERT_EQ(Cp1252ToUtf8(text), expected) << length << " " << at;
+        }
+}

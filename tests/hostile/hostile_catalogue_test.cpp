@@ -81,7 +81,7 @@ TEST_F(HostileCatalogue, NaNAndInfiniteNumbersAreRejectedOrDrawnButNeverHang) {
     EXPECT_TRUE(messages.errors.empty());
     for (int r = 1; r < w.input->sgModel.RowCount(); ++r)
         for (int c : {ResultsGrid::kVolume, ResultsGrid::kPressure, ResultsGrid::kPercent}) {
-            const std::string& cell = w.input->sgModel.Cell(c, r);
+            const std::string_view cell = w.input->sgModel.Cell(c, r);
             EXPECT_EQ(cell.find("nan"), std::string::npos) << cell;
             EXPECT_EQ(cell.find("inf"), std::string::npos) << cell;
         }

@@ -168,7 +168,7 @@ class WindowTest : public ShellTest {
     std::vector<std::string> Models(vd::T_fm& w) {
         std::vector<std::string> v;
         for (int r = 1; r < w.input->sgModel.RowCount(); ++r)
-            v.push_back(w.input->sgModel.Cell(vd::ResultsGrid::kModel, r));
+            v.emplace_back(w.input->sgModel.Cell(vd::ResultsGrid::kModel, r));
         return v;
     }
     // Select, then a double click on every result row; each must draw the

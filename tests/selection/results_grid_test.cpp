@@ -25,7 +25,7 @@ ResultsGrid Grid(const std::vector<std::array<const char*, 3>>& rows) {
 std::vector<std::string> Col(const ResultsGrid& g, int c) {
     std::vector<std::string> v;
     for (int r = 1; r < g.RowCount(); ++r)
-        v.push_back(g.Cell(c, r));
+        v.emplace_back(g.Cell(c, r));
     return v;
 }
 

@@ -54,7 +54,7 @@ TEST_F(SelectionTest, FamilyFlagsRejectTheirFamiliesOnly) {
     // File order before the sort; rejects have no percentage and sort last.
     std::map<std::string, std::string> reason;
     for (int r = 1; r < grid.RowCount(); ++r)
-        reason[grid.Cell(1, r)] = grid.Cell(2, r);
+        reason[std::string(grid.Cell(1, r))] = grid.Cell(2, r);
     EXPECT_EQ(reason["a"], "xPW");
     EXPECT_EQ(reason["b"], "1.00"); // an empty family is never rejected
     EXPECT_EQ(reason["c"], "1.00");
@@ -79,7 +79,7 @@ TEST_F(SelectionTest, TheLastFailedTestNamesTheReason) {
     Run(1, 100);
     std::map<std::string, std::string> reason;
     for (int r = 1; r < grid.RowCount(); ++r)
-        reason[grid.Cell(1, r)] = grid.Cell(2, r);
+        reason[std::string(grid.Cell(1, r))] = grid.Cell(2, r);
     EXPECT_EQ(reason["volts"], "Volts"); // rejected by family and voltage
     EXPECT_EQ(reason["minpa"], "<MinPa");
 
@@ -88,7 +88,7 @@ TEST_F(SelectionTest, TheLastFailedTestNamesTheReason) {
     Run(0.5f, 25); // the fan delivers 200 %
     reason.clear();
     for (int r = 1; r < grid.RowCount(); ++r)
-        reason[grid.Cell(1, r)] = grid.Cell(2, r);
+        reason[std::string(grid.Cell(1, r))] = grid.Cell(2, r);
     EXPECT_EQ(reason["far"], ">Dev");
 }
 

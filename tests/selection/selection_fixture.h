@@ -49,7 +49,7 @@ class SelectionTest : public ::testing::Test {
     std::vector<std::string> Column(int col) const {
         std::vector<std::string> v;
         for (int r = 1; r < grid.RowCount(); ++r)
-            v.push_back(grid.Cell(col, r));
+            v.emplace_back(grid.Cell(col, r));
         return v;
     }
 

@@ -1,10 +1,12 @@
 // The pieces vdcat's documents are made of, without the executable: numbers,
 // JSON and CSV, schedule lines, file names, and the order in which a fan's
 // detail material is loaded.
+#include "codepage.h"
 #include "errors.h"
 #include "fan_detail.h"
 #include "json_writer.h"
 #include "schedule.h"
+#include "select_document.h"
 
 #include <gtest/gtest.h>
 
@@ -141,4 +143,57 @@ TEST(FanDetail, MaterialLoadsInTheWindowsOrderWithItsStandInsAndMessages) {
     vd::FanDetailTargets drawingOnly;
     drawingOnly.drawing = [](const std::string& path) { throw vd::FileError(path); };
     EXPECT_THROW(vd::LoadFanDetailMaterial(r, "UK", drawingOnly), vd::FileError);
+}
+
+// A long document goes out in pieces, each ending with a whole line, that
+// join to the document; texts in the code page come out as UTF-8 unless the
+// code page is asked for.
+TEST(SelectDocument, ALongDocumentGoesOutInWholeLines) {
+    vd::ResultsGrid grid;
+    grid.SetRowCount(6001);
+    for (int r = 1; r <= 6000; ++r) {
+        grid.SetCell(0, r, std::to_string(r));
+        grid.SetCell(1, r, "Mod\xE8le \x80" + std::to_string(r % 7));
+        grid.SetCell(4, r, std::to_string(90 + r % 20) + "%");
+        grid.SetCell(22, r, "PW");
+    }
+    auto expected = [&](bool cp1252) {
+        std::string out;
+        for (int r = 1; r <= 6000; ++r)
+            for (int c = 0; c < 23; ++c) {
+                const std::string cell(grid.Cell(c, r));
+                out += (cp1252 ? cell : vd::Cp1252ToUtf8(cell)) + (c < 22 ? "\t" : "\n");
+            }
+        return out;
+    };
+    for (bool cp1252 : {false, true}) {
+        DocumentOptions options;
+        options.cp1252 = cp1252;
+        std::vector<std::string> pieces;
+        WriteSelectDocument({}, grid, options,
+                            [&](std::string_view piece) { pieces.emplace_back(piece); });
+        ASSERT_GT(pieces.size(), 2u);
+        std::string joined;
+        for (const std::string& piece : pieces) {
+            EXPECT_EQ(piece.back(), '\n');
+            joined += piece;
+        }
+        EXPECT_EQ(joined, expected(cp1252));
+        EXPECT_EQ(SelectDocument({}, grid, options), joined);
+    }
+
+    DocumentOptions csv;
+    csv.format = DocumentFormat::Csv;
+    std::string pieces;
+    int count = 0;
+    WriteSelectDocument({}, grid, csv, [&](std::string_view piece) {
+        EXPECT_TRUE(piece.ends_with("\r\n"));
+        pieces += piece;
+        ++count;
+    });
+    EXPECT_GT(count, 1);
+    std::string whole = CsvHeading({}, grid) + "\r\n";
+    for (int r = 1; r <= 6000; ++r)
+        whole += CsvRow({}, grid, r, std::nullopt) + "\r\n";
+    EXPECT_EQ(pieces, whole);
 }

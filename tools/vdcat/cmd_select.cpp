@@ -105,14 +105,14 @@ int RunSelect(const Args& args) {
     vd::ResultsGrid sg;
     if (int code = RunSelectionFromOptions("select", o, request, sg); code != kOk)
         return code;
-    std::string out;
     try {
-        out = SelectDocument(request, sg, doc);
+        WriteSelectDocument(request, sg, doc, [](std::string_view piece) {
+            std::fwrite(piece.data(), 1, piece.size(), stdout);
+        });
     } catch (const vd::FileError& e) {
         std::fprintf(stderr, "vdcat select: %s\n", e.what());
         return kDataError;
     }
-    std::fwrite(out.data(), 1, out.size(), stdout);
     return kOk;
 }
 

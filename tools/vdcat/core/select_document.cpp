@@ -19,9 +19,9 @@ using Grid = vd::ResultsGrid;
 // The columns the user sees, as the CSV gives them.
 constexpr int kVisibleColumns = 10;
 // The columns a tab-separated row has always had.
-constexpr int kTsvColumns = 23;
+constexpr std::size_t kTsvColumns = 23;
 
-std::string Utf8(const std::string& cp1252) {
+std::string Utf8(std::string_view cp1252) {
     return vd::Cp1252ToUtf8(cp1252);
 }
 
@@ -60,25 +60,62 @@ std::string StripPercent(std::string text) {
     return text;
 }
 
-std::string Tsv(const DutyRequest& r, const Grid& grid, const DocumentOptions& o,
-                const std::vector<std::optional<vd::SpeedStep>>& steps) {
-    std::string out;
-    auto line = [&](int row, const std::vector<std::string>& extra) {
-        for (int col = 0; col < kTsvColumns; ++col) {
-            if (col)
-                out += '\t';
-            out += grid.Cell(col, row);
+// Collects a document in pieces of about kPiece bytes and hands each to the
+// sink, converted to UTF-8 unless the code page is asked for; a long document
+// never needs a buffer of its own size.
+class PieceWriter {
+  public:
+    static constexpr std::size_t kPiece = 64 * 1024;
+
+    PieceWriter(const DocumentSink& sink, bool cp1252) : sink_(sink), cp1252_(cp1252) {
+        piece_.reserve(kPiece + 1024);
+    }
+    std::string& Text() { return piece_; }
+    // Called after each line: passes the piece on once it is full.
+    void LineDone() {
+        if (piece_.size() >= kPiece)
+            Flush();
+    }
+    void Flush() {
+        if (piece_.empty())
+            return;
+        if (cp1252_) {
+            sink_(piece_);
+        } else {
+            utf8_.clear();
+            vd::AppendCp1252AsUtf8(utf8_, piece_);
+            sink_(utf8_);
         }
+        piece_.clear();
+    }
+
+  private:
+    const DocumentSink& sink_;
+    bool cp1252_;
+    std::string piece_, utf8_;
+};
+
+void WriteTsv(const DutyRequest& r, const Grid& grid, const DocumentOptions& o,
+              const std::vector<std::optional<vd::SpeedStep>>& steps, const DocumentSink& sink) {
+    PieceWriter writer(sink, o.cp1252);
+    std::string& out = writer.Text();
+    auto line = [&](int row, const std::vector<std::string>& extra) {
+        grid.RowAt(row).AppendJoined(out, kTsvColumns, '\t');
         for (const std::string& cell : extra)
             out += '\t' + cell;
         out += '\n';
+        writer.LineDone();
     };
     if (o.header)
         line(0, r.steps ? StepHeadings() : std::vector<std::string>{});
-    for (int row = grid.FixedRows(), i = 0; row < grid.RowCount(); ++row, ++i)
+    for (int row = grid.FixedRows(), i = 0; row < grid.RowCount(); ++row, ++i) {
+        // Sorted rows lie scattered in memory: ask for the next ones early.
+        constexpr int kAhead = 8;
+        grid.RowAt(row + kAhead).Prefetch();
         line(row,
              r.steps ? StepCells(steps[static_cast<std::size_t>(i)]) : std::vector<std::string>{});
-    return o.cp1252 ? out : Utf8(out);
+    }
+    writer.Flush();
 }
 
 } // namespace
@@ -143,8 +180,8 @@ std::string CsvRow(const DutyRequest& r, const Grid& grid, int row,
     for (int col = 0; col < kVisibleColumns; ++col) {
         // A reject row holds its reason in the volume column; here it has a
         // column of its own.
-        const std::string& cell =
-            reject && col == Grid::kVolume ? std::string() : grid.Cell(col, row);
+        const std::string_view cell =
+            reject && col == Grid::kVolume ? std::string_view() : grid.Cell(col, row);
         out += (col ? "," : "") + CsvField(Utf8(cell));
     }
     if (r.steps)
@@ -224,25 +261,39 @@ void WriteJsonRow(JsonWriter& j, const DutyRequest& r, const Grid& grid, int row
     j.EndObject();
 }
 
-std::string SelectDocument(const DutyRequest& r, const Grid& grid, const DocumentOptions& o,
-                           const vd::CatalogueImage* catalogue) {
+void WriteSelectDocument(const DutyRequest& r, const Grid& grid, const DocumentOptions& o,
+                         const DocumentSink& sink, const vd::CatalogueImage* catalogue) {
+    // The steps read the catalogue and may fail: all of them before a byte
+    // goes out.
     std::vector<std::optional<vd::SpeedStep>> steps;
     if (r.steps)
         steps = StepsOfRows(r, grid, catalogue);
     if (o.format == DocumentFormat::Tsv)
-        return Tsv(r, grid, o, steps);
+        return WriteTsv(r, grid, o, steps, sink);
     const int first = grid.FixedRows();
     auto step = [&](int row) {
         return r.steps ? steps[static_cast<std::size_t>(row - first)]
                        : std::optional<vd::SpeedStep>();
     };
     if (o.format == DocumentFormat::Csv) {
-        std::string out = CsvHeading(r, grid) + "\r\n";
-        for (int row = first; row < grid.RowCount(); ++row)
-            out += CsvRow(r, grid, row, step(row)) + "\r\n";
-        return out;
+        // Each field is UTF-8 already.
+        PieceWriter writer(sink, true);
+        writer.Text() = CsvHeading(r, grid) + "\r\n";
+        for (int row = first; row < grid.RowCount(); ++row) {
+            writer.Text() += CsvRow(r, grid, row, step(row)) + "\r\n";
+            writer.LineDone();
+        }
+        return writer.Flush();
     }
-    return JoinJsonDocument(JsonDocumentHead(r), JsonDocumentRows(r, grid, steps));
+    sink(JoinJsonDocument(JsonDocumentHead(r), JsonDocumentRows(r, grid, steps)));
+}
+
+std::string SelectDocument(const DutyRequest& r, const Grid& grid, const DocumentOptions& o,
+                           const vd::CatalogueImage* catalogue) {
+    std::string out;
+    WriteSelectDocument(
+        r, grid, o, [&](std::string_view piece) { out += piece; }, catalogue);
+    return out;
 }
 
 std::string JsonDocumentHead(const DutyRequest& r) {

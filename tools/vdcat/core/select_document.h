@@ -6,8 +6,10 @@
 #include "duty_request.h"
 #include "speed_steps.h"
 
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vdcat {
@@ -34,7 +36,13 @@ std::vector<std::optional<vd::SpeedStep>> StepsOfRows(const DutyRequest& request
 std::string ShortestNumber(long double value);
 std::string ShortestNumber(float value);
 
-// The document of a selection that RunDuty has just run into `grid`.
+// The document of a selection that RunDuty has just run into `grid`, whole or
+// handed to a sink in pieces (tab-separated and CSV a few dozen kilobytes at a
+// time). Any failure comes before the first piece.
+using DocumentSink = std::function<void(std::string_view)>;
+void WriteSelectDocument(const DutyRequest& request, const vd::ResultsGrid& grid,
+                         const DocumentOptions& options, const DocumentSink& sink,
+                         const vd::CatalogueImage* catalogue = nullptr);
 std::string SelectDocument(const DutyRequest& request, const vd::ResultsGrid& grid,
                            const DocumentOptions& options,
                            const vd::CatalogueImage* catalogue = nullptr);

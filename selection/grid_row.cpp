@@ -1,0 +1,109 @@
+#include "grid_row.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+namespace vd {
+
+namespace {
+
+template <std::size_t kWidth> std::size_t ReadEnd(const char* at) {
+    std::size_t end = 0;
+    for (std::size_t b = kWidth; b-- > 0;)
+        end = end << 8 | static_cast<unsigned char>(at[b]);
+    return end;
+}
+
+std::size_t ReadEnd(const char* at, std::size_t width) {
+    std::size_t end = 0;
+    for (std::size_t b = width; b-- > 0;)
+        end = end << 8 | static_cast<unsigned char>(at[b]);
+    return end;
+}
+
+void WriteEnd(char* at, std::size_t width, std::size_t end) {
+    for (std::size_t b = 0; b < width; ++b, end >>= 8)
+        at[b] = static_cast<char>(end & 0xFF);
+}
+
+} // namespace
+
+GridRow::GridRow(std::span<const std::string_view> cells) {
+    // Trailing empty cells read the same as none.
+    std::size_t count = std::min(cells.size(), kMaxCells);
+    while (count > 0 && cells[count - 1].empty())
+        --count;
+    if (count == 0)
+        return;
+    std::size_t text = 0;
+    for (std::size_t c = 0; c < count; ++c)
+        text += cells[c].size();
+    const std::size_t width = text <= UINT16_MAX ? 2 : 4;
+    const std::size_t table = kHead + count * width;
+    block_.resize(table + text + kSlack);
+    char* out = block_.data();
+    out[0] = static_cast<char>(count);
+    out[1] = static_cast<char>(width);
+    std::size_t end = 0;
+    for (std::size_t c = 0; c < count; ++c) {
+        std::copy(cells[c].begin(), cells[c].end(), out + table + end);
+        end += cells[c].size();
+        WriteEnd(out + kHead + c * width, width, end);
+    }
+}
+
+std::string_view GridRow::WideCell(std::size_t col) const {
+    const std::size_t width = static_cast<unsigned char>(block_[1]);
+    const char* ends = block_.data() + kHead;
+    const std::size_t begin = col == 0 ? 0 : ReadEnd(ends + (col - 1) * width, width);
+    const std::size_t end = ReadEnd(ends + col * width, width);
+    const std::size_t text = kHead + Size() * width;
+    return std::string_view(block_).substr(text + begin, end - begin);
+}
+
+void GridRow::AppendJoined(std::string& out, std::size_t count, char separator) const {
+    if (count == 0)
+        return;
+    const std::size_t held = std::min(count, Size());
+    const std::size_t width = held ? static_cast<unsigned char>(block_[1]) : 0;
+    const char* ends = block_.data() + kHead;
+    const char* text = ends + Size() * width;
+    const std::size_t textLength = held ? ReadEnd(ends + (held - 1) * width, width) : 0;
+    const std::size_t length = textLength + count - 1;
+    const std::size_t from = out.size();
+    // Cells are short, and a copy call for each costs more than its bytes:
+    // each is copied in whole blocks of kSlack + 1 bytes, which the slack
+    // after the row's texts and after the output make safe to read and write.
+    constexpr std::size_t kBlock = kSlack + 1;
+    out.resize(from + length + kBlock);
+    char* at = out.data() + from;
+    std::size_t begin = 0;
+    for (std::size_t c = 0; c < held; ++c) {
+        const std::size_t end =
+            width == 2 ? ReadEnd<2>(ends + 2 * c) : ReadEnd(ends + c * width, width);
+        for (std::size_t k = begin; k < end; k += kBlock)
+            std::memcpy(at + (k - begin), text + k, kBlock);
+        at += end - begin;
+        begin = end;
+        *at++ = separator;
+    }
+    for (std::size_t c = held; c + 1 < count; ++c)
+        *at++ = separator;
+    out.resize(from + length);
+}
+
+void GridRow::Set(std::size_t col, std::string_view text) {
+    if (col >= kMaxCells || (col >= Size() && text.empty()))
+        return;
+    std::vector<std::string_view> cells(std::max(Size(), col + 1));
+    for (std::size_t c = 0; c < Size(); ++c)
+        cells[c] = (*this)[c];
+    // The new text may be one of this row's own cells: keep it apart.
+    const std::string owned(text);
+    cells[col] = owned;
+    *this = GridRow(cells);
+}
+
+} // namespace vd

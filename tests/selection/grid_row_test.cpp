@@ -1,0 +1,99 @@
+#include "grid_row.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+using namespace vd;
+
+namespace {
+
+std::vector<std::string> CellsOf(const GridRow& row, std::size_t count) {
+    std::vector<std::string> cells;
+    for (std::size_t c = 0; c < count; ++c)
+        cells.emplace_back(row[c]);
+    return cells;
+}
+
+GridRow RowOf(const std::vector<std::string>& cells) {
+    std::vector<std::string_view> views(cells.begin(), cells.end());
+    return GridRow(views);
+}
+
+std::string Joined(const std::vector<std::string>& cells, std::size_t count, char separator) {
+    std::string out;
+    for (std::size_t c = 0; c < count; ++c) {
+        if (c)
+            out += separator;
+        if (c < cells.size())
+            out += cells[c];
+    }
+    return out;
+}
+
+} // namespace
+
+TEST(GridRow, HoldsItsCellsAndReadsEmptyPastThem) {
+    const GridRow row{"12", "", "Model A", "", ""};
+    EXPECT_EQ(row.Size(), 3u); // trailing empty cells are not held
+    EXPECT_EQ(CellsOf(row, 5), (std::vector<std::string>{"12", "", "Model A", "", ""}));
+    EXPECT_EQ(row[400], "");
+    EXPECT_EQ(GridRow().Size(), 0u);
+    EXPECT_EQ(GridRow({"", ""}).Size(), 0u);
+
+    // Texts too long for two-byte ends, on either side of the limit.
+    for (std::size_t total : {65535u, 65536u, 300000u}) {
+        const std::vector<std::string> cells = {"a", std::string(total - 2, 'x'), "b"};
+        EXPECT_EQ(CellsOf(RowOf(cells), 4), (std::vector<std::string>{"a", cells[1], "b", ""}))
+            << total;
+    }
+}
+
+TEST(GridRow, SetWritesOneCellAndKeepsTheOthers) {
+    GridRow row{"1", "two", "3"};
+    row.Set(1, "second");
+    row.Set(5, "six");
+    EXPECT_EQ(CellsOf(row, 7), (std::vector<std::string>{"1", "second", "3", "", "", "six", ""}));
+    row.Set(9, ""); // an empty cell past the row adds nothing
+    EXPECT_EQ(row.Size(), 6u);
+    row.Set(5, "");
+    EXPECT_EQ(row.Size(), 3u);
+    row.Set(GridRow::kMaxCells, "ignored");
+    EXPECT_EQ(row.Size(), 3u);
+
+    // A cell written from a view of the row itself.
+    row.Set(0, row[1]);
+    row.Set(2, row[0].substr(1));
+    EXPECT_EQ(CellsOf(row, 3), (std::vector<std::string>{"second", "second", "econd"}));
+
+    // Growing past two-byte ends and back.
+    row.Set(1, std::string(70000, 'w'));
+    EXPECT_EQ(row[1].size(), 70000u);
+    EXPECT_EQ(row[2], "econd");
+    row.Set(1, "short");
+    EXPECT_EQ(CellsOf(row, 3), (std::vector<std::string>{"second", "short", "econd"}));
+}
+
+// The joined text copies cells in whole blocks past their ends: every length,
+// empty cells anywhere, fewer or more cells asked for than held, wide rows.
+TEST(GridRow, AppendJoinedGivesTheCellsWithSeparatorsBetween) {
+    std::mt19937 rng(7);
+    auto below = [&](std::size_t n) { return static_cast<std::size_t>(rng() % n); };
+    for (int round = 0; round < 3000; ++round) {
+        std::vector<std::string> cells(below(30));
+        for (auto& cell : cells) {
+            const std::size_t length = below(4) == 0 ? 0 : below(40);
+            for (std::size_t i = 0; i < length; ++i)
+                cell += static_cast<char>('!' + below(90));
+        }
+        if (round % 500 == 0 && !cells.empty())
+            cells[below(cells.size())] = std::string(70000, 'w');
+        const GridRow row = RowOf(cells);
+        const std::size_t count = below(35);
+        std::string out = "before|";
+        row.AppendJoined(out, count, '\t');
+        ASSERT_EQ(out, "before|" + Joined(cells, count, '\t')) << round;
+    }
+}
