@@ -5,6 +5,7 @@
 #include "vd_variables.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <numeric>
 #include <optional>
@@ -139,6 +140,28 @@ int ResultsGrid::CompareRowsCached(const Row& a, const Row& b, const std::option
     return 0;
 }
 
+namespace {
+
+// A number as a word whose unsigned order is the number's; equal numbers give
+// equal words. Nothing when the number is not exactly a double.
+std::optional<std::uint64_t> OrderedWord(long double value) {
+    const auto d = static_cast<double>(value);
+    if (static_cast<long double>(d) != value)
+        return std::nullopt;
+    const auto bits = std::bit_cast<std::uint64_t>(d == 0 ? 0.0 : d);
+    return bits >> 63 ? ~bits : bits | std::uint64_t(1) << 63;
+}
+
+// The first eight bytes of a text, big-endian, zero-padded.
+std::uint64_t PrefixWord(std::string_view text) {
+    std::uint64_t word = 0;
+    for (std::size_t c = 0; c < 8; ++c)
+        word = word << 8 | (c < text.size() ? static_cast<unsigned char>(text[c]) : 0u);
+    return word;
+}
+
+} // namespace
+
 void ResultsGrid::Sort() {
     if (RowCount() - fixedRows_ < 2 || sortColumn_ < 0 || sortColumn_ >= kColumns)
         return;
@@ -168,70 +191,91 @@ void ResultsGrid::Sort() {
     if (deciding.empty())
         return;
 
-    // Each row's key carries its percentage, parsed once, and the first eight
-    // bytes of the first few text columns that decide, big-endian, so that most
-    // comparisons never reach the cells.
-    constexpr std::size_t kPrefixed = 3;
-    std::vector<int> prefixed;
-    for (int c : deciding)
-        if (c != kPercent && prefixed.size() < kPrefixed)
-            prefixed.push_back(c);
+    // Each row's key holds a word for each of the first few deciding columns,
+    // whose unsigned order is the column's: the first eight bytes of a text,
+    // or the percentage itself when every row's is exactly a double. Most
+    // comparisons end on the words; the cells are read only past them.
+    constexpr std::size_t kWords = 4;
     struct Keyed {
-        std::optional<long double> percent;
-        std::uint64_t prefix[kPrefixed] = {};
-        std::uint32_t length[kPrefixed] = {};
-        Row* row = nullptr;
+        std::uint64_t word[kWords] = {};
+        std::uint8_t length[kWords] = {}; // a text's length, 9 for longer
+        std::uint32_t row = 0;
     };
-    std::vector<Keyed> keyed(count);
-    const bool percentDecides =
-        std::find(deciding.begin(), deciding.end(), kPercent) != deciding.end();
     const Format& percentFormat = FormatFor(kPercent);
     DecimalSepText(); // taken from the locale here, not by both halves at once
-    InHalves(count, [&](int, std::size_t from, std::size_t to) {
+    const bool percentDecides =
+        std::find(deciding.begin(), deciding.end(), kPercent) != deciding.end();
+    std::vector<std::optional<long double>> percent(percentDecides ? count : 0);
+    std::vector<Keyed> keyed(count);
+    // The percentage's word, per half: false when some value is no double.
+    bool percentExact[2] = {true, true};
+    std::size_t words = std::min(kWords, deciding.size());
+    InHalves(count, [&](int half, std::size_t from, std::size_t to) {
         for (std::size_t i = from; i < to; ++i) {
             Keyed& k = keyed[i];
-            Row& row = *(first + static_cast<std::ptrdiff_t>(i));
-            k.row = &row;
+            const Row& row = *(first + static_cast<std::ptrdiff_t>(i));
+            k.row = static_cast<std::uint32_t>(i);
             if (percentDecides)
-                k.percent = NumericValue(cell(row, kPercent), percentFormat);
-            for (std::size_t p = 0; p < prefixed.size(); ++p) {
-                const std::string_view text = cell(row, prefixed[p]);
-                k.length[p] = static_cast<std::uint32_t>(std::min<std::size_t>(text.size(), 9));
-                for (std::size_t c = 0; c < 8; ++c)
-                    k.prefix[p] = k.prefix[p] << 8 |
-                                  (c < text.size() ? static_cast<unsigned char>(text[c]) : 0u);
+                percent[i] = NumericValue(cell(row, kPercent), percentFormat);
+            for (std::size_t w = 0; w < words; ++w) {
+                if (deciding[w] == kPercent) {
+                    const auto word = percent[i] ? OrderedWord(*percent[i]) : std::nullopt;
+                    percentExact[half] = percentExact[half] && word;
+                    k.word[w] = word.value_or(0);
+                } else {
+                    const std::string_view text = cell(row, deciding[w]);
+                    k.word[w] = PrefixWord(text);
+                    k.length[w] = static_cast<std::uint8_t>(std::min<std::size_t>(text.size(), 9));
+                }
             }
         }
     });
-    auto compareText = [&](const Keyed& a, const Keyed& b, int c) {
-        for (std::size_t p = 0; p < prefixed.size(); ++p) {
-            if (prefixed[p] != c)
+    // Past a percentage that is not a double, or text in the percentage
+    // column (which compares equal to everything), the cells decide.
+    if (!percentExact[0] || !percentExact[1])
+        words = static_cast<std::size_t>(
+            std::find(deciding.begin(), deciding.begin() + static_cast<std::ptrdiff_t>(words),
+                      kPercent) -
+            deciding.begin());
+
+    auto row = [&](const Keyed& k) -> const Row& {
+        return *(first + static_cast<std::ptrdiff_t>(k.row));
+    };
+    auto compare = [&](const Keyed& a, const Keyed& b) {
+        for (std::size_t w = 0; w < words; ++w) {
+            if (a.word[w] != b.word[w])
+                return a.word[w] < b.word[w] ? -1 : 1;
+            if (deciding[w] == kPercent)
                 continue;
-            if (a.prefix[p] != b.prefix[p])
-                return a.prefix[p] < b.prefix[p] ? -1 : 1;
-            if (a.length[p] <= 8 && b.length[p] <= 8)
-                return a.length[p] < b.length[p] ? -1 : (a.length[p] > b.length[p] ? 1 : 0);
-            break;
+            if (a.length[w] <= 8 && b.length[w] <= 8) {
+                if (a.length[w] != b.length[w])
+                    return a.length[w] < b.length[w] ? -1 : 1;
+                continue;
+            }
+            if (int r = cell(row(a), deciding[w]).compare(cell(row(b), deciding[w])))
+                return r < 0 ? -1 : 1;
         }
-        return cell(*a.row, c).compare(cell(*b.row, c));
+        for (std::size_t d = words; d < deciding.size(); ++d) {
+            const int c = deciding[d];
+            int r;
+            if (c == kPercent) {
+                const auto& x = percent[a.row];
+                const auto& y = percent[b.row];
+                r = (!x || !y) ? 0 : (*x < *y ? -1 : (*x > *y ? 1 : 0));
+            } else {
+                r = cell(row(a), c).compare(cell(row(b), c));
+            }
+            if (r != 0)
+                return r;
+        }
+        return 0;
     };
     // A merge sort: stable, and safe even when text in the numeric column
     // makes the comparison inconsistent. A large grid's halves are sorted at
     // once and merged, the first half's rows first among equals.
     auto before = [&](const Keyed& a, const Keyed& b) {
-        for (int c : deciding) {
-            int r;
-            if (c == kPercent) {
-                r = (!a.percent || !b.percent)
-                        ? 0
-                        : (*a.percent < *b.percent ? -1 : (*a.percent > *b.percent ? 1 : 0));
-            } else {
-                r = compareText(a, b, c);
-            }
-            if (r != 0)
-                return descending_ ? r > 0 : r < 0;
-        }
-        return false;
+        const int r = compare(a, b);
+        return descending_ ? r > 0 : r < 0;
     };
     std::size_t middle = count;
     InHalves(count, [&](int half, std::size_t from, std::size_t to) {
@@ -244,8 +288,8 @@ void ResultsGrid::Sort() {
                        keyed.end(), before);
     std::vector<Row> sorted;
     sorted.reserve(keyed.size());
-    for (Keyed& k : keyed)
-        sorted.push_back(std::move(*k.row));
+    for (const Keyed& k : keyed)
+        sorted.push_back(std::move(*(first + static_cast<std::ptrdiff_t>(k.row))));
     std::move(sorted.begin(), sorted.end(), first);
 }
 

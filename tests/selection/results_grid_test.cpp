@@ -167,3 +167,37 @@ TEST(ResultsGridSort, KeysOfTheFirstBytesOrderRowsAsTheirWholeCellsDo) {
         }
     }
 }
+
+TEST(ResultsGridSort, PercentagesSortAsTheirExactValues) {
+    // Percentages are compared as doubles when every one is exactly a double,
+    // as their exact values otherwise. Either way equal values written apart
+    // (-0 and 0, 100 and 1e2) are equal, and values one double holds (0.3 and
+    // 0.30000000000000001) are not; equal rows keep the order of writing.
+    const std::vector<std::vector<const char*>> sets = {
+        {"-0%", "0%", "", "1e2%", "100%", "-3.5%", "0.5%"},
+        {"-0%", "0%", "", "0.3%", "0.30000000000000001%", "0.1%", "0.10%", "100%"}};
+    for (const auto& percents : sets) {
+        std::mt19937 rng(3);
+        ResultsGrid g;
+        const int rows = 500;
+        g.SetRowCount(rows + 1);
+        for (int r = 1; r <= rows; ++r) {
+            g.SetCell(0, r, std::to_string(100000 + r));
+            g.SetCell(4, r, percents[rng() % percents.size()]);
+            g.SetCell(5, r, std::string(1, static_cast<char>('a' + rng() % 2)));
+        }
+        for (bool descending : {true, false}) {
+            g.SetDescending(descending);
+            g.SetSortColumn(4);
+            g.Sort();
+            for (int r = 1; r < rows; ++r) {
+                const int c = g.CompareRows(r, r + 1, 4);
+                ASSERT_TRUE(descending ? c >= 0 : c <= 0) << percents.size() << ", row " << r;
+            }
+        }
+        // Sorting again on the same column and direction moves no row.
+        const std::vector<std::string> before = Col(g, 0);
+        g.Sort();
+        EXPECT_EQ(Col(g, 0), before);
+    }
+}
