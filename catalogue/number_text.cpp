@@ -2,11 +2,14 @@
 
 #include "errors.h"
 
+#include <bit>
 #include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
+#include <limits>
 #include <locale.h>
 #include <optional>
 #include <stdlib.h>
@@ -60,36 +63,92 @@ namespace {
 
 __extension__ typedef unsigned __int128 Wide;
 
-// Fixed notation of a long double below 2^63 in magnitude with at most 18
-// decimals, rounded as the C library rounds: the exact binary value, ties to
-// even. The library's own long double conversion takes a few hundred
-// nanoseconds a number, which a grid of results feels.
-std::optional<std::string> FormatFixedExact(long double value, int decimals) {
-    if (decimals < 0 || decimals > 18 || !(std::fabs(value) < 0x1p63L))
-        return std::nullopt;
-    // value = mantissa × 2^-shift exactly, with a 64-bit mantissa.
+// A finite value as mantissa × 2^-shift exactly, the mantissa's top bit set
+// unless it is zero.
+struct Binary {
+    bool negative = false;
+    std::uint64_t mantissa = 0;
+    int shift = 0;
+};
+
+Binary Decompose(double value) {
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    Binary b;
+    b.negative = bits >> 63;
+    const int biased = static_cast<int>(bits >> 52 & 0x7FF);
+    std::uint64_t m = bits & ((std::uint64_t(1) << 52) - 1);
+    if (biased == 0 && m == 0)
+        return b;
+    // value = m × 2^(biased − 1075), with the hidden bit for a normal value.
+    int exponent = biased == 0 ? -1074 : biased - 1075;
+    if (biased != 0)
+        m |= std::uint64_t(1) << 52;
+    const int lead = std::countl_zero(m);
+    b.mantissa = m << lead;
+    b.shift = lead - exponent;
+    return b;
+}
+
+Binary Decompose(long double value) {
+    Binary b;
+    b.negative = std::signbit(value);
+    if constexpr (std::numeric_limits<long double>::digits == 64 &&
+                  std::endian::native == std::endian::little) {
+        // The x87 format: a 64-bit mantissa with its integer bit, then sign
+        // and a 15-bit exponent biased by 16383.
+        unsigned char raw[sizeof value];
+        std::memcpy(raw, &value, sizeof value);
+        std::uint64_t m;
+        std::uint16_t signAndExponent;
+        std::memcpy(&m, raw, 8);
+        std::memcpy(&signAndExponent, raw + 8, 2);
+        if (m == 0)
+            return b;
+        const int biased = signAndExponent & 0x7FFF;
+        const int exponent = (biased == 0 ? 1 : biased) - 16383 - 63;
+        const int lead = std::countl_zero(m);
+        b.mantissa = m << lead;
+        b.shift = lead - exponent;
+        return b;
+    }
     int exponent = 0;
     const long double fraction = std::frexp(std::fabs(value), &exponent);
-    const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 64));
-    const int shift = 64 - exponent; // at least 1, as |value| < 2^63
+    b.mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 64));
+    b.shift = 64 - exponent;
+    return b;
+}
+
+// Fixed notation of mantissa × 2^-shift, below 2^63 in magnitude, with at
+// most 18 decimals, rounded as the C library rounds: the exact binary value,
+// ties to even. The library's conversions take a hundred nanoseconds and more
+// a number (a few hundred for a long double), which a grid of results feels.
+std::string FixedOfBinary(const Binary& b, int decimals) {
     std::uint64_t scale = 1;
     for (int i = 0; i < decimals; ++i)
         scale *= 10;
-    const Wide scaled = static_cast<Wide>(mantissa) * scale; // below 2^124
+    const Wide scaled = static_cast<Wide>(b.mantissa) * scale; // below 2^124
     Wide units = 0;
-    if (shift < 128) {
-        units = scaled >> shift;
-        const Wide rest = scaled - (units << shift);
-        const Wide half = static_cast<Wide>(1) << (shift - 1);
+    if (b.shift <= 0) {
+        units = scaled << -b.shift;
+    } else if (b.shift < 128) {
+        units = scaled >> b.shift;
+        const Wide rest = scaled - (units << b.shift);
+        const Wide half = static_cast<Wide>(1) << (b.shift - 1);
         if (rest > half || (rest == half && (units & 1)))
             ++units;
     } // else: below half a unit of the last decimal, which rounds to zero
-    const auto whole = static_cast<std::uint64_t>(units / scale);
-    std::uint64_t part = static_cast<std::uint64_t>(units % scale);
+    std::uint64_t whole, part;
+    if (units >> 64 == 0) {
+        whole = static_cast<std::uint64_t>(units) / scale;
+        part = static_cast<std::uint64_t>(units) % scale;
+    } else {
+        whole = static_cast<std::uint64_t>(units / scale);
+        part = static_cast<std::uint64_t>(units % scale);
+    }
 
     char buf[48];
     char* p = buf;
-    if (std::signbit(value))
+    if (b.negative)
         *p++ = '-';
     p = std::to_chars(p, buf + sizeof buf, whole).ptr;
     if (decimals > 0) {
@@ -101,6 +160,13 @@ std::optional<std::string> FormatFixedExact(long double value, int decimals) {
     return std::string(buf, p);
 }
 
+// The same for values in that range; nothing otherwise.
+template <class Number> std::optional<std::string> FormatFixedExact(Number value, int decimals) {
+    if (decimals < 0 || decimals > 18 || !(std::fabs(value) < static_cast<Number>(0x1p63)))
+        return std::nullopt;
+    return FixedOfBinary(Decompose(value), decimals);
+}
+
 } // namespace
 
 std::string FormatFixedDot(long double value, int decimals) {
@@ -108,14 +174,13 @@ std::string FormatFixedDot(long double value, int decimals) {
         return std::signbit(value) ? "-nan" : "nan";
     if (std::isinf(value))
         return value < 0 ? "-inf" : "inf";
-    char buf[5000];
-    // A value that a double holds exactly (every float does) takes the much
-    // faster double path; the rounding is of the same exact value either way.
+    // A value that a double holds exactly (every float does) is taken apart
+    // faster as a double; the rounding is of the same exact value either way.
     const double d = static_cast<double>(value);
     const bool isDouble = static_cast<long double>(d) == value;
-    if (!isDouble)
-        if (auto exact = FormatFixedExact(value, decimals))
-            return *std::move(exact);
+    if (auto exact = isDouble ? FormatFixedExact(d, decimals) : FormatFixedExact(value, decimals))
+        return *std::move(exact);
+    char buf[5000];
     auto r = isDouble
                  ? std::to_chars(buf, buf + sizeof buf, d, std::chars_format::fixed, decimals)
                  : std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);

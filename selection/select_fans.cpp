@@ -63,11 +63,14 @@ GridRow ResultRow(const RowBytes& rec, const OperatingPoint& op, float dev, cons
     const std::string fanNo = std::to_string(rec.Int(offs::fan_no));
     const std::string volume = FormatInUnit(VolumeUnits(), VolumeUnit, op.Qop);
     const std::string pressure = FormatInUnit(PressureUnits(), PressureUnit, op.Pop);
-    const std::string percent = FormatFixed(dev, 0) + "%";
+    std::string percent = FormatFixed(dev, 0);
+    percent += '%';
     const std::string specificPower = SpecificPowerText(op.Wop, op.Qop);
-    const std::string supply = std::string(rec.Text(offs::volts, Str10::capacity)) + "/" +
-                               std::to_string(rec.Int(offs::hz)) + "/" +
-                               std::to_string(rec.Int(offs::phases));
+    std::string supply(rec.Text(offs::volts, Str10::capacity));
+    supply += '/';
+    supply += std::to_string(rec.Int(offs::hz));
+    supply += '/';
+    supply += std::to_string(rec.Int(offs::phases));
     std::string_view cells[ResultsGrid::kFamily + 1];
     cells[ResultsGrid::kFanNo] = fanNo;
     cells[ResultsGrid::kModel] = rec.Text(offs::model, Str13::capacity);

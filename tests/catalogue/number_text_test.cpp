@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
 #include <cstdio>
 #include <random>
@@ -89,6 +90,40 @@ TEST_F(NumberText, FixedFormatOfExtendedValuesMatchesTheCLibrary) {
                 ASSERT_EQ(FormatFixedDot(v, decimals), library(v, decimals));
             }
         }
+    }
+}
+
+// Doubles (every float the catalogue holds) are taken apart from their bits:
+// normal and subnormal values of every magnitude, zeros of both signs and
+// exact ties must come out as the C library prints them.
+TEST_F(NumberText, FixedFormatOfDoublesMatchesTheCLibrary) {
+    auto library = [](double v, int decimals) {
+        char buf[512];
+        std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
+        return std::string(buf);
+    };
+    std::mt19937_64 rng(5);
+    for (int n = 0; n < 200000; ++n) {
+        double v;
+        if (n % 10 == 0) { // any bit pattern below 2^63, subnormals included
+            v = std::bit_cast<double>(rng() & 0x43DFFFFFFFFFFFFFull);
+        } else {
+            const int exponent = static_cast<int>(rng() % 120) - 60; // 2^-60 .. 2^60
+            v = std::ldexp(static_cast<double>(rng() >> 11), exponent - 53);
+        }
+        if (rng() & 1)
+            v = -v;
+        const int decimals = static_cast<int>(rng() % 19);
+        ASSERT_EQ(FormatFixedDot(v, decimals), library(v, decimals)) << n << " " << v;
+    }
+    for (double v : {0.0, -0.0, 0x1p-1074, -0x1p-1074, 0x1.fffffffffffffp62, 0.5, 2.5, -2.5})
+        for (int decimals : {0, 1, 3, 18})
+            EXPECT_EQ(FormatFixedDot(v, decimals), library(v, decimals)) << v;
+    for (int n = 0; n < 2000; ++n) {
+        const double k = static_cast<double>(rng() >> 20);
+        for (auto [frac, decimals] : {std::pair{0.5, 0}, {0.125, 2}, {0.0625, 3}})
+            for (double v : {k + frac, -(k + frac), k + 1 + frac})
+                ASSERT_EQ(FormatFixedDot(v, decimals), library(v, decimals)) << v;
     }
 }
 
