@@ -5,7 +5,6 @@
 #include "vd_variables.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstdint>
 #include <numeric>
 #include <optional>
@@ -56,11 +55,7 @@ const ResultsGrid::Format& ResultsGrid::FormatFor(int col) {
     return col == kPercent ? percent : text;
 }
 
-namespace {
-
-// The numeric value of a cell: prefix and suffix stripped, the system separator
-// read as a point; an empty cell is 0; nothing when it is not a number.
-std::optional<long double> NumericValue(std::string_view text, const ResultsGrid::Format& f) {
+std::optional<long double> CellNumber(std::string_view text, const ResultsGrid::Format& f) {
     if (!f.prefix.empty() && text.starts_with(f.prefix))
         text.remove_prefix(f.prefix.size());
     if (!f.suffix.empty() && text.ends_with(f.suffix))
@@ -84,6 +79,8 @@ std::optional<long double> NumericValue(std::string_view text, const ResultsGrid
     return ParseDecimal(canon, '.');
 }
 
+namespace {
+
 // Runs work(half, from, to) over [0, count): for a large count as two halves
 // at once, the second on a thread of its own; otherwise once, as half 0.
 template <class Work> void InHalves(std::size_t count, Work&& work) {
@@ -106,7 +103,7 @@ template <class Work> void InHalves(std::size_t count, Work&& work) {
 
 int CompareCells(std::string_view a, std::string_view b, const ResultsGrid::Format& f) {
     if (f.style == ResultsGrid::CompareStyle::Numeric) {
-        auto x = NumericValue(a, f), y = NumericValue(b, f);
+        auto x = CellNumber(a, f), y = CellNumber(b, f);
         if (!x || !y)
             return 0;
         return *x < *y ? -1 : (*x > *y ? 1 : 0);
@@ -117,8 +114,8 @@ int CompareCells(std::string_view a, std::string_view b, const ResultsGrid::Form
 
 int ResultsGrid::CompareRows(int rowA, int rowB, int col) const {
     const Format& percent = FormatFor(kPercent);
-    return CompareRowsCached(RowAt(rowA), RowAt(rowB), NumericValue(Cell(kPercent, rowA), percent),
-                             NumericValue(Cell(kPercent, rowB), percent), col);
+    return CompareRowsCached(RowAt(rowA), RowAt(rowB), CellNumber(Cell(kPercent, rowA), percent),
+                             CellNumber(Cell(kPercent, rowB), percent), col);
 }
 
 int ResultsGrid::CompareRowsCached(const Row& a, const Row& b, const std::optional<long double>& na,
@@ -140,157 +137,71 @@ int ResultsGrid::CompareRowsCached(const Row& a, const Row& b, const std::option
     return 0;
 }
 
-namespace {
-
-// A number as a word whose unsigned order is the number's; equal numbers give
-// equal words. Nothing when the number is not exactly a double.
-std::optional<std::uint64_t> OrderedWord(long double value) {
-    const auto d = static_cast<double>(value);
-    if (static_cast<long double>(d) != value)
-        return std::nullopt;
-    const auto bits = std::bit_cast<std::uint64_t>(d == 0 ? 0.0 : d);
-    return bits >> 63 ? ~bits : bits | std::uint64_t(1) << 63;
-}
-
-// The first eight bytes of a text, big-endian, zero-padded.
-std::uint64_t PrefixWord(std::string_view text) {
-    std::uint64_t word = 0;
-    for (std::size_t c = 0; c < 8; ++c)
-        word = word << 8 | (c < text.size() ? static_cast<unsigned char>(text[c]) : 0u);
-    return word;
-}
-
-} // namespace
-
 void ResultsGrid::Sort() {
     if (RowCount() - fixedRows_ < 2 || sortColumn_ < 0 || sortColumn_ >= kColumns)
         return;
-    auto cell = [](const Row& r, int c) { return r[static_cast<std::size_t>(c)]; };
+    // One pass over the rows, each half of a large grid on a thread of its own.
     const auto first = rows_.begin() + fixedRows_;
+    ColumnSummary halves[2];
+    InHalves(rows_.size() - static_cast<std::size_t>(fixedRows_),
+             [&](int half, std::size_t from, std::size_t to) {
+                 for (std::size_t i = from; i < to; ++i)
+                     halves[half].Add(*(first + static_cast<std::ptrdiff_t>(i)));
+             });
+    halves[0].Join(halves[1]);
+    Sort(halves[0]);
+}
+
+void ResultsGrid::Sort(const ColumnSummary& summary) {
+    if (RowCount() - fixedRows_ < 2 || sortColumn_ < 0 || sortColumn_ >= kColumns)
+        return;
     // A column that holds the same text in every row compares equal for every
     // pair: only the others can decide, and only they are compared.
-    std::size_t width = 0;
-    for (auto it = first; it != rows_.end(); ++it)
-        width = std::max(width, it->Size());
-    // One pass over the rows, so that each row's cells are fetched once; each
-    // half of a large grid on a thread of its own.
-    const std::size_t count = rows_.size() - static_cast<std::size_t>(fixedRows_);
-    std::vector<char> differs[2] = {std::vector<char>(width, 0), std::vector<char>(width, 0)};
-    InHalves(count, [&](int half, std::size_t from, std::size_t to) {
-        std::vector<char>& d = differs[half];
-        for (auto it = first + static_cast<std::ptrdiff_t>(std::max<std::size_t>(from, 1));
-             it < first + static_cast<std::ptrdiff_t>(to); ++it)
-            for (int c = sortColumn_; c < static_cast<int>(width); ++c)
-                if (!d[static_cast<std::size_t>(c)] && cell(*it, c) != cell(*first, c))
-                    d[static_cast<std::size_t>(c)] = 1;
-    });
-    std::vector<int> deciding;
-    for (int c = sortColumn_; c < static_cast<int>(width); ++c)
-        if (differs[0][static_cast<std::size_t>(c)] || differs[1][static_cast<std::size_t>(c)])
-            deciding.push_back(c);
+    std::vector<int> deciding = summary.Differing(sortColumn_);
     if (deciding.empty())
         return;
-
-    // Each row's key holds a word for each of the first few deciding columns,
-    // whose unsigned order is the column's: the first eight bytes of a text,
-    // or the percentage itself when every row's is exactly a double. Most
-    // comparisons end on the words; the cells are read only past them.
-    constexpr std::size_t kWords = 4;
-    struct Keyed {
-        std::uint64_t word[kWords] = {};
-        std::uint8_t length[kWords] = {}; // a text's length, 9 for longer
-        std::uint32_t row = 0;
-    };
-    const Format& percentFormat = FormatFor(kPercent);
+    const auto first = rows_.begin() + fixedRows_;
+    const std::size_t count = rows_.size() - static_cast<std::size_t>(fixedRows_);
+    const RowOrder order(std::move(deciding), descending_);
+    std::vector<RowKey> keys(count);
     DecimalSepText(); // taken from the locale here, not by both halves at once
-    const bool percentDecides =
-        std::find(deciding.begin(), deciding.end(), kPercent) != deciding.end();
-    std::vector<std::optional<long double>> percent(percentDecides ? count : 0);
-    std::vector<Keyed> keyed(count);
-    // The percentage's word, per half: false when some value is no double.
-    bool percentExact[2] = {true, true};
-    std::size_t words = std::min(kWords, deciding.size());
-    InHalves(count, [&](int half, std::size_t from, std::size_t to) {
-        for (std::size_t i = from; i < to; ++i) {
-            Keyed& k = keyed[i];
-            const Row& row = *(first + static_cast<std::ptrdiff_t>(i));
-            k.row = static_cast<std::uint32_t>(i);
-            if (percentDecides)
-                percent[i] = NumericValue(cell(row, kPercent), percentFormat);
-            for (std::size_t w = 0; w < words; ++w) {
-                if (deciding[w] == kPercent) {
-                    const auto word = percent[i] ? OrderedWord(*percent[i]) : std::nullopt;
-                    percentExact[half] = percentExact[half] && word;
-                    k.word[w] = word.value_or(0);
-                } else {
-                    const std::string_view text = cell(row, deciding[w]);
-                    k.word[w] = PrefixWord(text);
-                    k.length[w] = static_cast<std::uint8_t>(std::min<std::size_t>(text.size(), 9));
-                }
-            }
-        }
+    InHalves(count, [&](int, std::size_t from, std::size_t to) {
+        for (std::size_t i = from; i < to; ++i)
+            keys[i] = order.KeyOf(*(first + static_cast<std::ptrdiff_t>(i)),
+                                  static_cast<std::uint32_t>(i));
     });
-    // Past a percentage that is not a double, or text in the percentage
-    // column (which compares equal to everything), the cells decide.
-    if (!percentExact[0] || !percentExact[1])
-        words = static_cast<std::size_t>(
-            std::find(deciding.begin(), deciding.begin() + static_cast<std::ptrdiff_t>(words),
-                      kPercent) -
-            deciding.begin());
-
-    auto row = [&](const Keyed& k) -> const Row& {
-        return *(first + static_cast<std::ptrdiff_t>(k.row));
-    };
-    auto compare = [&](const Keyed& a, const Keyed& b) {
-        for (std::size_t w = 0; w < words; ++w) {
-            if (a.word[w] != b.word[w])
-                return a.word[w] < b.word[w] ? -1 : 1;
-            if (deciding[w] == kPercent)
-                continue;
-            if (a.length[w] <= 8 && b.length[w] <= 8) {
-                if (a.length[w] != b.length[w])
-                    return a.length[w] < b.length[w] ? -1 : 1;
-                continue;
-            }
-            if (int r = cell(row(a), deciding[w]).compare(cell(row(b), deciding[w])))
-                return r < 0 ? -1 : 1;
-        }
-        for (std::size_t d = words; d < deciding.size(); ++d) {
-            const int c = deciding[d];
-            int r;
-            if (c == kPercent) {
-                const auto& x = percent[a.row];
-                const auto& y = percent[b.row];
-                r = (!x || !y) ? 0 : (*x < *y ? -1 : (*x > *y ? 1 : 0));
-            } else {
-                r = cell(row(a), c).compare(cell(row(b), c));
-            }
-            if (r != 0)
-                return r;
-        }
-        return 0;
-    };
     // A merge sort: stable, and safe even when text in the numeric column
     // makes the comparison inconsistent. A large grid's halves are sorted at
     // once and merged, the first half's rows first among equals.
-    auto before = [&](const Keyed& a, const Keyed& b) {
-        const int r = compare(a, b);
-        return descending_ ? r > 0 : r < 0;
+    auto before = [&](const RowKey& a, const RowKey& b) {
+        return order.Before(a, *(first + static_cast<std::ptrdiff_t>(a.row)), b,
+                            *(first + static_cast<std::ptrdiff_t>(b.row)));
     };
     std::size_t middle = count;
     InHalves(count, [&](int half, std::size_t from, std::size_t to) {
-        std::stable_sort(keyed.begin() + static_cast<std::ptrdiff_t>(from),
-                         keyed.begin() + static_cast<std::ptrdiff_t>(to), before);
+        std::stable_sort(keys.begin() + static_cast<std::ptrdiff_t>(from),
+                         keys.begin() + static_cast<std::ptrdiff_t>(to), before);
         if (half == 1)
             middle = from;
     });
-    std::inplace_merge(keyed.begin(), keyed.begin() + static_cast<std::ptrdiff_t>(middle),
-                       keyed.end(), before);
-    std::vector<Row> sorted;
-    sorted.reserve(keyed.size());
-    for (const Keyed& k : keyed)
-        sorted.push_back(std::move(*(first + static_cast<std::ptrdiff_t>(k.row))));
-    std::move(sorted.begin(), sorted.end(), first);
+    std::inplace_merge(keys.begin(), keys.begin() + static_cast<std::ptrdiff_t>(middle), keys.end(),
+                       before);
+    // Row i goes to where keys name it, one cycle of the permutation at a time.
+    for (std::size_t i = 0; i < count; ++i) {
+        if (keys[i].row == i)
+            continue;
+        GridRow held = std::move(*(first + static_cast<std::ptrdiff_t>(i)));
+        std::size_t at = i;
+        while (keys[at].row != i) {
+            const std::size_t from = keys[at].row;
+            *(first + static_cast<std::ptrdiff_t>(at)) =
+                std::move(*(first + static_cast<std::ptrdiff_t>(from)));
+            keys[at].row = static_cast<std::uint32_t>(at);
+            at = from;
+        }
+        *(first + static_cast<std::ptrdiff_t>(at)) = std::move(held);
+        keys[at].row = static_cast<std::uint32_t>(at);
+    }
 }
 
 bool ResultsGrid::HeaderClick(int col) {

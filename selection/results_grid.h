@@ -2,6 +2,7 @@
 // The results grid as data: 100 text columns under one header row, a current
 // row, one sort column and direction. The widget on the input page shows it.
 #include "grid_row.h"
+#include "row_order.h"
 
 #include <optional>
 #include <string>
@@ -74,6 +75,8 @@ class ResultsGrid {
     // Sorts the rows below the fixed rows on the sort column, ties decided by
     // the columns to its right, each by its own style; stable.
     void Sort();
+    // The same, for a caller that has summed up exactly those rows already.
+    void Sort(const ColumnSummary& rows);
 
     // A click on header cell `col`: a new column sorts ascending, the same
     // column reverses; needs the header and two rows. True when it sorted.
@@ -94,6 +97,11 @@ class ResultsGrid {
     int sortColumn_ = 0;
     bool descending_ = true;
 };
+
+// The number in a cell of a numeric column: prefix and suffix stripped, the
+// system separator read as a point; an empty cell is 0; nothing when it is not
+// a number.
+std::optional<long double> CellNumber(std::string_view text, const ResultsGrid::Format& format);
 
 // Compares two cell texts by a column format.
 int CompareCells(std::string_view a, std::string_view b, const ResultsGrid::Format& format);

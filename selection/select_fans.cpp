@@ -98,6 +98,7 @@ GridRow RejectRow(const RowBytes& rec, const char* reason) {
 // records before it stay, as with a short read, and `intact` is false.
 struct ListedRows {
     std::vector<GridRow> rows;
+    ColumnSummary summary; // of the rows
     bool intact = true;
     std::optional<TFanRecord> last; // the span's last record, when asked for
 };
@@ -132,6 +133,8 @@ ListedRows ListRecords(const RecordSpan& span, const SelectionCriteria& criteria
             break;
         out.rows.push_back(v.Qualifies() ? ResultRow(row, v.op, v.dev, run)
                                          : RejectRow(row, v.reason));
+        // Summed up while the row is in this thread's cache.
+        out.summary.Add(out.rows.back());
     }
     if (out.intact && wantLast && span.count > 0) {
         TFanRecord last;
@@ -208,11 +211,16 @@ void SelectFans(const SelectionControls& controls, ResultsGrid& sg, MessageServi
                 const CatalogueImage* catalogue, const std::vector<RecordVerdict>* judged) {
     ResultsAvailable = true;
     int n = 0;
+    // Rows from an earlier run, if any, are sorted with the new ones; without
+    // them the windows' summaries are of exactly the rows to sort.
+    const bool onlySpareRow = sg.RowCount() == sg.FixedRows() + 1;
+    ColumnSummary summary;
 
     const SelectionCriteria criteria = CriteriaFromSharedState(controls);
     // Rows go in above the spare last row, which is removed at the end.
     auto take = [&](ListedRows listed) {
         n += static_cast<int>(listed.rows.size());
+        summary.Join(listed.summary);
         sg.InsertRows(sg.RowCount() - 1, std::move(listed.rows));
         // After the scan the record buffer holds the catalogue's last record.
         if (listed.last)
@@ -243,7 +251,10 @@ void SelectFans(const SelectionControls& controls, ResultsGrid& sg, MessageServi
     }
     sg.SetRowCount(sg.RowCount() - 1);
     sg.SetSortColumn(ResultsGrid::kPercent);
-    sg.Sort();
+    if (onlySpareRow)
+        sg.Sort(summary);
+    else
+        sg.Sort();
     sg.SetVisible(true);
 }
 

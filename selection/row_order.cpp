@@ -1,0 +1,131 @@
+#include "row_order.h"
+
+#include "results_grid.h"
+
+#include <algorithm>
+#include <bit>
+#include <optional>
+#include <string_view>
+
+namespace vd {
+
+namespace {
+
+// A number as a word whose unsigned order is the number's; equal numbers give
+// equal words. Nothing when the number is not exactly a double.
+std::optional<std::uint64_t> OrderedWord(long double value) {
+    const auto d = static_cast<double>(value);
+    if (static_cast<long double>(d) != value)
+        return std::nullopt;
+    const auto bits = std::bit_cast<std::uint64_t>(d == 0 ? 0.0 : d);
+    return bits >> 63 ? ~bits : bits | std::uint64_t(1) << 63;
+}
+
+// The first eight bytes of a text, big-endian, zero-padded.
+std::uint64_t PrefixWord(std::string_view text) {
+    std::uint64_t word = 0;
+    for (std::size_t c = 0; c < 8; ++c)
+        word = word << 8 | (c < text.size() ? static_cast<unsigned char>(text[c]) : 0u);
+    return word;
+}
+
+int ComparePercent(std::string_view a, std::string_view b) {
+    const ResultsGrid::Format& percent = ResultsGrid::FormatFor(ResultsGrid::kPercent);
+    const auto x = CellNumber(a, percent), y = CellNumber(b, percent);
+    // Text in the numeric column compares equal to everything.
+    return (!x || !y) ? 0 : (*x < *y ? -1 : (*x > *y ? 1 : 0));
+}
+
+int Sign(int r) {
+    return r < 0 ? -1 : (r > 0 ? 1 : 0);
+}
+
+} // namespace
+
+RowOrder::RowOrder(std::vector<int> deciding, bool descending)
+    : deciding_(std::move(deciding)), descending_(descending) {}
+
+RowKey RowOrder::KeyOf(const GridRow& row, std::uint32_t index) const {
+    RowKey k;
+    k.row = index;
+    const std::size_t words = std::min(RowKey::kWords, deciding_.size());
+    for (std::size_t w = 0; w < words; ++w) {
+        const std::string_view text = row[static_cast<std::size_t>(deciding_[w])];
+        if (deciding_[w] == ResultsGrid::kPercent) {
+            const auto number = CellNumber(text, ResultsGrid::FormatFor(ResultsGrid::kPercent));
+            if (const auto word = number ? OrderedWord(*number) : std::nullopt) {
+                k.word[w] = *word;
+                k.length[w] = 1;
+            }
+        } else {
+            k.word[w] = PrefixWord(text);
+            k.length[w] = static_cast<std::uint8_t>(std::min<std::size_t>(text.size(), 9));
+        }
+    }
+    return k;
+}
+
+int RowOrder::Compare(const RowKey& a, const GridRow& rowA, const RowKey& b,
+                      const GridRow& rowB) const {
+    const std::size_t words = std::min(RowKey::kWords, deciding_.size());
+    for (std::size_t d = 0; d < deciding_.size(); ++d) {
+        const auto c = static_cast<std::size_t>(deciding_[d]);
+        int r = 0;
+        if (d >= words) {
+            r = c == ResultsGrid::kPercent ? ComparePercent(rowA[c], rowB[c])
+                                           : Sign(rowA[c].compare(rowB[c]));
+        } else if (c == ResultsGrid::kPercent) {
+            r = a.length[d] && b.length[d]
+                    ? (a.word[d] < b.word[d] ? -1 : (a.word[d] > b.word[d] ? 1 : 0))
+                    : ComparePercent(rowA[c], rowB[c]);
+        } else if (a.word[d] != b.word[d]) {
+            r = a.word[d] < b.word[d] ? -1 : 1;
+        } else if (a.length[d] <= 8 && b.length[d] <= 8) {
+            r = a.length[d] < b.length[d] ? -1 : (a.length[d] > b.length[d] ? 1 : 0);
+        } else {
+            r = Sign(rowA[c].compare(rowB[c]));
+        }
+        if (r != 0)
+            return r;
+    }
+    return 0;
+}
+
+void ColumnSummary::Add(const GridRow& row) {
+    if (!any_) {
+        first_ = row;
+        any_ = true;
+        return;
+    }
+    const std::size_t width = std::max(row.Size(), first_.Size());
+    if (differs_.size() < width)
+        differs_.resize(width, 0);
+    for (std::size_t c = 0; c < width; ++c)
+        if (!differs_[c] && row[c] != first_[c])
+            differs_[c] = 1;
+}
+
+void ColumnSummary::Join(const ColumnSummary& other) {
+    if (!other.any_)
+        return;
+    if (!any_) {
+        *this = other;
+        return;
+    }
+    if (differs_.size() < other.differs_.size())
+        differs_.resize(other.differs_.size(), 0);
+    for (std::size_t c = 0; c < other.differs_.size(); ++c)
+        differs_[c] |= other.differs_[c];
+    // Each part's columns are the same as its first row's.
+    Add(other.first_);
+}
+
+std::vector<int> ColumnSummary::Differing(int first) const {
+    std::vector<int> columns;
+    for (std::size_t c = static_cast<std::size_t>(std::max(first, 0)); c < differs_.size(); ++c)
+        if (differs_[c])
+            columns.push_back(static_cast<int>(c));
+    return columns;
+}
+
+} // namespace vd

@@ -1,0 +1,58 @@
+#pragma once
+// The order of the results grid's rows. Only the columns that differ between
+// rows can decide it; a row's key holds a word for each of the first few of
+// them, whose unsigned order is the column's: the first eight bytes of a text,
+// or the percentage when a double holds it exactly. Most comparisons end on
+// the words; the cells are read only past them.
+#include "grid_row.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace vd {
+
+// Which columns of a set of rows hold the same text in every row: those
+// compare equal for every pair and need not be compared. Parts of the rows may
+// be summed up apart, each where it was made, and joined.
+class ColumnSummary {
+  public:
+    void Add(const GridRow& row);
+    void Join(const ColumnSummary& other);
+    // The columns from `first` on that differ between the rows, in order.
+    std::vector<int> Differing(int first) const;
+
+  private:
+    bool any_ = false;
+    GridRow first_;             // the first row added
+    std::vector<char> differs_; // by column
+};
+
+struct RowKey {
+    static constexpr std::size_t kWords = 4;
+    std::uint64_t word[kWords] = {};
+    // A text's length, 9 for any longer; for the percentage, 1 when its word
+    // holds it.
+    std::uint8_t length[kWords] = {};
+    std::uint32_t row = 0; // the row's index in its run
+};
+
+class RowOrder {
+  public:
+    // Rows compare on the `deciding` columns in turn, the percentage column
+    // as a number and the others byte-wise; `descending` reverses the order.
+    RowOrder(std::vector<int> deciding, bool descending);
+
+    RowKey KeyOf(const GridRow& row, std::uint32_t index) const;
+    // <0, 0, >0 before the direction.
+    int Compare(const RowKey& a, const GridRow& rowA, const RowKey& b, const GridRow& rowB) const;
+    bool Before(const RowKey& a, const GridRow& rowA, const RowKey& b, const GridRow& rowB) const {
+        const int r = Compare(a, rowA, b, rowB);
+        return descending_ ? r > 0 : r < 0;
+    }
+
+  private:
+    std::vector<int> deciding_;
+    bool descending_;
+};
+
+} // namespace vd
