@@ -47,6 +47,9 @@ class ResultsGrid {
     int FixedRows() const { return fixedRows_; }
     void SetFixedRows(int n) { fixedRows_ = n; }
 
+    // Room for `count` rows in all, so that rows inserted a batch at a time
+    // are moved once.
+    void ReserveRows(std::size_t count) { rows_.reserve(count); }
     // Inserts whole rows before row `at` (clipped to the rows there are).
     void InsertRows(int at, std::vector<GridRow>&& rows);
     // Out-of-range cells read as empty and ignore writes. A cell's text stays

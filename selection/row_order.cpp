@@ -43,7 +43,12 @@ int Sign(int r) {
 } // namespace
 
 RowOrder::RowOrder(std::vector<int> deciding, bool descending)
-    : deciding_(std::move(deciding)), descending_(descending) {}
+    : deciding_(std::move(deciding)), descending_(descending),
+      words_(std::min(RowKey::kWords, deciding_.size())),
+      percentAt_(static_cast<std::size_t>(
+          std::find(deciding_.begin(), deciding_.begin() + static_cast<std::ptrdiff_t>(words_),
+                    ResultsGrid::kPercent) -
+          deciding_.begin())) {}
 
 RowKey RowOrder::KeyOf(const GridRow& row, std::uint32_t index) const {
     RowKey k;
@@ -65,13 +70,12 @@ RowKey RowOrder::KeyOf(const GridRow& row, std::uint32_t index) const {
     return k;
 }
 
-int RowOrder::Compare(const RowKey& a, const GridRow& rowA, const RowKey& b,
-                      const GridRow& rowB) const {
-    const std::size_t words = std::min(RowKey::kWords, deciding_.size());
-    for (std::size_t d = 0; d < deciding_.size(); ++d) {
+int RowOrder::CompareFrom(std::size_t from, const RowKey& a, const GridRow& rowA, const RowKey& b,
+                          const GridRow& rowB) const {
+    for (std::size_t d = from; d < deciding_.size(); ++d) {
         const auto c = static_cast<std::size_t>(deciding_[d]);
         int r = 0;
-        if (d >= words) {
+        if (d >= words_) {
             r = c == ResultsGrid::kPercent ? ComparePercent(rowA[c], rowB[c])
                                            : Sign(rowA[c].compare(rowB[c]));
         } else if (c == ResultsGrid::kPercent) {

@@ -43,16 +43,36 @@ class RowOrder {
     RowOrder(std::vector<int> deciding, bool descending);
 
     RowKey KeyOf(const GridRow& row, std::uint32_t index) const;
-    // <0, 0, >0 before the direction.
-    int Compare(const RowKey& a, const GridRow& rowA, const RowKey& b, const GridRow& rowB) const;
+    // <0, 0, >0 before the direction. The words are compared here, inline,
+    // as the sort asks this of a row pair many times over.
+    int Compare(const RowKey& a, const GridRow& rowA, const RowKey& b, const GridRow& rowB) const {
+        for (std::size_t d = 0; d < words_; ++d) {
+            const bool percent = d == percentAt_;
+            if (a.word[d] != b.word[d] && (!percent || (a.length[d] && b.length[d])))
+                return a.word[d] < b.word[d] ? -1 : 1;
+            // Equal words: equal short texts or percentages, unless a length
+            // says more.
+            if (percent ? !(a.length[d] && b.length[d])
+                        : (a.length[d] > 8 || b.length[d] > 8 || a.length[d] != b.length[d]))
+                return CompareFrom(d, a, rowA, b, rowB);
+        }
+        return words_ < deciding_.size() ? CompareFrom(words_, a, rowA, b, rowB) : 0;
+    }
     bool Before(const RowKey& a, const GridRow& rowA, const RowKey& b, const GridRow& rowB) const {
         const int r = Compare(a, rowA, b, rowB);
         return descending_ ? r > 0 : r < 0;
     }
 
   private:
+    // Compares from deciding column `d` on, reading cells where the keys do
+    // not tell.
+    int CompareFrom(std::size_t d, const RowKey& a, const GridRow& rowA, const RowKey& b,
+                    const GridRow& rowB) const;
+
     std::vector<int> deciding_;
     bool descending_;
+    std::size_t words_;     // deciding columns with a word in the keys
+    std::size_t percentAt_; // where the percentage column is among them, or past them
 };
 
 } // namespace vd

@@ -146,10 +146,12 @@ ListedRows ListRecords(const RecordSpan& span, const SelectionCriteria& criteria
 }
 
 // Lists every window of the file, on as many threads as there are cores (a
-// window each at a time), and hands the windows' rows to `take` in file order.
-// Stops at the first window that could not be read to its end.
-template <class Take>
-void ListWindows(const MappedCatalogue& file, const SelectionCriteria& criteria, Take&& take) {
+// window each at a time), tells `reserve` how many rows they made, and hands
+// the windows' rows to `take` in file order. Stops at the first window that
+// could not be read to its end.
+template <class Reserve, class Take>
+void ListWindows(const MappedCatalogue& file, const SelectionCriteria& criteria, Reserve&& reserve,
+                 Take&& take) {
     const long long windows = file.WindowCount();
     const long long threads = std::clamp<long long>(std::thread::hardware_concurrency(), 1, 8);
     const auto workers = static_cast<std::size_t>(std::min(threads, windows));
@@ -184,6 +186,10 @@ void ListWindows(const MappedCatalogue& file, const SelectionCriteria& criteria,
         }
         work();
     }
+    std::size_t rows = 0;
+    for (const Slot& slot : slots)
+        rows += slot.rows.rows.size();
+    reserve(rows);
     for (Slot& slot : slots) {
         if (slot.error)
             std::rethrow_exception(slot.error);
@@ -239,8 +245,9 @@ void SelectFans(const SelectionControls& controls, ResultsGrid& sg, MessageServi
         // the locale once, here, rather than by the first of them.
         DecimalSepText();
         bool intact = true;
-        ListWindows(file, criteria,
-                    [&](ListedRows listed) { return intact = take(std::move(listed)); });
+        ListWindows(
+            file, criteria, [&](std::size_t rows) { sg.ReserveRows(sg.RowCount() + rows); },
+            [&](ListedRows listed) { return intact = take(std::move(listed)); });
         if (!intact)
             throw TruncatedFileError(file.Name());
     }
