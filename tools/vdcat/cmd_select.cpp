@@ -102,7 +102,9 @@ int RunSelect(const Args& args) {
     }
     doc.header = o.has("--header");
     DutyRequest request;
-    vd::ResultsGrid sg;
+    // Lives to the end of the process, which follows: freeing the rows of a
+    // large result one by one would only delay it.
+    static vd::ResultsGrid& sg = *new vd::ResultsGrid;
     if (int code = RunSelectionFromOptions("select", o, request, sg); code != kOk)
         return code;
     try {
