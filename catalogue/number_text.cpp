@@ -71,30 +71,14 @@ struct Binary {
     int shift = 0;
 };
 
-Binary Decompose(double value) {
-    const auto bits = std::bit_cast<std::uint64_t>(value);
+// A value below 2^63 in magnitude as mantissa × 2^-shift exactly; nothing
+// for anything larger, infinite, not a number or not a valid encoding.
+std::optional<Binary> Decompose(long double value) {
     Binary b;
-    b.negative = bits >> 63;
-    const int biased = static_cast<int>(bits >> 52 & 0x7FF);
-    std::uint64_t m = bits & ((std::uint64_t(1) << 52) - 1);
-    if (biased == 0 && m == 0)
-        return b;
-    // value = m × 2^(biased − 1075), with the hidden bit for a normal value.
-    int exponent = biased == 0 ? -1074 : biased - 1075;
-    if (biased != 0)
-        m |= std::uint64_t(1) << 52;
-    const int lead = std::countl_zero(m);
-    b.mantissa = m << lead;
-    b.shift = lead - exponent;
-    return b;
-}
-
-Binary Decompose(long double value) {
-    Binary b;
-    b.negative = std::signbit(value);
     if constexpr (std::numeric_limits<long double>::digits == 64 &&
                   std::endian::native == std::endian::little) {
-        // The x87 format: a 64-bit mantissa with its integer bit, then sign
+        // The x87 format, read from its bits rather than by its slow
+        // instructions: a 64-bit mantissa with its integer bit, then the sign
         // and a 15-bit exponent biased by 16383.
         unsigned char raw[sizeof value];
         std::memcpy(raw, &value, sizeof value);
@@ -102,20 +86,27 @@ Binary Decompose(long double value) {
         std::uint16_t signAndExponent;
         std::memcpy(&m, raw, 8);
         std::memcpy(&signAndExponent, raw + 8, 2);
+        b.negative = signAndExponent >> 15;
+        const int biased = signAndExponent & 0x7FFF;
+        if (biased >= 16383 + 63 || (biased != 0 && !(m >> 63)))
+            return std::nullopt;
         if (m == 0)
             return b;
-        const int biased = signAndExponent & 0x7FFF;
         const int exponent = (biased == 0 ? 1 : biased) - 16383 - 63;
         const int lead = std::countl_zero(m);
         b.mantissa = m << lead;
         b.shift = lead - exponent;
         return b;
+    } else {
+        if (!(std::fabs(value) < 0x1p63L))
+            return std::nullopt;
+        b.negative = std::signbit(value);
+        int exponent = 0;
+        const long double fraction = std::frexp(std::fabs(value), &exponent);
+        b.mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 64));
+        b.shift = 64 - exponent;
+        return b;
     }
-    int exponent = 0;
-    const long double fraction = std::frexp(std::fabs(value), &exponent);
-    b.mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 64));
-    b.shift = 64 - exponent;
-    return b;
 }
 
 // Fixed notation of mantissa × 2^-shift, below 2^63 in magnitude, with at
@@ -160,30 +151,18 @@ std::string FixedOfBinary(const Binary& b, int decimals) {
     return std::string(buf, p);
 }
 
-// The same for values in that range; nothing otherwise.
-template <class Number> std::optional<std::string> FormatFixedExact(Number value, int decimals) {
-    if (decimals < 0 || decimals > 18 || !(std::fabs(value) < static_cast<Number>(0x1p63)))
-        return std::nullopt;
-    return FixedOfBinary(Decompose(value), decimals);
-}
-
 } // namespace
 
 std::string FormatFixedDot(long double value, int decimals) {
+    if (decimals >= 0 && decimals <= 18)
+        if (const std::optional<Binary> binary = Decompose(value))
+            return FixedOfBinary(*binary, decimals);
     if (std::isnan(value))
         return std::signbit(value) ? "-nan" : "nan";
     if (std::isinf(value))
         return value < 0 ? "-inf" : "inf";
-    // A value that a double holds exactly (every float does) is taken apart
-    // faster as a double; the rounding is of the same exact value either way.
-    const double d = static_cast<double>(value);
-    const bool isDouble = static_cast<long double>(d) == value;
-    if (auto exact = isDouble ? FormatFixedExact(d, decimals) : FormatFixedExact(value, decimals))
-        return *std::move(exact);
     char buf[5000];
-    auto r = isDouble
-                 ? std::to_chars(buf, buf + sizeof buf, d, std::chars_format::fixed, decimals)
-                 : std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
+    const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
     if (r.ec != std::errc())
         return "?";
     return std::string(buf, r.ptr);

@@ -5,7 +5,10 @@
 
 #include <bit>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
+#include <limits>
 #include <random>
 #include <utility>
 
@@ -90,6 +93,24 @@ TEST_F(NumberText, FixedFormatOfExtendedValuesMatchesTheCLibrary) {
                 ASSERT_EQ(FormatFixedDot(v, decimals), library(v, decimals));
             }
         }
+    }
+}
+
+// Extended values are taken apart from their bits: encodings the processor
+// does not take as numbers (no integer bit) print as the C library prints them.
+TEST_F(NumberText, FixedFormatOfInvalidExtendedEncodingsMatchesTheCLibrary) {
+    if constexpr (std::numeric_limits<long double>::digits == 64) {
+        for (std::uint16_t signAndExponent : {16383, 16383 + 62, 0x8000 | 16390})
+            for (std::uint64_t mantissa : {std::uint64_t(1), std::uint64_t(1) << 62}) {
+                long double v = 0;
+                unsigned char raw[sizeof v] = {};
+                std::memcpy(raw, &mantissa, 8);
+                std::memcpy(raw + 8, &signAndExponent, 2);
+                std::memcpy(&v, raw, sizeof v);
+                char buf[64];
+                std::snprintf(buf, sizeof buf, "%.2Lf", v);
+                EXPECT_EQ(FormatFixedDot(v, 2), buf);
+            }
     }
 }
 
