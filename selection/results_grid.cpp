@@ -162,7 +162,9 @@ void ResultsGrid::Sort(const ColumnSummary& summary) {
         return;
     const auto first = rows_.begin() + fixedRows_;
     const std::size_t count = rows_.size() - static_cast<std::size_t>(fixedRows_);
-    const RowOrder order(std::move(deciding), descending_);
+    const RowOrder order(std::move(deciding), descending_, kPercent, [](std::string_view text) {
+        return CellNumber(text, FormatFor(kPercent));
+    });
     std::vector<RowKey> keys(count);
     DecimalSepText(); // taken from the locale here, not by both halves at once
     InHalves(count, [&](int, std::size_t from, std::size_t to) {

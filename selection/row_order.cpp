@@ -1,7 +1,5 @@
 #include "row_order.h"
 
-#include "results_grid.h"
-
 #include <algorithm>
 #include <bit>
 #include <optional>
@@ -29,26 +27,25 @@ std::uint64_t PrefixWord(std::string_view text) {
     return word;
 }
 
-int ComparePercent(std::string_view a, std::string_view b) {
-    const ResultsGrid::Format& percent = ResultsGrid::FormatFor(ResultsGrid::kPercent);
-    const auto x = CellNumber(a, percent), y = CellNumber(b, percent);
-    // Text in the numeric column compares equal to everything.
-    return (!x || !y) ? 0 : (*x < *y ? -1 : (*x > *y ? 1 : 0));
-}
-
 int Sign(int r) {
     return r < 0 ? -1 : (r > 0 ? 1 : 0);
 }
 
 } // namespace
 
-RowOrder::RowOrder(std::vector<int> deciding, bool descending)
-    : deciding_(std::move(deciding)), descending_(descending),
-      words_(std::min(RowKey::kWords, deciding_.size())),
-      percentAt_(static_cast<std::size_t>(
+RowOrder::RowOrder(std::vector<int> deciding, bool descending, int numericColumn,
+                   NumberReader number)
+    : deciding_(std::move(deciding)), descending_(descending), numeric_(numericColumn),
+      number_(number), words_(std::min(RowKey::kWords, deciding_.size())),
+      numericAt_(static_cast<std::size_t>(
           std::find(deciding_.begin(), deciding_.begin() + static_cast<std::ptrdiff_t>(words_),
-                    ResultsGrid::kPercent) -
+                    numericColumn) -
           deciding_.begin())) {}
+
+int RowOrder::CompareNumbers(std::string_view a, std::string_view b) const {
+    const auto x = number_(a), y = number_(b);
+    return (!x || !y) ? 0 : (*x < *y ? -1 : (*x > *y ? 1 : 0));
+}
 
 RowKey RowOrder::KeyOf(const GridRow& row, std::uint32_t index) const {
     RowKey k;
@@ -56,8 +53,8 @@ RowKey RowOrder::KeyOf(const GridRow& row, std::uint32_t index) const {
     const std::size_t words = std::min(RowKey::kWords, deciding_.size());
     for (std::size_t w = 0; w < words; ++w) {
         const std::string_view text = row[static_cast<std::size_t>(deciding_[w])];
-        if (deciding_[w] == ResultsGrid::kPercent) {
-            const auto number = CellNumber(text, ResultsGrid::FormatFor(ResultsGrid::kPercent));
+        if (deciding_[w] == numeric_) {
+            const auto number = number_(text);
             if (const auto word = number ? OrderedWord(*number) : std::nullopt) {
                 k.word[w] = *word;
                 k.length[w] = 1;
@@ -76,12 +73,12 @@ int RowOrder::CompareFrom(std::size_t from, const RowKey& a, const GridRow& rowA
         const auto c = static_cast<std::size_t>(deciding_[d]);
         int r = 0;
         if (d >= words_) {
-            r = c == ResultsGrid::kPercent ? ComparePercent(rowA[c], rowB[c])
-                                           : Sign(rowA[c].compare(rowB[c]));
-        } else if (c == ResultsGrid::kPercent) {
+            r = deciding_[d] == numeric_ ? CompareNumbers(rowA[c], rowB[c])
+                                         : Sign(rowA[c].compare(rowB[c]));
+        } else if (deciding_[d] == numeric_) {
             r = a.length[d] && b.length[d]
                     ? (a.word[d] < b.word[d] ? -1 : (a.word[d] > b.word[d] ? 1 : 0))
-                    : ComparePercent(rowA[c], rowB[c]);
+                    : CompareNumbers(rowA[c], rowB[c]);
         } else if (a.word[d] != b.word[d]) {
             r = a.word[d] < b.word[d] ? -1 : 1;
         } else if (a.length[d] <= 8 && b.length[d] <= 8) {

@@ -2,11 +2,13 @@
 // The order of the results grid's rows. Only the columns that differ between
 // rows can decide it; a row's key holds a word for each of the first few of
 // them, whose unsigned order is the column's: the first eight bytes of a text,
-// or the percentage when a double holds it exactly. Most comparisons end on
-// the words; the cells are read only past them.
+// or the number of the numeric column when a double holds it exactly. Most
+// comparisons end on the words; the cells are read only past them.
 #include "grid_row.h"
 
 #include <cstdint>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 namespace vd {
@@ -30,29 +32,34 @@ class ColumnSummary {
 struct RowKey {
     static constexpr std::size_t kWords = 4;
     std::uint64_t word[kWords] = {};
-    // A text's length, 9 for any longer; for the percentage, 1 when its word
-    // holds it.
+    // A text's length, 9 for any longer; for the numeric column, 1 when its
+    // word holds the number.
     std::uint8_t length[kWords] = {};
     std::uint32_t row = 0; // the row's index in its run
 };
 
 class RowOrder {
   public:
-    // Rows compare on the `deciding` columns in turn, the percentage column
-    // as a number and the others byte-wise; `descending` reverses the order.
-    RowOrder(std::vector<int> deciding, bool descending);
+    // A numeric cell's number; nothing for text, which compares equal to
+    // everything.
+    using NumberReader = std::optional<long double> (*)(std::string_view);
+
+    // Rows compare on the `deciding` columns in turn, `numericColumn` by the
+    // numbers `number` reads and the others byte-wise; `descending` reverses
+    // the order.
+    RowOrder(std::vector<int> deciding, bool descending, int numericColumn, NumberReader number);
 
     RowKey KeyOf(const GridRow& row, std::uint32_t index) const;
     // <0, 0, >0 before the direction. The words are compared here, inline,
     // as the sort asks this of a row pair many times over.
     int Compare(const RowKey& a, const GridRow& rowA, const RowKey& b, const GridRow& rowB) const {
         for (std::size_t d = 0; d < words_; ++d) {
-            const bool percent = d == percentAt_;
-            if (a.word[d] != b.word[d] && (!percent || (a.length[d] && b.length[d])))
+            const bool numeric = d == numericAt_;
+            if (a.word[d] != b.word[d] && (!numeric || (a.length[d] && b.length[d])))
                 return a.word[d] < b.word[d] ? -1 : 1;
-            // Equal words: equal short texts or percentages, unless a length
-            // says more.
-            if (percent ? !(a.length[d] && b.length[d])
+            // Equal words: equal short texts or numbers, unless a length says
+            // more.
+            if (numeric ? !(a.length[d] && b.length[d])
                         : (a.length[d] > 8 || b.length[d] > 8 || a.length[d] != b.length[d]))
                 return CompareFrom(d, a, rowA, b, rowB);
         }
@@ -69,10 +76,14 @@ class RowOrder {
     int CompareFrom(std::size_t d, const RowKey& a, const GridRow& rowA, const RowKey& b,
                     const GridRow& rowB) const;
 
+    int CompareNumbers(std::string_view a, std::string_view b) const;
+
     std::vector<int> deciding_;
     bool descending_;
+    int numeric_;
+    NumberReader number_;
     std::size_t words_;     // deciding columns with a word in the keys
-    std::size_t percentAt_; // where the percentage column is among them, or past them
+    std::size_t numericAt_; // where the numeric column is among them, or past them
 };
 
 } // namespace vd

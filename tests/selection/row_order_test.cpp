@@ -79,7 +79,9 @@ TEST(RowOrder, KeysCompareAsTheGridComparesCells) {
         // The grid compares every column from `column` on: give the order all
         // of them when the test leaves none out.
         const bool all = static_cast<int>(deciding.size()) == 9 - column;
-        const RowOrder order(deciding, false);
+        const RowOrder order(deciding, false, ResultsGrid::kPercent, [](std::string_view text) {
+            return CellNumber(text, ResultsGrid::FormatFor(ResultsGrid::kPercent));
+        });
         for (int a = 0; a < 30; ++a)
             for (int b = 0; b < 30; ++b) {
                 const auto& ra = rows[static_cast<std::size_t>(a)];
