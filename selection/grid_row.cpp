@@ -17,10 +17,7 @@ template <std::size_t kWidth> std::size_t ReadEnd(const char* at) {
 }
 
 std::size_t ReadEnd(const char* at, std::size_t width) {
-    std::size_t end = 0;
-    for (std::size_t b = width; b-- > 0;)
-        end = end << 8 | static_cast<unsigned char>(at[b]);
-    return end;
+    return width == 2 ? ReadEnd<2>(at) : ReadEnd<4>(at);
 }
 
 void WriteEnd(char* at, std::size_t width, std::size_t end) {
@@ -81,8 +78,7 @@ void GridRow::AppendJoined(std::string& out, std::size_t count, char separator) 
     char* at = out.data() + from;
     std::size_t begin = 0;
     for (std::size_t c = 0; c < held; ++c) {
-        const std::size_t end =
-            width == 2 ? ReadEnd<2>(ends + 2 * c) : ReadEnd(ends + c * width, width);
+        const std::size_t end = ReadEnd(ends + c * width, width);
         for (std::size_t k = begin; k < end; k += kBlock)
             std::memcpy(at + (k - begin), text + k, kBlock);
         at += end - begin;

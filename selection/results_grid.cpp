@@ -113,27 +113,15 @@ int CompareCells(std::string_view a, std::string_view b, const ResultsGrid::Form
 }
 
 int ResultsGrid::CompareRows(int rowA, int rowB, int col) const {
-    const Format& percent = FormatFor(kPercent);
-    return CompareRowsCached(RowAt(rowA), RowAt(rowB), CellNumber(Cell(kPercent, rowA), percent),
-                             CellNumber(Cell(kPercent, rowB), percent), col);
-}
-
-int ResultsGrid::CompareRowsCached(const Row& a, const Row& b, const std::optional<long double>& na,
-                                   const std::optional<long double>& nb, int col) const {
+    const Row& a = RowAt(rowA);
+    const Row& b = RowAt(rowB);
+    // Past the longer row every cell is empty on both sides.
     const int last = static_cast<int>(std::max(a.Size(), b.Size()));
-    for (int c = col; c < last; ++c) {
-        int r;
-        if (c == kPercent) {
-            r = (!na || !nb) ? 0 : (*na < *nb ? -1 : (*na > *nb ? 1 : 0));
-        } else {
-            const auto at = static_cast<std::size_t>(c);
-            r = CompareCells(a[at], b[at], FormatFor(c));
-        }
-        if (r != 0)
+    for (int c = std::max(col, 0); c < last; ++c) {
+        const auto at = static_cast<std::size_t>(c);
+        if (const int r = CompareCells(a[at], b[at], FormatFor(c)))
             return r;
     }
-    // Past the longer row every cell is empty on both sides, and an empty
-    // percentage is 0 on both sides.
     return 0;
 }
 

@@ -90,9 +90,6 @@ class ResultsGrid {
 
   private:
     using Row = GridRow;
-    // Compares on `col` and rightwards, with column 4's numbers parsed once.
-    int CompareRowsCached(const Row& a, const Row& b, const std::optional<long double>& na,
-                          const std::optional<long double>& nb, int col) const;
     std::vector<Row> rows_;
     int fixedRows_ = 1;
     int currentRow_ = 0;

@@ -42,16 +42,10 @@ RowOrder::RowOrder(std::vector<int> deciding, bool descending, int numericColumn
                     numericColumn) -
           deciding_.begin())) {}
 
-int RowOrder::CompareNumbers(std::string_view a, std::string_view b) const {
-    const auto x = number_(a), y = number_(b);
-    return (!x || !y) ? 0 : (*x < *y ? -1 : (*x > *y ? 1 : 0));
-}
-
 RowKey RowOrder::KeyOf(const GridRow& row, std::uint32_t index) const {
     RowKey k;
     k.row = index;
-    const std::size_t words = std::min(RowKey::kWords, deciding_.size());
-    for (std::size_t w = 0; w < words; ++w) {
+    for (std::size_t w = 0; w < words_; ++w) {
         const std::string_view text = row[static_cast<std::size_t>(deciding_[w])];
         if (deciding_[w] == numeric_) {
             const auto number = number_(text);
@@ -67,29 +61,12 @@ RowKey RowOrder::KeyOf(const GridRow& row, std::uint32_t index) const {
     return k;
 }
 
-int RowOrder::CompareFrom(std::size_t from, const RowKey& a, const GridRow& rowA, const RowKey& b,
-                          const GridRow& rowB) const {
-    for (std::size_t d = from; d < deciding_.size(); ++d) {
-        const auto c = static_cast<std::size_t>(deciding_[d]);
-        int r = 0;
-        if (d >= words_) {
-            r = deciding_[d] == numeric_ ? CompareNumbers(rowA[c], rowB[c])
-                                         : Sign(rowA[c].compare(rowB[c]));
-        } else if (deciding_[d] == numeric_) {
-            r = a.length[d] && b.length[d]
-                    ? (a.word[d] < b.word[d] ? -1 : (a.word[d] > b.word[d] ? 1 : 0))
-                    : CompareNumbers(rowA[c], rowB[c]);
-        } else if (a.word[d] != b.word[d]) {
-            r = a.word[d] < b.word[d] ? -1 : 1;
-        } else if (a.length[d] <= 8 && b.length[d] <= 8) {
-            r = a.length[d] < b.length[d] ? -1 : (a.length[d] > b.length[d] ? 1 : 0);
-        } else {
-            r = Sign(rowA[c].compare(rowB[c]));
-        }
-        if (r != 0)
-            return r;
-    }
-    return 0;
+int RowOrder::CompareCells(std::size_t d, const GridRow& rowA, const GridRow& rowB) const {
+    const auto c = static_cast<std::size_t>(deciding_[d]);
+    if (deciding_[d] != numeric_)
+        return Sign(rowA[c].compare(rowB[c]));
+    const auto x = number_(rowA[c]), y = number_(rowB[c]);
+    return (!x || !y) ? 0 : (*x < *y ? -1 : (*x > *y ? 1 : 0));
 }
 
 void ColumnSummary::Add(const GridRow& row) {

@@ -53,17 +53,22 @@ class RowOrder {
     // <0, 0, >0 before the direction. The words are compared here, inline,
     // as the sort asks this of a row pair many times over.
     int Compare(const RowKey& a, const GridRow& rowA, const RowKey& b, const GridRow& rowB) const {
-        for (std::size_t d = 0; d < words_; ++d) {
-            const bool numeric = d == numericAt_;
-            if (a.word[d] != b.word[d] && (!numeric || (a.length[d] && b.length[d])))
-                return a.word[d] < b.word[d] ? -1 : 1;
-            // Equal words: equal short texts or numbers, unless a length says
-            // more.
-            if (numeric ? !(a.length[d] && b.length[d])
-                        : (a.length[d] > 8 || b.length[d] > 8 || a.length[d] != b.length[d]))
-                return CompareFrom(d, a, rowA, b, rowB);
+        for (std::size_t d = 0; d < deciding_.size(); ++d) {
+            // The words tell unless a number is not in its word, or two texts
+            // share their first eight bytes and one of them goes on.
+            if (d < words_ && (d == numericAt_ ? a.length[d] && b.length[d]
+                                               : a.word[d] != b.word[d] ||
+                                                     (a.length[d] <= 8 && b.length[d] <= 8))) {
+                if (a.word[d] != b.word[d])
+                    return a.word[d] < b.word[d] ? -1 : 1;
+                if (a.length[d] != b.length[d])
+                    return a.length[d] < b.length[d] ? -1 : 1;
+                continue;
+            }
+            if (const int r = CompareCells(d, rowA, rowB))
+                return r;
         }
-        return words_ < deciding_.size() ? CompareFrom(words_, a, rowA, b, rowB) : 0;
+        return 0;
     }
     bool Before(const RowKey& a, const GridRow& rowA, const RowKey& b, const GridRow& rowB) const {
         const int r = Compare(a, rowA, b, rowB);
@@ -71,12 +76,8 @@ class RowOrder {
     }
 
   private:
-    // Compares from deciding column `d` on, reading cells where the keys do
-    // not tell.
-    int CompareFrom(std::size_t d, const RowKey& a, const GridRow& rowA, const RowKey& b,
-                    const GridRow& rowB) const;
-
-    int CompareNumbers(std::string_view a, std::string_view b) const;
+    // Compares the cells of deciding column `d`.
+    int CompareCells(std::size_t d, const GridRow& rowA, const GridRow& rowB) const;
 
     std::vector<int> deciding_;
     bool descending_;

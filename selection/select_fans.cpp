@@ -113,8 +113,8 @@ ListedRows ListRecords(const RecordSpan& span, const SelectionCriteria& criteria
     out.intact = judged || CatchBusError([&] { ScanRecords(span, criteria, verdicts); });
     const RunCells run;
     RowBytes row;
-    out.rows.reserve((judged ? *judged : verdicts).size());
     const std::vector<RecordVerdict>& listed = judged ? *judged : verdicts;
+    out.rows.reserve(listed.size());
     for (std::size_t i = 0; i < listed.size(); ++i) {
         const RecordVerdict& v = listed[i];
         // The scan has moved on since it read these records; ask for the
