@@ -55,7 +55,7 @@ FanVerdict JudgeFan(const TFanRecord& rec, const SelectionControls& controls, bo
     if (!v.usable)
         v.op = OperatingPoint{};
     v.minPaOk = !(static_cast<LD>(rec.min_pa[1]) > v.op.Pop);
-    v.dev = static_cast<float>(static_cast<LD>(v.op.Qop) / DutyVolume * 100);
+    v.dev = DeviationPercent(v.op.Qop, DutyVolume);
     v.allowed = controls.AllowedDeviation();
     v.overOk = !(v.dev > 100 + v.allowed);
     v.underOk = !(100 - v.allowed > v.dev) && v.usable && !std::isnan(v.dev);

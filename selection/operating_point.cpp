@@ -21,6 +21,48 @@ float SystemConstant(float dutyVolume, float dutyPressure, float pv) {
                               (static_cast<LD>(dutyVolume) * dutyVolume));
 }
 
+float DeviationPercent(float Qop, float dutyVolume) {
+    return static_cast<float>(static_cast<LD>(Qop) / dutyVolume * 100);
+}
+
+UnlistedVolumes UnlistedVolumesFor(float dutyVolume, long double allowed) {
+    UnlistedVolumes u;
+    if (!(dutyVolume > 0) || !std::isfinite(dutyVolume) || !(allowed >= 0) ||
+        !std::isfinite(allowed))
+        return u;
+    // The percentage grows with the volume, so each test fails on one side
+    // of a float; search the finite non-negative floats by their bits.
+    auto failsLow = [&](std::uint32_t bits) {
+        return bits == 0 ||
+               100 - allowed > DeviationPercent(std::bit_cast<float>(bits), dutyVolume);
+    };
+    auto failsHigh = [&](std::uint32_t bits) {
+        return DeviationPercent(std::bit_cast<float>(bits), dutyVolume) > 100 + allowed;
+    };
+    constexpr std::uint32_t kMaxFinite = 0x7f7fffff;
+    std::uint32_t lo = 0, hi = kMaxFinite; // the last that fails low lies in [lo, hi]
+    while (lo < hi) {
+        const std::uint32_t mid = lo + (hi - lo + 1) / 2;
+        if (failsLow(mid))
+            lo = mid;
+        else
+            hi = mid - 1;
+    }
+    u.lowAtMost = std::bit_cast<float>(lo);
+    if (failsHigh(kMaxFinite)) {
+        lo = 1, hi = kMaxFinite; // the first that fails high lies in [lo, hi]
+        while (lo < hi) {
+            const std::uint32_t mid = lo + (hi - lo) / 2;
+            if (failsHigh(mid))
+                hi = mid;
+            else
+                lo = mid + 1;
+        }
+        u.highAtLeast = std::bit_cast<float>(lo);
+    }
+    return u;
+}
+
 CurvePoints CurveOf(const TFanRecord& rec, int curve) {
     // The tables number the curves' points one after another, 20 to a curve.
     const std::size_t base = 20 * static_cast<std::size_t>(curve - 1);
@@ -81,6 +123,35 @@ Side SideOfKQuick(float P, float V, float k, bool kIsNormal) {
     return SideOfK(P, V, k);
 }
 
+// Whether the root that the extended arithmetic would give from a, b and k
+// lies in `unlisted` beyond doubt; marks the point so when it does. Worked in
+// double: both products under the square root are exact in double as in
+// extended precision and their sum is rounded once, so each way's root lies
+// within a few units in the last place of (|a| + s) / |2k| of the exact one.
+// The margin allowed is 2^-40 of that, and whatever is not finite is left to
+// the extended arithmetic.
+bool MarkRootBeyond(float a, float b, float k, bool falling, const UnlistedVolumes& unlisted,
+                    OperatingPoint& op) {
+    const double s = std::sqrt(static_cast<double>(a) * a + 4.0 * k * static_cast<double>(b));
+    const double r = (falling ? a + s : a - s) / (2.0 * k);
+    const double margin = 0x1p-40 * (std::fabs(a) + s) / std::fabs(2.0 * k);
+    if (!std::isfinite(r) || !std::isfinite(margin))
+        return false;
+    if (r + margin <= unlisted.lowAtMost) {
+        op.found = op.belowRange = true;
+        return true;
+    }
+    // Above the range, the point must also be usable (a finite volume and
+    // pressure) for the deviation to be the test that fails.
+    const double most = r + margin;
+    if (r - margin >= unlisted.highAtLeast && most < 0x1p127 &&
+        std::fabs(k) * most * most < 0x1p127) {
+        op.found = op.aboveRange = true;
+        return true;
+    }
+    return false;
+}
+
 } // namespace
 
 OperatingPoint ComputeOperatingPoint(const TFanRecord& rec, float k, int curve) {
@@ -89,7 +160,8 @@ OperatingPoint ComputeOperatingPoint(const TFanRecord& rec, float k, int curve) 
     return ComputeOperatingPoint(CurveOf(rec, curve), k);
 }
 
-OperatingPoint ComputeOperatingPoint(const CurvePoints& c, float k) {
+OperatingPoint ComputeOperatingPoint(const CurvePoints& c, float k,
+                                     const UnlistedVolumes* unlisted) {
     const float* V = c.V;
     const float* P = c.P;
     const float* W = c.W;
@@ -129,12 +201,13 @@ OperatingPoint ComputeOperatingPoint(const CurvePoints& c, float k) {
                 if (k == 0) {
                     op.Qop = static_cast<float>(-static_cast<LD>(b) / a);
                 } else {
-                    const LD s = std::sqrt(static_cast<LD>(a) * a + 4.0L * k * b);
-                    const float r1 = static_cast<float>((a - s) / (2.0L * k));
-                    const float r2 = static_cast<float>((a + s) / (2.0L * k));
                     // The root that lies on the segment: on a falling curve
                     // (volume decreasing with the point number) the larger one.
-                    op.Qop = Vi < Vp ? r2 : r1;
+                    const bool falling = Vi < Vp;
+                    if (unlisted && MarkRootBeyond(a, b, k, falling, *unlisted, op))
+                        return op;
+                    const LD s = std::sqrt(static_cast<LD>(a) * a + 4.0L * k * b);
+                    op.Qop = static_cast<float>((falling ? a + s : a - s) / (2.0L * k));
                 }
                 op.Pop =
                     static_cast<float>(static_cast<LD>(k) * (static_cast<LD>(op.Qop) * op.Qop));

@@ -5,6 +5,8 @@
 // published selections to the last digit.
 #include "fan_record.h"
 
+#include <cmath>
+
 namespace vd {
 
 struct OperatingPoint {
@@ -12,7 +14,27 @@ struct OperatingPoint {
     float Qop = 0;      // m3/s
     float Pop = 0;      // Pa
     float Wop = 0;      // W
+    // The point's volume was shown to fail the deviation test (see
+    // UnlistedVolumes) and the point was not worked out: only `found` holds.
+    bool belowRange = false;
+    bool aboveRange = false;
 };
+
+// The operating volume in percent of the duty volume, as the deviation test
+// compares it.
+float DeviationPercent(float Qop, float dutyVolume);
+
+// Operating volumes that the deviation test rejects whatever else holds: no
+// more than `lowAtMost` (a volume of 0 or less is no usable point), or at
+// least `highAtLeast` with a pressure that stays finite. Where a run has no
+// such bounds they are -inf and +inf.
+struct UnlistedVolumes {
+    double lowAtMost = -HUGE_VAL;
+    double highAtLeast = HUGE_VAL;
+};
+// The bounds for a duty volume and an allowed deviation in percent, exact to
+// the float: the largest volume that fails low, the smallest that fails high.
+UnlistedVolumes UnlistedVolumesFor(float dutyVolume, long double allowedDeviation);
 
 // Velocity pressure at the outlet for a static duty: 0.6·v², v = duty volume ÷
 // outlet area; 0 when the outlet area is not a positive finite number.
@@ -33,7 +55,11 @@ CurvePoints Curve1(const unsigned char* record);
 // Operating point on a curve for the system constant k. Points whose volume is
 // not a positive finite number, or whose pressure is not finite, are skipped;
 // the first segment that brackets k wins.
-OperatingPoint ComputeOperatingPoint(const CurvePoints& curve, float k);
+// With `unlisted`, a point whose volume lies in its ranges beyond doubt is
+// only marked as such (belowRange, aboveRange), without the extended
+// arithmetic of its root, pressure and power.
+OperatingPoint ComputeOperatingPoint(const CurvePoints& curve, float k,
+                                     const UnlistedVolumes* unlisted = nullptr);
 // The same on curve `curve` of `rec`; no point for a curve outside 1..5.
 OperatingPoint ComputeOperatingPoint(const TFanRecord& rec, float k, int curve = 1);
 

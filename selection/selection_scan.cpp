@@ -49,6 +49,7 @@ SelectionCriteria CriteriaFromSharedState(const SelectionControls& controls) {
     c.totalPressureK = SystemConstant(c.dutyVolume, c.dutyPressure, 0.0f);
     c.allowedDeviation = controls.AllowedDeviation();
     c.keepRejects = controls.ShowRejects();
+    c.unlisted = UnlistedVolumesFor(c.dutyVolume, c.allowedDeviation);
     return c;
 }
 
@@ -77,7 +78,12 @@ RecordVerdict JudgeRecord(const unsigned char* record, const SelectionCriteria& 
                                          VelocityPressure(c.dutyVolume,
                                                           RecordFloat(record + offs::outlet_area)))
                         : c.totalPressureK;
-    OperatingPoint op = ComputeOperatingPoint(Curve1(record), k);
+    OperatingPoint op =
+        ComputeOperatingPoint(Curve1(record), k, c.keepRejects ? nullptr : &c.unlisted);
+    if (op.belowRange || op.aboveRange) {
+        v.reason = op.belowRange ? "Dev<" : ">Dev";
+        return v;
+    }
     // No bracketing segment, or a segment that gives no usable point: the fan
     // has no operating point at this duty.
     const bool usable = op.found && op.Qop > 0 && std::isfinite(op.Qop) && std::isfinite(op.Pop);
@@ -85,7 +91,7 @@ RecordVerdict JudgeRecord(const unsigned char* record, const SelectionCriteria& 
         op = OperatingPoint{};
     if (static_cast<LD>(RecordInt(record + offs::min_pa)) > op.Pop)
         v.reason = "<MinPa";
-    v.dev = static_cast<float>(static_cast<LD>(op.Qop) / c.dutyVolume * 100);
+    v.dev = DeviationPercent(op.Qop, c.dutyVolume);
     if (v.dev > 100 + c.allowedDeviation)
         v.reason = ">Dev";
     if (100 - c.allowedDeviation > v.dev)

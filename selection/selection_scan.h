@@ -3,7 +3,7 @@
 // family and supply tests read a few bytes of a record, the operating point is
 // computed only for records that pass them, and nothing else is decoded. Reads
 // no shared state: several scans may run at once over one catalogue.
-#include "mapped_catalogue.h"
+#include "catalogue_blocks.h"
 #include "operating_point.h"
 
 #include <array>
@@ -34,6 +34,9 @@ struct SelectionCriteria {
     float totalPressureK = 0; // the system constant without velocity pressure
     long double allowedDeviation = 0;
     bool keepRejects = false;
+    // Worked out from the two above by the run's set-up; a scan that does not
+    // keep rejects leaves the points in these ranges unworked.
+    UnlistedVolumes unlisted;
 };
 
 // The criteria of the shared state and the input page's controls.
@@ -50,7 +53,8 @@ float RecordFloat(const unsigned char* p);
 std::uint64_t FamilyCode(std::string_view family);
 
 // What the run made of one record. `reason` is "OK" or the text of the last
-// test that failed.
+// test that failed. `op` and `dev` are those of a listed fan, and of every fan
+// that reached the duty tests when rejects are kept.
 struct RecordVerdict {
     long long record = 0; // 0-based position in the catalogue
     const char* reason = "OK";

@@ -39,7 +39,7 @@ SpeedStep SlowestSufficientStep(const TFanRecord& rec, float k, float dutyVolume
         const OperatingPoint op = ComputeOperatingPoint(rec, k, curve);
         if (op.found && op.Qop > 0 && std::isfinite(op.Qop)) {
             s.Qop = op.Qop;
-            s.dev = static_cast<float>(static_cast<long double>(op.Qop) / dutyVolume * 100);
+            s.dev = DeviationPercent(op.Qop, dutyVolume);
         }
         return s;
     };

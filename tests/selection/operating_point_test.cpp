@@ -4,7 +4,10 @@
 #include <cmath>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <limits>
 #include <random>
+#include <utility>
+#include <vector>
 
 using namespace vd;
 
@@ -219,4 +222,119 @@ TEST(OperatingPoint, TheQuickSideTestGivesThePointOfTheExtendedDivision) {
         }
     }
     EXPECT_GT(found, 8000); // most cases meet a segment
+}
+
+namespace {
+
+bool FailsLow(float q, float duty, long double allowed) {
+    return 100 - allowed > DeviationPercent(q, duty);
+}
+bool FailsHigh(float q, float duty, long double allowed) {
+    return DeviationPercent(q, duty) > 100 + allowed;
+}
+
+} // namespace
+
+TEST(OperatingPoint, UnlistedVolumesEndOnTheLastFloatThatFailsEachWay) {
+    std::mt19937 rng(77);
+    std::uniform_real_distribution<float> unit(0.0f, 1.0f);
+    std::uniform_int_distribution<int> scale(-40, 40);
+    for (int i = 0; i < 3000; ++i) {
+        const float duty = std::ldexp(0.5f + unit(rng), scale(rng));
+        const long double allowed =
+            i % 5 == 0 ? 0.0L
+                       : static_cast<long double>(i % 7 == 0 ? 200 * unit(rng) : 20 * unit(rng));
+        const UnlistedVolumes u = UnlistedVolumesFor(duty, allowed);
+        const auto low = static_cast<float>(u.lowAtMost);
+        ASSERT_EQ(static_cast<double>(low), u.lowAtMost);
+        if (low > 0)
+            ASSERT_TRUE(FailsLow(low, duty, allowed))
+                << duty << " " << static_cast<double>(allowed);
+        else
+            ASSERT_EQ(low, 0.0f);
+        ASSERT_FALSE(FailsLow(std::nextafter(low, INFINITY), duty, allowed))
+            << duty << " " << static_cast<double>(allowed);
+        if (std::isinf(u.highAtLeast)) {
+            ASSERT_FALSE(FailsHigh(std::numeric_limits<float>::max(), duty, allowed));
+            continue;
+        }
+        const auto high = static_cast<float>(u.highAtLeast);
+        ASSERT_TRUE(FailsHigh(high, duty, allowed)) << duty << " " << static_cast<double>(allowed);
+        ASSERT_FALSE(FailsHigh(std::nextafter(high, 0.0f), duty, allowed))
+            << duty << " " << static_cast<double>(allowed);
+        ASSERT_LT(low, high);
+    }
+    // Deviations of 100% and more fail no positive volume low.
+    EXPECT_EQ(UnlistedVolumesFor(2.0f, 100.0L).lowAtMost, 0.0);
+    // Without a usable duty there are no bounds.
+    for (const auto& [duty, allowed] : std::vector<std::pair<float, long double>>{{0.0f, 5.0L},
+                                                                                  {-1.0f, 5.0L},
+                                                                                  {NAN, 5.0L},
+                                                                                  {INFINITY, 5.0L},
+                                                                                  {1.0f, -1.0L},
+                                                                                  {1.0f, NAN}}) {
+        const UnlistedVolumes u = UnlistedVolumesFor(duty, allowed);
+        EXPECT_TRUE(std::isinf(u.lowAtMost) && u.lowAtMost < 0 && std::isinf(u.highAtLeast));
+    }
+}
+
+TEST(OperatingPoint, APointLeftUnworkedFailsTheDeviationAndTheRestAreWorkedAsBefore) {
+    // Segments of every steepness and scale, including near-vertical ones whose
+    // root cancels; duties whose bounds fall near the roots.
+    std::mt19937 rng(99);
+    std::uniform_real_distribution<float> unit(0.0f, 1.0f);
+    std::uniform_int_distribution<int> scale(-20, 20), pick(2, 18), kind(0, 3);
+    int below = 0, above = 0, worked = 0;
+    for (int fan = 0; fan < 6000; ++fan) {
+        const float qs = std::ldexp(1.0f, scale(rng)), ps = std::ldexp(1.0f, scale(rng));
+        std::vector<float> vol, pres, power;
+        for (int i = 0; i < 19; ++i) {
+            vol.push_back(qs * (2.0f - 0.1f * static_cast<float>(i) + 0.05f * unit(rng)));
+            pres.push_back(ps * (10.0f * static_cast<float>(i) + 10.0f * unit(rng)));
+            power.push_back(100.0f * unit(rng));
+        }
+        auto rec = vdtest::MakeFan(1, "PW", "A", vol, pres, power);
+        const int i = pick(rng);
+        if (kind(rng) == 0) // a nearly vertical segment
+            rec.vol[i + 1] = std::nextafter(rec.vol[i], 0.0f);
+        const float ki = static_cast<float>(static_cast<long double>(rec.pres[i]) /
+                                            (static_cast<long double>(rec.vol[i]) * rec.vol[i]));
+        // Small constants meet the segments by the curve's end, where the
+        // root's sum cancels most of its digits.
+        const int how = kind(rng);
+        if (how == 1)
+            rec.pres[1] = 0;
+        const float k = how == 0   ? ki
+                        : how == 1 ? ki * std::ldexp(unit(rng), -scale(rng) - 20)
+                                   : ki * (0.5f + unit(rng));
+        const OperatingPoint exact = ByExtendedDivision(rec, k);
+        // A duty near the exact point (the bounds then fall at the root), or anywhere.
+        const float near = exact.Qop > 0 ? exact.Qop : qs;
+        const int where = kind(rng);
+        const float duty = where == 0   ? std::ldexp(0.5f + unit(rng), scale(rng))
+                           : where == 1 ? near
+                                        : near * (0.9f + 0.2f * unit(rng));
+        const long double allowed =
+            kind(rng) == 0 ? 0.0L : static_cast<long double>(10 * unit(rng));
+        const UnlistedVolumes u = UnlistedVolumesFor(duty, allowed);
+        const OperatingPoint got = ComputeOperatingPoint(CurveOf(rec), k, &u);
+        ASSERT_EQ(got.found, exact.found);
+        const bool usable =
+            exact.found && exact.Qop > 0 && std::isfinite(exact.Qop) && std::isfinite(exact.Pop);
+        if (got.belowRange) {
+            ASSERT_TRUE(!usable || FailsLow(exact.Qop, duty, allowed)) << "fan " << fan;
+            ++below;
+        } else if (got.aboveRange) {
+            ASSERT_TRUE(usable && FailsHigh(exact.Qop, duty, allowed)) << "fan " << fan;
+            ++above;
+        } else {
+            ASSERT_TRUE(SameFloat(got.Qop, exact.Qop) && SameFloat(got.Pop, exact.Pop) &&
+                        SameFloat(got.Wop, exact.Wop))
+                << "fan " << fan;
+            ++worked;
+        }
+    }
+    EXPECT_GT(below, 500);
+    EXPECT_GT(above, 500);
+    EXPECT_GT(worked, 1000);
 }

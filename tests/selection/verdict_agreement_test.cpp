@@ -61,16 +61,21 @@ TEST(VerdictAgreement, TheScanAndTheExplainedVerdictAgreeOnRandomFansAndDuties) 
         controls.allowedDeviation = 30 * unit(rng);
 
         const vd::FanVerdict explained = vd::JudgeFan(decoded, controls);
-        const vd::RecordVerdict scanned =
-            vd::JudgeRecord(bytes, vd::CriteriaFromSharedState(controls));
-        ASSERT_EQ(explained.reason, scanned.reason) << "case " << n;
-        if (scanned.Qualifies()) {
-            ++listed;
-            ASSERT_TRUE(SameFloat(explained.op.Qop, scanned.op.Qop) &&
-                        SameFloat(explained.op.Pop, scanned.op.Pop) &&
-                        SameFloat(explained.op.Wop, scanned.op.Wop) &&
-                        SameFloat(explained.dev, scanned.dev))
-                << "case " << n;
+        // A scan that keeps rejects works out every point; one that does not
+        // leaves the points that fail the deviation unworked, to the same verdict.
+        vd::SelectionCriteria criteria = vd::CriteriaFromSharedState(controls);
+        for (const bool keepRejects : {true, false}) {
+            criteria.keepRejects = keepRejects;
+            const vd::RecordVerdict scanned = vd::JudgeRecord(bytes, criteria);
+            ASSERT_EQ(explained.reason, scanned.reason) << "case " << n;
+            if (scanned.Qualifies()) {
+                listed += keepRejects;
+                ASSERT_TRUE(SameFloat(explained.op.Qop, scanned.op.Qop) &&
+                            SameFloat(explained.op.Pop, scanned.op.Pop) &&
+                            SameFloat(explained.op.Wop, scanned.op.Wop) &&
+                            SameFloat(explained.dev, scanned.dev))
+                    << "case " << n;
+            }
         }
     }
     EXPECT_GT(listed, 50); // the duties are not all out of reach
