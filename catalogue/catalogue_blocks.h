@@ -25,8 +25,8 @@ struct RecordSpan {
 
 class CatalogueBlocks {
   public:
-    // About 256 KiB.
-    static constexpr std::size_t kBlockRecords = 89;
+    // About 1 MiB.
+    static constexpr std::size_t kBlockRecords = 359;
 
     CatalogueBlocks() = default;
     ~CatalogueBlocks();

@@ -160,22 +160,24 @@ void ResultsGrid::Sort(const ColumnSummary& summary) {
             keys[i] = order.KeyOf(*(first + static_cast<std::ptrdiff_t>(i)),
                                   static_cast<std::uint32_t>(i));
     });
-    // A merge sort: stable, and safe even when text in the numeric column
-    // makes the comparison inconsistent. A large grid's halves are sorted at
-    // once and merged, the first half's rows first among equals.
-    auto before = [&](const RowKey& a, const RowKey& b) {
-        return order.Before(a, *(first + static_cast<std::ptrdiff_t>(a.row)), b,
-                            *(first + static_cast<std::ptrdiff_t>(b.row)));
-    };
-    std::size_t middle = count;
-    InHalves(count, [&](int half, std::size_t from, std::size_t to) {
-        std::stable_sort(keys.begin() + static_cast<std::ptrdiff_t>(from),
-                         keys.begin() + static_cast<std::ptrdiff_t>(to), before);
-        if (half == 1)
-            middle = from;
-    });
-    std::inplace_merge(keys.begin(), keys.begin() + static_cast<std::ptrdiff_t>(middle), keys.end(),
-                       before);
+    if (!order.SortByWords(keys)) {
+        // A merge sort: stable, and safe even when text in the numeric column
+        // makes the comparison inconsistent. A large grid's halves are sorted
+        // at once and merged, the first half's rows first among equals.
+        auto before = [&](const RowKey& a, const RowKey& b) {
+            return order.Before(a, *(first + static_cast<std::ptrdiff_t>(a.row)), b,
+                                *(first + static_cast<std::ptrdiff_t>(b.row)));
+        };
+        std::size_t middle = count;
+        InHalves(count, [&](int half, std::size_t from, std::size_t to) {
+            std::stable_sort(keys.begin() + static_cast<std::ptrdiff_t>(from),
+                             keys.begin() + static_cast<std::ptrdiff_t>(to), before);
+            if (half == 1)
+                middle = from;
+        });
+        std::inplace_merge(keys.begin(), keys.begin() + static_cast<std::ptrdiff_t>(middle),
+                           keys.end(), before);
+    }
     // Row i goes to where keys name it, one cycle of the permutation at a time.
     for (std::size_t i = 0; i < count; ++i) {
         if (keys[i].row == i)

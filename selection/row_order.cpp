@@ -61,6 +61,58 @@ RowKey RowOrder::KeyOf(const GridRow& row, std::uint32_t index) const {
     return k;
 }
 
+bool RowOrder::SortByWords(std::vector<RowKey>& keys) const {
+    if (words_ < deciding_.size())
+        return false;
+    // Each word is compared from its high byte down, then its length.
+    struct Digit {
+        std::size_t word;
+        int shift; // of the byte in the word; -1 for the length
+    };
+    std::uint64_t anyWord[RowKey::kWords] = {}, allWord[RowKey::kWords];
+    unsigned anyLength[RowKey::kWords] = {}, allLength[RowKey::kWords];
+    std::fill(std::begin(allWord), std::end(allWord), ~std::uint64_t(0));
+    std::fill(std::begin(allLength), std::end(allLength), 0xffu);
+    for (const RowKey& k : keys)
+        for (std::size_t w = 0; w < words_; ++w) {
+            if (w == numericAt_ ? k.length[w] == 0 : k.length[w] > 8)
+                return false;
+            anyWord[w] |= k.word[w];
+            allWord[w] &= k.word[w];
+            anyLength[w] |= k.length[w];
+            allLength[w] &= k.length[w];
+        }
+    // Only the bytes that differ between keys can order them; least
+    // significant first, as a radix sort from the last digit up takes them.
+    std::vector<Digit> digits;
+    for (std::size_t w = words_; w-- > 0;) {
+        if (anyLength[w] != allLength[w])
+            digits.push_back({w, -1});
+        for (int shift = 0; shift < 64; shift += 8)
+            if (((anyWord[w] ^ allWord[w]) >> shift) & 0xff)
+                digits.push_back({w, shift});
+    }
+    const unsigned flip = descending_ ? 0xffu : 0u;
+    std::vector<RowKey> other(keys.size());
+    for (const Digit& digit : digits) {
+        auto byteOf = [&](const RowKey& k) {
+            return (digit.shift < 0
+                        ? k.length[digit.word]
+                        : static_cast<unsigned>(k.word[digit.word] >> digit.shift) & 0xffu) ^
+                   flip;
+        };
+        std::size_t start[257] = {};
+        for (const RowKey& k : keys)
+            ++start[byteOf(k) + 1];
+        for (std::size_t b = 1; b < 257; ++b)
+            start[b] += start[b - 1];
+        for (const RowKey& k : keys)
+            other[start[byteOf(k)]++] = k;
+        keys.swap(other);
+    }
+    return true;
+}
+
 int RowOrder::CompareCells(std::size_t d, const GridRow& rowA, const GridRow& rowB) const {
     const auto c = static_cast<std::size_t>(deciding_[d]);
     if (deciding_[d] != numeric_)

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -101,4 +102,60 @@ TEST(RowOrder, KeysCompareAsTheGridComparesCells) {
                 }
             }
     }
+}
+
+// When the words decide, the radix sort leaves the keys as a stable sort by
+// Before does, in either direction; otherwise it declines and leaves them.
+TEST(RowOrder, TheSortByWordsIsTheStableSortWhereverItTakesTheKeys) {
+    std::mt19937 rng(17);
+    const char* percents[] = {"5%", "-0%", "0%", "0.5%", "1e1%", "10%", "-7%", "103%"};
+    const char* undecided[] = {"x%", "0.1%", "123456789"}; // no word holds them
+    const std::string shortTexts[] = {"",         "a",       "b",    "ab",   std::string("a\0", 2),
+                                      "12345678", "1234567", "\xff", "z\x80"};
+    int sorted = 0, declined = 0;
+    for (int round = 0; round < 400; ++round) {
+        const int count = 1 + static_cast<int>(rng() % 300);
+        std::vector<GridRow> rows;
+        for (int r = 0; r < count; ++r) {
+            std::vector<std::string> cells(9);
+            for (std::size_t c = 0; c < cells.size(); ++c)
+                cells[c] = shortTexts[rng() % (c == 6 ? 2 : 9)];
+            cells[ResultsGrid::kPercent] = percents[rng() % (round % 3 == 0 ? 2 : 8)];
+            // Now and then a cell the words cannot decide.
+            if (round % 7 == 0 && rng() % 50 == 0) {
+                const std::size_t which = rng() % 3;
+                cells[which == 2 ? 5 : ResultsGrid::kPercent] = undecided[which];
+            }
+            std::vector<std::string_view> views(cells.begin(), cells.end());
+            rows.emplace_back(views);
+        }
+        std::vector<int> deciding{ResultsGrid::kPercent};
+        for (int c = 5; c < 9; ++c)
+            if (rng() % 2 && deciding.size() < (round % 5 == 0 ? 5u : 4u))
+                deciding.push_back(c);
+        const bool descending = rng() % 2;
+        const RowOrder order(
+            deciding, descending, ResultsGrid::kPercent, [](std::string_view text) {
+                return CellNumber(text, ResultsGrid::FormatFor(ResultsGrid::kPercent));
+            });
+        std::vector<RowKey> keys;
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            keys.push_back(order.KeyOf(rows[i], static_cast<std::uint32_t>(i)));
+        std::vector<RowKey> expected = keys;
+        std::stable_sort(expected.begin(), expected.end(), [&](const RowKey& a, const RowKey& b) {
+            return order.Before(a, rows[a.row], b, rows[b.row]);
+        });
+        std::vector<RowKey> got = keys;
+        if (!order.SortByWords(got)) {
+            ++declined;
+            for (std::size_t i = 0; i < got.size(); ++i)
+                ASSERT_EQ(got[i].row, keys[i].row) << round;
+            continue;
+        }
+        ++sorted;
+        for (std::size_t i = 0; i < got.size(); ++i)
+            ASSERT_EQ(got[i].row, expected[i].row) << round << " at " << i;
+    }
+    EXPECT_GT(sorted, 200);
+    EXPECT_GT(declined, 40);
 }
