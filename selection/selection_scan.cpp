@@ -53,7 +53,8 @@ SelectionCriteria CriteriaFromSharedState(const SelectionControls& controls) {
     return c;
 }
 
-RecordVerdict JudgeRecord(const unsigned char* record, const SelectionCriteria& c) {
+RecordVerdict JudgeRecord(const unsigned char* record, const SelectionCriteria& c,
+                          SystemConstantMemo* memo) {
     RecordVerdict v;
     if (!c.rejectedFamilies.empty()) {
         const std::uint64_t family = FamilyCode(RecordText(record, offs::family, 5));
@@ -73,11 +74,21 @@ RecordVerdict JudgeRecord(const unsigned char* record, const SelectionCriteria& 
     if (!v.Qualifies())
         return v;
 
-    const float k = c.isStatic
-                        ? SystemConstant(c.dutyVolume, c.dutyPressure,
-                                         VelocityPressure(c.dutyVolume,
-                                                          RecordFloat(record + offs::outlet_area)))
-                        : c.totalPressureK;
+    float k = c.totalPressureK;
+    if (c.isStatic) {
+        // The fans of a series follow one another and share their outlet:
+        // the constant of the last outlet seen is kept.
+        const std::uint32_t area =
+            static_cast<std::uint32_t>(RecordInt(record + offs::outlet_area));
+        if (!memo || !memo->known || memo->areaBits != area) {
+            k = SystemConstant(c.dutyVolume, c.dutyPressure,
+                               VelocityPressure(c.dutyVolume, std::bit_cast<float>(area)));
+            if (memo)
+                *memo = {true, area, k};
+        } else {
+            k = memo->k;
+        }
+    }
     OperatingPoint op =
         ComputeOperatingPoint(Curve1(record), k, c.keepRejects ? nullptr : &c.unlisted);
     if (op.belowRange || op.aboveRange) {
@@ -104,18 +115,9 @@ RecordVerdict JudgeRecord(const unsigned char* record, const SelectionCriteria& 
 
 void ScanRecords(const RecordSpan& span, const SelectionCriteria& criteria,
                  std::vector<RecordVerdict>& rows) {
-    // The fields the tests read lie in a few cache lines spread over the
-    // record; asking for them a few records ahead hides most of the wait.
-    constexpr std::size_t kAhead = 4;
-    constexpr std::size_t kLines[] = {
-        offs::family, offs::volts + 10,        offs::vol,   offs::vol + 19 * 4 - 1,
-        offs::pres,   offs::pres + 19 * 4 - 1, offs::power, offs::power + 19 * 4 - 1,
-        offs::min_pa, offs::outlet_area + 3};
+    SystemConstantMemo memo;
     for (std::size_t i = 0; i < span.count; ++i) {
-        if (i + kAhead < span.count)
-            for (std::size_t at : kLines)
-                __builtin_prefetch(span.Record(i + kAhead) + at);
-        RecordVerdict v = JudgeRecord(span.Record(i), criteria);
+        RecordVerdict v = JudgeRecord(span.Record(i), criteria, &memo);
         if (v.Qualifies() || criteria.keepRejects) {
             v.record = span.first + static_cast<long long>(i);
             rows.push_back(v);

@@ -63,7 +63,15 @@ struct RecordVerdict {
     bool Qualifies() const { return reason[0] == 'O' && reason[1] == 'K' && !reason[2]; }
 };
 
-RecordVerdict JudgeRecord(const unsigned char* record, const SelectionCriteria& criteria);
+// The system constant of a static duty for the last outlet area judged.
+struct SystemConstantMemo {
+    bool known = false;
+    std::uint32_t areaBits = 0; // the area's float, bit for bit
+    float k = 0;
+};
+
+RecordVerdict JudgeRecord(const unsigned char* record, const SelectionCriteria& criteria,
+                          SystemConstantMemo* memo = nullptr);
 
 // Judges every record of the span and appends the verdicts that make a grid
 // row: qualifying fans, and every other record when rejects are kept.

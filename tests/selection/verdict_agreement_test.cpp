@@ -81,3 +81,44 @@ TEST(VerdictAgreement, TheScanAndTheExplainedVerdictAgreeOnRandomFansAndDuties) 
     EXPECT_GT(listed, 50); // the duties are not all out of reach
     vd::ResetVariables();
 }
+
+TEST(VerdictAgreement, AScanKeepsTheSystemConstantOfAnOutletOnlyForThatOutlet) {
+    // Runs of equal outlets, alternating ones and outlets that give no
+    // velocity pressure: every verdict of the scan is the record's own.
+    vd::ResetVariables();
+    vd::PressureType = "Static";
+    vd::DutyVolume = 1.0f;
+    vd::DutyPressure = 150.0f;
+    vd::FixedSelectionControls controls;
+    controls.allowedDeviation = 10;
+    vd::SelectionCriteria criteria = vd::CriteriaFromSharedState(controls);
+    criteria.keepRejects = true;
+    const float areas[] = {0.05f, 0.05f, 0.08f,    0.05f, 0.0f, -0.0f,
+                           NAN,   NAN,   INFINITY, 0.08f, 0.3f};
+    std::mt19937 rng(3);
+    const int n = 600;
+    std::vector<unsigned char> bytes(static_cast<std::size_t>(n) * vd::kRecordSize);
+    for (int i = 0; i < n; ++i) {
+        const float q = 1.0f + 0.02f * static_cast<float>(i % 11);
+        vd::TFanRecord rec = vdtest::MakeFan(i + 1, "PW", "M", {q, 0.8f * q, 0.5f * q},
+                                             {20, 140, 260}, {100, 200, 300});
+        rec.outlet_area = areas[(i / (1 + rng() % 3)) % std::size(areas)];
+        vd::EncodeFanRecord(rec, bytes.data() + static_cast<std::size_t>(i) * vd::kRecordSize);
+    }
+    std::vector<vd::RecordVerdict> scanned;
+    vd::ScanRecords({bytes.data(), static_cast<std::size_t>(n), 0}, criteria, scanned);
+    ASSERT_EQ(scanned.size(), static_cast<std::size_t>(n));
+    int differ = 0;
+    for (int i = 0; i < n; ++i) {
+        const vd::RecordVerdict alone =
+            vd::JudgeRecord(bytes.data() + static_cast<std::size_t>(i) * vd::kRecordSize, criteria);
+        const vd::RecordVerdict& v = scanned[static_cast<std::size_t>(i)];
+        ASSERT_EQ(std::string(v.reason), alone.reason) << i;
+        ASSERT_TRUE(SameFloat(v.op.Qop, alone.op.Qop) && SameFloat(v.op.Pop, alone.op.Pop) &&
+                    SameFloat(v.dev, alone.dev))
+            << i;
+        differ += i > 0 && !SameFloat(v.op.Qop, scanned[static_cast<std::size_t>(i - 1)].op.Qop);
+    }
+    EXPECT_GT(differ, n / 4); // the outlets matter at this duty
+    vd::ResetVariables();
+}
