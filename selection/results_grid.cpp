@@ -160,7 +160,10 @@ void ResultsGrid::Sort(const ColumnSummary& summary) {
             keys[i] = order.KeyOf(*(first + static_cast<std::ptrdiff_t>(i)),
                                   static_cast<std::uint32_t>(i));
     });
-    if (!order.SortByWords(keys)) {
+    std::vector<std::uint32_t> sorted;
+    if (auto byWords = order.OrderByWords(keys)) {
+        sorted = std::move(*byWords);
+    } else {
         // A merge sort: stable, and safe even when text in the numeric column
         // makes the comparison inconsistent. A large grid's halves are sorted
         // at once and merged, the first half's rows first among equals.
@@ -177,22 +180,26 @@ void ResultsGrid::Sort(const ColumnSummary& summary) {
         });
         std::inplace_merge(keys.begin(), keys.begin() + static_cast<std::ptrdiff_t>(middle),
                            keys.end(), before);
+        sorted.reserve(count);
+        for (const RowKey& key : keys)
+            sorted.push_back(key.row);
     }
-    // Row i goes to where keys name it, one cycle of the permutation at a time.
+    // Row i goes to where the order names it, one cycle of the permutation
+    // at a time.
     for (std::size_t i = 0; i < count; ++i) {
-        if (keys[i].row == i)
+        if (sorted[i] == i)
             continue;
         GridRow held = std::move(*(first + static_cast<std::ptrdiff_t>(i)));
         std::size_t at = i;
-        while (keys[at].row != i) {
-            const std::size_t from = keys[at].row;
+        while (sorted[at] != i) {
+            const std::size_t from = sorted[at];
             *(first + static_cast<std::ptrdiff_t>(at)) =
                 std::move(*(first + static_cast<std::ptrdiff_t>(from)));
-            keys[at].row = static_cast<std::uint32_t>(at);
+            sorted[at] = static_cast<std::uint32_t>(at);
             at = from;
         }
         *(first + static_cast<std::ptrdiff_t>(at)) = std::move(held);
-        keys[at].row = static_cast<std::uint32_t>(at);
+        sorted[at] = static_cast<std::uint32_t>(at);
     }
 }
 

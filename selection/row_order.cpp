@@ -1,9 +1,12 @@
 #include "row_order.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
+#include <cstddef>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 namespace vd {
 
@@ -61,14 +64,10 @@ RowKey RowOrder::KeyOf(const GridRow& row, std::uint32_t index) const {
     return k;
 }
 
-bool RowOrder::SortByWords(std::vector<RowKey>& keys) const {
+std::optional<std::vector<std::uint32_t>>
+RowOrder::OrderByWords(const std::vector<RowKey>& keys) const {
     if (words_ < deciding_.size())
-        return false;
-    // Each word is compared from its high byte down, then its length.
-    struct Digit {
-        std::size_t word;
-        int shift; // of the byte in the word; -1 for the length
-    };
+        return std::nullopt;
     std::uint64_t anyWord[RowKey::kWords] = {}, allWord[RowKey::kWords];
     unsigned anyLength[RowKey::kWords] = {}, allLength[RowKey::kWords];
     std::fill(std::begin(allWord), std::end(allWord), ~std::uint64_t(0));
@@ -76,41 +75,48 @@ bool RowOrder::SortByWords(std::vector<RowKey>& keys) const {
     for (const RowKey& k : keys)
         for (std::size_t w = 0; w < words_; ++w) {
             if (w == numericAt_ ? k.length[w] == 0 : k.length[w] > 8)
-                return false;
+                return std::nullopt;
             anyWord[w] |= k.word[w];
             allWord[w] &= k.word[w];
             anyLength[w] |= k.length[w];
             allLength[w] &= k.length[w];
         }
-    // Only the bytes that differ between keys can order them; least
-    // significant first, as a radix sort from the last digit up takes them.
-    std::vector<Digit> digits;
+    // Only the bytes that differ between keys can order them: each word from
+    // its high byte down, then its length. A radix sort takes them from the
+    // least significant up, each a stable pass over the order the pass
+    // before left; a digit is read from the key where it lies.
+    std::vector<std::size_t> digits; // byte offsets in a RowKey
     for (std::size_t w = words_; w-- > 0;) {
         if (anyLength[w] != allLength[w])
-            digits.push_back({w, -1});
-        for (int shift = 0; shift < 64; shift += 8)
-            if (((anyWord[w] ^ allWord[w]) >> shift) & 0xff)
-                digits.push_back({w, shift});
+            digits.push_back(offsetof(RowKey, length) + w);
+        for (std::size_t b = 0; b < 8; ++b)
+            if (((anyWord[w] ^ allWord[w]) >> (8 * b)) & 0xff)
+                digits.push_back(offsetof(RowKey, word) + 8 * w +
+                                 (std::endian::native == std::endian::little ? b : 7 - b));
     }
     const unsigned flip = descending_ ? 0xffu : 0u;
-    std::vector<RowKey> other(keys.size());
-    for (const Digit& digit : digits) {
-        auto byteOf = [&](const RowKey& k) {
-            return (digit.shift < 0
-                        ? k.length[digit.word]
-                        : static_cast<unsigned>(k.word[digit.word] >> digit.shift) & 0xffu) ^
-                   flip;
-        };
-        std::size_t start[257] = {};
-        for (const RowKey& k : keys)
-            ++start[byteOf(k) + 1];
-        for (std::size_t b = 1; b < 257; ++b)
-            start[b] += start[b - 1];
-        for (const RowKey& k : keys)
-            other[start[byteOf(k)]++] = k;
-        keys.swap(other);
+    auto digitOf = [&](std::uint32_t at, std::size_t offset) {
+        return reinterpret_cast<const unsigned char*>(&keys[at])[offset] ^ flip;
+    };
+    // Every pass's counts in one reading.
+    std::vector<std::array<std::uint32_t, 256>> start(digits.size());
+    for (std::uint32_t i = 0; i < keys.size(); ++i)
+        for (std::size_t p = 0; p < digits.size(); ++p)
+            ++start[p][digitOf(i, digits[p])];
+    std::vector<std::uint32_t> order(keys.size()), other(keys.size());
+    for (std::uint32_t i = 0; i < keys.size(); ++i)
+        order[i] = i;
+    for (std::size_t p = 0; p < digits.size(); ++p) {
+        std::uint32_t sum = 0;
+        for (std::uint32_t& count : start[p])
+            sum += std::exchange(count, sum);
+        for (const std::uint32_t at : order)
+            other[start[p][digitOf(at, digits[p])]++] = at;
+        order.swap(other);
     }
-    return true;
+    for (std::uint32_t& at : order)
+        at = keys[at].row;
+    return order;
 }
 
 int RowOrder::CompareCells(std::size_t d, const GridRow& rowA, const GridRow& rowB) const {

@@ -50,13 +50,13 @@ class RowOrder {
     RowOrder(std::vector<int> deciding, bool descending, int numericColumn, NumberReader number);
 
     RowKey KeyOf(const GridRow& row, std::uint32_t index) const;
-    // Sorts keys made in row order as a stable sort by Before would, when
-    // their words alone decide every pair (every deciding column has a word,
-    // the numeric column's holds its number in every row, no text goes past
-    // its eight bytes): a radix sort on the bytes that differ between keys,
-    // without the comparisons a merge sort cannot predict. Otherwise it
-    // leaves the keys as they are and returns false.
-    bool SortByWords(std::vector<RowKey>& keys) const;
+    // The rows of `keys` (made in row order) in the order a stable sort by
+    // Before gives, when the keys' words alone decide every pair (every
+    // deciding column has a word, the numeric column's holds its number in
+    // every row, no text goes past its eight bytes): a radix sort on the
+    // bytes that differ between keys, without the comparisons a merge sort
+    // cannot predict. Nothing when the words do not decide.
+    std::optional<std::vector<std::uint32_t>> OrderByWords(const std::vector<RowKey>& keys) const;
     // <0, 0, >0 before the direction. The words are compared here, inline,
     // as the sort asks this of a row pair many times over.
     int Compare(const RowKey& a, const GridRow& rowA, const RowKey& b, const GridRow& rowB) const {
