@@ -60,6 +60,31 @@ std::string_view GridRow::WideCell(std::size_t col) const {
     return std::string_view(block_).substr(text + begin, end - begin);
 }
 
+bool GridRow::SameCells(const GridRow& other, std::size_t from, std::size_t to) const {
+    if (from >= to)
+        return true;
+    const std::size_t width = Size() ? static_cast<unsigned char>(block_[1]) : 0;
+    if (to > Size() || to > other.Size() || width != static_cast<unsigned char>(other.block_[1])) {
+        for (std::size_t c = from; c < to; ++c)
+            if ((*this)[c] != other[c])
+                return false;
+        return true;
+    }
+    // The cells' lengths agree when their ends do, counted from the run's
+    // start; then the run's texts are compared at once.
+    const char* ends = block_.data() + kHead;
+    const char* otherEnds = other.block_.data() + kHead;
+    const std::size_t base = from ? ReadEnd(ends + (from - 1) * width, width) : 0;
+    const std::size_t otherBase = from ? ReadEnd(otherEnds + (from - 1) * width, width) : 0;
+    for (std::size_t c = from; c < to; ++c)
+        if (ReadEnd(ends + c * width, width) - base !=
+            ReadEnd(otherEnds + c * width, width) - otherBase)
+            return false;
+    const std::size_t length = ReadEnd(ends + (to - 1) * width, width) - base;
+    return std::memcmp(ends + Size() * width + base, otherEnds + other.Size() * width + otherBase,
+                       length) == 0;
+}
+
 void GridRow::AppendJoined(std::string& out, std::size_t count, char separator) const {
     if (count == 0)
         return;

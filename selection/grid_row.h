@@ -42,6 +42,10 @@ class GridRow {
         __builtin_prefetch(block_.data() + 64);
     }
 
+    // Whether cells [from, to) hold the same texts as those of `other`,
+    // compared as one run of bytes where both rows hold them all.
+    bool SameCells(const GridRow& other, std::size_t from, std::size_t to) const;
+
     // Appends cells [0, count) to `out`, `separator` between them.
     void AppendJoined(std::string& out, std::size_t count, char separator) const;
 

@@ -136,9 +136,22 @@ void ColumnSummary::Add(const GridRow& row) {
     const std::size_t width = std::max(row.Size(), first_.Size());
     if (differs_.size() < width)
         differs_.resize(width, 0);
-    for (std::size_t c = 0; c < width; ++c)
-        if (!differs_[c] && row[c] != first_[c])
-            differs_[c] = 1;
+    // Runs of columns that have not differed yet are compared whole, and
+    // cell by cell only when a run differs somewhere.
+    for (std::size_t c = 0; c < width;) {
+        if (differs_[c]) {
+            ++c;
+            continue;
+        }
+        std::size_t end = c + 1;
+        while (end < width && !differs_[end])
+            ++end;
+        if (!row.SameCells(first_, c, end))
+            for (std::size_t d = c; d < end; ++d)
+                if (row[d] != first_[d])
+                    differs_[d] = 1;
+        c = end;
+    }
 }
 
 void ColumnSummary::Join(const ColumnSummary& other) {

@@ -97,3 +97,32 @@ TEST(GridRow, AppendJoinedGivesTheCellsWithSeparatorsBetween) {
         ASSERT_EQ(out, "before|" + Joined(cells, count, '\t')) << round;
     }
 }
+
+TEST(GridRow, SameCellsComparesARunAsItsCellsCompare) {
+    // Rows of few texts, so that runs often agree; lengths that shift the
+    // texts against each other; rows of different sizes and a wide row.
+    std::mt19937 rng(23);
+    const std::string texts[] = {"", "a", "ab", "ba", "abc", "b", std::string("\0a", 2)};
+    auto randomRow = [&] {
+        std::vector<std::string> cells(rng() % 12);
+        for (auto& cell : cells)
+            cell = texts[rng() % std::size(texts)];
+        if (rng() % 40 == 0)
+            cells.push_back(std::string(70000, 'w'));
+        return cells;
+    };
+    int same = 0;
+    for (int round = 0; round < 20000; ++round) {
+        const auto a = randomRow(), b = rng() % 3 ? randomRow() : a;
+        const GridRow ra(std::vector<std::string_view>(a.begin(), a.end()));
+        const GridRow rb(std::vector<std::string_view>(b.begin(), b.end()));
+        const std::size_t from = rng() % 14, to = from + rng() % 6;
+        bool expected = true;
+        for (std::size_t c = from; c < to; ++c)
+            expected = expected && ra[c] == rb[c];
+        ASSERT_EQ(ra.SameCells(rb, from, to), expected) << round;
+        ASSERT_EQ(rb.SameCells(ra, from, to), expected) << round;
+        same += expected && to > from + 1;
+    }
+    EXPECT_GT(same, 1000);
+}

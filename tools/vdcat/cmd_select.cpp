@@ -10,6 +10,9 @@
 #include "select_document.h"
 
 #include <algorithm>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 #include <cstdio>
 
 namespace vdcat {
@@ -105,6 +108,13 @@ int RunSelect(const Args& args) {
     // Lives to the end of the process, which follows: freeing the rows of a
     // large result one by one would only delay it.
     static vd::ResultsGrid& sg = *new vd::ResultsGrid;
+#if defined(__GLIBC__)
+    // A run of a few dozen milliseconds: memory it frees (the read buffers,
+    // the blocks' row lists) is kept for its next allocations rather than
+    // handed back, so the sort and the document fault in no fresh pages.
+    mallopt(M_MMAP_THRESHOLD, 256 << 20);
+    mallopt(M_TRIM_THRESHOLD, 512 << 20);
+#endif
     if (int code = RunSelectionFromOptions("select", o, request, sg); code != kOk)
         return code;
     try {
