@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 namespace vd {
 
@@ -63,6 +64,15 @@ UnlistedVolumes UnlistedVolumesFor(float dutyVolume, long double allowed) {
     return u;
 }
 
+namespace {
+
+float LittleEndianFloat(const unsigned char* b) {
+    return std::bit_cast<float>(std::uint32_t(b[0]) | std::uint32_t(b[1]) << 8 |
+                                std::uint32_t(b[2]) << 16 | std::uint32_t(b[3]) << 24);
+}
+
+} // namespace
+
 CurvePoints CurveOf(const TFanRecord& rec, int curve) {
     // The tables number the curves' points one after another, 20 to a curve.
     const std::size_t base = 20 * static_cast<std::size_t>(curve - 1);
@@ -75,24 +85,22 @@ CurvePoints CurveOf(const TFanRecord& rec, int curve) {
 
 CurvePoints Curve1(const unsigned char* record) {
     CurvePoints c;
-    c.V[0] = c.P[0] = c.W[0] = 0;
+    c.V[0] = c.P[0] = 0;
+    c.powerTable = record + offs::power;
     if constexpr (std::endian::native == std::endian::little) {
         std::memcpy(c.V + 1, record + offs::vol, 19 * sizeof(float));
         std::memcpy(c.P + 1, record + offs::pres, 19 * sizeof(float));
-        std::memcpy(c.W + 1, record + offs::power, 19 * sizeof(float));
     } else {
-        auto get = [&](std::size_t at) {
-            const unsigned char* b = record + at;
-            return std::bit_cast<float>(std::uint32_t(b[0]) | std::uint32_t(b[1]) << 8 |
-                                        std::uint32_t(b[2]) << 16 | std::uint32_t(b[3]) << 24);
-        };
         for (int i = 1; i <= 19; ++i) {
-            c.V[i] = get(offs::vol + 4 * (i - 1));
-            c.P[i] = get(offs::pres + 4 * (i - 1));
-            c.W[i] = get(offs::power + 4 * (i - 1));
+            c.V[i] = LittleEndianFloat(record + offs::vol + 4 * (i - 1));
+            c.P[i] = LittleEndianFloat(record + offs::pres + 4 * (i - 1));
         }
     }
     return c;
+}
+
+float CurvePoints::Power(int point) const {
+    return powerTable ? LittleEndianFloat(powerTable + 4 * (point - 1)) : W[point];
 }
 
 namespace {
@@ -164,10 +172,10 @@ OperatingPoint ComputeOperatingPoint(const CurvePoints& c, float k,
                                      const UnlistedVolumes* unlisted) {
     const float* V = c.V;
     const float* P = c.P;
-    const float* W = c.W;
     OperatingPoint op;
 
-    float Vp = V[1], Pp = P[1], Wp = W[1];
+    float Vp = V[1], Pp = P[1];
+    int previousPoint = 1; // whose power the segment starts from
     if (Vp == 0)
         Vp = 0.00001f;
     const bool kIsNormal = std::isnormal(k) && k > 0;
@@ -177,13 +185,16 @@ OperatingPoint ComputeOperatingPoint(const CurvePoints& c, float k,
                         : SideOfK(Pp, Vp, k);
 
     for (int i = 2; i <= 19; ++i) {
-        const float Vi = V[i], Pi = P[i], Wi = W[i];
+        const float Vi = V[i], Pi = P[i];
         if (!(Vi > 0) || !std::isfinite(Vi) || !std::isfinite(Pi))
             continue;
         const Side side = SideOfKQuick(Pi, Vi, k, kIsNormal);
         if (previous.atMostK && side.atLeastK) {
             op.found = true;
+            // The powers only once the point is to be worked out.
+            auto power = [&] { return std::pair{c.Power(previousPoint), c.Power(i)}; };
             if (Vi == Vp) {
+                const auto [Wp, Wi] = power();
                 // Vertical segment: the fan delivers Vp at any pressure on it.
                 op.Qop = Vp;
                 op.Pop = static_cast<float>(static_cast<LD>(k) * (static_cast<LD>(Vp) * Vp));
@@ -211,6 +222,7 @@ OperatingPoint ComputeOperatingPoint(const CurvePoints& c, float k,
                 }
                 op.Pop =
                     static_cast<float>(static_cast<LD>(k) * (static_cast<LD>(op.Qop) * op.Qop));
+                const auto [Wp, Wi] = power();
                 const float t =
                     static_cast<float>((static_cast<LD>(op.Qop) - Vp) / (static_cast<LD>(Vi) - Vp));
                 op.Wop = static_cast<float>(Wp - (static_cast<LD>(Wp) - Wi) * t);
@@ -219,7 +231,7 @@ OperatingPoint ComputeOperatingPoint(const CurvePoints& c, float k,
         }
         Vp = Vi;
         Pp = Pi;
-        Wp = Wi;
+        previousPoint = i;
         previous = side;
     }
     return op;

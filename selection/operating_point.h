@@ -46,10 +46,15 @@ float SystemConstant(float dutyVolume, float dutyPressure, float pv);
 // The points 1..19 of one curve that the selection reads (index 0 unused).
 struct CurvePoints {
     float V[20], P[20], W[20];
+    // When set, the powers are read from here (points 1..19 as stored in a
+    // record) instead of W, and only those of the segment that is met.
+    const unsigned char* powerTable = nullptr;
+    float Power(int point) const;
 };
 // Curve `curve` (1..5; 1 is full speed) of a decoded record.
 CurvePoints CurveOf(const TFanRecord& rec, int curve = 1);
-// Curve 1 from the record's bytes as stored in the file.
+// Curve 1 from the record's bytes as stored in the file, which must outlive
+// it: its powers are left in the record.
 CurvePoints Curve1(const unsigned char* record);
 
 // Operating point on a curve for the system constant k. Points whose volume is

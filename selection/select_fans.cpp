@@ -1,7 +1,8 @@
 #include "select_fans.h"
 
-#include "catalogue_blocks.h"
+#include "bus_error_guard.h"
 #include "fan_file.h"
+#include "mapped_catalogue.h"
 #include "number_text.h"
 #include "operating_point.h"
 #include "selection_scan.h"
@@ -37,10 +38,15 @@ std::string SpecificPowerText(float Wop, float Qop) {
     return LanguageText[entry::kSpecificPowerLow];
 }
 
-// The fields of a record that its grid row shows.
+// The bytes of a record that its grid row shows, copied out of the mapping so
+// that building the row reads no mapped page.
 struct RowBytes {
-    const unsigned char* bytes;
+    unsigned char bytes[offs::picture_file + Str25::capacity + 1];
 
+    void CopyFrom(const unsigned char* record) {
+        std::memcpy(bytes, record, offs::max_temp);
+        std::memcpy(bytes + offs::picture_file, record + offs::picture_file, Str25::capacity + 1);
+    }
     std::string_view Text(std::size_t offset, std::size_t max) const {
         return RecordText(bytes, offset, max);
     }
@@ -87,69 +93,83 @@ GridRow RejectRow(const RowBytes& rec, const char* reason) {
     return GridRow{{}, rec.Text(offs::model, Str13::capacity), reason};
 }
 
-// The grid rows of one run of records, in record order.
+// The grid rows of one run of records, in record order. Over a mapping, a file
+// that shrank since it was opened faults on a lost page: the rows of the
+// records before it stay, as with a short read, and `intact` is false.
 struct ListedRows {
     std::vector<GridRow> rows;
-    ColumnSummary summary;          // of the rows
-    bool intact = true;             // false when the run's block ended early
+    ColumnSummary summary; // of the rows
+    bool intact = true;
     std::optional<TFanRecord> last; // the span's last record, when asked for
 };
 
-// Judges the records in place (or takes the verdicts given), then makes the
-// rows of the records listed while their bytes are still in this core's
-// cache. Reads no shared state that a run writes, so spans of one catalogue
-// may be listed on several threads.
+// Judges the records in place (or takes the verdicts given), then copies out
+// the few fields of the records that make a row. Reads no shared state that a
+// run writes, so spans of one catalogue may be listed on several threads.
 ListedRows ListRecords(const RecordSpan& span, const SelectionCriteria& criteria,
                        const std::vector<RecordVerdict>* judged, bool wantLast) {
     ListedRows out;
     std::vector<RecordVerdict> verdicts;
-    if (!judged)
-        ScanRecords(span, criteria, verdicts);
+    out.intact = judged || CatchBusError([&] { ScanRecords(span, criteria, verdicts); });
     const RunCells run;
+    RowBytes row;
     const std::vector<RecordVerdict>& listed = judged ? *judged : verdicts;
     out.rows.reserve(listed.size());
-    for (const RecordVerdict& v : listed) {
-        const RowBytes row{span.Record(static_cast<std::size_t>(v.record - span.first))};
+    for (std::size_t i = 0; i < listed.size(); ++i) {
+        const RecordVerdict& v = listed[i];
+        // The scan has moved on since it read these records; ask for the
+        // lines a row copies a few rows ahead (a prefetch never faults).
+        constexpr std::size_t kAhead = 4;
+        if (i + kAhead < listed.size()) {
+            const unsigned char* ahead =
+                span.Record(static_cast<std::size_t>(listed[i + kAhead].record - span.first));
+            __builtin_prefetch(ahead);
+            __builtin_prefetch(ahead + offs::max_temp - 1);
+            __builtin_prefetch(ahead + offs::picture_file);
+            __builtin_prefetch(ahead + offs::picture_file + Str25::capacity);
+        }
+        const unsigned char* bytes = span.Record(static_cast<std::size_t>(v.record - span.first));
+        if (!(out.intact = CatchBusError([&] { row.CopyFrom(bytes); })))
+            break;
         out.rows.push_back(v.Qualifies() ? ResultRow(row, v.op, v.dev, run)
                                          : RejectRow(row, v.reason));
         // Summed up while the row is in this thread's cache.
         out.summary.Add(out.rows.back());
     }
-    if (wantLast && span.count > 0) {
+    if (out.intact && wantLast && span.count > 0) {
         TFanRecord last;
-        DecodeFanRecord(span.Record(span.count - 1), last);
-        out.last = std::move(last);
+        if ((out.intact =
+                 CatchBusError([&] { DecodeFanRecord(span.Record(span.count - 1), last); })))
+            out.last = std::move(last);
     }
     return out;
 }
 
-// Lists every block of the file, on as many threads as there are cores (a
-// block each at a time, read into the thread's own buffer), tells `reserve`
-// how many rows they made, and hands the blocks' rows to `take` in file order.
-// Stops after the first block that could not be read to its end.
+// Lists every window of the file, on as many threads as there are cores (a
+// window each at a time), tells `reserve` how many rows they made, and hands
+// the windows' rows to `take` in file order. Stops at the first window that
+// could not be read to its end.
 template <class Reserve, class Take>
-void ListBlocks(const CatalogueBlocks& file, const SelectionCriteria& criteria, Reserve&& reserve,
-                Take&& take) {
-    const long long blocks = file.BlockCount();
+void ListWindows(const MappedCatalogue& file, const SelectionCriteria& criteria, Reserve&& reserve,
+                 Take&& take) {
+    const long long windows = file.WindowCount();
     const long long threads = std::clamp<long long>(std::thread::hardware_concurrency(), 1, 8);
-    const auto workers = static_cast<std::size_t>(std::min(threads, blocks));
+    const auto workers = static_cast<std::size_t>(std::min(threads, windows));
+    auto listWindow = [&](long long w) {
+        const MappedCatalogue::Window window = file.MapWindow(w);
+        return ListRecords(window.Records(), criteria, nullptr, w == windows - 1);
+    };
     struct Slot {
         ListedRows rows;
         std::exception_ptr error;
     };
-    std::vector<Slot> slots(static_cast<std::size_t>(blocks));
+    std::vector<Slot> slots(static_cast<std::size_t>(windows));
     std::atomic<long long> next{0};
-    std::atomic<bool> cut{false};
     auto work = [&] {
-        std::vector<unsigned char> buffer;
-        for (long long b; !cut && (b = next++) < blocks;) {
-            Slot& slot = slots[static_cast<std::size_t>(b)];
+        for (long long w; (w = next++) < windows;) {
+            Slot& slot = slots[static_cast<std::size_t>(w)];
             try {
-                const CatalogueBlocks::Block block = file.ReadBlock(b, buffer);
-                slot.rows =
-                    ListRecords(block.records, criteria, nullptr, block.whole && b == blocks - 1);
-                if (!(slot.rows.intact = block.whole))
-                    cut = true; // the blocks after it are not wanted
+                slot.rows = listWindow(w);
             } catch (...) {
                 slot.error = std::current_exception();
             }
@@ -198,7 +218,7 @@ void SelectFans(const SelectionControls& controls, ResultsGrid& sg, MessageServi
     ResultsAvailable = true;
     int n = 0;
     // Rows from an earlier run, if any, are sorted with the new ones; without
-    // them the blocks' summaries are of exactly the rows to sort.
+    // them the windows' summaries are of exactly the rows to sort.
     const bool onlySpareRow = sg.RowCount() == sg.FixedRows() + 1;
     ColumnSummary summary;
 
@@ -219,13 +239,13 @@ void SelectFans(const SelectionControls& controls, ResultsGrid& sg, MessageServi
         all.count = static_cast<std::size_t>(catalogue->count);
         take(ListRecords(all, criteria, judged, true));
     } else {
-        CatalogueBlocks file;
+        MappedCatalogue file;
         file.Open();
         // The rows are made on several threads: the separator is taken from
         // the locale once, here, rather than by the first of them.
         DecimalSepText();
         bool intact = true;
-        ListBlocks(
+        ListWindows(
             file, criteria, [&](std::size_t rows) { sg.ReserveRows(sg.RowCount() + rows); },
             [&](ListedRows listed) { return intact = take(std::move(listed)); });
         if (!intact)

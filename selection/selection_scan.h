@@ -3,7 +3,7 @@
 // family and supply tests read a few bytes of a record, the operating point is
 // computed only for records that pass them, and nothing else is decoded. Reads
 // no shared state: several scans may run at once over one catalogue.
-#include "catalogue_blocks.h"
+#include "mapped_catalogue.h"
 #include "operating_point.h"
 
 #include <array>
