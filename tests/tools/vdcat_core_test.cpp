@@ -151,6 +151,8 @@ TEST(FanDetail, MaterialLoadsInTheWindowsOrderWithItsStandInsAndMessages) {
 TEST(SelectDocument, ALongDocumentGoesOutInWholeLines) {
     vd::ResultsGrid grid;
     grid.SetRowCount(6001);
+    grid.SetCell(0, 0, "No.");
+    grid.SetCell(22, 0, "Fam\xEDlia");
     for (int r = 1; r <= 6000; ++r) {
         grid.SetCell(0, r, std::to_string(r));
         grid.SetCell(1, r, "Mod\xE8le \x80" + std::to_string(r % 7));
@@ -166,9 +168,11 @@ TEST(SelectDocument, ALongDocumentGoesOutInWholeLines) {
             }
         return out;
     };
-    for (bool cp1252 : {false, true}) {
+    for (int round = 0; round < 4; ++round) {
+        const bool cp1252 = round % 2, header = round / 2;
         DocumentOptions options;
         options.cp1252 = cp1252;
+        options.header = header;
         std::vector<std::string> pieces;
         WriteSelectDocument({}, grid, options,
                             [&](std::string_view piece) { pieces.emplace_back(piece); });
@@ -178,7 +182,12 @@ TEST(SelectDocument, ALongDocumentGoesOutInWholeLines) {
             EXPECT_EQ(piece.back(), '\n');
             joined += piece;
         }
-        EXPECT_EQ(joined, expected(cp1252));
+        std::string headings;
+        for (int c = 0; header && c < 23; ++c)
+            headings +=
+                (cp1252 ? std::string(grid.Cell(c, 0)) : vd::Cp1252ToUtf8(grid.Cell(c, 0))) +
+                (c < 22 ? "\t" : "\n");
+        EXPECT_EQ(joined, headings + expected(cp1252));
         EXPECT_EQ(SelectDocument({}, grid, options), joined);
     }
 
