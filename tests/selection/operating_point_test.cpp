@@ -183,6 +183,19 @@ bool SameFloat(float a, float b) {
     return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
+// A fan of 19 points falling in volume and rising in pressure at the scales
+// given, with random powers.
+TFanRecord RandomFallingFan(std::mt19937& rng, float qs, float ps) {
+    std::uniform_real_distribution<float> unit(0.0f, 1.0f);
+    std::vector<float> vol, pres, power;
+    for (int i = 0; i < 19; ++i) {
+        vol.push_back(qs * (2.0f - 0.1f * static_cast<float>(i) + 0.05f * unit(rng)));
+        pres.push_back(ps * (10.0f * static_cast<float>(i) + 10.0f * unit(rng)));
+        power.push_back(100.0f * unit(rng));
+    }
+    return vdtest::MakeFan(1, "PW", "A", vol, pres, power);
+}
+
 } // namespace
 
 TEST(OperatingPoint, TheQuickSideTestGivesThePointOfTheExtendedDivision) {
@@ -192,13 +205,7 @@ TEST(OperatingPoint, TheQuickSideTestGivesThePointOfTheExtendedDivision) {
     int found = 0;
     for (int fan = 0; fan < 4000; ++fan) {
         const float qs = std::ldexp(1.0f, scale(rng)), ps = std::ldexp(1.0f, scale(rng));
-        std::vector<float> vol, pres, power;
-        for (int i = 0; i < 19; ++i) {
-            vol.push_back(qs * (2.0f - 0.1f * static_cast<float>(i) + 0.05f * unit(rng)));
-            pres.push_back(ps * (10.0f * static_cast<float>(i) + 10.0f * unit(rng)));
-            power.push_back(100.0f * unit(rng));
-        }
-        auto rec = vdtest::MakeFan(1, "PW", "A", vol, pres, power);
+        auto rec = RandomFallingFan(rng, qs, ps);
         if (kind(rng) == 0)
             rec.vol[pick(rng)] = std::ldexp(unit(rng), -140); // a subnormal volume
         // k on a point's constant, one float step either side of it, and wider.
@@ -287,13 +294,7 @@ TEST(OperatingPoint, APointLeftUnworkedFailsTheDeviationAndTheRestAreWorkedAsBef
     int below = 0, above = 0, worked = 0;
     for (int fan = 0; fan < 6000; ++fan) {
         const float qs = std::ldexp(1.0f, scale(rng)), ps = std::ldexp(1.0f, scale(rng));
-        std::vector<float> vol, pres, power;
-        for (int i = 0; i < 19; ++i) {
-            vol.push_back(qs * (2.0f - 0.1f * static_cast<float>(i) + 0.05f * unit(rng)));
-            pres.push_back(ps * (10.0f * static_cast<float>(i) + 10.0f * unit(rng)));
-            power.push_back(100.0f * unit(rng));
-        }
-        auto rec = vdtest::MakeFan(1, "PW", "A", vol, pres, power);
+        auto rec = RandomFallingFan(rng, qs, ps);
         const int i = pick(rng);
         if (kind(rng) == 0) // a nearly vertical segment
             rec.vol[i + 1] = std::nextafter(rec.vol[i], 0.0f);
