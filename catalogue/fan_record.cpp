@@ -2,21 +2,27 @@
 
 #include "record_fields.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
 namespace vd {
+
+std::string_view RecordText(const unsigned char* record, std::size_t offset, std::size_t max) {
+    const std::size_t len = std::min<std::size_t>(record[offset], max);
+    return {reinterpret_cast<const char*>(record + offset + 1), len};
+}
+
+std::int32_t RecordInt(const unsigned char* p) {
+    return static_cast<std::int32_t>(std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 |
+                                     std::uint32_t(p[2]) << 16 | std::uint32_t(p[3]) << 24);
+}
+
+float RecordFloat(const unsigned char* p) {
+    return std::bit_cast<float>(static_cast<std::uint32_t>(RecordInt(p)));
+}
+
 namespace {
-
-std::int32_t GetI32(const unsigned char* p) {
-    std::uint32_t u = std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 |
-                      std::uint32_t(p[3]) << 24;
-    return static_cast<std::int32_t>(u);
-}
-
-float GetF32(const unsigned char* p) {
-    return std::bit_cast<float>(static_cast<std::uint32_t>(GetI32(p)));
-}
 
 void PutI32(unsigned char* p, std::int32_t v) {
     auto u = static_cast<std::uint32_t>(v);
@@ -51,7 +57,7 @@ void GetTable(const unsigned char* p, PointTable& t) {
         std::memcpy(&t.v[1], p, kPointTable * 4);
     } else {
         for (int i = 1; i <= kPointTable; ++i)
-            t[i] = GetF32(p + 4 * (i - 1));
+            t[i] = RecordFloat(p + 4 * (i - 1));
     }
 }
 
@@ -95,8 +101,8 @@ namespace {
 
 struct Decoder {
     const unsigned char* p;
-    void Int(const char*, std::size_t at, std::int32_t& v) { v = GetI32(p + at); }
-    void Float(const char*, std::size_t at, float& v) { v = GetF32(p + at); }
+    void Int(const char*, std::size_t at, std::int32_t& v) { v = RecordInt(p + at); }
+    void Float(const char*, std::size_t at, float& v) { v = RecordFloat(p + at); }
     template <std::size_t N> void Text(const char*, std::size_t at, ShortString<N>& s) {
         GetStr(p + at, s);
     }
@@ -107,7 +113,7 @@ struct Decoder {
     template <std::size_t N>
     void Ints(const char*, std::size_t at, std::array<std::int32_t, N>& a, int first, int last) {
         for (int i = first; i <= last; ++i)
-            a[i] = GetI32(p + at + 4 * (i - first));
+            a[i] = RecordInt(p + at + 4 * (i - first));
     }
     template <class Names, class Tables> void Curves(const Names& names, const Tables& tables) {
         for (std::size_t t = 0; t < names.size(); ++t)

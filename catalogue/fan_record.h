@@ -101,6 +101,13 @@ constexpr std::size_t fan_no = 0, family = 4, model = 10, hz = 24, phases = 28, 
                       outlet_area = 2916;
 }
 
+// Fields read straight from a record's bytes as stored in the file: a
+// length-prefixed text (its length clipped to the field's size), an int32 and a
+// Single, little-endian.
+std::string_view RecordText(const unsigned char* record, std::size_t offset, std::size_t max);
+std::int32_t RecordInt(const unsigned char* p);
+float RecordFloat(const unsigned char* p);
+
 // Decodes one record. A length byte above its field's maximum is clipped.
 void DecodeFanRecord(const unsigned char* bytes, TFanRecord& out);
 

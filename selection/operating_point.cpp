@@ -64,15 +64,6 @@ UnlistedVolumes UnlistedVolumesFor(float dutyVolume, long double allowed) {
     return u;
 }
 
-namespace {
-
-float LittleEndianFloat(const unsigned char* b) {
-    return std::bit_cast<float>(std::uint32_t(b[0]) | std::uint32_t(b[1]) << 8 |
-                                std::uint32_t(b[2]) << 16 | std::uint32_t(b[3]) << 24);
-}
-
-} // namespace
-
 CurvePoints CurveOf(const TFanRecord& rec, int curve) {
     // The tables number the curves' points one after another, 20 to a curve.
     const std::size_t base = 20 * static_cast<std::size_t>(curve - 1);
@@ -92,15 +83,15 @@ CurvePoints Curve1(const unsigned char* record) {
         std::memcpy(c.P + 1, record + offs::pres, 19 * sizeof(float));
     } else {
         for (int i = 1; i <= 19; ++i) {
-            c.V[i] = LittleEndianFloat(record + offs::vol + 4 * (i - 1));
-            c.P[i] = LittleEndianFloat(record + offs::pres + 4 * (i - 1));
+            c.V[i] = RecordFloat(record + offs::vol + 4 * (i - 1));
+            c.P[i] = RecordFloat(record + offs::pres + 4 * (i - 1));
         }
     }
     return c;
 }
 
 float CurvePoints::Power(int point) const {
-    return powerTable ? LittleEndianFloat(powerTable + 4 * (point - 1)) : W[point];
+    return powerTable ? RecordFloat(powerTable + 4 * (point - 1)) : W[point];
 }
 
 namespace {

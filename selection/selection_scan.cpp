@@ -13,20 +13,6 @@ namespace vd {
 
 using LD = long double;
 
-std::string_view RecordText(const unsigned char* record, std::size_t offset, std::size_t max) {
-    const std::size_t len = std::min<std::size_t>(record[offset], max);
-    return {reinterpret_cast<const char*>(record + offset + 1), len};
-}
-
-std::int32_t RecordInt(const unsigned char* p) {
-    return static_cast<std::int32_t>(std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 |
-                                     std::uint32_t(p[2]) << 16 | std::uint32_t(p[3]) << 24);
-}
-
-float RecordFloat(const unsigned char* p) {
-    return std::bit_cast<float>(static_cast<std::uint32_t>(RecordInt(p)));
-}
-
 std::uint64_t FamilyCode(std::string_view family) {
     std::uint64_t code = family.size();
     for (std::size_t i = 0; i < family.size() && i < 7; ++i)
@@ -78,16 +64,14 @@ RecordVerdict JudgeRecord(const unsigned char* record, const SelectionCriteria& 
     if (c.isStatic) {
         // The fans of a series follow one another and share their outlet:
         // the constant of the last outlet seen is kept.
-        const std::uint32_t area =
-            static_cast<std::uint32_t>(RecordInt(record + offs::outlet_area));
-        if (!memo || !memo->known || memo->areaBits != area) {
-            k = SystemConstant(c.dutyVolume, c.dutyPressure,
-                               VelocityPressure(c.dutyVolume, std::bit_cast<float>(area)));
-            if (memo)
-                *memo = {true, area, k};
-        } else {
-            k = memo->k;
-        }
+        SystemConstantMemo single;
+        SystemConstantMemo& m = memo ? *memo : single;
+        const auto area = static_cast<std::uint32_t>(RecordInt(record + offs::outlet_area));
+        if (!m.known || m.areaBits != area)
+            m = {true, area,
+                 SystemConstant(c.dutyVolume, c.dutyPressure,
+                                VelocityPressure(c.dutyVolume, std::bit_cast<float>(area)))};
+        k = m.k;
     }
     OperatingPoint op =
         ComputeOperatingPoint(Curve1(record), k, c.keepRejects ? nullptr : &c.unlisted);

@@ -42,13 +42,6 @@ struct SelectionCriteria {
 // The criteria of the shared state and the input page's controls.
 SelectionCriteria CriteriaFromSharedState(const SelectionControls& controls);
 
-// Fields read straight from a record's bytes as stored in the file: a
-// length-prefixed text (its length clipped to the field's size), an int32 and a
-// Single, little-endian.
-std::string_view RecordText(const unsigned char* record, std::size_t offset, std::size_t max);
-std::int32_t RecordInt(const unsigned char* p);
-float RecordFloat(const unsigned char* p);
-
 // A text of at most five characters as one number: equal numbers, equal texts.
 std::uint64_t FamilyCode(std::string_view family);
 

@@ -109,9 +109,9 @@ int RunSelect(const Args& args) {
     // large result one by one would only delay it.
     static vd::ResultsGrid& sg = *new vd::ResultsGrid;
 #if defined(__GLIBC__)
-    // A run of a few dozen milliseconds: memory it frees (the read buffers,
-    // the blocks' row lists) is kept for its next allocations rather than
-    // handed back, so the sort and the document fault in no fresh pages.
+    // A run of a few dozen milliseconds: memory it frees (the windows' row
+    // lists and verdicts) is kept for its next allocations rather than handed
+    // back, so the sort and the document fault in fewer fresh pages.
     mallopt(M_MMAP_THRESHOLD, 256 << 20);
     mallopt(M_TRIM_THRESHOLD, 512 << 20);
 #endif
