@@ -111,9 +111,10 @@ std::optional<Binary> Decompose(long double value) {
 
 // Fixed notation of mantissa × 2^-shift, below 2^63 in magnitude, with at
 // most 18 decimals, rounded as the C library rounds: the exact binary value,
-// ties to even. The library's conversions take a hundred nanoseconds and more
-// a number (a few hundred for a long double), which a grid of results feels.
-std::string FixedOfBinary(const Binary& b, int decimals) {
+// ties to even, written at `p` (room for 40 bytes) with `sep` for the point.
+// The library's conversions take a hundred nanoseconds and more a number (a
+// few hundred for a long double), which a grid of results feels.
+char* FixedOfBinary(char* p, const Binary& b, int decimals, char sep) {
     std::uint64_t scale = 1;
     for (int i = 0; i < decimals; ++i)
         scale *= 10;
@@ -137,44 +138,63 @@ std::string FixedOfBinary(const Binary& b, int decimals) {
         part = static_cast<std::uint64_t>(units % scale);
     }
 
-    char buf[48];
-    char* p = buf;
     if (b.negative)
         *p++ = '-';
-    p = std::to_chars(p, buf + sizeof buf, whole).ptr;
+    p = std::to_chars(p, p + 20, whole).ptr;
     if (decimals > 0) {
-        *p++ = '.';
+        *p++ = sep;
         for (int i = decimals - 1; i >= 0; --i, part /= 10)
             p[i] = static_cast<char>('0' + part % 10);
         p += decimals;
     }
-    return std::string(buf, p);
+    return p;
+}
+
+// What FixedOfBinary does not take: not finite, 2^63 and more, or more
+// than 18 decimals. Apart, so that the common path keeps a small frame.
+[[gnu::noinline]] void AppendFixedRare(std::string& out, long double value, int decimals,
+                                       char sep) {
+    if (std::isnan(value)) {
+        out += std::signbit(value) ? "-nan" : "nan";
+        return;
+    }
+    if (std::isinf(value)) {
+        out += value < 0 ? "-inf" : "inf";
+        return;
+    }
+    char buf[5000];
+    const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
+    if (r.ec != std::errc()) {
+        out += '?';
+        return;
+    }
+    for (char* c = buf; c != r.ptr; ++c)
+        if (*c == '.')
+            *c = sep;
+    out.append(buf, r.ptr);
 }
 
 } // namespace
 
-std::string FormatFixedDot(long double value, int decimals) {
+void AppendFixed(std::string& out, long double value, int decimals, char sep) {
     if (decimals >= 0 && decimals <= 18)
-        if (const std::optional<Binary> binary = Decompose(value))
-            return FixedOfBinary(*binary, decimals);
-    if (std::isnan(value))
-        return std::signbit(value) ? "-nan" : "nan";
-    if (std::isinf(value))
-        return value < 0 ? "-inf" : "inf";
-    char buf[5000];
-    const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
-    if (r.ec != std::errc())
-        return "?";
-    return std::string(buf, r.ptr);
+        if (const std::optional<Binary> binary = Decompose(value)) {
+            char buf[48];
+            out.append(buf, FixedOfBinary(buf, *binary, decimals, sep));
+            return;
+        }
+    AppendFixedRare(out, value, decimals, sep);
+}
+
+std::string FormatFixedDot(long double value, int decimals) {
+    std::string s;
+    AppendFixed(s, value, decimals, '.');
+    return s;
 }
 
 std::string FormatFixed(long double value, int decimals) {
-    std::string s = FormatFixedDot(value, decimals);
-    char sep = DecimalSepText()[0];
-    if (sep != '.')
-        for (char& c : s)
-            if (c == '.')
-                c = sep;
+    std::string s;
+    AppendFixed(s, value, decimals, DecimalSepText()[0]);
     return s;
 }
 

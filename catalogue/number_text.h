@@ -18,6 +18,9 @@ void InitDecimalSeparatorFromLocale();
 std::string FormatFixed(long double value, int decimals);
 // The same with a point, whatever the system separator.
 std::string FormatFixedDot(long double value, int decimals);
+// The same appended to `out`, with `sep` for the point: for callers that make
+// many numbers' texts and look the separator up once.
+void AppendFixed(std::string& out, long double value, int decimals, char sep);
 
 // Reads a whole text as a decimal number written with `sep`: optional blanks
 // around it, a sign, digits with at most one separator, an exponent. Anything

@@ -45,15 +45,23 @@ std::optional<float> FromBaseUnit(const std::array<UnitRow, 4>& table, std::stri
     const UnitRow* row = FindUnit(table, unit);
     if (!row)
         return std::nullopt;
+    return FromBase(*row, base);
+}
+
+float FromBase(const UnitRow& row, float base) {
     long double v = base;
-    return static_cast<float>(row->multiplyToBase ? v / row->factor : v * row->factor);
+    return static_cast<float>(row.multiplyToBase ? v / row.factor : v * row.factor);
 }
 
 std::string FormatInUnit(const std::array<UnitRow, 4>& table, std::string_view unit, float base) {
-    const UnitRow* row = FindUnit(table, unit);
-    if (!row)
-        return {};
-    return FormatFixed(*FromBaseUnit(table, unit, base), row->decimals);
+    std::string text;
+    AppendInUnit(text, FindUnit(table, unit), base, DecimalSepText()[0]);
+    return text;
+}
+
+void AppendInUnit(std::string& out, const UnitRow* row, float base, char sep) {
+    if (row)
+        AppendFixed(out, FromBase(*row, base), row->decimals, sep);
 }
 
 } // namespace vd

@@ -27,7 +27,12 @@ std::optional<float> ToBaseUnit(const std::array<UnitRow, 4>& table, std::string
 // base unit -> `unit`; nothing for an unknown unit.
 std::optional<float> FromBaseUnit(const std::array<UnitRow, 4>& table, std::string_view unit,
                                   float base);
+// base unit -> the unit of `row`.
+float FromBase(const UnitRow& row, float base);
 // A base value shown in `unit` with its format; empty for an unknown unit.
 std::string FormatInUnit(const std::array<UnitRow, 4>& table, std::string_view unit, float base);
+// The same appended to `out`, the unit found beforehand (nothing for none),
+// `sep` for the point.
+void AppendInUnit(std::string& out, const UnitRow* row, float base, char sep);
 
 } // namespace vd

@@ -28,27 +28,42 @@ void WriteEnd(char* at, std::size_t width, std::size_t end) {
 } // namespace
 
 GridRow::GridRow(std::span<const std::string_view> cells) {
-    // Trailing empty cells read the same as none.
-    std::size_t count = std::min(cells.size(), kMaxCells);
-    while (count > 0 && cells[count - 1].empty())
-        --count;
-    if (count == 0)
-        return;
+    Builder builder;
+    const std::size_t count = std::min(cells.size(), kMaxCells);
     std::size_t text = 0;
     for (std::size_t c = 0; c < count; ++c)
         text += cells[c].size();
-    const std::size_t width = text <= UINT16_MAX ? 2 : 4;
-    const std::size_t table = kHead + count * width;
-    block_.resize(table + text + kSlack);
-    char* out = block_.data();
-    out[0] = static_cast<char>(count);
-    out[1] = static_cast<char>(width);
-    std::size_t end = 0;
-    for (std::size_t c = 0; c < count; ++c) {
-        std::copy(cells[c].begin(), cells[c].end(), out + table + end);
-        end += cells[c].size();
-        WriteEnd(out + kHead + c * width, width, end);
+    builder.Text().reserve(text);
+    for (std::size_t c = 0; c < count; ++c)
+        builder.Add(cells[c]);
+    *this = builder.Build();
+}
+
+GridRow GridRow::Builder::Build() {
+    // Trailing empty cells read the same as none.
+    std::size_t count = count_;
+    while (count > 0 && ends_[count - 1] == (count > 1 ? ends_[count - 2] : 0))
+        --count;
+    GridRow row;
+    if (count > 0) {
+        const std::size_t text = ends_[count - 1];
+        const std::size_t width = text <= UINT16_MAX ? 2 : 4;
+        const std::size_t table = kHead + count * width;
+        // Laid out here and copied once: a string grown piece by piece, or
+        // sized first, would be filled twice over.
+        char head[kHead + kMaxCells * 4];
+        head[0] = static_cast<char>(count);
+        head[1] = static_cast<char>(width);
+        for (std::size_t c = 0; c < count; ++c)
+            WriteEnd(head + kHead + c * width, width, ends_[c]);
+        text_.resize(text);
+        text_.append(kSlack, '\0');
+        text_.insert(0, head, table);
+        row.block_ = text_;
     }
+    text_.clear();
+    count_ = 0;
+    return row;
 }
 
 std::string_view GridRow::WideCell(std::size_t col) const {

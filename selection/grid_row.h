@@ -13,6 +13,8 @@ namespace vd {
 
 class GridRow {
   public:
+    class Builder;
+
     GridRow() = default;
     // A row of these cells, from column 0.
     explicit GridRow(std::span<const std::string_view> cells);
@@ -62,6 +64,37 @@ class GridRow {
 
     // [cell count][width of an end: 2 or 4][ends, little-endian][texts][slack]
     std::string block_;
+};
+
+// Makes rows a cell at a time in a buffer it keeps from row to row, and
+// allocates each row once: numbers are written straight into their cells
+// rather than into texts of their own first.
+class GridRow::Builder {
+  public:
+    // The text of the cell being made, to append to; EndCell closes it.
+    std::string& Text() { return text_; }
+    void EndCell() {
+        if (count_ < kMaxCells)
+            ends_[count_++] = text_.size();
+        else
+            text_.resize(ends_[kMaxCells - 1]); // past the last cell a row holds
+    }
+    void Add(std::string_view cell) {
+        text_ += cell;
+        EndCell();
+    }
+    // Closes empty cells up to column `col`, whose text is made next.
+    void SkipTo(std::size_t col) {
+        while (count_ < col && count_ < kMaxCells)
+            EndCell();
+    }
+    // The row of the cells made since the last Build; the next row starts.
+    GridRow Build();
+
+  private:
+    std::string text_;
+    std::size_t ends_[kMaxCells];
+    std::size_t count_ = 0;
 };
 
 } // namespace vd

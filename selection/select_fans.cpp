@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <exception>
@@ -26,16 +27,23 @@ using LD = long double;
 namespace {
 
 // Specific power in kW per m3/s, or language text 119 when it shows as zero
-// or is not a number at all.
-std::string SpecificPowerText(float Wop, float Qop) {
+// or is not a number at all; appended to `out`.
+void AppendSpecificPower(std::string& out, float Wop, float Qop, char sep) {
     const LD sp = static_cast<LD>(Wop) / 1000 / Qop;
     if (std::isfinite(sp)) {
-        std::string text = FormatFixed(sp, 3);
-        for (char c : text)
-            if (c >= '1' && c <= '9')
-                return text;
+        const std::size_t from = out.size();
+        AppendFixed(out, sp, 3, sep);
+        for (std::size_t i = from; i < out.size(); ++i)
+            if (out[i] >= '1' && out[i] <= '9')
+                return;
+        out.resize(from);
     }
-    return LanguageText[entry::kSpecificPowerLow];
+    out += LanguageText[entry::kSpecificPowerLow];
+}
+
+void AppendInteger(std::string& out, std::int32_t value) {
+    char digits[12];
+    out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
 }
 
 // The bytes of a record that its grid row shows, copied out of the mapping so
@@ -53,40 +61,50 @@ struct RowBytes {
     std::int32_t Int(std::size_t offset) const { return RecordInt(bytes + offset); }
 };
 
-// The cells every row of a run shares: the duty as entered.
+// What every row of a run shares: the duty as entered, the units and the
+// decimal separator.
 struct RunCells {
     std::string enteredVolume = FormatFixed(EnteredVolume, 2) + " " + VolumeUnit;
     std::string enteredPressure = FormatFixed(EnteredPressure, 2) + " " + PressureUnit;
+    const UnitRow* volumeUnit = FindUnit(VolumeUnits(), VolumeUnit);
+    const UnitRow* pressureUnit = FindUnit(PressureUnits(), PressureUnit);
+    char sep = DecimalSepText()[0];
 };
 
-GridRow ResultRow(const RowBytes& rec, const OperatingPoint& op, float dev, const RunCells& run) {
-    const std::string fanNo = std::to_string(rec.Int(offs::fan_no));
-    const std::string volume = FormatInUnit(VolumeUnits(), VolumeUnit, op.Qop);
-    const std::string pressure = FormatInUnit(PressureUnits(), PressureUnit, op.Pop);
-    std::string percent = FormatFixed(dev, 0);
+GridRow ResultRow(GridRow::Builder& row, const RowBytes& rec, const OperatingPoint& op, float dev,
+                  const RunCells& run) {
+    using G = ResultsGrid;
+    // Each cell is made in its column, in column order.
+    auto text = [&](int col, std::string_view cell) {
+        row.SkipTo(col);
+        row.Add(cell);
+    };
+    auto start = [&](int col) -> std::string& {
+        row.SkipTo(col);
+        return row.Text();
+    };
+    AppendInteger(start(G::kFanNo), rec.Int(offs::fan_no));
+    text(G::kModel, rec.Text(offs::model, Str13::capacity));
+    AppendInUnit(start(G::kVolume), run.volumeUnit, op.Qop, run.sep);
+    AppendInUnit(start(G::kPressure), run.pressureUnit, op.Pop, run.sep);
+    std::string& percent = start(G::kPercent);
+    AppendFixed(percent, dev, 0, run.sep);
     percent += '%';
-    const std::string specificPower = SpecificPowerText(op.Wop, op.Qop);
-    std::string supply(rec.Text(offs::volts, Str10::capacity));
+    AppendSpecificPower(start(G::kSpecificPower), op.Wop, op.Qop, run.sep);
+    text(G::kValueCol6, rec.Text(offs::value_col6, Str10::capacity));
+    text(G::kValueCol7, rec.Text(offs::value_col7, Str10::capacity));
+    text(G::kAmps, rec.Text(offs::amps, Str10::capacity));
+    std::string& supply = start(G::kSupply);
+    supply += rec.Text(offs::volts, Str10::capacity);
     supply += '/';
-    supply += std::to_string(rec.Int(offs::hz));
+    AppendInteger(supply, rec.Int(offs::hz));
     supply += '/';
-    supply += std::to_string(rec.Int(offs::phases));
-    std::string_view cells[ResultsGrid::kFamily + 1];
-    cells[ResultsGrid::kFanNo] = fanNo;
-    cells[ResultsGrid::kModel] = rec.Text(offs::model, Str13::capacity);
-    cells[ResultsGrid::kVolume] = volume;
-    cells[ResultsGrid::kPressure] = pressure;
-    cells[ResultsGrid::kPercent] = percent;
-    cells[ResultsGrid::kSpecificPower] = specificPower;
-    cells[ResultsGrid::kValueCol6] = rec.Text(offs::value_col6, Str10::capacity);
-    cells[ResultsGrid::kValueCol7] = rec.Text(offs::value_col7, Str10::capacity);
-    cells[ResultsGrid::kAmps] = rec.Text(offs::amps, Str10::capacity);
-    cells[ResultsGrid::kSupply] = supply;
-    cells[ResultsGrid::kPicture] = rec.Text(offs::picture_file, Str25::capacity);
-    cells[ResultsGrid::kEnteredVolume] = run.enteredVolume;
-    cells[ResultsGrid::kEnteredPressure] = run.enteredPressure;
-    cells[ResultsGrid::kFamily] = rec.Text(offs::family, Str5::capacity);
-    return GridRow(cells);
+    AppendInteger(supply, rec.Int(offs::phases));
+    text(G::kPicture, rec.Text(offs::picture_file, Str25::capacity));
+    text(G::kEnteredVolume, run.enteredVolume);
+    text(G::kEnteredPressure, run.enteredPressure);
+    text(G::kFamily, rec.Text(offs::family, Str5::capacity));
+    return row.Build();
 }
 
 GridRow RejectRow(const RowBytes& rec, const char* reason) {
@@ -113,6 +131,7 @@ ListedRows ListRecords(const RecordSpan& span, const SelectionCriteria& criteria
     out.intact = judged || CatchBusError([&] { ScanRecords(span, criteria, verdicts); });
     const RunCells run;
     RowBytes row;
+    GridRow::Builder builder;
     const std::vector<RecordVerdict>& listed = judged ? *judged : verdicts;
     out.rows.reserve(listed.size());
     for (std::size_t i = 0; i < listed.size(); ++i) {
@@ -131,7 +150,7 @@ ListedRows ListRecords(const RecordSpan& span, const SelectionCriteria& criteria
         const unsigned char* bytes = span.Record(static_cast<std::size_t>(v.record - span.first));
         if (!(out.intact = CatchBusError([&] { row.CopyFrom(bytes); })))
             break;
-        out.rows.push_back(v.Qualifies() ? ResultRow(row, v.op, v.dev, run)
+        out.rows.push_back(v.Qualifies() ? ResultRow(builder, row, v.op, v.dev, run)
                                          : RejectRow(row, v.reason));
         // Summed up while the row is in this thread's cache.
         out.summary.Add(out.rows.back());

@@ -152,6 +152,34 @@ TEST_F(NumberText, FixedFormatUsesTheSystemSeparator) {
     SetDecimalSeparator(',');
     EXPECT_EQ(FormatFixed(1.25L, 1), "1,2");
     EXPECT_EQ(DecimalSepText(), ",");
+    // Past what the exact conversion takes (2^63 and more, over 18 decimals)
+    // the library's text is used, with the separator all the same.
+    EXPECT_EQ(FormatFixed(0x1p64L, 1), "18446744073709551616,0");
+    EXPECT_EQ(FormatFixed(0.5L, 19), "0,5000000000000000000");
+    EXPECT_EQ(FormatFixed(-HUGE_VALL, 2), "-inf");
+}
+
+// Appending gives the formatted text after what the string held, on every
+// path, with the separator asked for.
+TEST_F(NumberText, AppendFixedAddsTheFormattedText) {
+    std::mt19937_64 rng(17);
+    for (int n = 0; n < 20000; ++n) {
+        long double v =
+            std::ldexp(static_cast<long double>(rng() >> 1), static_cast<int>(rng() % 140) - 100);
+        if (rng() & 1)
+            v = -v;
+        const int decimals = static_cast<int>(rng() % 22);
+        std::string text = FormatFixedDot(v, decimals);
+        for (char& c : text)
+            if (c == '.')
+                c = ';';
+        std::string out = "head";
+        AppendFixed(out, v, decimals, ';');
+        ASSERT_EQ(out, "head" + text) << n;
+    }
+    std::string out = "x";
+    AppendFixed(out, std::nanl(""), 2, ',');
+    EXPECT_EQ(out, "xnan");
 }
 
 TEST_F(NumberText, IntegersMustBeWholeTexts) {

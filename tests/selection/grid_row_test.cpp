@@ -51,6 +51,44 @@ TEST(GridRow, HoldsItsCellsAndReadsEmptyPastThem) {
     }
 }
 
+// A builder kept from row to row makes the rows the cells make, whatever the
+// rows before it held: trailing empty cells, skipped columns, texts past the
+// two-byte ends and cells past the most a row holds.
+TEST(GridRow, BuilderMakesTheRowOfItsCells) {
+    std::mt19937 rng(8);
+    GridRow::Builder builder;
+    for (int n = 0; n < 3000; ++n) {
+        std::vector<std::string> cells(rng() % 30);
+        if (n % 100 == 7)
+            cells.resize(GridRow::kMaxCells + 5, "z");
+        for (std::string& cell : cells) {
+            const unsigned length = rng() % 4 == 0 ? 0 : rng() % 12;
+            for (unsigned i = 0; i < length; ++i)
+                cell += static_cast<char>(rng() % 256);
+        }
+        if (n % 500 == 3 && !cells.empty())
+            cells[0] = std::string(70000, 'w');
+        // Empty cells are skipped over, some written as empty texts.
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            if (cells[c].empty() && rng() % 2)
+                continue;
+            builder.SkipTo(c);
+            if (rng() % 2) {
+                builder.Add(cells[c]);
+            } else {
+                builder.Text() += cells[c];
+                builder.EndCell();
+            }
+        }
+        builder.SkipTo(cells.size());
+        const GridRow built = builder.Build();
+        const GridRow expected = RowOf(cells);
+        ASSERT_EQ(built.Size(), expected.Size()) << n;
+        ASSERT_EQ(CellsOf(built, cells.size() + 1), CellsOf(expected, cells.size() + 1)) << n;
+        ASSERT_TRUE(built.SameCells(expected, 0, expected.Size())) << n;
+    }
+}
+
 TEST(GridRow, SetWritesOneCellAndKeepsTheOthers) {
     GridRow row{"1", "two", "3"};
     row.Set(1, "second");
