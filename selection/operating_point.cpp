@@ -1,6 +1,7 @@
 #include "operating_point.h"
 
 #include <bit>
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -97,29 +98,35 @@ float CurvePoints::Power(int point) const {
 namespace {
 
 // Where a point's constant P / V², stored as a float, lies against k: the two
-// comparisons that bracket a segment.
-struct Side {
-    bool atMostK;  // P / V² <= k
-    bool atLeastK; // k <= P / V²
-};
+// comparisons that bracket a segment, as bits (one small value keeps the
+// search's loop in registers).
+using Side = unsigned;
+constexpr Side kAtMostK = 1;  // P / V² <= k
+constexpr Side kAtLeastK = 2; // k <= P / V²
 
 Side SideOfK(float P, float V, float k) {
     const float kPoint = static_cast<float>(static_cast<LD>(P) / (static_cast<LD>(V) * V));
-    return {kPoint <= k, k <= kPoint};
+    return (kPoint <= k ? kAtMostK : 0) | (k <= kPoint ? kAtLeastK : 0);
 }
 
-// The same, mostly without the extended division: for a positive normal k, a
-// finite P and a positive finite V, P − k·V² in double tells the side exactly
-// unless P / V² lies within 2^-20 of k, which is far wider than the errors of
-// the double product and of both roundings of the quotient to a float.
-Side SideOfKQuick(float P, float V, float k, bool kIsNormal) {
-    if (kIsNormal) {
-        const double t = static_cast<double>(k) * (static_cast<double>(V) * V);
+// The same, mostly without the extended division: for a positive normal k
+// (`kd`, k in double, is 0 otherwise), a finite P and a positive finite V,
+// P − k·V² in double tells the side exactly unless P / V² lies within 2^-20
+// of k, which is far wider than the errors of the double product and of both
+// roundings of the quotient to a float.
+Side SideOfKQuick(float P, float V, float k, double kd) {
+    if (kd > 0) {
+        const double t = kd * (static_cast<double>(V) * V);
         const double d = static_cast<double>(P) - t;
         if (std::fabs(d) > t * 0x1p-20)
-            return {d<0, d> 0};
+            return d < 0 ? kAtMostK : kAtLeastK;
     }
     return SideOfK(P, V, k);
+}
+
+// A point the search takes: a positive finite volume, a finite pressure.
+bool Usable(float V, float P) {
+    return V > 0 && V <= FLT_MAX && std::fabs(P) <= FLT_MAX;
 }
 
 // Whether the root that the extended arithmetic would give from a, b and k
@@ -169,18 +176,16 @@ OperatingPoint ComputeOperatingPoint(const CurvePoints& c, float k,
     int previousPoint = 1; // whose power the segment starts from
     if (Vp == 0)
         Vp = 0.00001f;
-    const bool kIsNormal = std::isnormal(k) && k > 0;
+    const double kd = std::isnormal(k) && k > 0 ? k : 0;
     // The previous point's side is the side it had as point i.
-    Side previous = Vp > 0 && std::isfinite(Vp) && std::isfinite(Pp)
-                        ? SideOfKQuick(Pp, Vp, k, kIsNormal)
-                        : SideOfK(Pp, Vp, k);
+    Side previous = Usable(Vp, Pp) ? SideOfKQuick(Pp, Vp, k, kd) : SideOfK(Pp, Vp, k);
 
     for (int i = 2; i <= 19; ++i) {
         const float Vi = V[i], Pi = P[i];
-        if (!(Vi > 0) || !std::isfinite(Vi) || !std::isfinite(Pi))
+        if (!Usable(Vi, Pi))
             continue;
-        const Side side = SideOfKQuick(Pi, Vi, k, kIsNormal);
-        if (previous.atMostK && side.atLeastK) {
+        const Side side = SideOfKQuick(Pi, Vi, k, kd);
+        if ((previous & kAtMostK) && (side & kAtLeastK)) {
             op.found = true;
             // The powers only once the point is to be worked out.
             auto power = [&] { return std::pair{c.Power(previousPoint), c.Power(i)}; };
