@@ -87,7 +87,7 @@ int main(int argc, char** argv) {
                 "--data",
                 dir,
                 "--volume",
-                "2",
+                vdbench::kDutyVolumeText,
                 "--volume-unit",
                 "m3/s",
                 "--pressure",

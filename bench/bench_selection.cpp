@@ -74,7 +74,7 @@ void BM_SelectVsPlainRead(benchmark::State& state) {
     vd::PressureType = "Static";
     vd::VolumeUnit = "m3/s";
     vd::PressureUnit = "Pa";
-    vd::EnteredVolume = vd::DutyVolume = 2.0f;
+    vd::EnteredVolume = vd::DutyVolume = vdbench::kDutyVolume;
     vd::EnteredPressure = vd::DutyPressure = 250.0f;
     vd::FixedSelectionControls controls;
     controls.allowedDeviation = static_cast<long double>(state.range(1));
