@@ -49,17 +49,17 @@ GridRow GridRow::Builder::Build() {
         const std::size_t text = ends_[count - 1];
         const std::size_t width = text <= UINT16_MAX ? 2 : 4;
         const std::size_t table = kHead + count * width;
-        // Laid out here and copied once: a string grown piece by piece, or
-        // sized first, would be filled twice over.
         char head[kHead + kMaxCells * 4];
         head[0] = static_cast<char>(count);
         head[1] = static_cast<char>(width);
         for (std::size_t c = 0; c < count; ++c)
             WriteEnd(head + kHead + c * width, width, ends_[c]);
-        text_.resize(text);
-        text_.append(kSlack, '\0');
-        text_.insert(0, head, table);
-        row.block_ = text_;
+        // One allocation of the row's size, each byte written once.
+        std::string& block = row.block_;
+        block.reserve(table + text + kSlack);
+        block.append(head, table);
+        block.append(text_, 0, text);
+        block.append(kSlack, '\0');
     }
     text_.clear();
     count_ = 0;
