@@ -114,6 +114,11 @@ int RunSelect(const Args& args) {
     // back, so the sort and the document fault in fewer fresh pages.
     mallopt(M_MMAP_THRESHOLD, 256 << 20);
     mallopt(M_TRIM_THRESHOLD, 512 << 20);
+    // Each heap, the main one and each scanning thread's, is made large
+    // enough for the run at once: growing it a few pages at a time takes the
+    // address space's lock for writing, which stalls the other threads' page
+    // faults. Address space only: a page costs memory once it is touched.
+    mallopt(M_TOP_PAD, 16 << 20);
 #endif
     if (int code = RunSelectionFromOptions("select", o, request, sg); code != kOk)
         return code;
