@@ -206,8 +206,29 @@ TEST(OperatingPoint, TheQuickSideTestGivesThePointOfTheExtendedDivision) {
     for (int fan = 0; fan < 4000; ++fan) {
         const float qs = std::ldexp(1.0f, scale(rng)), ps = std::ldexp(1.0f, scale(rng));
         auto rec = RandomFallingFan(rng, qs, ps);
-        if (kind(rng) == 0)
+        // Curves as catalogues hold them, and points the search must step over.
+        switch (kind(rng)) {
+        case 0:
             rec.vol[pick(rng)] = std::ldexp(unit(rng), -140); // a subnormal volume
+            break;
+        case 1:
+        case 2:
+            for (int i = pick(rng); i <= 19; ++i) // a shorter curve, zeros after it
+                rec.vol[i] = rec.pres[i] = 0;
+            break;
+        case 3:
+            rec.vol[pick(rng)] = 0; // a point missing between others
+            break;
+        case 4:
+            rec.vol[1] = 0; // a curve from no volume at all
+            break;
+        case 5:
+            (kind(rng) < 5 ? rec.pres : rec.vol)[pick(rng)] =
+                kind(rng) < 5 ? INFINITY : std::numeric_limits<float>::quiet_NaN();
+            break;
+        default:
+            break;
+        }
         // k on a point's constant, one float step either side of it, and wider.
         const int i = pick(rng);
         const float ki = static_cast<float>(static_cast<long double>(rec.pres[i]) /
@@ -228,7 +249,7 @@ TEST(OperatingPoint, TheQuickSideTestGivesThePointOfTheExtendedDivision) {
             found += want.found;
         }
     }
-    EXPECT_GT(found, 8000); // most cases meet a segment
+    EXPECT_GT(found, 6000); // most cases meet a segment
 }
 
 namespace {
