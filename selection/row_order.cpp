@@ -46,7 +46,7 @@ RowOrder::RowOrder(std::vector<int> deciding, bool descending, int numericColumn
           deciding_.begin())) {}
 
 RowKey RowOrder::KeyOf(const GridRow& row, std::uint32_t index) const {
-    RowKey k;
+    RowKey k{};
     k.row = index;
     for (std::size_t w = 0; w < words_; ++w) {
         const std::string_view text = row[static_cast<std::size_t>(deciding_[w])];
@@ -65,7 +65,7 @@ RowKey RowOrder::KeyOf(const GridRow& row, std::uint32_t index) const {
 }
 
 std::optional<std::vector<std::uint32_t>>
-RowOrder::OrderByWords(const std::vector<RowKey>& keys) const {
+RowOrder::OrderByWords(std::span<const RowKey> keys) const {
     if (words_ < deciding_.size())
         return std::nullopt;
     std::uint64_t anyWord[RowKey::kWords] = {}, allWord[RowKey::kWords];

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -29,13 +30,15 @@ class ColumnSummary {
     std::vector<char> differs_; // by column
 };
 
+// Left uninitialised by default, so that an array of keys costs nothing until
+// KeyOf fills it; `RowKey{}` is all zeros.
 struct RowKey {
     static constexpr std::size_t kWords = 4;
-    std::uint64_t word[kWords] = {};
+    std::uint64_t word[kWords];
     // A text's length, 9 for any longer; for the numeric column, 1 when its
     // word holds the number.
-    std::uint8_t length[kWords] = {};
-    std::uint32_t row = 0; // the row's index in its run
+    std::uint8_t length[kWords];
+    std::uint32_t row; // the row's index in its run
 };
 
 class RowOrder {
@@ -56,7 +59,7 @@ class RowOrder {
     // every row, no text goes past its eight bytes): a radix sort on the
     // bytes that differ between keys, without the comparisons a merge sort
     // cannot predict. Nothing when the words do not decide.
-    std::optional<std::vector<std::uint32_t>> OrderByWords(const std::vector<RowKey>& keys) const;
+    std::optional<std::vector<std::uint32_t>> OrderByWords(std::span<const RowKey> keys) const;
     // <0, 0, >0 before the direction. The words are compared here, inline,
     // as the sort asks this of a row pair many times over.
     int Compare(const RowKey& a, const GridRow& rowA, const RowKey& b, const GridRow& rowB) const {
