@@ -4,6 +4,7 @@
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <utility>
 
@@ -129,6 +130,53 @@ bool Usable(float V, float P) {
     return V > 0 && V <= FLT_MAX && std::fabs(P) <= FLT_MAX;
 }
 
+// Whether x − y of two floats is exact in double: both finite and normal
+// or zero, their exponents at most 28 apart (the difference then needs at most
+// 53 bits).
+bool DifferenceExactInDouble(float x, float y) {
+    if (x == 0 || y == 0)
+        return true;
+    const auto ex = static_cast<int>(std::bit_cast<std::uint32_t>(x) >> 23 & 0xFF);
+    const auto ey = static_cast<int>(std::bit_cast<std::uint32_t>(y) >> 23 & 0xFF);
+    return ex != 0 && ex != 0xFF && ey != 0 && ey != 0xFF && std::abs(ex - ey) <= 28;
+}
+
+// Whether a double that is an exact value rounded once to double rounds to the
+// float that the exact value rounds to, and so to the float of that value
+// rounded once to extended precision: it does unless it lies on a point
+// halfway between two floats (its bits below a float's last place are 1 and
+// then zeros), for then the exact value may lie on either side, half a unit
+// in the double's last place away at most. Zero, or outside the normal
+// floats, it is not taken.
+bool RoundsToFloatAsExact(double x) {
+    constexpr std::uint64_t kBelowFloat = (std::uint64_t(1) << 29) - 1;
+    constexpr std::uint64_t kHalfway = std::uint64_t(1) << 28;
+    const double magnitude = std::fabs(x);
+    return magnitude >= FLT_MIN && magnitude <= FLT_MAX &&
+           (std::bit_cast<std::uint64_t>(x) & kBelowFloat) != kHalfway;
+}
+
+// A segment's slope a = (Pi − Pp) ÷ (Vi − Vp) and intercept b = Pp − a·Vp as
+// floats, each the float of an exact value rounded once, as the extended
+// arithmetic gives them, taken in double where that is sure to give the same
+// floats: the differences are exact in double as in extended precision, the
+// product a·Vp of two floats is exact in both, and each quotient or
+// difference is rounded once in either. False where the extended arithmetic
+// must decide; a and b are then unset.
+bool SlopeAndInterceptInDouble(float Pi, float Pp, float Vi, float Vp, float& a, float& b) {
+    if (!DifferenceExactInDouble(Pi, Pp) || !DifferenceExactInDouble(Vi, Vp))
+        return false;
+    const double slope = (static_cast<double>(Pi) - Pp) / (static_cast<double>(Vi) - Vp);
+    if (!RoundsToFloatAsExact(slope))
+        return false;
+    a = static_cast<float>(slope);
+    const double intercept = static_cast<double>(Pp) - static_cast<double>(a) * Vp;
+    if (!RoundsToFloatAsExact(intercept))
+        return false;
+    b = static_cast<float>(intercept);
+    return true;
+}
+
 // Whether the root that the extended arithmetic would give from a, b and k
 // lies in `unlisted` beyond doubt; marks the point so when it does. Worked in
 // double: both products under the square root are exact in double as in
@@ -202,9 +250,11 @@ OperatingPoint ComputeOperatingPoint(const CurvePoints& c, float k,
                     op.Wop = static_cast<float>(Wp - (static_cast<LD>(Wp) - Wi) * t);
                 }
             } else {
-                const float a =
-                    static_cast<float>((static_cast<LD>(Pi) - Pp) / (static_cast<LD>(Vi) - Vp));
-                const float b = static_cast<float>(static_cast<LD>(Pp) - static_cast<LD>(a) * Vp);
+                float a, b;
+                if (!SlopeAndInterceptInDouble(Pi, Pp, Vi, Vp, a, b)) {
+                    a = static_cast<float>((static_cast<LD>(Pi) - Pp) / (static_cast<LD>(Vi) - Vp));
+                    b = static_cast<float>(static_cast<LD>(Pp) - static_cast<LD>(a) * Vp);
+                }
                 if (k == 0) {
                     op.Qop = static_cast<float>(-static_cast<LD>(b) / a);
                 } else {

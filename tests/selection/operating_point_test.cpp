@@ -226,6 +226,16 @@ TEST(OperatingPoint, TheQuickSideTestGivesThePointOfTheExtendedDivision) {
             (kind(rng) < 5 ? rec.pres : rec.vol)[pick(rng)] =
                 kind(rng) < 5 ? INFINITY : std::numeric_limits<float>::quiet_NaN();
             break;
+        case 6:
+        case 7: {
+            // A point far in scale from its neighbours: differences that
+            // double does not hold exactly.
+            const int i = pick(rng);
+            const int shift = (kind(rng) < 5 ? 1 : -1) * (29 + 2 * kind(rng));
+            float& v = kind(rng) < 5 ? rec.pres[i] : rec.vol[i];
+            v = std::ldexp(v, shift);
+            break;
+        }
         default:
             break;
         }
@@ -250,6 +260,33 @@ TEST(OperatingPoint, TheQuickSideTestGivesThePointOfTheExtendedDivision) {
         }
     }
     EXPECT_GT(found, 6000); // most cases meet a segment
+}
+
+TEST(OperatingPoint, SegmentsWhoseConstantsDoubleCannotSettleGetTheExtendedPoint) {
+    // Falling segments from point 1 to point 2, the rest of the curve empty.
+    struct Case {
+        float V1, P1, V2, P2, k;
+    };
+    const Case cases[] = {
+        {2, 1, 1, 16777218.0f, 1000},  // slope −(2^24 + 1): halfway between floats
+        {2, 0x1p-40f, 1, 1000, 1},     // pressures 2^50 apart
+        {1, 0.5f, 0x1p-30f, 1, 10},    // volumes 2^30 apart
+        {2, 2, 1, 1, 0.75f},           // through the origin: no intercept
+        {3, 1e-30f, 1, 2e-30f, 1e-30f} // constants near the smallest floats
+    };
+    for (const Case& c : cases) {
+        std::vector<float> vol(20, 0.0f), pres(20, 0.0f), power(20, 0.0f);
+        vol[0] = c.V1, pres[0] = c.P1, power[0] = 10;
+        vol[1] = c.V2, pres[1] = c.P2, power[1] = 20;
+        const auto rec = vdtest::MakeFan(1, "PW", "A", vol, pres, power);
+        const OperatingPoint want = ByExtendedDivision(rec, c.k);
+        const OperatingPoint got = ComputeOperatingPoint(rec, c.k);
+        ASSERT_TRUE(want.found) << c.P2;
+        EXPECT_TRUE(got.found && SameFloat(got.Qop, want.Qop) && SameFloat(got.Pop, want.Pop) &&
+                    SameFloat(got.Wop, want.Wop))
+            << c.V1 << " " << c.P1 << " " << c.V2 << " " << c.P2 << ": " << got.Qop << " against "
+            << want.Qop;
+    }
 }
 
 namespace {
