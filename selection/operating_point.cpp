@@ -98,6 +98,24 @@ float CurvePoints::Power(int point) const {
 
 namespace {
 
+// The power a fraction t of the way from Wp to Wi.
+float PowerAlong(float Wp, float Wi, float t) {
+    return static_cast<float>(Wp - (static_cast<LD>(Wp) - Wi) * t);
+}
+
+} // namespace
+
+void WorkOutPower(OperatingPoint& op, const unsigned char* record) {
+    if (op.powerFrom == 0)
+        return;
+    auto power = [&](int point) { return RecordFloat(record + offs::power + 4 * (point - 1)); };
+    const float Wp = power(op.powerFrom);
+    op.Wop = op.powerTo == op.powerFrom ? Wp : PowerAlong(Wp, power(op.powerTo), op.Wop);
+    op.powerFrom = op.powerTo = 0;
+}
+
+namespace {
+
 // Where a point's constant P / V², stored as a float, lies against k: the two
 // comparisons that bracket a segment, as bits (one small value keeps the
 // search's loop in registers).
@@ -235,20 +253,27 @@ OperatingPoint ComputeOperatingPoint(const CurvePoints& c, float k,
         const Side side = SideOfKQuick(Pi, Vi, k, kd);
         if ((previous & kAtMostK) && (side & kAtLeastK)) {
             op.found = true;
-            // The powers only once the point is to be worked out.
-            auto power = [&] { return std::pair{c.Power(previousPoint), c.Power(i)}; };
+            // The powers only once the point is to be worked out: t of the
+            // way from point previousPoint's to point i's, or the first's.
+            auto setPower = [&](bool firstOnly, float t) {
+                if (c.powersLater) {
+                    op.powerFrom = static_cast<std::uint8_t>(previousPoint);
+                    op.powerTo = static_cast<std::uint8_t>(firstOnly ? previousPoint : i);
+                    op.Wop = t; // until WorkOutPower
+                    return;
+                }
+                const float Wp = c.Power(previousPoint), Wi = c.Power(i);
+                op.Wop = firstOnly ? Wp : PowerAlong(Wp, Wi, t);
+            };
             if (Vi == Vp) {
-                const auto [Wp, Wi] = power();
                 // Vertical segment: the fan delivers Vp at any pressure on it.
                 op.Qop = Vp;
                 op.Pop = static_cast<float>(static_cast<LD>(k) * (static_cast<LD>(Vp) * Vp));
-                if (Pi == Pp) {
-                    op.Wop = Wp;
-                } else {
-                    const float t = static_cast<float>((static_cast<LD>(op.Pop) - Pp) /
-                                                       (static_cast<LD>(Pi) - Pp));
-                    op.Wop = static_cast<float>(Wp - (static_cast<LD>(Wp) - Wi) * t);
-                }
+                if (Pi == Pp)
+                    setPower(true, 0);
+                else
+                    setPower(false, static_cast<float>((static_cast<LD>(op.Pop) - Pp) /
+                                                       (static_cast<LD>(Pi) - Pp)));
             } else {
                 float a, b;
                 if (!SlopeAndInterceptInDouble(Pi, Pp, Vi, Vp, a, b)) {
@@ -268,10 +293,8 @@ OperatingPoint ComputeOperatingPoint(const CurvePoints& c, float k,
                 }
                 op.Pop =
                     static_cast<float>(static_cast<LD>(k) * (static_cast<LD>(op.Qop) * op.Qop));
-                const auto [Wp, Wi] = power();
-                const float t =
-                    static_cast<float>((static_cast<LD>(op.Qop) - Vp) / (static_cast<LD>(Vi) - Vp));
-                op.Wop = static_cast<float>(Wp - (static_cast<LD>(Wp) - Wi) * t);
+                setPower(false, static_cast<float>((static_cast<LD>(op.Qop) - Vp) /
+                                                   (static_cast<LD>(Vi) - Vp)));
             }
             return op;
         }

@@ -6,6 +6,7 @@
 #include "fan_record.h"
 
 #include <cmath>
+#include <cstdint>
 
 namespace vd {
 
@@ -18,6 +19,14 @@ struct OperatingPoint {
     // UnlistedVolumes) and the point was not worked out: only `found` holds.
     bool belowRange = false;
     bool aboveRange = false;
+    // On a curve whose powers are read later (CurvePoints::powersLater), Wop
+    // is left to WorkOutPower: the power lies between those of points
+    // powerFrom and powerTo (the same point where it is that point's power),
+    // and until then Wop holds how far along from the first it lies. Kept
+    // in what the fields above leave over: a scan copies millions of these.
+    // powerFrom is 0 once Wop is the power.
+    std::uint8_t powerFrom = 0;
+    std::uint8_t powerTo = 0;
 };
 
 // The operating volume in percent of the duty volume, as the deviation test
@@ -49,6 +58,10 @@ struct CurvePoints {
     // When set, the powers are read from here (points 1..19 as stored in a
     // record) instead of W, and only those of the segment that is met.
     const unsigned char* powerTable = nullptr;
+    // With powerTable: no power is read; the point's is left to WorkOutPower.
+    // A scan reads the powers only of the fans it lists, and only when it
+    // makes their rows, when it has asked for their cache lines ahead.
+    bool powersLater = false;
     float Power(int point) const;
 };
 // Curve `curve` (1..5; 1 is full speed) of a decoded record.
@@ -65,6 +78,9 @@ CurvePoints Curve1(const unsigned char* record);
 // arithmetic of its root, pressure and power.
 OperatingPoint ComputeOperatingPoint(const CurvePoints& curve, float k,
                                      const UnlistedVolumes* unlisted = nullptr);
+// Sets the power of a point worked out on a curve whose powers were left in
+// `record` (the record the curve was read from by Curve1).
+void WorkOutPower(OperatingPoint& op, const unsigned char* record);
 // The same on curve `curve` of `rec`; no point for a curve outside 1..5.
 OperatingPoint ComputeOperatingPoint(const TFanRecord& rec, float k, int curve = 1);
 

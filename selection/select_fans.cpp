@@ -146,11 +146,17 @@ ListedRows ListRecords(const RecordSpan& span, const SelectionCriteria& criteria
             __builtin_prefetch(ahead + offs::max_temp - 1);
             __builtin_prefetch(ahead + offs::picture_file);
             __builtin_prefetch(ahead + offs::picture_file + Str25::capacity);
+            __builtin_prefetch(ahead + offs::power);
+            __builtin_prefetch(ahead + offs::power + 19 * 4 - 1);
         }
         const unsigned char* bytes = span.Record(static_cast<std::size_t>(v.record - span.first));
-        if (!(out.intact = CatchBusError([&] { row.CopyFrom(bytes); })))
+        OperatingPoint op = v.op;
+        if (!(out.intact = CatchBusError([&] {
+                  row.CopyFrom(bytes);
+                  WorkOutPower(op, bytes);
+              })))
             break;
-        out.rows.push_back(v.Qualifies() ? ResultRow(builder, row, v.op, v.dev, run)
+        out.rows.push_back(v.Qualifies() ? ResultRow(builder, row, op, v.dev, run)
                                          : RejectRow(row, v.reason));
         // Summed up while the row is in this thread's cache.
         out.summary.Add(out.rows.back());

@@ -73,8 +73,9 @@ RecordVerdict JudgeRecord(const unsigned char* record, const SelectionCriteria& 
                                 VelocityPressure(c.dutyVolume, std::bit_cast<float>(area)))};
         k = m.k;
     }
-    OperatingPoint op =
-        ComputeOperatingPoint(Curve1(record), k, c.keepRejects ? nullptr : &c.unlisted);
+    CurvePoints curve = Curve1(record);
+    curve.powersLater = true;
+    OperatingPoint op = ComputeOperatingPoint(curve, k, c.keepRejects ? nullptr : &c.unlisted);
     if (op.belowRange || op.aboveRange) {
         v.reason = op.belowRange ? "Dev<" : ">Dev";
         return v;

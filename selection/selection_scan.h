@@ -47,7 +47,8 @@ std::uint64_t FamilyCode(std::string_view family);
 
 // What the run made of one record. `reason` is "OK" or the text of the last
 // test that failed. `op` and `dev` are those of a listed fan, and of every fan
-// that reached the duty tests when rejects are kept.
+// that reached the duty tests when rejects are kept; the point's power is left
+// in the record (WorkOutPower), which no test reads.
 struct RecordVerdict {
     long long record = 0; // 0-based position in the catalogue
     const char* reason = "OK";

@@ -289,6 +289,45 @@ TEST(OperatingPoint, SegmentsWhoseConstantsDoubleCannotSettleGetTheExtendedPoint
     }
 }
 
+TEST(OperatingPoint, APowerLeftInTheRecordIsWorkedOutAsItWouldHaveBeenAtOnce) {
+    std::mt19937 rng(77);
+    std::uniform_real_distribution<float> unit(0.0f, 1.0f);
+    std::vector<std::pair<TFanRecord, float>> cases;
+    for (int fan = 0; fan < 1500; ++fan) {
+        const TFanRecord rec = RandomFallingFan(rng, 1.0f, 1.0f);
+        for (int i = 1; i <= 19; i += 3)
+            cases.emplace_back(rec, static_cast<float>(rec.pres[i] / (rec.vol[i] * rec.vol[i])) *
+                                        (0.9f + 0.2f * unit(rng)));
+    }
+    // Vertical segments: on equal pressures, where the point's power is its
+    // first point's and the power past it, no number, is not used; and on
+    // rising pressures.
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    cases.emplace_back(vdtest::MakeFan(1, "PW", "A", {1, 1, 0.5f}, {50, 50, 200}, {10, nan, 40}),
+                       50.0f);
+    cases.emplace_back(vdtest::MakeFan(1, "PW", "A", {1, 1, 0.5f}, {50, 80, 200}, {10, 20, 40}),
+                       60.0f);
+    int worked = 0;
+    std::vector<unsigned char> bytes(kRecordSize);
+    for (const auto& [rec, k] : cases) {
+        EncodeFanRecord(rec, bytes.data());
+        const OperatingPoint now = ComputeOperatingPoint(rec, k);
+        CurvePoints curve = Curve1(bytes.data());
+        curve.powersLater = true;
+        OperatingPoint later = ComputeOperatingPoint(curve, k);
+        ASSERT_EQ(later.found, now.found);
+        worked += later.powerFrom != 0;
+        WorkOutPower(later, bytes.data());
+        ASSERT_EQ(later.powerFrom, 0);
+        ASSERT_TRUE(SameFloat(later.Qop, now.Qop) && SameFloat(later.Pop, now.Pop) &&
+                    SameFloat(later.Wop, now.Wop))
+            << later.Wop << " against " << now.Wop;
+    }
+    EXPECT_GT(worked, 6000);
+    EXPECT_EQ(ComputeOperatingPoint(cases[cases.size() - 2].first, 50.0f).Wop, 10.0f);
+    EXPECT_EQ(ComputeOperatingPoint(cases.back().first, 60.0f).Wop, 10.0f + 10.0f / 3);
+}
+
 namespace {
 
 bool FailsLow(float q, float duty, long double allowed) {

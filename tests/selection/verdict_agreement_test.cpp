@@ -66,7 +66,8 @@ TEST(VerdictAgreement, TheScanAndTheExplainedVerdictAgreeOnRandomFansAndDuties) 
         vd::SelectionCriteria criteria = vd::CriteriaFromSharedState(controls);
         for (const bool keepRejects : {true, false}) {
             criteria.keepRejects = keepRejects;
-            const vd::RecordVerdict scanned = vd::JudgeRecord(bytes, criteria);
+            vd::RecordVerdict scanned = vd::JudgeRecord(bytes, criteria);
+            vd::WorkOutPower(scanned.op, bytes);
             ASSERT_EQ(explained.reason, scanned.reason) << "case " << n;
             if (scanned.Qualifies()) {
                 listed += keepRejects;
