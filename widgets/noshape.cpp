@@ -44,9 +44,10 @@ QImage PaintReady(const QImage& face, QRgb key) {
         return {};
     QImage out = face.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const QRgb keyRgb = key & 0x00FFFFFF;
-    for (int y = 0; y < out.height(); ++y) {
+    const int width = out.width(), height = out.height();
+    for (int y = 0; y < height; ++y) {
         auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
-        for (int x = 0; x < out.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             if ((line[x] & 0x00FFFFFF) == keyRgb)
                 line[x] = 0;
         }

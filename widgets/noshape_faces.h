@@ -27,6 +27,9 @@ class PixelMask {
         return x >= 0 && y >= 0 && x < width_ && y < height_ && bits_[index(x, y)] != 0;
     }
     void setBlack(int x, int y, bool on = true) { bits_[index(x, y)] = on ? 1 : 0; }
+    // A row's pixels, 1 for black and 0 for white; y inside the mask.
+    const std::uint8_t* row(int y) const { return bits_.data() + index(0, y); }
+    std::uint8_t* row(int y) { return bits_.data() + index(0, y); }
     int blackCount() const;
     // Black and white image, for looking at a mask.
     QImage toImage() const;

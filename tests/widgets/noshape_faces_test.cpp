@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -120,6 +121,49 @@ TEST(EdgeMask, TakesOpacityFromTheSourceAndTransparencyFromTheSnapshot) {
     EXPECT_EQ(MaskRows(MakeEdgeMask(source, snapshot, kKey, offsets)), (Rows{"..#."}));
     const FaceOffset stopped[] = {{1, 0}, {0, 0}, {2, 0}};
     EXPECT_EQ(MaskRows(MakeEdgeMask(source, snapshot, kKey, stopped)), (Rows{"...."}));
+}
+
+// The definition taken pixel by pixel, against the masks' row-at-a-time
+// loops on pictures wide enough for their vector paths and their tails.
+TEST(EdgeMask, RandomPicturesMatchTheDefinitionPixelByPixel) {
+    std::mt19937 random(7);
+    const auto pixel = [&](int keyPercent) {
+        return int(random() % 100) < keyPercent ? kKey : QRgb(0xFF000000 | (random() & 0xFFFFFF));
+    };
+    for (int round = 0; round < 300; ++round) {
+        const int width = 1 + int(random() % 70), height = 1 + int(random() % 6);
+        const int keyPercent = int(random() % 101);
+        QImage source(width, height, QImage::Format_RGB32);
+        QImage snapshot(width, height, QImage::Format_RGB32);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) {
+                source.setPixel(x, y, pixel(keyPercent));
+                snapshot.setPixel(x, y, pixel(keyPercent));
+            }
+        std::vector<FaceOffset> offsets(random() % 14);
+        for (FaceOffset& d : offsets)
+            d = {int(random() % 7) - 3, int(random() % 7) - 3};
+        SCOPED_TRACE(testing::Message() << "round " << round << ", " << width << " x " << height);
+
+        const PixelMask mask = MakeMask(source, kKey);
+        const PixelMask edge = MakeEdgeMask(source, snapshot, kKey, offsets);
+        std::size_t used = 0;
+        while (used < std::min<std::size_t>(offsets.size(), 13) &&
+               !(offsets[used].dx == 0 && offsets[used].dy == 0))
+            ++used;
+        const auto opaque = [](const QImage& image, int x, int y) {
+            return x >= 0 && y >= 0 && x < image.width() && y < image.height() &&
+                   (image.pixel(x, y) & 0xFFFFFF) != (kKey & 0xFFFFFF);
+        };
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) {
+                ASSERT_EQ(mask.black(x, y), opaque(source, x, y)) << x << "," << y;
+                bool expected = false;
+                for (std::size_t i = 0; i < used && !opaque(snapshot, x, y); ++i)
+                    expected = expected || opaque(source, x - offsets[i].dx, y - offsets[i].dy);
+                ASSERT_EQ(edge.black(x, y), expected) << x << "," << y;
+            }
+    }
 }
 
 TEST(KeyColour, BottomLeftPixelOrWhiteForMonochrome) {
