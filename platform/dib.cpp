@@ -6,6 +6,9 @@
 #include <QByteArray>
 #include <QImageReader>
 
+#include <cstdint>
+#include <cstring>
+
 namespace vd {
 namespace {
 
@@ -236,6 +239,42 @@ QImage DecodeBmpFile(std::string_view bytes, std::string* error) {
         return plain;
     QByteArray file(bytes.data(), qsizetype(bytes.size()));
     return FixUp(ReadWithQt(file, error), info);
+}
+
+QImage WrapPlain32(std::string_view bytes) {
+    DibInfo info;
+    if (bytes.size() < 14 + 40 || bytes[0] != 'B' || bytes[1] != 'M' ||
+        !ReadDibInfo(bytes.substr(14), info, nullptr) || info.headerSize != 40 ||
+        info.bitCount != 32 || info.compression != kBiRgb || info.height >= 0)
+        return {};
+    LeReader r(bytes);
+    r.skip(10);
+    const uint32_t offBits = r.u32();
+    const int64_t width = info.width, height = -info.height, stride = 4 * width;
+    if (offBits < 14 + 40 || offBits > bytes.size() ||
+        static_cast<int64_t>(bytes.size() - offBits) < stride * height)
+        return {};
+    const char* bits = bytes.data() + offBits;
+    if (reinterpret_cast<std::uintptr_t>(bits) % alignof(uint32_t) != 0) // as QImage needs
+        return {};
+    // RGB32 takes the fourth byte as 0xFF; a picture with any other there is
+    // decoded as usual.
+    const auto pixels = static_cast<size_t>(width * height);
+    uint64_t all = ~uint64_t{0};
+    for (size_t i = 0; i + 2 <= pixels; i += 2) {
+        uint64_t two;
+        std::memcpy(&two, bits + 4 * i, sizeof two);
+        all &= two;
+    }
+    if (pixels % 2) {
+        uint32_t last;
+        std::memcpy(&last, bits + 4 * (pixels - 1), sizeof last);
+        all &= last | 0xFFFFFFFF00000000u;
+    }
+    if ((all & 0xFF000000FF000000u) != 0xFF000000FF000000u)
+        return {};
+    return QImage(reinterpret_cast<const uchar*>(bits), static_cast<int>(width),
+                  static_cast<int>(height), static_cast<qsizetype>(stride), QImage::Format_RGB32);
 }
 
 } // namespace vd

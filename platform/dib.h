@@ -21,6 +21,13 @@ long long DibPixelCount(std::string_view dib);
 // image and sets `error` to the reason.
 QImage DecodeBmpFile(std::string_view bytes, std::string* error = nullptr);
 
+// A .bmp file of 32 bits per pixel, uncompressed, top-down, whose pixels are
+// 4-byte aligned in memory and all opaque (fourth byte 0xFF), as an RGB32
+// image over the file's own bytes: nothing decoded or copied. A null image
+// for any other file. The bytes must outlive the image and its copies (the
+// program's compiled-in pictures).
+QImage WrapPlain32(std::string_view bytes);
+
 // Decodes a bare DIB (BITMAPINFOHEADER or BITMAPCOREHEADER, colour table,
 // bits) by giving it the 14-byte file header it lacks. With `paletteIndices`
 // the colour table holds 16-bit indices into `palette` (DIB_PAL_COLORS).

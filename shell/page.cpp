@@ -36,9 +36,17 @@ QLabel* Page::NewTitle(const char* name, int x, int y) {
 namespace {
 
 QImage ArtImage(const QString& resource) {
-    // Decoded here rather than by QImage's reader: the start page shows before
-    // anything has needed the reader and the image plug-ins it looks through.
+    // The window's pictures are stored as the screen holds them and drawn
+    // where they lie in the program; another bitmap is decoded here rather
+    // than by QImage's reader, whose first use looks through the image
+    // plug-ins before the start page can show.
     const QResource art(resource);
+    if (art.compressionAlgorithm() == QResource::NoCompression && art.data()) {
+        const std::string_view bytes(reinterpret_cast<const char*>(art.data()),
+                                     static_cast<std::size_t>(art.size()));
+        if (QImage image = WrapPlain32(bytes); !image.isNull())
+            return image;
+    }
     const QByteArray bytes = art.uncompressedData();
     QImage image = DecodeBmpFile(std::string_view(bytes.constData(), std::size_t(bytes.size())));
     return image.isNull() ? QImage(resource) : image;

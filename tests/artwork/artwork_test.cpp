@@ -1,9 +1,10 @@
 // Checks the generated pictures against what the window and the product
-// browser need of them: sizes, the 24-bit file layout, the button's key
+// browser need of them: sizes, the file layouts, the button's key
 // colour, flag geometry, the two family looks, the resources and a
 // reproducible build.
 #include "artwork_resources.h"
 #include "codepage.h"
+#include "dib.h"
 #include "language_file.h"
 #include "window_captions.h"
 
@@ -16,6 +17,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QProcess>
+#include <QResource>
 #include <QSet>
 #include <QTemporaryDir>
 
@@ -69,9 +71,10 @@ QByteArray ReadAll(const QString& path) {
     return f.readAll();
 }
 
-// The file as the program's bitmap loader sees it: an uncompressed 24-bit
-// bottom-up bitmap with a 40-byte info header and a consistent size.
-void ExpectBmp24(const QString& path, int width, int height) {
+// The file as the program's bitmap loader sees it: an uncompressed bitmap
+// of `bits` per pixel with a 40-byte info header and a consistent size; the
+// window's own are stored top-down (a negative height).
+void ExpectBmp(const QString& path, int width, int height, int bits = 24) {
     SCOPED_TRACE(path.toStdString());
     const QByteArray bytes = ReadAll(path);
     ASSERT_GE(bytes.size(), 54) << "missing or truncated";
@@ -79,11 +82,12 @@ void ExpectBmp24(const QString& path, int width, int height) {
     EXPECT_EQ(Le32(bytes, 2), static_cast<std::uint32_t>(bytes.size()));
     EXPECT_EQ(Le32(bytes, 14), 40u);
     EXPECT_EQ(static_cast<int>(Le32(bytes, 18)), width);
-    EXPECT_EQ(static_cast<int>(Le32(bytes, 22)), height);
+    EXPECT_EQ(static_cast<int>(Le32(bytes, 22)), bits == 32 ? -height : height);
     EXPECT_EQ(Le16(bytes, 26), 1);
-    EXPECT_EQ(Le16(bytes, 28), 24);
+    EXPECT_EQ(Le16(bytes, 28), bits);
     EXPECT_EQ(Le32(bytes, 30), 0u);
-    const std::uint32_t stride = (static_cast<std::uint32_t>(width) * 3 + 3) & ~3u;
+    const std::uint32_t stride =
+        (static_cast<std::uint32_t>(width) * static_cast<std::uint32_t>(bits) / 8 + 3) & ~3u;
     EXPECT_EQ(Le32(bytes, 10) + stride * static_cast<std::uint32_t>(height),
               static_cast<std::uint32_t>(bytes.size()));
     const QImage image(path);
@@ -100,9 +104,9 @@ int Spread(QRgb c) {
     return std::max({qRed(c), qGreen(c), qBlue(c)}) - std::min({qRed(c), qGreen(c), qBlue(c)});
 }
 
-TEST(ArtworkFiles, WindowPicturesHavePageSizesIn24BitFiles) {
+TEST(ArtworkFiles, WindowPicturesHavePageSizesIn32BitTopDownFiles) {
     for (const Expected& e : kWindowPictures)
-        ExpectBmp24(QDir(kArtDir).filePath(e.name), e.width, e.height);
+        ExpectBmp(QDir(kArtDir).filePath(e.name), e.width, e.height, 32);
 }
 
 TEST(ArtworkFiles, PicturesAreDrawnNotBlank) {
@@ -135,10 +139,9 @@ TEST(ArtworkFiles, TheLogoIsPlainWhiteUnderTheStartPagesButtons) {
 TEST(ArtworkFiles, FamilyPicturesExistUnderExactNamesInBothLooks) {
     for (const Expected& e : kFamilyPictures) {
         // Exact case: the program asks for "UVX.bmp", "EH_r.bmp" and so on.
-        ExpectBmp24(QDir(kBmpDir).filePath(QString::fromLatin1(e.name) + ".bmp"), e.width,
-                    e.height);
-        ExpectBmp24(QDir(kBmpDir).filePath(QString::fromLatin1(e.name) + "_r.bmp"), e.width,
-                    e.height);
+        ExpectBmp(QDir(kBmpDir).filePath(QString::fromLatin1(e.name) + ".bmp"), e.width, e.height);
+        ExpectBmp(QDir(kBmpDir).filePath(QString::fromLatin1(e.name) + "_r.bmp"), e.width,
+                  e.height);
     }
 }
 
@@ -293,6 +296,14 @@ TEST(ArtworkResources, EveryWindowPictureIsCompiledIn) {
         SCOPED_TRACE(path.toStdString());
         EXPECT_TRUE(paths.contains(path));
         EXPECT_EQ(ReadAll(path), ReadAll(QDir(kArtDir).filePath(e.name)));
+        // Drawn where it lies in the program, as the start page needs to
+        // show without decoding its pictures.
+        const QResource art(path);
+        ASSERT_EQ(art.compressionAlgorithm(), QResource::NoCompression);
+        const QImage wrapped = vd::WrapPlain32(std::string_view(
+            reinterpret_cast<const char*>(art.data()), static_cast<std::size_t>(art.size())));
+        ASSERT_FALSE(wrapped.isNull());
+        EXPECT_EQ(wrapped, QImage(path).convertToFormat(QImage::Format_RGB32));
     }
 }
 

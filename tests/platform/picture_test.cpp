@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <vector>
@@ -151,13 +152,14 @@ TEST(BmpVariants, TopDownFileStartsWithTheTopRow) {
 
 namespace {
 
-// A 24-bit BITMAPINFOHEADER file; `gap` bytes between the header and the bits.
-std::string Bmp24(int width, int height, int gap = 0) {
-    const int stride = (width * 3 + 3) / 4 * 4;
+// A 24- or 32-bit BITMAPINFOHEADER file; `gap` bytes between the header and
+// the bits. The fourth byte of a 32-bit pixel is 0xFF.
+std::string BmpRgb(int width, int height, int gap = 0, int bitCount = 24) {
+    const int stride = (width * bitCount / 8 + 3) / 4 * 4;
     const int rows = height < 0 ? -height : height;
     std::string bits(static_cast<std::size_t>(stride * rows), '\0');
     for (std::size_t i = 0; i < bits.size(); ++i)
-        bits[i] = static_cast<char>((i * 37 + 11) & 0xFF);
+        bits[i] = static_cast<char>(bitCount == 32 && i % 4 == 3 ? 0xFF : (i * 37 + 11) & 0xFF);
     std::string f = "BM";
     auto u32 = [&](uint32_t v) {
         for (int i = 0; i < 4; ++i)
@@ -174,10 +176,14 @@ std::string Bmp24(int width, int height, int gap = 0) {
     u32(static_cast<uint32_t>(width));
     u32(static_cast<uint32_t>(height));
     u16(1);
-    u16(24);
+    u16(static_cast<uint16_t>(bitCount));
     for (int i = 0; i < 6; ++i)
         u32(0);
     return f + std::string(static_cast<std::size_t>(gap), '\x7F') + bits;
+}
+
+QImage QtsReading(const std::string& file) {
+    return QImage::fromData(QByteArray(file.data(), static_cast<qsizetype>(file.size())), "BMP");
 }
 
 } // namespace
@@ -190,15 +196,50 @@ TEST(BmpVariants, PlainTwentyFourBitDecodesAsQtsReaderDoes) {
     for (int width : {1, 2, 3, 4, 5, 7})
         for (int height : {1, 3, -2})
             for (int gap : {0, 6})
-                files.push_back(Bmp24(width, height, gap));
+                files.push_back(BmpRgb(width, height, gap));
     for (const std::string& file : files) {
-        const QImage qt =
-            QImage::fromData(QByteArray(file.data(), static_cast<qsizetype>(file.size())), "BMP");
+        const QImage qt = QtsReading(file);
         const QImage ours = vd::DecodeBmpFile(file);
         ASSERT_FALSE(qt.isNull());
         EXPECT_EQ(ours.format(), qt.format());
         EXPECT_EQ(ours, qt) << ours.width() << "x" << ours.height();
     }
+}
+
+// The window's own pictures are drawn where they lie: the image is the file's
+// bytes, with the pixels Qt's reader gives; any file it cannot take so is
+// left to the decoder.
+TEST(BmpVariants, OpaqueTopDownThirtyTwoBitIsDrawnWhereItLies) {
+    for (int width : {1, 2, 3, 5})
+        for (int height : {-1, -2, -3})
+            for (int gap : {2, 6}) {
+                SCOPED_TRACE(testing::Message() << width << " x " << height << ", gap " << gap);
+                // Kept 4-byte aligned in memory as the file would be.
+                std::vector<uint32_t> store((54 + gap + 4 * width * -height + 3) / 4 + 1);
+                const std::string file = BmpRgb(width, height, gap, 32);
+                auto* at = reinterpret_cast<char*>(store.data());
+                std::memcpy(at, file.data(), file.size());
+                const std::string_view bytes(at, file.size());
+                const QImage wrapped = vd::WrapPlain32(bytes);
+                ASSERT_FALSE(wrapped.isNull());
+                EXPECT_EQ(wrapped.constBits(), reinterpret_cast<const uchar*>(at + 54 + gap));
+                EXPECT_EQ(wrapped, QtsReading(file).convertToFormat(QImage::Format_RGB32));
+
+                // Misaligned pixels, a pixel not opaque (the last one too),
+                // rows bottom-up, short bits: not taken.
+                std::memmove(at + 1, at, file.size());
+                EXPECT_TRUE(vd::WrapPlain32(std::string_view(at + 1, file.size())).isNull());
+                for (int pixel : {0, width * -height - 1}) {
+                    std::string seeThrough = file;
+                    seeThrough[static_cast<std::size_t>(54 + gap + 4 * pixel + 3)] = '\x7F';
+                    std::memcpy(at, seeThrough.data(), seeThrough.size());
+                    EXPECT_TRUE(vd::WrapPlain32(bytes).isNull()) << "pixel " << pixel;
+                }
+                std::memcpy(at, file.data(), file.size());
+                EXPECT_TRUE(vd::WrapPlain32(bytes.substr(0, bytes.size() - 1)).isNull());
+                EXPECT_TRUE(vd::WrapPlain32(BmpRgb(width, -height, gap, 32)).isNull());
+                EXPECT_TRUE(vd::WrapPlain32(BmpRgb(width, height, gap, 24)).isNull());
+            }
 }
 
 // --- loading by extension and errors -----------------------------------------

@@ -11,10 +11,9 @@
 
 namespace art {
 
-void WriteBmp24(const QImage& image, const QString& path) {
-    if (image.isNull())
-        throw std::runtime_error("empty picture for " + path.toStdString());
-    const std::string out = vdtools::EncodeBmp24(image);
+namespace {
+
+void WriteFile(const std::string& out, const QString& path) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) ||
         file.write(out.data(), static_cast<qint64>(out.size())) !=
@@ -23,6 +22,23 @@ void WriteBmp24(const QImage& image, const QString& path) {
         throw std::runtime_error("cannot write " + path.toStdString() + ": " +
                                  file.errorString().toStdString());
     }
+}
+
+void CheckDrawn(const QImage& image, const QString& path) {
+    if (image.isNull())
+        throw std::runtime_error("empty picture for " + path.toStdString());
+}
+
+} // namespace
+
+void WriteBmp24(const QImage& image, const QString& path) {
+    CheckDrawn(image, path);
+    WriteFile(vdtools::EncodeBmp24(image), path);
+}
+
+void WriteWindowBmp(const QImage& image, const QString& path) {
+    CheckDrawn(image, path);
+    WriteFile(vdtools::EncodeBmp32TopDown(image), path);
 }
 
 } // namespace art

@@ -1,6 +1,7 @@
 #pragma once
-// Writes pictures as the program's bitmap loader expects them: 24 bits per
-// pixel, bottom-up, BITMAPINFOHEADER, no compression.
+// Writes pictures as bitmaps: the catalogue's own in 24 bits per pixel,
+// bottom-up (what the catalogue team's tools write), the window's in 32 bits,
+// top-down, which the program draws without decoding.
 #include <QImage>
 #include <QString>
 
@@ -8,5 +9,6 @@ namespace art {
 
 // Throws std::runtime_error when the file cannot be written.
 void WriteBmp24(const QImage& image, const QString& path);
+void WriteWindowBmp(const QImage& image, const QString& path);
 
 } // namespace art

@@ -89,7 +89,7 @@ int main(int argc, char** argv) {
             {QStringLiteral("flag_it.bmp"), art::MakeFlagItaly},
         };
         for (const auto& [name, make] : window)
-            Write(windowDir, name, make());
+            art::WriteWindowBmp(make(), QDir(windowDir).filePath(name));
         for (const art::FamilyPicture& family : art::FamilyPictures()) {
             Write(bmpDir, family.fileStem + QStringLiteral(".bmp"), art::ExcludedLook(family));
             Write(bmpDir, family.fileStem + QStringLiteral("_r.bmp"), art::IncludedLook(family));
