@@ -166,6 +166,12 @@ def picture():
     b[46:50] = struct.pack("<I", 0xFFFFFFFF)  # colours used
     out("picture", "palette_count.bmp", b)
     out("picture", "header_only.bmp", bmp[:54])
+    # The window's own layout: 32 bits, top-down, opaque, pixels at 56.
+    w, h = 3, 2
+    pixels = b"".join(struct.pack("<I", 0xFF000000 | (i * 0x102030)) for i in range(w * h))
+    head = b"BM" + struct.pack("<IHHI", 56 + len(pixels), 0, 0, 56)
+    info = struct.pack("<IiiHHIIiiII", 40, w, -h, 1, 32, 0, len(pixels), 3780, 3780, 0, 0)
+    out("picture", "window_topdown32.bmp", head + info + b"\0\0" + pixels)
 
 
 def clip_fields():

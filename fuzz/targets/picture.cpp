@@ -1,13 +1,18 @@
 // The bytes as a picture file named ".bmp" and ".wmf", drawn as the picture
-// controls and the printouts draw them.
+// controls and the printouts draw them, and as one of the window's own
+// pictures, drawn where they lie.
 #include "fuzz_support.h"
 #include "fuzz_targets.h"
 
+#include "dib.h"
 #include "errors.h"
 #include "picture.h"
 
 #include <QImage>
 #include <QPainter>
+
+#include <cstring>
+#include <vector>
 
 namespace vd::fuzz {
 
@@ -31,6 +36,17 @@ int FuzzPicture(const uint8_t* data, size_t size) {
         QPainter painter(&box);
         picture.drawCentred(painter, QRectF(0, 0, 80, 60));
         painter.end();
+    }
+    // Aligned as the compiled-in pictures are; the image reads the copy.
+    std::vector<uint32_t> aligned(size / 4 + 1);
+    if (size > 0)
+        std::memcpy(aligned.data(), data, size);
+    const QImage wrapped =
+        WrapPlain32(std::string_view(reinterpret_cast<const char*>(aligned.data()), size));
+    if (!wrapped.isNull()) {
+        QImage box(80, 60, QImage::Format_RGB32);
+        QPainter painter(&box);
+        painter.drawImage(QRectF(0, 0, 80, 60), wrapped);
     }
     return 0;
 }

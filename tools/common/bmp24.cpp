@@ -40,12 +40,16 @@ std::string Headers(std::uint32_t width, std::int32_t height, std::uint16_t bits
     return out;
 }
 
+QImage Converted(const QImage& image, QImage::Format format) {
+    if (image.isNull())
+        throw std::runtime_error("empty picture");
+    return image.convertToFormat(format);
+}
+
 } // namespace
 
 std::string EncodeBmp24(const QImage& image) {
-    if (image.isNull())
-        throw std::runtime_error("empty picture");
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+    const QImage rgb = Converted(image, QImage::Format_RGB888);
     const auto w = static_cast<std::uint32_t>(rgb.width());
     const auto h = static_cast<std::uint32_t>(rgb.height());
     const std::uint32_t stride = (w * 3 + 3) & ~3u;
@@ -64,9 +68,7 @@ std::string EncodeBmp24(const QImage& image) {
 }
 
 std::string EncodeBmp32TopDown(const QImage& image) {
-    if (image.isNull())
-        throw std::runtime_error("empty picture");
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    const QImage rgb = Converted(image, QImage::Format_RGB32);
     const auto w = static_cast<std::uint32_t>(rgb.width());
     const auto h = static_cast<std::uint32_t>(rgb.height());
     // The pixels start 8 bytes aligned in the file (two bytes of padding after
