@@ -71,7 +71,7 @@ void Compare(const char* name, const std::vector<std::string>& a, const std::vec
 } // namespace
 
 int main(int argc, char** argv) {
-    const int pairs = vdbench::PairsOption(argc, argv, 15);
+    const int pairs = vdbench::PairsOption(argc, argv, 21);
     const std::string vdcat = std::string(VD_RUNTIME_DIR) + "/vdcat";
     std::printf("%d pairs, medians; A = vdcat select, B = cat FILE > /dev/null\n", pairs);
     std::printf("%-28s %9s %9s %9s %9s %9s\n", "case", "A cpu ms", "B cpu ms", "A/B cpu",
