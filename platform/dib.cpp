@@ -95,6 +95,21 @@ bool ReadDibInfo(std::string_view dib, DibInfo& info, std::string* error) {
     return true;
 }
 
+// The file header ("BM" and the offset to the bits, which Qt trusts: checked
+// to lie in the file) and the DIB's header after it.
+bool ReadFileHeaders(std::string_view bytes, DibInfo& info, uint32_t& offBits, std::string* error) {
+    if (bytes.size() < 14 + 12 || bytes[0] != 'B' || bytes[1] != 'M')
+        return Fail(error, "not a bitmap file");
+    if (!ReadDibInfo(bytes.substr(14), info, error))
+        return false;
+    LeReader r(bytes);
+    r.skip(10);
+    offBits = r.u32();
+    if (offBits > bytes.size())
+        return Fail(error, "bitmap offset beyond the end of the file");
+    return true;
+}
+
 void PutU16(QByteArray& a, int at, uint32_t v) {
     a[at] = char(v & 0xFF);
     a[at + 1] = char((v >> 8) & 0xFF);
@@ -220,21 +235,10 @@ QImage DecodeDib(std::string_view dib, std::string* error, bool paletteIndices,
 }
 
 QImage DecodeBmpFile(std::string_view bytes, std::string* error) {
-    if (bytes.size() < 14 + 12 || bytes[0] != 'B' || bytes[1] != 'M') {
-        Fail(error, "not a bitmap file");
-        return {};
-    }
     DibInfo info;
-    if (!ReadDibInfo(bytes.substr(14), info, error))
+    uint32_t offBits = 0;
+    if (!ReadFileHeaders(bytes, info, offBits, error))
         return {};
-    // The header's offset to the bits is trusted by Qt; check it lies in the file.
-    LeReader r(bytes);
-    r.skip(10);
-    uint32_t offBits = r.u32();
-    if (offBits > bytes.size()) {
-        Fail(error, "bitmap offset beyond the end of the file");
-        return {};
-    }
     if (QImage plain = ReadPlain24(bytes, info, offBits); !plain.isNull())
         return plain;
     QByteArray file(bytes.data(), qsizetype(bytes.size()));
@@ -243,16 +247,12 @@ QImage DecodeBmpFile(std::string_view bytes, std::string* error) {
 
 QImage WrapPlain32(std::string_view bytes) {
     DibInfo info;
-    if (bytes.size() < 14 + 40 || bytes[0] != 'B' || bytes[1] != 'M' ||
-        !ReadDibInfo(bytes.substr(14), info, nullptr) || info.headerSize != 40 ||
+    uint32_t offBits = 0;
+    if (!ReadFileHeaders(bytes, info, offBits, nullptr) || info.headerSize != 40 ||
         info.bitCount != 32 || info.compression != kBiRgb || info.height >= 0)
         return {};
-    LeReader r(bytes);
-    r.skip(10);
-    const uint32_t offBits = r.u32();
     const int64_t width = info.width, height = -info.height, stride = 4 * width;
-    if (offBits < 14 + 40 || offBits > bytes.size() ||
-        static_cast<int64_t>(bytes.size() - offBits) < stride * height)
+    if (offBits < 14 + 40 || static_cast<int64_t>(bytes.size() - offBits) < stride * height)
         return {};
     const char* bits = bytes.data() + offBits;
     if (reinterpret_cast<std::uintptr_t>(bits) % alignof(uint32_t) != 0) // as QImage needs

@@ -92,8 +92,17 @@ CurvePoints Curve1(const unsigned char* record) {
     return c;
 }
 
+namespace {
+
+// Point `point`'s power in a record's table of the powers of points 1..19.
+float StoredPower(const unsigned char* table, int point) {
+    return RecordFloat(table + 4 * (point - 1));
+}
+
+} // namespace
+
 float CurvePoints::Power(int point) const {
-    return powerTable ? RecordFloat(powerTable + 4 * (point - 1)) : W[point];
+    return powerTable ? StoredPower(powerTable, point) : W[point];
 }
 
 namespace {
@@ -108,9 +117,10 @@ float PowerAlong(float Wp, float Wi, float t) {
 void WorkOutPower(OperatingPoint& op, const unsigned char* record) {
     if (op.powerFrom == 0)
         return;
-    auto power = [&](int point) { return RecordFloat(record + offs::power + 4 * (point - 1)); };
-    const float Wp = power(op.powerFrom);
-    op.Wop = op.powerTo == op.powerFrom ? Wp : PowerAlong(Wp, power(op.powerTo), op.Wop);
+    const unsigned char* table = record + offs::power;
+    const float Wp = StoredPower(table, op.powerFrom);
+    op.Wop =
+        op.powerTo == op.powerFrom ? Wp : PowerAlong(Wp, StoredPower(table, op.powerTo), op.Wop);
     op.powerFrom = op.powerTo = 0;
 }
 
